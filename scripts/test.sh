@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the native and the Windows tree, and runs every test:
+# the unit tests natively and under Wine, and the end-to-end tests of the real orvane.exe.
+# Exits non-zero on any failure.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+
+"$root/scripts/setup.sh"
+
+jobs=$(nproc)
+native="$root/build/native"
+windows="$root/build/windows"
+
+cmake -S . -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+cmake --build "$windows" -j "$jobs"
+
+cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DORVANE_PLAYER_EXE="$windows/src/win32/orvane.exe"
+cmake --build "$native" -j "$jobs"
+
+export ORVANE_WIN_BUILD="$windows"
+# shellcheck source=wine-env.sh
+source "$root/scripts/wine-env.sh"
+ensure_wine_prefix
+
+status=0
+echo "== native tests"
+ctest --test-dir "$native" --output-on-failure -j "$jobs" || status=1
+echo "== Windows unit tests under Wine"
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$windows" --output-on-failure || status=1
+
+if [ $status -ne 0 ]; then
+  echo "FAILED"
+else
+  echo "all tests passed"
+fi
+exit $status

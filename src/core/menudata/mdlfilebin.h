@@ -1,0 +1,69 @@
+#pragma once
+// The menu-data unit: the packed-file container appended to the executable, the menu stream
+// positioned inside it, and the readers of the typed values a menu file is made of. Its state is
+// one object so that every test can start from a fresh one.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/file.h"
+#include "common/message_dialog.h"
+#include "menudata/menu_file.h"
+
+namespace orvane {
+
+constexpr int kPackageSlots = 100;
+
+struct PackageDirectory {
+  // Trimmed, lower-cased names; slots past the last entry are empty and never match.
+  std::array<std::string, kPackageSlots> Names;
+  // Absolute position of each packed file's first byte.
+  std::array<int32_t, kPackageSlots> Offsets{};
+};
+
+class MdlFileBin {
+ public:
+  MdlFileBin(FileOpener& files, MessageDialog& dialog);
+  ~MdlFileBin();
+
+  // Where the executable lives (ends in the path separator) and the caption of its messages.
+  std::string ApplicationFolder;
+  std::string DialogCaption;
+
+  PackageDirectory PackageDirectory;
+  bool ReadErrorFlag = false;
+  uint8_t MenuVersion = 0;
+  // The container header's two values, kept as read.
+  std::string ContainerText;
+  uint8_t ContainerByte = 0;
+
+  void ReadPackageDirectory(const std::string& exeName);
+  bool OpenMenuStream(const std::string& name, const std::string& folder);
+  // Lower-cases the caller's name, then positions the menu stream at that packed file.
+  void SeekPackage(std::string& name);
+  // Lower-cases the caller's name; true when a slot holds exactly that name.
+  bool PackageExists(std::string& name) const;
+  void CloseMenuStream();
+  bool MenuStreamOpen() const;
+
+  bool CheckMenuHeader(MenuHeader& header);
+  uint8_t ReadByteValue();
+  int32_t ReadShortValue();
+  int32_t ReadLongValue();
+  std::string ReadTextValue();
+  // True when a picture was decoded into destination (slot and pixels).
+  bool ReadImageValue(PictureValue& destination);
+
+ private:
+  class Stream;
+  FileOpener& files_;
+  MessageDialog& dialog_;
+  std::unique_ptr<Stream> menuStream_;
+};
+
+// Reads the settings, button records and picture values that follow a checked header, the way the
+// loader does: every value in order, faults noted in ReadErrorFlag, reading never stops early.
+void ReadMenuBody(MdlFileBin& unit, const MenuHeader& header, MenuFile& menu);
+
+}  // namespace orvane
