@@ -13,6 +13,8 @@
 
 namespace orvane {
 
+class BmpArray;
+
 constexpr int kPackageSlots = 100;
 
 struct PackageDirectory {
@@ -31,7 +33,8 @@ class MdlFileBin {
   std::string ApplicationFolder;
   std::string DialogCaption;
 
-  PackageDirectory PackageDirectory;
+  // Qualified: the member carries the name of its type.
+  orvane::PackageDirectory PackageDirectory;
   bool ReadErrorFlag = false;
   uint8_t MenuVersion = 0;
   // The container header's two values, kept as read.
@@ -47,19 +50,27 @@ class MdlFileBin {
   void CloseMenuStream();
   bool MenuStreamOpen() const;
 
+  // Shows the version notice for a file of another kind or of a version below 6. A header cut
+  // short fails without a notice: it is damage, not an old file.
   bool CheckMenuHeader(MenuHeader& header);
   uint8_t ReadByteValue();
   int32_t ReadShortValue();
   int32_t ReadLongValue();
   std::string ReadTextValue();
-  // True when a picture was decoded into destination (slot and pixels).
+  // True when a picture was decoded into destination (slot and pixels). On false the slot holds
+  // what was read and the image is empty.
   bool ReadImageValue(PictureValue& destination);
 
  private:
   class Stream;
+  void Tell(const std::string& text, MessageKind kind);
+  bool ReadTag(uint8_t tag);
+  bool ReadDirectory(Stream& stream);
+
   FileOpener& files_;
   MessageDialog& dialog_;
   std::unique_ptr<Stream> menuStream_;
+  std::unique_ptr<BmpArray> bmpArray_;  // made on the first picture, kept for the next ones
 };
 
 // Reads the settings, button records and picture values that follow a checked header, the way the

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "writer/menu_writer.h"
+
+namespace orvane::pack {
+namespace {
+
+int32_t Int32At(const Bytes& b, size_t at) {
+  return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                              static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+TEST(ContainerWriter, LaysOutHeaderDirectoryFilesAndTrailer) {
+  const Bytes exe = {'M', 'Z', 1, 2, 3};
+  ContainerOptions options;
+  options.Version = {{2, 5, 9}};
+  options.Text = "kit";
+  options.Byte = 0x42;
+  const Bytes out = AppendContainer(exe, {{"Main.MNU", {0xA1, 0xA2}}, {"b", {0xB1}}}, options);
+
+  const size_t header = exe.size();
+  const size_t directory = header + 4 + 3 + (5 + 3) + 6 + 1;
+  ASSERT_EQ(out.size(), directory + 2 * 260 + 3 + 4);
+  EXPECT_EQ(Bytes(out.begin(), out.begin() + 5), exe);
+  EXPECT_EQ(std::string(out.begin() + header, out.begin() + header + 4), "FPAK");
+  EXPECT_EQ(Bytes(out.begin() + header + 4, out.begin() + header + 7), (Bytes{2, 5, 9}));
+  EXPECT_EQ(Bytes(out.begin() + header + 7, out.begin() + directory),
+            (Bytes{4, 3, 0, 0, 0, 'k', 'i', 't', 1, 1, 0, 0, 0, 0x42, 2}));
+
+  const std::string firstName(out.begin() + directory, out.begin() + directory + 256);
+  EXPECT_EQ(firstName, "Main.MNU" + std::string(248, ' '));
+  const int32_t firstOffset = Int32At(out, directory + 256) - 1;
+  const int32_t secondOffset = Int32At(out, directory + 260 + 256) - 1;
+  EXPECT_EQ(firstOffset, static_cast<int32_t>(directory + 520));
+  EXPECT_EQ(out[firstOffset], 0xA1);
+  EXPECT_EQ(out[firstOffset + 1], 0xA2);
+  EXPECT_EQ(out[secondOffset], 0xB1);
+  EXPECT_EQ(Int32At(out, out.size() - 4), static_cast<int32_t>(header + 1));
+}
+
+TEST(ContainerWriter, RefusesWhatTheContainerCannotHold) {
+  const Bytes exe = {'M', 'Z'};
+  std::vector<PackedFile> many(101, PackedFile{"m", {}});
+  for (size_t i = 0; i < many.size(); ++i) many[i].Name = "m" + std::to_string(i);
+  EXPECT_THROW(AppendContainer(exe, many), std::invalid_argument);
+  many.pop_back();
+  EXPECT_NO_THROW(AppendContainer(exe, many));
+
+  EXPECT_THROW(AppendContainer(exe, {{"", {}}}), std::invalid_argument);
+  EXPECT_THROW(AppendContainer(exe, {{" \t ", {}}}), std::invalid_argument);
+  EXPECT_THROW(AppendContainer(exe, {{std::string(257, 'n'), {}}}), std::invalid_argument);
+  const Bytes longest = AppendContainer(exe, {{std::string(256, 'n'), {}}});
+  EXPECT_EQ(longest[2 + 4 + 3 + 5 + 6 + 1 + 255], 'n');
+
+  try {
+    AppendContainer(exe, {{std::string(300, 'x'), {}}});
+    FAIL() << "a 300-character name was accepted";
+  } catch (const std::invalid_argument& e) {
+    EXPECT_NE(std::string(e.what()).find("longer than 256"), std::string::npos) << e.what();
+  }
+}
+
+TEST(ContainerWriter, AnEmptyContainerStillHasItsHeaderAndTrailer) {
+  const Bytes out = AppendContainer({}, {});
+  ASSERT_EQ(out.size(), 4u + 3 + 5 + 6 + 1 + 4);
+  EXPECT_EQ(out[18], 0);  // entry count
+  EXPECT_EQ(Int32At(out, out.size() - 4), 1);
+}
+
+}  // namespace
+}  // namespace orvane::pack
