@@ -1,0 +1,96 @@
+#include <map>
+#include <ostream>
+#include <stdexcept>
+
+#include "tool/commands.h"
+#include "tool/tool_error.h"
+
+namespace orvane::pack {
+
+namespace {
+
+const char kUsage[] =
+    "usage:\n"
+    "  orvane-pack build SOURCE.json... -o OUT_DIR [--version 6]\n"
+    "      menu sources (JSON + PNG) to menu files; the later layout unless asked for 6\n"
+    "  orvane-pack pack PLAYER.exe MENU... -o DISC/orvane.exe\n"
+    "      a copy of the player with the menus appended (the first is the default menu);\n"
+    "      a player that already carries menus has them replaced\n"
+    "  orvane-pack list FILE           what a packed player or a menu file holds\n"
+    "  orvane-pack dump FILE -o DIR    a menu file or packed player back to JSON + PNG sources\n"
+    "  orvane-pack extract FILE -o DIR the menu files of a packed player, or the pictures of a\n"
+    "                                  menu file as PNG\n"
+    "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
+    "                                  outlines of every packed player in the folder;\n"
+    "                                  exit status 1 when anything was found\n";
+
+struct CommandSpec {
+  int (*Run)(const CommandArgs&, std::ostream&);
+  size_t MinInputs;
+  size_t MaxInputs;
+  bool NeedsOutput;
+};
+
+const std::map<std::string, CommandSpec>& Commands() {
+  static const std::map<std::string, CommandSpec> commands = {
+      {"build", {RunBuild, 1, 1000, true}},  {"pack", {RunPack, 2, 1000, true}},
+      {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
+      {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
+  };
+  return commands;
+}
+
+}  // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
+    (args.empty() ? err : out) << kUsage;
+    return args.empty() ? 2 : 0;
+  }
+  const auto found = Commands().find(args[0]);
+  if (found == Commands().end()) {
+    err << "orvane-pack: unknown command \"" << args[0] << "\"\n" << kUsage;
+    return 2;
+  }
+  const CommandSpec& spec = found->second;
+  CommandArgs parsed;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o" || a == "--version") {
+      if (i + 1 >= args.size()) {
+        err << "orvane-pack " << args[0] << ": " << a << " needs a value\n";
+        return 2;
+      }
+      const std::string& value = args[++i];
+      if (a == "-o") {
+        parsed.Output = value;
+      } else if (args[0] != "build" || (value != "6" && value != "7")) {
+        err << "orvane-pack " << args[0] << ": --version takes 6 or 7, and only for build\n";
+        return 2;
+      } else {
+        parsed.MenuVersion = std::stoi(value);
+      }
+    } else if (a.size() > 1 && a[0] == '-') {
+      err << "orvane-pack " << args[0] << ": unknown option " << a << "\n";
+      return 2;
+    } else {
+      parsed.Inputs.push_back(a);
+    }
+  }
+  if (parsed.Inputs.size() < spec.MinInputs || parsed.Inputs.size() > spec.MaxInputs ||
+      spec.NeedsOutput == parsed.Output.empty()) {
+    err << "orvane-pack " << args[0] << ": wrong arguments\n" << kUsage;
+    return 2;
+  }
+  try {
+    return spec.Run(parsed, out);
+  } catch (const ToolError& e) {
+    err << "orvane-pack: " << e.what() << "\n";
+    return 2;
+  } catch (const std::exception& e) {
+    err << "orvane-pack: " << e.what() << "\n";
+    return 2;
+  }
+}
+
+}  // namespace orvane::pack

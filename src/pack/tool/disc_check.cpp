@@ -1,0 +1,332 @@
+#include "tool/disc_check.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "common/text.h"
+#include "tool/code_page.h"
+#include "tool/file_io.h"
+#include "tool/shape.h"
+#include "tool/source_fields.h"
+#include "tool/tool_error.h"
+
+namespace fs = std::filesystem;
+
+namespace orvane::pack {
+
+namespace {
+
+// Stands for the disc's drive letter, which "%CD%" becomes at run time; no real target holds it.
+constexpr char kDiscDrive = '\x01';
+
+std::string ExpandCd(std::string text) {
+  for (size_t at; (at = text.find("%CD%")) != std::string::npos;)
+    text.replace(at, 4, 1, kDiscDrive);
+  return text;
+}
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+  const std::string p(prefix);
+  return text.size() >= p.size() && AsciiEqualsNoCase(text.substr(0, p.size()), p);
+}
+
+ResolvedTarget ClassifyPath(std::string path) {
+  ResolvedTarget r;
+  if (path.size() >= 2 && path[0] == kDiscDrive && path[1] == ':') {
+    path = path.substr(2);
+  } else if ((path.size() >= 2 && path[1] == ':') || path.rfind("\\\\", 0) == 0) {
+    r.Kind = TargetKind::OffDisc;
+    r.Path = path;
+    return r;
+  }
+  // Relative targets are opened from the player's folder, where a disc starts it.
+  while (!path.empty() && path.front() == '\\') path.erase(path.begin());
+  r.Kind = (!path.empty() && path.back() == '\\') || path.empty() ? TargetKind::DiscFolder
+                                                                  : TargetKind::DiscFile;
+  r.Path = path;
+  return r;
+}
+
+std::string ButtonLabel(const ButtonRecord& b) {
+  std::string label = !b.Caption.empty() ? b.Caption : b.Description;
+  std::string plain;
+  for (char c : label) {
+    if (c == '&') continue;
+    plain += (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  if (plain.size() > 30) plain = plain.substr(0, 27) + "...";
+  return Cp1252ToUtf8(plain);
+}
+
+// The letter that reaches a button from the keyboard: the "&" letter of a push or label
+// button's caption, the shortcut text of any other. 0 when there is none.
+char AcceleratorOf(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    return AsciiLower(std::string(1, caption[i + 1]))[0];
+  }
+  return 0;
+}
+
+char ShortcutOf(const ButtonRecord& b) {
+  if (b.ButtonKind == 1 || b.ButtonKind == 2) return AcceleratorOf(b.Caption);
+  return AcceleratorOf("&" + b.ShortcutKey);
+}
+
+std::string Printable(char c) {
+  return c == ' ' ? std::string("space") : Cp1252ToUtf8(std::string(1, c));
+}
+
+}  // namespace
+
+std::string FormatFinding(const Finding& f) {
+  std::string text = f.Menu;
+  if (f.Button > 0) text += ": button " + std::to_string(f.Button);
+  if (!f.Field.empty()) text += ": " + f.Field;
+  return text + ": " + f.Message;
+}
+
+ResolvedTarget ResolveTarget(const std::string& target) {
+  ResolvedTarget r;
+  if (target.rfind("%NOPROC%", 0) == 0) return ClassifyPath(ExpandCd(target.substr(8)));
+  if (target == "*" || target.empty()) return r;
+  if (target[0] == '$') {
+    r.Kind = TargetKind::Message;
+    return r;
+  }
+  if (target.size() >= 4 && AsciiEqualsNoCase(target.substr(target.size() - 4), ".mnu") &&
+      target.find_first_of("/\\") == std::string::npos) {
+    r.Kind = TargetKind::MenuSwitch;
+    r.Path = AsciiLower(target);
+    return r;
+  }
+  std::string t = ExpandCd(target);
+  if (t[0] == '%') t = std::string(1, kDiscDrive) + ":\\" + t.substr(1);
+  for (const char* prefix : {"http", "www", "mailto", "ftp"}) {
+    if (StartsWithNoCase(t, prefix)) {
+      r.Kind = TargetKind::Address;
+      r.Path = t;
+      return r;
+    }
+  }
+  for (char& c : t)
+    if (c == '/') c = '\\';
+  if (t[0] == '\\') t = std::string(1, kDiscDrive) + ":" + t;
+  return ClassifyPath(t);
+}
+
+std::string FindOnDisc(const std::string& discDir, const std::string& relative, bool wantFolder) {
+  std::vector<fs::path> stack{fs::path(discDir)};
+  size_t start = 0;
+  while (start <= relative.size()) {
+    size_t end = relative.find('\\', start);
+    if (end == std::string::npos) end = relative.size();
+    const std::string part = relative.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (stack.size() == 1) return "";  // above the disc's root
+      stack.pop_back();
+      continue;
+    }
+    const fs::path here = stack.back();
+    std::error_code ec;
+    fs::path found;
+    if (fs::exists(here / part, ec)) {
+      found = here / part;
+    } else {
+      for (fs::directory_iterator it(here, ec), last; !ec && it != last; it.increment(ec)) {
+        if (AsciiEqualsNoCase(it->path().filename().string(), part)) {
+          found = it->path();
+          break;
+        }
+      }
+    }
+    if (found.empty()) return "";
+    stack.push_back(found);
+  }
+  std::error_code ec;
+  const bool isFolder = fs::is_directory(stack.back(), ec);
+  return isFolder == wantFolder ? stack.back().string() : "";
+}
+
+void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::string& discDir,
+               const std::vector<PackedEntry>& packed, std::vector<Finding>& findings) {
+  auto add = [&](int button, const std::string& field, const std::string& message) {
+    findings.push_back({menuName, button, field, message});
+  };
+  if (!read.HeaderAccepted) {
+    add(0, "header", "the player refuses this menu (not a menu file of version 6 or later)");
+    return;
+  }
+  if (read.ReadError) {
+    std::string detail;
+    for (const std::string& m : read.Messages) detail += " " + m;
+    add(0, "", "the player reports \"Error loading binary menu data.\": the file is damaged or "
+               "cut short" + detail);
+  }
+  const MenuFile& menu = read.Menu;
+  const MenuSettings& s = menu.Settings;
+  const int count = static_cast<int>(menu.Buttons.size());
+  if (count > kMaxButtons)
+    add(0, "buttons", std::to_string(count) + " buttons; the player shows at most " +
+                          std::to_string(kMaxButtons));
+  if (s.Placement < 0 || s.Placement > 10)
+    add(0, "placement", std::to_string(s.Placement) + " is no placement code (0 to 10); the "
+                        "player centres the window");
+  if (s.InitialButton > count)
+    add(0, "initial_button", "button " + std::to_string(s.InitialButton) + " does not exist");
+  if (s.AnimInterval <= 0) add(0, "anim_interval", "must be 1 ms or more to animate");
+
+  // Pictures: where they land, and which of them the player can ever show.
+  std::map<std::tuple<int, int, int>, const Picture*> slots;
+  for (const PictureValue& p : menu.Pictures) {
+    const PictureSlot& slot = p.Slot;
+    const std::string where = "picture (button " + std::to_string(slot.Button) + ", state " +
+                              std::to_string(slot.State) + ", frame " + std::to_string(slot.Frame) + ")";
+    if (slot.Button > count || slot.State > kMaxImageState || slot.Frame < 0 || slot.Frame > kMaxFrame) {
+      add(slot.Button <= count ? slot.Button : 0, "pictures",
+          where + " lies outside the menu's buttons, states or frames 0 to " +
+              std::to_string(kMaxFrame) + "; the player never shows it");
+      continue;
+    }
+    if (p.Image.Empty()) continue;  // a failed picture is already a read error
+    slots[{slot.Button, slot.State, slot.Frame}] = &p.Image;
+  }
+  auto picture = [&](int b, int st, int f) -> const Picture* {
+    auto it = slots.find({b, st, f});
+    return it == slots.end() ? nullptr : it->second;
+  };
+  const Picture* background = picture(0, 0, 0);
+  if (!background) add(0, "pictures.normal", "the menu has no background picture");
+
+  if (s.TransparentColour >= 1) {
+    const ParsedShape shape = ParseShapeText(s.ShapeText);
+    for (const std::string& problem : shape.Problems) add(0, "shape", "shape text " + problem);
+    if (shape.Problems.empty() && background &&
+        (shape.Width != background->Width || shape.Height != background->Height))
+      add(0, "shape", "outline is " + std::to_string(shape.Width) + "x" +
+                          std::to_string(shape.Height) + " but the background is " +
+                          std::to_string(background->Width) + "x" +
+                          std::to_string(background->Height));
+  }
+
+  std::set<std::string> packedNames;
+  for (const PackedEntry& e : packed) packedNames.insert(e.Name);
+  std::map<char, int> shortcuts;
+
+  for (int n = 1; n <= count; ++n) {
+    const ButtonRecord& b = menu.Buttons[n - 1];
+    const std::string label = ButtonLabel(b);
+    auto addB = [&](const std::string& field, const std::string& message) {
+      add(n, label.empty() ? field : field.empty() ? "\"" + label + "\"" : field + " (\"" + label + "\")",
+          message);
+    };
+    if (b.ButtonKind < 0 || b.ButtonKind > 2)
+      addB("kind", std::to_string(b.ButtonKind) + " is no button kind (0 image, 1 push, 2 label)");
+    if (b.AnimMode < 0 || b.AnimMode > 5)
+      addB("animation", std::to_string(b.AnimMode) + " is no animation mode (0 to 5)");
+    if (b.ButtonKind == 0 && !picture(n, 0, 0))
+      addB("pictures.normal", "an image button without its normal picture shows nothing");
+
+    // Frames play up to the first frame number that no state has; later ones never show.
+    int lastPlayable = 0;
+    while (lastPlayable < kMaxFrame) {
+      bool any = false;
+      for (int st = 0; st <= kMaxImageState; ++st) any = any || picture(n, st, lastPlayable + 1);
+      if (!any) break;
+      ++lastPlayable;
+    }
+    for (const auto& [key, pic] : slots) {
+      (void)pic;
+      const auto& [bn, st, f] = key;
+      if (bn == n && f > lastPlayable + 1)
+        addB("pictures." + std::string(ImageStateNames()[st].Name) + ".frames",
+             "frame " + std::to_string(f) + " follows a frame number that no state has (" +
+                 std::to_string(lastPlayable + 1) + "); the player never reaches it");
+    }
+
+    if (const char key = ShortcutOf(b); key != 0) {
+      auto [it, fresh] = shortcuts.emplace(key, n);
+      if (!fresh)
+        addB(b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut",
+             "shortcut key " + Printable(key) + " is also button " + std::to_string(it->second) +
+                 "'s; only one of them answers it");
+    }
+
+    const ResolvedTarget target = ResolveTarget(b.Target);
+    const std::string shown = "\"" + Cp1252ToUtf8(b.Target) + "\"";
+    switch (target.Kind) {
+      case TargetKind::MenuSwitch:
+        if (!packedNames.count(target.Path))
+          addB("target", shown + ": the player holds no packed menu named " +
+                             Cp1252ToUtf8(target.Path));
+        break;
+      case TargetKind::DiscFile:
+        if (target.Path.empty() || FindOnDisc(discDir, target.Path, false).empty()) {
+          const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
+          addB("target", shown + (folder ? ": is a folder; end the target with \\ to open it"
+                                         : ": no such file on the disc (looked for " +
+                                               Cp1252ToUtf8(target.Path) + ")"));
+        }
+        break;
+      case TargetKind::DiscFolder:
+        if (FindOnDisc(discDir, target.Path, true).empty())
+          addB("target", shown + ": no such folder on the disc");
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+std::vector<Finding> CheckDisc(const std::string& discDir) {
+  std::error_code ec;
+  if (!fs::is_directory(discDir, ec)) throw ToolError(discDir, "", "is not a folder");
+  std::vector<fs::path> players;
+  for (fs::directory_iterator it(discDir, ec), last; !ec && it != last; it.increment(ec)) {
+    if (!it->is_regular_file(ec)) continue;
+    if (AsciiLower(it->path().extension().string()) != ".exe") continue;
+    players.push_back(it->path());
+  }
+  std::sort(players.begin(), players.end());
+  std::vector<Finding> findings;
+  int packedPlayers = 0;
+  for (const fs::path& path : players) {
+    const Bytes exe = ReadWholeFile(path.string());
+    const std::optional<PackedPlayer> player = ReadPackedPlayer(exe);
+    if (!player) continue;
+    ++packedPlayers;
+    const std::string exeName = path.filename().string();
+    if (player->DirectoryError) {
+      std::string detail;
+      for (const std::string& m : player->Messages) detail += " " + m;
+      findings.push_back({exeName, 0, "container", "the player cannot read its menus:" + detail});
+      continue;
+    }
+    if (player->Entries.empty())
+      findings.push_back({exeName, 0, "container", "holds no menu; the player has nothing to show"});
+    std::set<std::string> seen;
+    for (const PackedEntry& entry : player->Entries) {
+      if (!seen.insert(entry.Name).second) {
+        findings.push_back({exeName, 0, "container",
+                            "two packed files are named " + Cp1252ToUtf8(entry.Name) +
+                                "; the player only ever reaches the first"});
+        continue;
+      }
+      CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), ReadPackedMenu(exe, entry), discDir, player->Entries,
+                findings);
+    }
+  }
+  if (packedPlayers == 0)
+    throw ToolError(discDir, "", "holds no packed player (an .exe with menus appended)");
+  return findings;
+}
+
+}  // namespace orvane::pack

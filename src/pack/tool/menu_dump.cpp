@@ -1,0 +1,308 @@
+#include "tool/menu_dump.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <tuple>
+
+#include "tool/file_io.h"
+#include "tool/menu_source.h"
+#include "tool/png_io.h"
+
+namespace fs = std::filesystem;
+
+namespace orvane::pack {
+
+namespace {
+
+using SlotKey = std::tuple<int, int, int>;  // button, state, frame
+
+std::string StemOf(const std::string& menuName) {
+  std::string stem = fs::path(menuName).stem().string();
+  return stem.empty() ? "menu" : stem;
+}
+
+std::string PictureFileName(const std::string& stem, const PictureSlot& slot) {
+  char buffer[64];
+  const char* state = ImageStateNames()[slot.State].Name;
+  if (slot.Frame == 0)
+    std::snprintf(buffer, sizeof buffer, "button%02d_%s.png", slot.Button, state);
+  else
+    std::snprintf(buffer, sizeof buffer, "button%02d_%s_%03d.png", slot.Button, state,
+                  static_cast<int>(slot.Frame));
+  return stem + "/" + buffer;
+}
+
+// How the fourth bytes of a picture are told to build: nothing (all 0), a constant, or "alpha".
+Json FourthByteJson(const Picture& picture, bool& asAlpha) {
+  asAlpha = false;
+  if (picture.Pixels.empty()) return nullptr;
+  const uint32_t first = picture.Pixels[0] >> 24;
+  for (uint32_t p : picture.Pixels) {
+    if ((p >> 24) != first) {
+      asAlpha = true;
+      return "alpha";
+    }
+  }
+  return first == 0 ? Json(nullptr) : Json(first);
+}
+
+Json PictureRefJson(const PictureValue& value, const std::string& file) {
+  bool asAlpha = false;
+  const Json fourth = FourthByteJson(value.Image, asAlpha);
+  if (fourth.is_null() && value.Unused == 0) return file;
+  Json ref = Json::object();
+  ref["file"] = file;
+  if (!fourth.is_null()) ref["fourth_byte"] = fourth;
+  if (value.Unused != 0) ref["unused_byte"] = value.Unused;
+  return ref;
+}
+
+Json StatePicturesJson(const std::map<SlotKey, const PictureValue*>& slots, int button,
+                       const std::string& stem) {
+  Json states = Json::object();
+  for (const NamedValue& state : ImageStateNames()) {
+    const PictureValue* still = nullptr;
+    int lastFrame = 0;
+    for (int frame = 0; frame <= kMaxFrame; ++frame) {
+      auto it = slots.find({button, state.Value, frame});
+      if (it == slots.end()) continue;
+      if (frame == 0) still = it->second;
+      lastFrame = frame;
+    }
+    if (!still && lastFrame == 0) continue;
+    if (lastFrame == 0) {
+      states[state.Name] = PictureRefJson(*still, PictureFileName(stem, still->Slot));
+      continue;
+    }
+    Json entry = Json::object();
+    if (still) entry["file"] = PictureRefJson(*still, PictureFileName(stem, still->Slot));
+    Json frames = Json::array();
+    for (int frame = 1; frame <= lastFrame; ++frame) {
+      auto it = slots.find({button, state.Value, frame});
+      frames.push_back(it == slots.end()
+                           ? Json(nullptr)
+                           : PictureRefJson(*it->second, PictureFileName(stem, it->second->Slot)));
+    }
+    entry["frames"] = frames;
+    states[state.Name] = entry;
+  }
+  return states;
+}
+
+void PutIf(Json& o, const char* key, bool differs, Json value) {
+  if (differs) o[key] = std::move(value);
+}
+
+Json FontJson(const FontSetting& font, const FontSetting& def) {
+  Json o = Json::object();
+  PutIf(o, "name", font.Name != def.Name, TextJson(font.Name));
+  PutIf(o, "size", font.Size != def.Size, font.Size);
+  PutIf(o, "bold", font.Bold != def.Bold, FlagJson(font.Bold, -1));
+  PutIf(o, "italic", font.Italic != def.Italic, FlagJson(font.Italic, -1));
+  PutIf(o, "underline", font.Underline != def.Underline, FlagJson(font.Underline, -1));
+  return o;
+}
+
+bool SameRgb(const RgbSetting& a, const RgbSetting& b) {
+  return a.Red == b.Red && a.Green == b.Green && a.Blue == b.Blue;
+}
+
+Json DescriptionJson(const MenuSettings& s, const MenuSettings& d) {
+  Json o = Json::object();
+  PutIf(o, "text", s.DefaultDescription != d.DefaultDescription, TextJson(s.DefaultDescription));
+  Json font = FontJson(s.DescriptionFont, d.DescriptionFont);
+  PutIf(o, "font", !font.empty(), font);
+  PutIf(o, "colour", !SameRgb(s.DescriptionColour, d.DescriptionColour), RgbJson(s.DescriptionColour));
+  PutIf(o, "left", s.DescriptionLeft != d.DescriptionLeft, s.DescriptionLeft);
+  PutIf(o, "top", s.DescriptionTop != d.DescriptionTop, s.DescriptionTop);
+  PutIf(o, "width", s.DescriptionWidth != d.DescriptionWidth, s.DescriptionWidth);
+  PutIf(o, "height", s.DescriptionHeight != d.DescriptionHeight, s.DescriptionHeight);
+  PutIf(o, "alignment", s.DescriptionAlignment != d.DescriptionAlignment,
+        NameOrNumber(AlignmentNames(), s.DescriptionAlignment));
+  Json shadow = Json::object();
+  PutIf(shadow, "offset", s.ShadowOffset != d.ShadowOffset, s.ShadowOffset);
+  PutIf(shadow, "colour", !SameRgb(s.ShadowColour, d.ShadowColour), RgbJson(s.ShadowColour));
+  PutIf(o, "shadow", !shadow.empty(), shadow);
+  return o;
+}
+
+Json ClockLabelJson(int32_t shown, int32_t left, int32_t top, const FontSetting& font,
+                    const FontSetting& def) {
+  Json o = Json::object();
+  o["shown"] = FlagJson(shown, -1);
+  o["left"] = left;
+  o["top"] = top;
+  Json f = FontJson(font, def);
+  PutIf(o, "font", !f.empty(), f);
+  return o;
+}
+
+Json ClockJson(const MenuSettings& s, const MenuSettings& d) {
+  Json o = Json::object();
+  PutIf(o, "colour", !SameRgb(s.ClockColour, d.ClockColour), RgbJson(s.ClockColour));
+  // A named label is shown unless it says otherwise, so a label is written out whenever anything
+  // about it differs from a source that does not name it.
+  if (s.TimeShown != 0 || s.TimeLeft != 0 || s.TimeTop != 0 || !FontJson(s.TimeFont, d.TimeFont).empty())
+    o["time"] = ClockLabelJson(s.TimeShown, s.TimeLeft, s.TimeTop, s.TimeFont, d.TimeFont);
+  if (s.DateShown != 0 || s.DateLeft != 0 || s.DateTop != 0 || !FontJson(s.DateFont, d.DateFont).empty())
+    o["date"] = ClockLabelJson(s.DateShown, s.DateLeft, s.DateTop, s.DateFont, d.DateFont);
+  return o;
+}
+
+Json ButtonJson(const ButtonRecord& b, int number, bool later,
+                const std::map<SlotKey, const PictureValue*>& slots, const std::string& stem) {
+  ButtonRecord d = DefaultButton();
+  Json pictures = StatePicturesJson(slots, number, stem);
+  const bool hasPictures = !pictures.empty();
+  if (b.ButtonKind == 0) {
+    auto it = slots.find({number, 0, 0});
+    if (it != slots.end()) {
+      d.Width = it->second->Image.Width;
+      d.Height = it->second->Image.Height;
+    }
+  }
+  Json o = Json::object();
+  // The kind is always written: it is what a reader of the source wants to see first.
+  o["kind"] = NameOrNumber(ButtonKindNames(), b.ButtonKind);
+  o["target"] = TextJson(b.Target);
+  PutIf(o, "parameters", b.Parameters != d.Parameters, TextJson(b.Parameters));
+  PutIf(o, "description", b.Description != d.Description, TextJson(b.Description));
+  o["left"] = b.Left;
+  o["top"] = b.Top;
+  PutIf(o, "width", b.Width != d.Width, b.Width);
+  PutIf(o, "height", b.Height != d.Height, b.Height);
+  PutIf(o, "caption", b.Caption != d.Caption, TextJson(b.Caption));
+  PutIf(o, "shortcut", b.ShortcutKey != d.ShortcutKey, TextJson(b.ShortcutKey));
+  PutIf(o, "minimize_after", b.MinimizeAfter != d.MinimizeAfter, FlagJson(b.MinimizeAfter, -1));
+  PutIf(o, "close_after", b.CloseAfter != d.CloseAfter, FlagJson(b.CloseAfter, -1));
+  PutIf(o, "animation", b.AnimMode != d.AnimMode, NameOrNumber(AnimationNames(), b.AnimMode));
+  PutIf(o, "window", b.RunMaximized != d.RunMaximized, NameOrNumber(WindowStateNames(), b.RunMaximized));
+  PutIf(o, "wait_for_exit", b.WaitForExit != d.WaitForExit, FlagJson(b.WaitForExit, -1));
+  if (later) {
+    Json font = Json::object();
+    PutIf(font, "name", b.FontName != d.FontName, TextJson(b.FontName));
+    PutIf(font, "size", b.FontSize != d.FontSize, b.FontSize);
+    PutIf(font, "bold", b.Bold != d.Bold, FlagJson(b.Bold, -1));
+    PutIf(font, "italic", b.Italic != d.Italic, FlagJson(b.Italic, -1));
+    PutIf(font, "underline", b.Underline != d.Underline, FlagJson(b.Underline, -1));
+    PutIf(font, "colour", b.FontColour != d.FontColour, ColourValueJson(b.FontColour));
+    PutIf(o, "font", !font.empty(), font);
+    PutIf(o, "alignment", b.Alignment != d.Alignment, NameOrNumber(AlignmentNames(), b.Alignment));
+    if (b.ViewerCheck != 0 || !b.ViewerName.empty() || !b.ViewerVersion.empty() ||
+        b.ViewerCompare != 0) {
+      Json v = Json::object();
+      v["check"] = FlagJson(b.ViewerCheck, 1);
+      v["name"] = TextJson(b.ViewerName);
+      v["version"] = TextJson(b.ViewerVersion);
+      v["compare"] = NameOrNumber(ViewerCompareNames(), b.ViewerCompare);
+      o["viewer"] = v;
+    }
+  }
+  PutIf(o, "pictures", hasPictures, pictures);
+  return o;
+}
+
+}  // namespace
+
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
+                    std::vector<std::string>& warnings) {
+  const std::string stem = StemOf(menuName);
+  const bool later = IsLaterLayout(menu.Header.Version);
+  const int buttonCount = static_cast<int>(menu.Buttons.size());
+
+  // The player stores each picture in its slot, a later one replacing an earlier one.
+  std::map<SlotKey, const PictureValue*> slots;
+  for (const PictureValue& p : menu.Pictures) {
+    const PictureSlot& s = p.Slot;
+    const std::string where = "picture of button " + std::to_string(s.Button) + ", state " +
+                              std::to_string(s.State) + ", frame " + std::to_string(s.Frame);
+    if (s.Button > buttonCount || s.State > kMaxImageState || s.Frame < 0 || s.Frame > kMaxFrame) {
+      warnings.push_back(where + ": no button or state of the menu shows it; left out");
+      continue;
+    }
+    if (p.Image.Empty()) {
+      warnings.push_back(where + ": holds no pixels; left out");
+      continue;
+    }
+    auto [it, fresh] = slots.insert_or_assign({s.Button, s.State, s.Frame}, &p);
+    (void)it;
+    if (!fresh) warnings.push_back(where + ": appears twice; the later one is kept, as in the player");
+  }
+
+  const MenuSettings& s = menu.Settings;
+  const MenuSettings d = DefaultSettings();
+  Json root = Json::object();
+  root["version"] = menu.Header.Version;
+  if (menuName != stem + ".mnu") root["file"] = TextJson(menuName);
+  const std::string magic(menu.Header.Magic.begin(), menu.Header.Magic.end());
+  if (magic != "MENU" || menu.Header.Unused6 != 0 || menu.Header.Unused7 != 0) {
+    Json h = Json::object();
+    h["magic"] = TextJson(magic);
+    h["byte6"] = menu.Header.Unused6;
+    h["byte7"] = menu.Header.Unused7;
+    root["header"] = h;
+  }
+  root["title"] = TextJson(s.MenuTitle);
+  PutIf(root, "placement", s.Placement != d.Placement, NameOrNumber(PlacementNames(), s.Placement));
+  PutIf(root, "scroll_title", s.ScrollTitle != d.ScrollTitle, FlagJson(s.ScrollTitle, -1));
+  PutIf(root, "anim_interval", s.AnimInterval != d.AnimInterval, s.AnimInterval);
+  PutIf(root, "initial_button", s.InitialButton != d.InitialButton, s.InitialButton);
+  Json description = DescriptionJson(s, d);
+  PutIf(root, "description", !description.empty(), description);
+  Json clock = ClockJson(s, d);
+  PutIf(root, "clock", !clock.empty(), clock);
+  if (s.AccessoryLeft != 0 || s.AccessoryTop != 0)
+    root["accessory"] = Json{{"left", s.AccessoryLeft}, {"top", s.AccessoryTop}};
+  if (s.TransparentColour != 0 || s.ShapeText != kRectangularShapeText) {
+    Json shape = Json::object();
+    shape["transparent_colour"] = s.TransparentColour;
+    shape["text"] = TextJson(s.ShapeText);
+    root["shape"] = shape;
+  }
+  if (later) {
+    bool any = false;
+    for (const std::string& t : s.LaterLayoutTexts) any = any || !t.empty();
+    if (any) {
+      Json texts = Json::array();
+      for (const std::string& t : s.LaterLayoutTexts) texts.push_back(TextJson(t));
+      root["unused_texts"] = texts;
+    }
+  }
+  Json background = StatePicturesJson(slots, 0, stem);
+  PutIf(root, "pictures", !background.empty(), background);
+  Json buttons = Json::array();
+  for (int n = 1; n <= buttonCount; ++n)
+    buttons.push_back(ButtonJson(menu.Buttons[n - 1], n, later, slots, stem));
+  root["buttons"] = buttons;
+  return root;
+}
+
+DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
+                          const std::string& outDir) {
+  DumpResult result;
+  const std::string stem = StemOf(menuName);
+  const Json root = MenuSourceJson(menu, menuName, result.Warnings);
+  MakeFolder(outDir);
+  MakeFolder((fs::path(outDir) / stem).string());
+  // Write each picture that the source refers to; the slot decides the name, so a picture that
+  // was replaced by a later one of the same slot is overwritten by it.
+  std::map<SlotKey, const PictureValue*> written;
+  for (const PictureValue& p : menu.Pictures) {
+    const PictureSlot& s = p.Slot;
+    if (s.Button > menu.Buttons.size() || s.State > kMaxImageState || s.Frame < 0 ||
+        s.Frame > kMaxFrame || p.Image.Empty())
+      continue;
+    written[{s.Button, s.State, s.Frame}] = &p;
+  }
+  for (const auto& [key, p] : written) {
+    bool asAlpha = false;
+    FourthByteJson(p->Image, asAlpha);
+    SavePicturePng((fs::path(outDir) / PictureFileName(stem, p->Slot)).string(), p->Image, asAlpha);
+  }
+  result.SourcePath = (fs::path(outDir) / (stem + ".json")).string();
+  WriteFileAtomically(result.SourcePath, root.dump(2) + "\n");
+  return result;
+}
+
+}  // namespace orvane::pack

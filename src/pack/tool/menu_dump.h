@@ -1,0 +1,26 @@
+#pragma once
+// A menu file back to the source that build reads: DIR/<stem>.json and the pictures as PNG files
+// in DIR/<stem>/. What the source format cannot express (pictures in slots the player never
+// shows, a second picture for the same slot) is left out and reported.
+#include <string>
+#include <vector>
+
+#include "menudata/menu_file.h"
+#include "tool/source_fields.h"
+
+namespace orvane::pack {
+
+struct DumpResult {
+  std::string SourcePath;
+  std::vector<std::string> Warnings;
+};
+
+// menuName is the menu's file name (e.g. "Main.mnu"); the source is named after it.
+DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
+                          const std::string& outDir);
+
+// The JSON alone, with picture file names as the dump writes them (no files touched).
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
+                    std::vector<std::string>& warnings);
+
+}  // namespace orvane::pack

@@ -1,0 +1,41 @@
+#pragma once
+// A menu source: one JSON file (plus the PNG pictures it names) that becomes one menu file.
+// build reads it into the menu model; dump writes the model back out as a source.
+#include <optional>
+#include <string>
+
+#include "menudata/menu_file.h"
+#include "tool/source_fields.h"
+
+namespace orvane::pack {
+
+// What a source may leave out. Shared by build (fills them in) and dump (leaves them out), so a
+// dumped source builds to the same bytes.
+constexpr uint8_t kDefaultVersion = 7;
+constexpr int32_t kDefaultButtonWidth = 97;
+constexpr int32_t kDefaultButtonHeight = 25;
+constexpr int32_t kDefaultTransparentColour = 13;
+extern const char* const kDefaultFontName;
+constexpr int32_t kDefaultFontSize = 8;
+extern const char* const kRectangularShapeText;
+
+MenuSettings DefaultSettings();
+ButtonRecord DefaultButton();
+
+struct MenuSource {
+  MenuFile Menu;             // counts set, ready to write
+  std::string OutputName;    // file name of the menu, e.g. "main.mnu"
+};
+
+// Picture paths are taken relative to the source's folder. Throws ToolError naming the source
+// file and the field.
+// versionOverride (the command line's choice) wins over the source's "version".
+MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
+                           std::optional<uint8_t> versionOverride = std::nullopt);
+MenuSource LoadMenuSource(const std::string& sourcePath,
+                          std::optional<uint8_t> versionOverride = std::nullopt);
+
+// The name a packed menu may have: not empty, at most 256 characters, no folder in it.
+bool IsValidPackedName(const std::string& name);
+
+}  // namespace orvane::pack

@@ -1,0 +1,37 @@
+#pragma once
+// PNG pictures in and out of the tool. Menu pixels carry a fourth byte that the player copies along
+// without meaning; a source says what goes there: a constant (0 unless told otherwise) or the
+// PNG's alpha channel.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "menudata/picture.h"
+
+namespace orvane::pack {
+
+// Refused above this on either side: far beyond any screen, and it keeps every pixel count and
+// byte count of a picture inside the format's signed 32-bit fields.
+constexpr int32_t kMaxPictureSide = 16384;
+
+struct RgbaImage {
+  int32_t Width = 0;
+  int32_t Height = 0;
+  std::vector<uint8_t> Rgba;  // 4 bytes per pixel, top row first
+  bool HasAlpha = false;      // the file had an alpha channel (or a transparent colour)
+};
+
+struct FourthByte {
+  bool FromAlpha = false;
+  uint8_t Constant = 0;
+};
+
+// Throws ToolError naming the path when the file is missing, not a PNG or too large.
+RgbaImage LoadPng(const std::string& path);
+Picture PictureFromRgba(const RgbaImage& image, FourthByte fourth);
+Picture LoadPicturePng(const std::string& path, FourthByte fourth);
+
+// Writes RGB, or RGBA with the fourth byte as alpha, atomically.
+void SavePicturePng(const std::string& path, const Picture& picture, bool fourthByteAsAlpha);
+
+}  // namespace orvane::pack

@@ -1,0 +1,241 @@
+#include "tool/source_fields.h"
+
+#include <cstdio>
+
+#include "common/qbcolor.h"
+#include "tool/code_page.h"
+#include "tool/tool_error.h"
+
+namespace orvane::pack {
+
+const NameTable& PlacementNames() {
+  static const NameTable t = {
+      {"centre", 0},           {"center", 0},          {"top-left", 1},
+      {"top-right", 2},        {"bottom-left", 3},     {"bottom-right", 4},
+      {"top-left-quarter", 5}, {"top-right-quarter", 6}, {"bottom-left-quarter", 7},
+      {"bottom-right-quarter", 8}, {"upper-third", 9}, {"upper-right", 10},
+  };
+  return t;
+}
+const NameTable& ButtonKindNames() {
+  static const NameTable t = {{"image", 0}, {"push", 1}, {"label", 2}};
+  return t;
+}
+const NameTable& AnimationNames() {
+  static const NameTable t = {{"still", 0}, {"random", 1},         {"once", 2},
+                              {"loop", 3},  {"there-and-back", 4}, {"bounce", 5}};
+  return t;
+}
+const NameTable& AlignmentNames() {
+  static const NameTable t = {{"left", 0}, {"right", 1}, {"centre", 2}, {"center", 2}};
+  return t;
+}
+const NameTable& WindowStateNames() {
+  static const NameTable t = {{"normal", 0}, {"maximized", 1}, {"maximised", 1}, {"hidden", 2}};
+  return t;
+}
+const NameTable& ViewerCompareNames() {
+  static const NameTable t = {{"equal", 0}, {"at-least", 1}};
+  return t;
+}
+const NameTable& ImageStateNames() {
+  static const NameTable t = {{"normal", 0}, {"highlighted", 1}, {"pressed", 2}, {"accessory", 3}};
+  return t;
+}
+
+Json NameOrNumber(const NameTable& table, int32_t value) {
+  for (const NamedValue& nv : table)
+    if (nv.Value == value) return nv.Name;
+  return value;
+}
+
+Json FlagJson(int32_t value, int32_t onValue) {
+  if (value == onValue) return true;
+  if (value == 0) return false;
+  return value;
+}
+
+namespace {
+
+std::string HexColour(uint32_t rgb) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF,
+                rgb & 0xFF);
+  return buffer;
+}
+
+bool IsByte(int32_t v) { return v >= 0 && v <= 255; }
+
+std::string Describe(const Json& value) {
+  std::string text = value.dump();
+  if (text.size() > 40) text = text.substr(0, 37) + "...";
+  return text;
+}
+
+}  // namespace
+
+Json RgbJson(const RgbSetting& rgb) {
+  if (IsByte(rgb.Red) && IsByte(rgb.Green) && IsByte(rgb.Blue))
+    return HexColour(uint32_t(rgb.Red) << 16 | uint32_t(rgb.Green) << 8 | uint32_t(rgb.Blue));
+  Json o = Json::object();
+  o["red"] = rgb.Red;
+  o["green"] = rgb.Green;
+  o["blue"] = rgb.Blue;
+  return o;
+}
+
+Json ColourValueJson(int32_t colour) {
+  if (colour >= 0 && colour <= 0xFFFFFF) {
+    const uint32_t c = static_cast<uint32_t>(colour);
+    return HexColour((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16));
+  }
+  Json o = Json::object();
+  o["value"] = colour;
+  return o;
+}
+
+Json TextJson(const std::string& stored) { return Cp1252ToUtf8(stored); }
+
+int32_t IntOf(const Json& value, const std::string& file, const std::string& path, int64_t min,
+              int64_t max) {
+  if (!value.is_number_integer())
+    throw ToolError(file, path, "expected a whole number, found " + Describe(value));
+  const int64_t v = value.is_number_unsigned()
+                        ? static_cast<int64_t>(std::min<uint64_t>(value.get<uint64_t>(), INT64_MAX))
+                        : value.get<int64_t>();
+  if (v < min || v > max)
+    throw ToolError(file, path,
+                    std::to_string(v) + " is outside " + std::to_string(min) + " to " +
+                        std::to_string(max));
+  return static_cast<int32_t>(v);
+}
+
+std::string TextOf(const Json& value, const std::string& file, const std::string& path) {
+  if (!value.is_string()) throw ToolError(file, path, "expected a text, found " + Describe(value));
+  const std::optional<std::string> stored = Utf8ToCp1252(value.get<std::string>());
+  if (!stored)
+    throw ToolError(file, path, "holds a character that the menu's code page (Windows-1252) lacks");
+  return *stored;
+}
+
+uint32_t RgbOfColourText(const Json& value, const std::string& file, const std::string& path) {
+  if (value.is_number_integer()) {
+    const int32_t index = IntOf(value, file, path, 0, 15);
+    NullDebugOutput quiet;
+    const ColourValue bgr = QBColor(static_cast<uint32_t>(index), quiet);
+    return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16);
+  }
+  if (value.is_string()) {
+    const std::string text = value.get<std::string>();
+    bool ok = text.size() == 7 && text[0] == '#';
+    uint32_t rgb = 0;
+    for (size_t i = 1; ok && i < 7; ++i) {
+      const char c = text[i];
+      int digit = -1;
+      if (c >= '0' && c <= '9') digit = c - '0';
+      if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+      if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+      ok = digit >= 0;
+      rgb = rgb << 4 | static_cast<uint32_t>(digit < 0 ? 0 : digit);
+    }
+    if (ok) return rgb;
+  }
+  throw ToolError(file, path,
+                  "expected a colour as \"#RRGGBB\" or a 16-colour index 0 to 15, found " +
+                      Describe(value));
+}
+
+FieldReader::FieldReader(const Json& node, std::string file, std::string path)
+    : node_(node), file_(std::move(file)), path_(std::move(path)) {
+  if (!node_.is_object())
+    throw ToolError(file_, path_.empty() ? "(top level)" : path_,
+                    "expected an object { ... }, found " + Describe(node_));
+}
+
+bool FieldReader::Has(const char* key) const { return node_.contains(key); }
+
+std::string FieldReader::PathOf(const char* key) const {
+  return path_.empty() ? std::string(key) : path_ + "." + key;
+}
+
+const Json& FieldReader::Raw(const char* key) {
+  seen_.insert(key);
+  return node_.at(key);
+}
+
+int32_t FieldReader::Int(const char* key, int32_t fallback, int64_t min, int64_t max) {
+  if (!Has(key)) return fallback;
+  return IntOf(Raw(key), file_, PathOf(key), min, max);
+}
+
+int32_t FieldReader::Flag(const char* key, int32_t fallback, int32_t onValue) {
+  if (!Has(key)) return fallback;
+  const Json& v = Raw(key);
+  if (v.is_boolean()) return v.get<bool>() ? onValue : 0;
+  if (v.is_number_integer()) return IntOf(v, file_, PathOf(key), INT32_MIN, INT32_MAX);
+  Fail(key, "expected true, false or a number, found " + Describe(v));
+}
+
+std::string FieldReader::Text(const char* key, const std::string& fallback) {
+  if (!Has(key)) return fallback;
+  return TextOf(Raw(key), file_, PathOf(key));
+}
+
+int32_t FieldReader::Named(const char* key, int32_t fallback, const NameTable& table) {
+  if (!Has(key)) return fallback;
+  const Json& v = Raw(key);
+  if (v.is_number_integer()) return IntOf(v, file_, PathOf(key), INT32_MIN, INT32_MAX);
+  if (v.is_string()) {
+    for (const NamedValue& nv : table)
+      if (v.get<std::string>() == nv.Name) return nv.Value;
+  }
+  std::string names;
+  for (const NamedValue& nv : table) names += std::string(names.empty() ? "" : ", ") + nv.Name;
+  Fail(key, "expected one of " + names + " (or a number), found " + Describe(v));
+}
+
+RgbSetting FieldReader::Rgb(const char* key, const RgbSetting& fallback) {
+  if (!Has(key)) return fallback;
+  const Json& v = Raw(key);
+  if (v.is_object()) {
+    FieldReader parts(v, file_, PathOf(key));
+    RgbSetting rgb;
+    rgb.Red = parts.Int("red", 0);
+    rgb.Green = parts.Int("green", 0);
+    rgb.Blue = parts.Int("blue", 0);
+    parts.Finish();
+    return rgb;
+  }
+  const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
+  return RgbSetting{int32_t(rgb >> 16), int32_t((rgb >> 8) & 0xFF), int32_t(rgb & 0xFF)};
+}
+
+int32_t FieldReader::Colour(const char* key, int32_t fallback) {
+  if (!Has(key)) return fallback;
+  const Json& v = Raw(key);
+  if (v.is_object()) {
+    FieldReader parts(v, file_, PathOf(key));
+    const int32_t value = parts.Int("value", 0);
+    parts.Finish();
+    return value;
+  }
+  const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
+  return static_cast<int32_t>((rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16);
+}
+
+FieldReader FieldReader::Child(const char* key) {
+  return FieldReader(Raw(key), file_, PathOf(key));
+}
+
+void FieldReader::Finish() const {
+  for (auto it = node_.begin(); it != node_.end(); ++it) {
+    if (!seen_.count(it.key()))
+      throw ToolError(file_, PathOf(it.key().c_str()), "unknown field (misspelt?)");
+  }
+}
+
+void FieldReader::Fail(const char* key, const std::string& message) const {
+  throw ToolError(file_, PathOf(key), message);
+}
+
+}  // namespace orvane::pack

@@ -1,0 +1,84 @@
+#pragma once
+// The readable names of a menu source and the typed reading of its JSON fields. Every reader
+// knows the file and the path of the field it reads, so that each error names both; unknown keys
+// are errors too, since a misspelt key would otherwise fall back to a default unnoticed.
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "menudata/menu_file.h"
+#include "nlohmann/json.hpp"
+
+namespace orvane::pack {
+
+using Json = nlohmann::ordered_json;
+
+struct NamedValue {
+  const char* Name;
+  int32_t Value;
+};
+// The first name of a value is the one a dump writes; later ones are accepted spellings.
+using NameTable = std::vector<NamedValue>;
+
+const NameTable& PlacementNames();
+const NameTable& ButtonKindNames();
+const NameTable& AnimationNames();
+const NameTable& AlignmentNames();
+const NameTable& WindowStateNames();
+const NameTable& ViewerCompareNames();
+const NameTable& ImageStateNames();
+
+// A name when the table has one for the value, else the plain number.
+Json NameOrNumber(const NameTable& table, int32_t value);
+// true/false for the on value and 0, else the plain number.
+Json FlagJson(int32_t value, int32_t onValue);
+// "#RRGGBB" when every part is a byte, else an object of the three numbers.
+Json RgbJson(const RgbSetting& rgb);
+// "#RRGGBB" for 0x00BBGGRR values, else {"value": n}.
+Json ColourValueJson(int32_t colour);
+// UTF-8 text of a stored 8-bit text.
+Json TextJson(const std::string& stored);
+
+class FieldReader {
+ public:
+  // Throws when node is not an object.
+  FieldReader(const Json& node, std::string file, std::string path);
+
+  bool Has(const char* key) const;
+  const Json& Node() const { return node_; }
+  std::string PathOf(const char* key) const;
+  const std::string& File() const { return file_; }
+  const std::string& Path() const { return path_; }
+
+  int32_t Int(const char* key, int32_t fallback, int64_t min = INT32_MIN, int64_t max = INT32_MAX);
+  // true gives onValue, false 0; a number is stored as it stands.
+  int32_t Flag(const char* key, int32_t fallback, int32_t onValue = -1);
+  // Stored in the menu's code page.
+  std::string Text(const char* key, const std::string& fallback);
+  int32_t Named(const char* key, int32_t fallback, const NameTable& table);
+  // "#RRGGBB", a 16-colour index, or {"red","green","blue"}.
+  RgbSetting Rgb(const char* key, const RgbSetting& fallback);
+  // "#RRGGBB", a 16-colour index, or {"value": n}: one 0x00BBGGRR value.
+  int32_t Colour(const char* key, int32_t fallback);
+  FieldReader Child(const char* key);
+  const Json& Raw(const char* key);
+
+  // Throws for the first key that no reader asked for.
+  void Finish() const;
+  [[noreturn]] void Fail(const char* key, const std::string& message) const;
+
+ private:
+  const Json& node_;
+  std::string file_;
+  std::string path_;
+  std::set<std::string> seen_;
+};
+
+// The same conversions for a bare JSON value (array elements).
+int32_t IntOf(const Json& value, const std::string& file, const std::string& path, int64_t min,
+              int64_t max);
+std::string TextOf(const Json& value, const std::string& file, const std::string& path);
+uint32_t RgbOfColourText(const Json& value, const std::string& file, const std::string& path);
+
+}  // namespace orvane::pack
