@@ -1,0 +1,128 @@
+#include "menudata/bmp_array.h"
+
+#include <zlib.h>
+
+#include "menudata/read_limits.h"
+
+namespace orvane {
+
+namespace {
+
+void Clear(Picture& picture) {
+  picture.Width = 0;
+  picture.Height = 0;
+  picture.Pixels.clear();
+}
+
+// Pixels are stored little-endian; on such a host the bytes are the values already.
+void PixelsFromLittleEndian(std::vector<uint32_t>& pixels) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  for (uint32_t& p : pixels) p = __builtin_bswap32(p);
+#else
+  (void)pixels;
+#endif
+}
+
+}  // namespace
+
+struct BmpArray::Inflater {
+  z_stream stream{};
+  bool ready = false;
+  ~Inflater() {
+    if (ready) inflateEnd(&stream);
+  }
+  // Inflates the whole block into out; true only when the zlib stream ends exactly where both
+  // the block and the output end (a short, long, damaged or trailing-garbage block fails).
+  bool Inflate(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize) {
+    if (!ready) {
+      if (inflateInit(&stream) != Z_OK) return false;
+      ready = true;
+    } else if (inflateReset(&stream) != Z_OK) {
+      return false;
+    }
+    stream.next_in = const_cast<Bytef*>(in);
+    stream.avail_in = static_cast<uInt>(inSize);
+    stream.next_out = out;
+    stream.avail_out = static_cast<uInt>(outSize);
+    const int status = inflate(&stream, Z_FINISH);
+    return status == Z_STREAM_END && stream.avail_out == 0 && stream.avail_in == 0;
+  }
+};
+
+BmpArray::BmpArray() : inflater_(std::make_unique<Inflater>()) {}
+BmpArray::~BmpArray() = default;
+
+bool PictureSizeAccepted(int32_t width, int32_t height) {
+  return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+         int64_t{width} * height <= kMaxPicturePixels;
+}
+
+bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture) {
+  Clear(picture);
+  int32_t width = 0, height = 0;
+  if (!in.ReadI32(width) || !in.ReadI32(height)) return false;
+  if (width <= 0 || height <= 0) return false;
+  const int64_t bytes = int64_t{width} * height * 4;
+  if (bytes > in.Remaining()) return false;
+  if (!PictureSizeAccepted(width, height)) {
+    in.Skip(bytes);
+    return false;
+  }
+  picture.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+  if (!in.Read(picture.Pixels.data(), static_cast<size_t>(bytes))) {
+    Clear(picture);
+    return false;
+  }
+  PixelsFromLittleEndian(picture.Pixels);
+  picture.Width = width;
+  picture.Height = height;
+  return true;
+}
+
+bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture) {
+  Clear(picture);
+  int32_t width = 0, height = 0, blockLength = 0;
+  if (!in.ReadI32(width) || !in.ReadI32(height) || !in.ReadI32(blockLength)) return false;
+  // Four bytes of inflated length and at least a zlib header and checksum.
+  if (blockLength <= 4 || blockLength > in.Remaining()) return false;
+  const int64_t blockEnd = in.Position() + blockLength;
+  const auto refuse = [&] {
+    in.Seek(blockEnd);  // stay in step with the values after this one
+    return false;
+  };
+  if (!PictureSizeAccepted(width, height)) return refuse();
+
+  int32_t inflatedLength = 0;
+  in.ReadI32(inflatedLength);
+  const int64_t expected = int64_t{width} * height * 4;
+  const int64_t packedLength = blockLength - 4;
+  if (inflatedLength != expected || expected > packedLength * kMaxInflateRatio) return refuse();
+
+  block_.resize(static_cast<size_t>(packedLength));
+  if (!in.Read(block_.data(), block_.size())) return false;
+  picture.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+  if (!inflater_->Inflate(block_.data(), block_.size(),
+                          reinterpret_cast<uint8_t*>(picture.Pixels.data()),
+                          static_cast<size_t>(expected))) {
+    Clear(picture);
+    return false;
+  }
+  PixelsFromLittleEndian(picture.Pixels);
+  picture.Width = width;
+  picture.Height = height;
+  return true;
+}
+
+bool BmpArray::SkipPixels(BufferedFile& in, bool packed) {
+  int32_t width = 0, height = 0;
+  if (!in.ReadI32(width) || !in.ReadI32(height)) return false;
+  if (packed) {
+    int32_t blockLength = 0;
+    if (!in.ReadI32(blockLength) || blockLength < 0) return false;
+    return in.Skip(blockLength);
+  }
+  if (width <= 0 || height <= 0) return false;
+  return in.Skip(int64_t{width} * height * 4);
+}
+
+}  // namespace orvane

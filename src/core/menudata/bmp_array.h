@@ -1,0 +1,40 @@
+#pragma once
+// The picture decoder: turns the pixel payload of one picture value into a Picture. Version-6
+// payloads are raw pixels; later ones are a zlib block that is inflated in one pass straight into
+// the picture's own pixel buffer. One instance is kept per reader so that its buffers and its
+// inflate state are reused for every picture of every menu.
+#include <memory>
+#include <vector>
+
+#include "menudata/buffered_file.h"
+#include "menudata/picture.h"
+
+namespace orvane {
+
+class BmpArray {
+ public:
+  BmpArray();
+  ~BmpArray();
+  BmpArray(const BmpArray&) = delete;
+  BmpArray& operator=(const BmpArray&) = delete;
+
+  // Width, height, then width x height x 4 bytes of pixels. False on any fault; the picture is
+  // then empty. A payload whose sizes are plausible is read past even when refused.
+  bool ReadRawPixels(BufferedFile& in, Picture& picture);
+  // Width, height, block length C, then C bytes: the inflated length U and a zlib stream that
+  // must inflate to exactly width x height x 4 bytes and end exactly at the end of the block.
+  bool ReadPackedPixels(BufferedFile& in, Picture& picture);
+  // Reads past a payload of either layout without decoding it; false when its length cannot be
+  // trusted.
+  bool SkipPixels(BufferedFile& in, bool packed);
+
+ private:
+  struct Inflater;
+  std::unique_ptr<Inflater> inflater_;
+  std::vector<uint8_t> block_;  // the compressed bytes of the picture being read
+};
+
+// Both sides 1 to kMaxPictureSide and no more than kMaxPicturePixels in all.
+bool PictureSizeAccepted(int32_t width, int32_t height);
+
+}  // namespace orvane

@@ -1,0 +1,84 @@
+#include "menudata/buffered_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orvane {
+
+BufferedFile::BufferedFile(std::unique_ptr<ReadFile> file, size_t bufferSize)
+    : file_(std::move(file)), buffer_(std::max<size_t>(bufferSize, 16)) {
+  size_ = std::max<int64_t>(file_->Size(), 0);
+  bufferStart_ = std::max<int64_t>(file_->Position(), 0);
+}
+
+bool BufferedFile::Seek(int64_t position) {
+  if (position < 0 || position > size_) return false;
+  if (position >= bufferStart_ && position <= bufferStart_ + static_cast<int64_t>(filled_)) {
+    cursor_ = static_cast<size_t>(position - bufferStart_);
+    return true;
+  }
+  if (!file_->Seek(position)) return false;
+  bufferStart_ = position;
+  filled_ = cursor_ = 0;
+  return true;
+}
+
+bool BufferedFile::Refill() {
+  bufferStart_ += static_cast<int64_t>(filled_);
+  filled_ = cursor_ = 0;
+  filled_ = file_->Read(buffer_.data(), buffer_.size());
+  return filled_ > 0;
+}
+
+bool BufferedFile::Read(void* out, size_t count) {
+  auto* dest = static_cast<uint8_t*>(out);
+  while (count > 0) {
+    if (cursor_ == filled_) {
+      if (count >= buffer_.size()) {
+        // Straight into the caller's memory: pictures are read this way.
+        bufferStart_ += static_cast<int64_t>(filled_);
+        filled_ = cursor_ = 0;
+        const size_t got = file_->Read(dest, count);
+        bufferStart_ += static_cast<int64_t>(got);
+        return got == count;
+      }
+      if (!Refill()) return false;
+    }
+    const size_t part = std::min(count, filled_ - cursor_);
+    std::memcpy(dest, buffer_.data() + cursor_, part);
+    cursor_ += part;
+    dest += part;
+    count -= part;
+  }
+  return true;
+}
+
+bool BufferedFile::Skip(int64_t count) {
+  if (count < 0 || count > Remaining()) return false;
+  return Seek(Position() + count);
+}
+
+bool BufferedFile::ReadU8(uint8_t& value) {
+  if (cursor_ < filled_) {
+    value = buffer_[cursor_++];
+    return true;
+  }
+  return Read(&value, 1);
+}
+
+bool BufferedFile::ReadI16(int16_t& value) {
+  uint8_t b[2];
+  if (!Read(b, 2)) return false;
+  value = static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+  return true;
+}
+
+bool BufferedFile::ReadI32(int32_t& value) {
+  uint8_t b[4];
+  if (!Read(b, 4)) return false;
+  value = static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                               static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+  return true;
+}
+
+}  // namespace orvane

@@ -1,0 +1,274 @@
+#include "menudata/mdlfilebin.h"
+
+#include <cstring>
+
+#include "common/text.h"
+#include "menudata/bmp_array.h"
+#include "menudata/buffered_file.h"
+#include "menudata/read_limits.h"
+
+namespace orvane {
+
+class MdlFileBin::Stream : public BufferedFile {
+ public:
+  using BufferedFile::BufferedFile;
+};
+
+namespace {
+
+constexpr uint8_t kByteTag = 1;
+constexpr uint8_t kShortTag = 2;
+constexpr uint8_t kLongTag = 3;
+constexpr uint8_t kTextTag = 4;
+constexpr uint8_t kPictureTag = 5;
+
+constexpr size_t kEntryNameLength = 256;
+constexpr int32_t kSeparateFileFrame = -1;
+
+const char kInvalidAddress[] = "Invalid menu address.";
+const char kNoPackedFiles[] = "Could not retrieve packed files";
+const char kPackageMissing[] = "Could not locate specified package:\r\r";
+const char kVersionNotice[] =
+    "This is not an Orvane Version 6 or above file. If you have created the menu in a previous "
+    "version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software's "
+    "site to convert the file to Version 6 format.";
+
+// The first slot holding exactly the lower-cased name; empty names never match.
+int FindSlot(const PackageDirectory& directory, const std::string& lowerName) {
+  if (lowerName.empty()) return -1;
+  for (int i = 0; i < kPackageSlots; ++i)
+    if (directory.Names[i] == lowerName) return i;
+  return -1;
+}
+
+// The stored value is the position + 1; anything that cannot be a position stays negative so
+// that seeking to it fails.
+int32_t PositionFromStored(int32_t stored) { return stored == INT32_MIN ? INT32_MIN : stored - 1; }
+
+void ClearImage(Picture& image) {
+  image.Width = 0;
+  image.Height = 0;
+  image.Pixels.clear();
+}
+
+}  // namespace
+
+MdlFileBin::MdlFileBin(FileOpener& files, MessageDialog& dialog) : files_(files), dialog_(dialog) {}
+MdlFileBin::~MdlFileBin() = default;
+
+void MdlFileBin::Tell(const std::string& text, MessageKind kind) {
+  dialog_.Show(text, kind, mb::OK, 0, -1, DialogCaption);
+}
+
+void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
+  ReadErrorFlag = false;
+  // An executable that cannot be opened holds no packed files the player could reach.
+  if (!OpenMenuStream(exeName, ApplicationFolder)) {
+    Tell(kNoPackedFiles, MessageKind::Error);
+    return;
+  }
+  Stream& stream = *menuStream_;
+  const int64_t size = stream.Size();
+  int32_t trailer = 0;
+  const bool trailerRead = size >= 4 && stream.Seek(size - 4) && stream.ReadI32(trailer);
+  const int64_t header = int64_t{trailer} - 1;
+  if (!trailerRead || header == 0 || header > size - 4) {
+    Tell(kInvalidAddress, MessageKind::Error);
+    CloseMenuStream();
+    ReadErrorFlag = true;
+    return;
+  }
+  char magic[4] = {};
+  if (!stream.Seek(header) || !stream.Read(magic, 4) || std::memcmp(magic, "FPAK", 4) != 0) {
+    Tell(kNoPackedFiles, MessageKind::Error);
+    CloseMenuStream();
+    ReadErrorFlag = true;
+    return;
+  }
+  if (!ReadDirectory(stream)) ReadErrorFlag = true;
+  CloseMenuStream();
+}
+
+// Everything after the magic. The directory is only replaced once it has been read in full.
+bool MdlFileBin::ReadDirectory(Stream& stream) {
+  uint8_t version[3];
+  if (!stream.Read(version, sizeof version)) return false;
+  ContainerText = ReadTextValue();
+  ContainerByte = ReadByteValue();
+  uint8_t count = 0;
+  if (!stream.ReadU8(count)) return false;
+
+  orvane::PackageDirectory directory;
+  const int kept = count < kPackageSlots ? count : kPackageSlots;  // see read_limits.h
+  char name[kEntryNameLength];
+  for (int i = 0; i < kept; ++i) {
+    int32_t stored = 0;
+    if (!stream.Read(name, sizeof name) || !stream.ReadI32(stored)) return false;
+    directory.Names[i] = AsciiLower(TrimControl(std::string(name, sizeof name)));
+    directory.Offsets[i] = PositionFromStored(stored);
+  }
+  PackageDirectory = directory;
+  return true;
+}
+
+bool MdlFileBin::OpenMenuStream(const std::string& name, const std::string& folder) {
+  CloseMenuStream();
+  std::unique_ptr<ReadFile> file = files_.OpenRead(folder + name);
+  if (!file) {
+    ReadErrorFlag = true;
+    return false;
+  }
+  menuStream_ = std::make_unique<Stream>(std::move(file));
+  return true;
+}
+
+void MdlFileBin::SeekPackage(std::string& name) {
+  name = AsciiLower(name);
+  const int slot = FindSlot(PackageDirectory, name);
+  if (slot < 0) {
+    Tell(kPackageMissing + name, MessageKind::Warning);
+    ReadErrorFlag = true;
+    return;
+  }
+  // A slot whose position lies outside the file is damage; the loader reports it.
+  if (!menuStream_ || !menuStream_->Seek(PackageDirectory.Offsets[slot])) ReadErrorFlag = true;
+}
+
+bool MdlFileBin::PackageExists(std::string& name) const {
+  name = AsciiLower(name);
+  return FindSlot(PackageDirectory, name) >= 0;
+}
+
+void MdlFileBin::CloseMenuStream() { menuStream_.reset(); }
+
+bool MdlFileBin::MenuStreamOpen() const { return menuStream_ != nullptr; }
+
+bool MdlFileBin::CheckMenuHeader(MenuHeader& header) {
+  const auto fail = [this] {
+    ReadErrorFlag = true;
+    return false;
+  };
+  if (!menuStream_) return fail();
+  Stream& s = *menuStream_;
+  if (!s.Read(header.Magic.data(), header.Magic.size())) return fail();
+  if (!s.ReadU8(header.Kind)) return fail();
+  if (header.Kind != 1) {
+    Tell(kVersionNotice, MessageKind::Information);
+    return fail();
+  }
+  if (!s.ReadU8(header.Version)) return fail();
+  MenuVersion = header.Version;
+  if (header.Version < 6) {
+    Tell(kVersionNotice, MessageKind::Information);
+    return fail();
+  }
+  if (!s.ReadU8(header.Unused6) || !s.ReadU8(header.Unused7) || !s.ReadU8(header.ButtonCount) ||
+      !s.ReadI16(header.PictureCount))
+    return fail();
+  return true;
+}
+
+// Consumes the tag byte; a wrong tag or the end of the file sets the flag.
+bool MdlFileBin::ReadTag(uint8_t tag) {
+  uint8_t read = 0;
+  if (!menuStream_ || !menuStream_->ReadU8(read) || read != tag) {
+    ReadErrorFlag = true;
+    return false;
+  }
+  return true;
+}
+
+uint8_t MdlFileBin::ReadByteValue() {
+  if (!ReadTag(kByteTag)) return 0;
+  int32_t length = 0;
+  uint8_t value = 0;
+  if (!menuStream_->ReadI32(length) || !menuStream_->ReadU8(value)) {
+    ReadErrorFlag = true;
+    return 0;
+  }
+  return value;
+}
+
+int32_t MdlFileBin::ReadShortValue() {
+  if (!ReadTag(kShortTag)) return 0;
+  int32_t length = 0, value = 0;
+  if (!menuStream_->ReadI32(length) || !menuStream_->ReadI32(value)) {
+    ReadErrorFlag = true;
+    return 0;
+  }
+  return value;
+}
+
+int32_t MdlFileBin::ReadLongValue() {
+  if (!ReadTag(kLongTag)) return 0;
+  int32_t length = 0, value = 0;
+  if (!menuStream_->ReadI32(length) || !menuStream_->ReadI32(value)) {
+    ReadErrorFlag = true;
+    return 0;
+  }
+  return value;
+}
+
+std::string MdlFileBin::ReadTextValue() {
+  if (!ReadTag(kTextTag)) return {};
+  Stream& s = *menuStream_;
+  int32_t length = 0;
+  if (!s.ReadI32(length)) {
+    ReadErrorFlag = true;
+    return {};
+  }
+  if (length <= 0) return {};
+  if (length > s.Remaining() || length > kMaxTextLength) {  // see read_limits.h
+    s.Skip(length);
+    ReadErrorFlag = true;
+    return {};
+  }
+  std::string text(static_cast<size_t>(length), '\0');
+  if (!s.Read(&text[0], text.size())) {
+    ReadErrorFlag = true;
+    return {};
+  }
+  return text;
+}
+
+bool MdlFileBin::ReadImageValue(PictureValue& destination) {
+  ClearImage(destination.Image);
+  const auto fail = [this] {
+    ReadErrorFlag = true;
+    return false;
+  };
+  if (!menuStream_) return fail();
+  Stream& s = *menuStream_;
+  uint8_t tag = 0;
+  if (!s.ReadU8(tag)) return fail();
+  if (tag != kPictureTag) {
+    uint8_t ignored = 0;
+    s.ReadU8(ignored);
+    return fail();
+  }
+  if (!s.ReadU8(destination.Unused) || !s.ReadU8(destination.Slot.Button) ||
+      !s.ReadU8(destination.Slot.State) || !s.ReadI32(destination.Slot.Frame))
+    return fail();
+
+  if (!bmpArray_) bmpArray_ = std::make_unique<BmpArray>();
+  const bool packed = IsLaterLayout(MenuVersion);
+  const PictureSlot& slot = destination.Slot;
+
+  if (slot.Frame == kSeparateFileFrame) {  // see read_limits.h
+    int32_t before = 0, nameLength = 0, after = 0;
+    if (s.ReadI32(before) && s.ReadI32(nameLength) && s.ReadI32(after) && nameLength >= 0 &&
+        nameLength <= kMaxSeparateFileName)
+      s.Skip(nameLength);
+    return fail();
+  }
+  if (slot.Button > kMaxButtons || slot.State > kMaxImageState || slot.Frame < 0 ||
+      slot.Frame > kMaxFrame) {  // see read_limits.h
+    bmpArray_->SkipPixels(s, packed);
+    return fail();
+  }
+  const bool decoded = packed ? bmpArray_->ReadPackedPixels(s, destination.Image)
+                              : bmpArray_->ReadRawPixels(s, destination.Image);
+  return decoded ? true : fail();
+}
+
+}  // namespace orvane

@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "menudata/menu_fixtures.h"
+#include "support/platform_opener.h"
+#include "support/temp_folder.h"
+
+namespace orvane::testing {
+namespace {
+
+constexpr MessageKind kError = MessageKind::Error;
+constexpr MessageKind kWarning = MessageKind::Warning;
+
+Bytes WithTrailer(Bytes bytes, int32_t trailer) {
+  pack::ValueWriter w;
+  w.RawInt32(trailer);
+  bytes.insert(bytes.end(), w.bytes().begin(), w.bytes().end());
+  return bytes;
+}
+
+TEST(ContainerReader, ReadsTheDirectoryWithTrimmedLowerCaseNamesAndPositions) {
+  ReaderRig rig;
+  pack::ContainerOptions options;
+  options.Text = "Authoring kit";
+  options.Byte = 0x2A;
+  const Bytes exe = pack::AppendContainer({'M', 'Z'}, {{"Main.MNU", {1, 2, 3}}, {"\tSecond Menu.mnu", {4}}},
+                                          options);
+  rig.Files.AddFile("/disc/orvane.exe", exe);
+  rig.Unit.ReadPackageDirectory("orvane.exe");
+
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  EXPECT_TRUE(rig.Dialog.Messages.empty());
+  EXPECT_EQ(rig.Files.OpenedPaths(), std::vector<std::string>{"/disc/orvane.exe"});
+  EXPECT_EQ(rig.Files.Counts().OpenNow, 0) << "the stream is closed after the directory";
+  EXPECT_FALSE(rig.Unit.MenuStreamOpen());
+  EXPECT_EQ(rig.Unit.ContainerText, "Authoring kit");
+  EXPECT_EQ(rig.Unit.ContainerByte, 0x2A);
+
+  const PackageDirectory& dir = rig.Unit.PackageDirectory;
+  EXPECT_EQ(dir.Names[0], "main.mnu");
+  EXPECT_EQ(dir.Names[1], "second menu.mnu");
+  EXPECT_EQ(dir.Names[2], "");
+  EXPECT_EQ(exe[dir.Offsets[0]], 1);
+  EXPECT_EQ(exe[dir.Offsets[1]], 4);
+}
+
+TEST(ContainerReader, LooksUpNamesCaseBlindButNotBlankBlind) {
+  ReaderRig rig;
+  rig.Start(PackedExecutable({{"MiXed.Mnu", {0xAA}}, {"other", {0xBB}}, {"mixed.mnu", {0xCC}}}));
+
+  std::string name = "MIXED.mnu";
+  EXPECT_TRUE(rig.Unit.PackageExists(name));
+  EXPECT_EQ(name, "mixed.mnu") << "the caller's name is lower-cased";
+  std::string leading = " mixed.mnu";
+  EXPECT_FALSE(rig.Unit.PackageExists(leading));
+  std::string empty;
+  EXPECT_FALSE(rig.Unit.PackageExists(empty));
+  EXPECT_TRUE(rig.Dialog.Messages.empty()) << "PackageExists never shows a message";
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+
+  // The earlier of two equal names wins.
+  ASSERT_TRUE(rig.Unit.OpenMenuStream(ReaderRig::kExe, ReaderRig::kFolder));
+  std::string seek = "Mixed.MNU";
+  rig.Unit.SeekPackage(seek);
+  EXPECT_EQ(seek, "mixed.mnu");
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  // The value readers now stand on the packed file's first byte (0xAA, no valid tag).
+  EXPECT_EQ(rig.Unit.ReadByteValue(), 0);
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  rig.Unit.CloseMenuStream();
+  EXPECT_EQ(rig.Files.Counts().OpenNow, 0);
+}
+
+TEST(ContainerReader, SeekPackagePositionsTheStreamAtThePackedFile) {
+  ReaderRig rig;
+  pack::ValueWriter first, second;
+  first.WriteShortValue(111);
+  second.WriteShortValue(222);
+  rig.Start(PackedExecutable({{"a", first.Take()}, {"b", second.Take()}}));
+  ASSERT_TRUE(rig.Unit.OpenMenuStream(ReaderRig::kExe, ReaderRig::kFolder));
+  for (const char* which : {"B", "a", "b"}) {
+    std::string name = which;
+    rig.Unit.SeekPackage(name);
+    EXPECT_EQ(rig.Unit.ReadShortValue(), name == "a" ? 111 : 222) << which;
+  }
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+}
+
+TEST(ContainerReader, AMissingPackageIsReportedWithItsLowerCaseNameAndTheStreamStays) {
+  ReaderRig rig;
+  pack::ValueWriter menu;
+  menu.WriteShortValue(5);
+  menu.WriteShortValue(6);
+  rig.Start(PackedExecutable({{"main", menu.Take()}}));
+  ASSERT_TRUE(rig.Unit.OpenMenuStream(ReaderRig::kExe, ReaderRig::kFolder));
+  std::string main = "main";
+  rig.Unit.SeekPackage(main);
+  EXPECT_EQ(rig.Unit.ReadShortValue(), 5);
+
+  std::string missing = "Extra.MNU";
+  rig.Unit.SeekPackage(missing);
+  EXPECT_EQ(missing, "extra.mnu");
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  ExpectOneMessage(rig.Dialog, "Could not locate specified package:\r\rextra.mnu", kWarning);
+  EXPECT_EQ(rig.Unit.ReadShortValue(), 6) << "the stream did not move";
+
+  rig.Dialog.Messages.clear();
+  std::string empty;
+  rig.Unit.SeekPackage(empty);
+  ExpectOneMessage(rig.Dialog, "Could not locate specified package:\r\r", kWarning);
+}
+
+TEST(ContainerReader, AnEmptyContainerFindsNothing) {
+  ReaderRig rig;
+  rig.Start(PackedExecutable({}));
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  for (const std::string& slot : rig.Unit.PackageDirectory.Names) EXPECT_EQ(slot, "");
+  MenuFile menu;
+  EXPECT_FALSE(rig.LoadMenu("", menu));
+  ExpectOneMessage(rig.Dialog, "Could not locate specified package:\r\r", kWarning);
+}
+
+TEST(ContainerReader, BadAddressesAndMagic) {
+  const Bytes body = {'M', 'Z', 'F', 'P', 'A', 'K', 0, 0, 0, 'x', 'y'};
+  struct Case {
+    const char* what;
+    Bytes file;
+    const char* message;
+  } cases[] = {
+      {"trailer 1 (position 0)", WithTrailer(body, 1), "Invalid menu address."},
+      {"trailer past S - 4", WithTrailer(body, static_cast<int32_t>(body.size()) + 2),
+       "Invalid menu address."},
+      {"trailer INT32_MAX", WithTrailer(body, INT32_MAX), "Invalid menu address."},
+      {"file of 3 bytes", Bytes{1, 0, 0}, "Invalid menu address."},
+      {"empty file", Bytes{}, "Invalid menu address."},
+      {"trailer at the start of S - 4", WithTrailer(body, static_cast<int32_t>(body.size()) + 1),
+       "Could not retrieve packed files"},
+      {"points at anything but FPAK", WithTrailer(body, 2), "Could not retrieve packed files"},
+      {"negative position", WithTrailer(body, -5), "Could not retrieve packed files"},
+      {"INT32_MIN trailer", WithTrailer(body, INT32_MIN), "Could not retrieve packed files"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ReaderRig rig;
+    rig.Unit.PackageDirectory.Names[0] = "kept";
+    rig.Start(c.file);
+    EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+    ExpectOneMessage(rig.Dialog, c.message, kError);
+    EXPECT_EQ(rig.Unit.PackageDirectory.Names[0], "kept") << "the directory keeps what it held";
+    EXPECT_EQ(rig.Files.Counts().OpenNow, 0);
+  }
+  // The one header position that counts as valid: FPAK at position 2.
+  ReaderRig rig;
+  Bytes good = {'M', 'Z', 'F', 'P', 'A', 'K', 0, 0, 0};
+  good.insert(good.end(), {4, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0});  // empty text, byte 0, N = 0
+  rig.Start(WithTrailer(good, 3));
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  EXPECT_TRUE(rig.Dialog.Messages.empty());
+}
+
+TEST(ContainerReader, AnExecutableThatCannotBeOpenedIsReportedNotCrashed) {
+  ReaderRig rig;
+  rig.Unit.ReadErrorFlag = true;
+  rig.Unit.ReadPackageDirectory("absent.exe");
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  ExpectOneMessage(rig.Dialog, "Could not retrieve packed files", kError);
+  EXPECT_EQ(rig.Files.OpenedPaths(), std::vector<std::string>{"/disc/absent.exe"});
+
+  // Without a stream every reader fails softly.
+  rig.Unit.ReadErrorFlag = false;
+  EXPECT_FALSE(rig.Unit.OpenMenuStream("absent.exe", "/disc/"));
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  EXPECT_FALSE(rig.Unit.MenuStreamOpen());
+  MenuHeader header;
+  PictureValue picture;
+  EXPECT_FALSE(rig.Unit.CheckMenuHeader(header));
+  EXPECT_EQ(rig.Unit.ReadShortValue(), 0);
+  EXPECT_EQ(rig.Unit.ReadTextValue(), "");
+  EXPECT_FALSE(rig.Unit.ReadImageValue(picture));
+  rig.Unit.CloseMenuStream();
+  EXPECT_EQ(rig.Dialog.Messages.size(), 1u) << "no further messages";
+}
+
+TEST(ContainerReader, ADamagedHeaderValueFlagsButTheDirectoryIsStillRead) {
+  pack::ValueWriter w;
+  w.RawBytes("MZ", 2);
+  w.RawText("FPAK");
+  w.RawBytes("\1\0\0", 3);
+  w.WriteShortValue(3);  // a short where the text belongs: read out of step from here
+  w.WriteByteValue(0);
+  w.RawByte(0);
+  w.RawInt32(3);
+  ReaderRig rig;
+  rig.Start(w.Take());
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  EXPECT_TRUE(rig.Dialog.Messages.empty()) << "a wrong tag has no message of its own";
+}
+
+// Entries past the hundredth are ignored; the table is never written past its end.
+TEST(ContainerReader, KeepsTheFirstHundredEntriesOfALargerDirectory) {
+  pack::ValueWriter w;
+  w.RawBytes("MZ", 2);
+  w.RawText("FPAK");
+  w.RawBytes("\1\0\0", 3);
+  w.WriteTextValue("");
+  w.WriteByteValue(0);
+  w.RawByte(130);
+  for (int i = 0; i < 130; ++i) {
+    std::string name = "M" + std::to_string(i);
+    name.resize(256, ' ');
+    w.RawText(name);
+    w.RawInt32(3);
+  }
+  Bytes file = w.Take();
+  file = WithTrailer(file, 3);
+  ReaderRig rig;
+  rig.Start(file);
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  EXPECT_EQ(rig.Unit.PackageDirectory.Names[0], "m0");
+  EXPECT_EQ(rig.Unit.PackageDirectory.Names[99], "m99");
+  std::string hundredth = "M99", past = "m100";
+  EXPECT_TRUE(rig.Unit.PackageExists(hundredth));
+  EXPECT_FALSE(rig.Unit.PackageExists(past));
+}
+
+TEST(ContainerReader, ATruncatedDirectoryFlagsAndKeepsTheOldDirectory) {
+  Bytes exe = PackedExecutable({{"one", {1}}, {"two", {2}}});
+  // Cut the second entry in half but keep a valid trailer.
+  const size_t header = 10;
+  const size_t directory = header + 4 + 3 + 5 + 6 + 1;
+  Bytes cut(exe.begin(), exe.begin() + directory + 260 + 100);
+  cut = WithTrailer(cut, static_cast<int32_t>(header + 1));
+  ReaderRig rig;
+  rig.Unit.PackageDirectory.Names[0] = "kept";
+  rig.Start(cut);
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  EXPECT_EQ(rig.Unit.PackageDirectory.Names[0], "kept");
+}
+
+TEST(ContainerReader, APackedFileOutsideTheExecutableCannotBeSought) {
+  pack::ValueWriter w;
+  w.RawBytes("MZ", 2);
+  w.RawText("FPAK");
+  w.RawBytes("\1\0\0", 3);
+  w.WriteTextValue("");
+  w.WriteByteValue(0);
+  w.RawByte(2);
+  for (int32_t stored : {1 << 30, -40}) {
+    std::string name = stored > 0 ? "far" : "negative";
+    name.resize(256, ' ');
+    w.RawText(name);
+    w.RawInt32(stored);
+  }
+  ReaderRig rig;
+  rig.Start(WithTrailer(w.Take(), 3));
+  ASSERT_FALSE(rig.Unit.ReadErrorFlag);
+  for (const char* name : {"far", "negative"}) {
+    MenuFile menu;
+    EXPECT_FALSE(rig.LoadMenu(name, menu)) << name;
+    EXPECT_TRUE(rig.Unit.ReadErrorFlag) << name;
+  }
+  EXPECT_TRUE(rig.Dialog.Messages.empty()) << "the loader reports a bad position, not the seek";
+}
+
+TEST(ContainerReader, ReadsARealFileThroughThePlatformOpener) {
+  TempFolder folder;
+  pack::ValueWriter menu;
+  menu.WriteTextValue("from disk");
+  folder.WriteFile("player.exe", PackedExecutable({{"Disk.mnu", menu.Take()}}));
+
+  PlatformFileOpener files;
+  RecordingMessageDialog dialog;
+  MdlFileBin unit(files, dialog);
+  unit.ApplicationFolder = folder.Folder();
+  unit.DialogCaption = "Orvane";
+  unit.ReadPackageDirectory("player.exe");
+  ASSERT_FALSE(unit.ReadErrorFlag);
+  EXPECT_EQ(unit.PackageDirectory.Names[0], "disk.mnu");
+
+  ASSERT_TRUE(unit.OpenMenuStream("player.exe", folder.Folder()));
+  std::string name = "DISK.MNU";
+  unit.SeekPackage(name);
+  EXPECT_EQ(unit.ReadTextValue(), "from disk");
+  EXPECT_FALSE(unit.ReadErrorFlag);
+  unit.CloseMenuStream();
+
+  unit.ReadPackageDirectory("missing.exe");
+  EXPECT_TRUE(unit.ReadErrorFlag);
+  ExpectOneMessage(dialog, "Could not retrieve packed files", MessageKind::Error);
+  EXPECT_FALSE(unit.OpenMenuStream("missing.exe", folder.Folder()));
+}
+
+}  // namespace
+}  // namespace orvane::testing

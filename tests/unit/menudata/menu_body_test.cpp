@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "menudata/menu_fixtures.h"
+
+namespace orvane::testing {
+namespace {
+
+std::vector<PictureValue> SomePictures() {
+  return {PictureFor(0, 0, 0, GradientPicture(40, 30, 1)), PictureFor(2, 1, 0, GradientPicture(8, 6, 2)),
+          PictureFor(1, 3, 7, GradientPicture(5, 9, 3)), PictureFor(100, 2, 100, GradientPicture(1, 1, 4))};
+}
+
+void ExpectRoundTrip(const MenuFile& written, const MenuFile& read) {
+  const bool later = IsLaterLayout(written.Header.Version);
+  EXPECT_EQ(read.Header.Version, written.Header.Version);
+  EXPECT_EQ(read.Header.ButtonCount, written.Header.ButtonCount);
+  EXPECT_EQ(read.Header.PictureCount, written.Header.PictureCount);
+  ExpectSameSettings(read.Settings, written.Settings, later);
+  if (!later) {
+    for (const std::string& text : read.Settings.LaterLayoutTexts) EXPECT_EQ(text, "");
+  }
+  ASSERT_EQ(read.Buttons.size(), written.Buttons.size());
+  for (size_t i = 0; i < read.Buttons.size(); ++i) {
+    SCOPED_TRACE("button " + std::to_string(i + 1));
+    ExpectSameButton(read.Buttons[i], written.Buttons[i], later);
+    if (!later) {
+      EXPECT_EQ(read.Buttons[i].FontName, "");
+      EXPECT_EQ(read.Buttons[i].ViewerCompare, 0);
+    }
+  }
+  ASSERT_EQ(read.Pictures.size(), written.Pictures.size());
+  for (size_t i = 0; i < read.Pictures.size(); ++i) {
+    SCOPED_TRACE("picture " + std::to_string(i));
+    ExpectSamePicture(read.Pictures[i], written.Pictures[i]);
+  }
+}
+
+TEST(MenuBody, ChosenValuesRoundTripInEveryLayout) {
+  for (uint8_t version : {6, 7, 8}) {
+    SCOPED_TRACE("version " + std::to_string(version));
+    const MenuFile written =
+        MenuOf(version, {ChosenButton(1), ChosenButton(2), ChosenButton(3)}, SomePictures());
+    ReaderRig rig;
+    rig.Start(PackedExecutable({{"Main.mnu", pack::WriteMenuFile(written)}}));
+    MenuFile read;
+    ASSERT_TRUE(rig.LoadMenu("MAIN.MNU", read));
+    EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+    EXPECT_TRUE(rig.Dialog.Messages.empty());
+    ExpectRoundTrip(written, read);
+  }
+}
+
+TEST(MenuBody, SeededRandomMenusRoundTrip) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 12; ++round) {
+    const uint8_t version = round % 3 == 0 ? 6 : static_cast<uint8_t>(7 + round % 5);
+    std::vector<ButtonRecord> buttons;
+    const int count = static_cast<int>(random() % 12);
+    for (int i = 0; i < count; ++i) buttons.push_back(RandomButton(random));
+    std::vector<PictureValue> pictures;
+    const int pictureCount = static_cast<int>(random() % 5);
+    for (int i = 0; i < pictureCount; ++i)
+      pictures.push_back(PictureFor(static_cast<uint8_t>(random() % 101), static_cast<uint8_t>(random() % 4),
+                                    static_cast<int32_t>(random() % 101),
+                                    GradientPicture(1 + random() % 20, 1 + random() % 20, random())));
+    const MenuFile written = MenuOf(version, buttons, pictures, RandomSettings(random));
+    SCOPED_TRACE("round " + std::to_string(round));
+    ReaderRig rig;
+    // Several menus in one container, read from the middle one.
+    rig.Start(PackedExecutable({{"a", {1, 2, 3}}, {"r", pack::WriteMenuFile(written)}, {"z", {9}}}));
+    MenuFile read;
+    ASSERT_TRUE(rig.LoadMenu("r", read));
+    EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+    ExpectRoundTrip(written, read);
+  }
+}
+
+TEST(MenuBody, AHundredButtonsAndThreeStatesEachRoundTrip) {
+  std::vector<ButtonRecord> buttons;
+  std::vector<PictureValue> pictures{PictureFor(0, 0, 0, GradientPicture(64, 48, 0))};
+  for (int n = 1; n <= 100; ++n) {
+    buttons.push_back(ChosenButton(n));
+    for (uint8_t state = 0; state < 3; ++state)
+      pictures.push_back(PictureFor(static_cast<uint8_t>(n), state, 0, GradientPicture(6, 4, n * 3 + state)));
+  }
+  const MenuFile written = MenuOf(7, buttons, pictures);
+  ReaderRig rig;
+  rig.Start(PackedExecutable({{"big", pack::WriteMenuFile(written)}}));
+  MenuFile read;
+  ASSERT_TRUE(rig.LoadMenu("big", read));
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  ExpectRoundTrip(written, read);
+}
+
+TEST(MenuBody, APictureCountOfZeroOrLessMeansNoPictures) {
+  for (int16_t count : {0, -1, INT16_MIN}) {
+    MenuFile written = MenuOf(7, {ChosenButton(1)}, {});
+    written.Header.PictureCount = count;
+    ReaderRig rig;
+    rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
+    MenuFile read;
+    ASSERT_TRUE(rig.LoadMenu("m", read));
+    EXPECT_FALSE(rig.Unit.ReadErrorFlag) << count;
+    EXPECT_TRUE(read.Pictures.empty()) << count;
+    ASSERT_EQ(read.Buttons.size(), 1u);
+    ExpectSameButton(read.Buttons[0], written.Buttons[0], true);
+  }
+}
+
+TEST(MenuBody, AFailedPictureStoresNothingAndTheRestStillLoads) {
+  MenuFile written = MenuOf(7, {ChosenButton(1)}, SomePictures());
+  written.Pictures[1].Slot.State = 9;  // no such state
+  ReaderRig rig;
+  rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
+  MenuFile read;
+  ASSERT_TRUE(rig.LoadMenu("m", read));
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  ASSERT_EQ(read.Pictures.size(), 3u);
+  ExpectSamePicture(read.Pictures[0], written.Pictures[0]);
+  ExpectSamePicture(read.Pictures[1], written.Pictures[2]);
+  ExpectSamePicture(read.Pictures[2], written.Pictures[3]);
+}
+
+// More pictures announced than present: the missing ones fail, the present ones are kept.
+TEST(MenuBody, AFileEndingEarlyKeepsWhatWasReadAndFlags) {
+  MenuFile written = MenuOf(7, {ChosenButton(1), ChosenButton(2)}, SomePictures());
+  written.Header.PictureCount = 9;
+  ReaderRig rig;
+  rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
+  MenuFile read;
+  ASSERT_TRUE(rig.LoadMenu("m", read));
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  EXPECT_EQ(read.Pictures.size(), 4u);
+  EXPECT_TRUE(rig.Dialog.Messages.empty());
+
+  // Cut inside the settings: everything after is neutral, nothing crashes.
+  const Bytes whole = pack::WriteMenuFile(written);
+  for (size_t cut : {size_t{11}, size_t{50}, size_t{200}, whole.size() / 2, whole.size() - 1}) {
+    ReaderRig part;
+    part.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+    MenuHeader header;
+    ASSERT_TRUE(part.Unit.CheckMenuHeader(header));
+    MenuFile partial;
+    ReadMenuBody(part.Unit, header, partial);
+    EXPECT_TRUE(part.Unit.ReadErrorFlag) << cut;
+    EXPECT_EQ(partial.Buttons.size(), 2u) << cut;
+    EXPECT_LE(partial.Pictures.size(), 4u) << cut;
+  }
+}
+
+TEST(MenuBody, AWrongTagInTheSettingsFlagsAndTheLoadFinishes) {
+  MenuFile written = MenuOf(7, {ChosenButton(1)}, SomePictures());
+  Bytes file = pack::WriteMenuFile(written);
+  // Setting 2 (Placement) starts after the header and the title's text value.
+  const size_t placement = 11 + 5 + written.Settings.MenuTitle.size();
+  ASSERT_EQ(file[placement], 2);
+  file[placement] = 3;
+  ReaderRig rig;
+  rig.Start(PackedExecutable({{"m", file}}));
+  MenuFile read;
+  ASSERT_TRUE(rig.LoadMenu("m", read));
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+  EXPECT_EQ(read.Settings.MenuTitle, written.Settings.MenuTitle);
+  EXPECT_EQ(read.Settings.Placement, 0);
+  EXPECT_EQ(read.Buttons.size(), 1u);
+  EXPECT_TRUE(rig.Dialog.Messages.empty());
+}
+
+// Records past the hundredth are read to stay in step, so the pictures after them still load.
+TEST(MenuBody, AButtonCountAboveAHundredKeepsTheFirstHundredInStep) {
+  for (uint8_t version : {6, 7}) {
+    std::vector<ButtonRecord> buttons;
+    for (int n = 1; n <= 120; ++n) buttons.push_back(ChosenButton(n));
+    MenuFile written;
+    written.Header.Version = version;
+    written.Settings = ChosenSettings();
+    written.Buttons = buttons;
+    written.Pictures = SomePictures();
+    written.Header.ButtonCount = 120;
+    written.Header.PictureCount = 4;
+    ReaderRig rig;
+    rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
+    MenuFile read;
+    ASSERT_TRUE(rig.LoadMenu("m", read));
+    EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+    EXPECT_EQ(read.Header.ButtonCount, 100);
+    ASSERT_EQ(read.Buttons.size(), 100u);
+    ExpectSameButton(read.Buttons[99], buttons[99], IsLaterLayout(version));
+    ASSERT_EQ(read.Pictures.size(), 4u);
+    ExpectSamePicture(read.Pictures[3], written.Pictures[3]);
+  }
+}
+
+TEST(MenuBody, ALoaderSequenceThatFailsBeforeTheBodyLeavesNoStreamOpen) {
+  MenuFile old = MenuOf(5, {}, {});
+  ReaderRig rig;
+  rig.Start(PackedExecutable({{"old", pack::WriteMenuFile(old)}}));
+  MenuFile read;
+  EXPECT_FALSE(rig.LoadMenu("old", read));
+  EXPECT_EQ(rig.Files.Counts().OpenNow, 0);
+  ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
+  EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Information);
+}
+
+}  // namespace
+}  // namespace orvane::testing

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "menudata/menu_fixtures.h"
+
+namespace orvane::testing {
+namespace {
+
+constexpr int32_t kMarker = 4242;
+
+// Tag, unused byte and slot of a picture value.
+void SlotFields(pack::ValueWriter& w, uint8_t button = 1, uint8_t state = 0, int32_t frame = 0) {
+  w.RawByte(5);
+  w.RawByte(0);
+  w.RawByte(button);
+  w.RawByte(state);
+  w.RawInt32(frame);
+}
+
+// A later-layout picture value with sizes and block given as they are, good or not.
+Bytes PackedValue(int32_t width, int32_t height, const Bytes& block, int32_t blockLength) {
+  pack::ValueWriter w;
+  SlotFields(w);
+  w.RawInt32(width);
+  w.RawInt32(height);
+  w.RawInt32(blockLength);
+  w.RawBytes(block.data(), block.size());
+  w.WriteShortValue(kMarker);
+  return w.Take();
+}
+Bytes PackedValue(int32_t width, int32_t height, const Bytes& block) {
+  return PackedValue(width, height, block, static_cast<int32_t>(block.size()));
+}
+
+Bytes BlockWithLength(int32_t inflated, Bytes block) {
+  pack::ValueWriter w;
+  w.RawInt32(inflated);
+  block.erase(block.begin(), block.begin() + 4);
+  w.RawBytes(block.data(), block.size());
+  return w.Take();
+}
+
+struct Outcome {
+  bool decoded;
+  bool flag;
+  bool inStep;  // the value after the picture reads correctly
+  size_t capacity;
+};
+
+Outcome ReadOne(const Bytes& file, uint8_t version) {
+  ReaderRig rig;
+  rig.OpenBare(file);
+  rig.Unit.MenuVersion = version;
+  PictureValue picture;
+  Outcome out{};
+  out.decoded = rig.Unit.ReadImageValue(picture);
+  out.capacity = picture.Image.Pixels.capacity();
+  if (!out.decoded) {
+    EXPECT_TRUE(picture.Image.Empty());
+  }
+  out.flag = rig.Unit.ReadErrorFlag;
+  rig.Unit.ReadErrorFlag = false;
+  out.inStep = rig.Unit.ReadShortValue() == kMarker && !rig.Unit.ReadErrorFlag;
+  return out;
+}
+
+TEST(PictureReader, PixelBytesAreBlueGreenRedAndAFourthByteTopRowFirst) {
+  Picture image;
+  image.Width = 2;
+  image.Height = 2;
+  image.Pixels = {0x00332211u, 0xAB000000u, 0x000000FFu, 0x00FF0000u};
+  for (uint8_t version : {6, 7}) {
+    pack::ValueWriter w;
+    w.WritePictureValue(PictureFor(0, 0, 0, image), version);
+    ReaderRig rig;
+    rig.OpenBare(w.Take());
+    rig.Unit.MenuVersion = version;
+    PictureValue read;
+    ASSERT_TRUE(rig.Unit.ReadImageValue(read)) << int{version};
+    ASSERT_EQ(read.Image.Width, 2);
+    ASSERT_EQ(read.Image.Height, 2);
+    const uint32_t first = read.Image.At(0, 0);
+    EXPECT_EQ(first & 0xFF, 0x11u) << "blue";
+    EXPECT_EQ((first >> 8) & 0xFF, 0x22u) << "green";
+    EXPECT_EQ((first >> 16) & 0xFF, 0x33u) << "red";
+    EXPECT_EQ(read.Image.At(1, 0), 0xAB000000u) << "the fourth byte is kept";
+    EXPECT_EQ(read.Image.At(0, 1), 0x000000FFu) << "the first stored row is the top row";
+    EXPECT_EQ(read.Image.At(1, 1), 0x00FF0000u);
+  }
+}
+
+TEST(PictureReader, PayloadSizesOfATwoByOnePicture) {
+  Picture image;
+  image.Width = 2;
+  image.Height = 1;
+  image.Pixels = {1, 2};
+  pack::ValueWriter raw, packed;
+  raw.WritePictureValue(PictureFor(0, 0, 0, image), 6);
+  packed.WritePictureValue(PictureFor(0, 0, 0, image), 7);
+  EXPECT_EQ(raw.bytes().size(), 8u + 8u + 8u);
+  const Bytes& p = packed.bytes();
+  EXPECT_EQ(Bytes(p.begin() + 20, p.begin() + 24), (Bytes{8, 0, 0, 0}));
+  for (const auto& [file, version] : {std::pair{raw.bytes(), 6}, std::pair{packed.bytes(), 8}}) {
+    ReaderRig rig;
+    rig.OpenBare(file);
+    rig.Unit.MenuVersion = static_cast<uint8_t>(version);
+    PictureValue read;
+    EXPECT_TRUE(rig.Unit.ReadImageValue(read));
+    EXPECT_EQ(read.Image.Pixels, image.Pixels);
+  }
+}
+
+TEST(PictureReader, RefusesImpossibleSizesAndStaysInStepWhenTheBlockLengthIsKnown) {
+  const Bytes goodBlock = pack::CompressPixels(GradientPicture(4, 3, 1));
+  struct Case {
+    const char* what;
+    Bytes file;
+  } cases[] = {
+      {"width 0", PackedValue(0, 3, goodBlock)},
+      {"height 0", PackedValue(4, 0, goodBlock)},
+      {"negative width and height", PackedValue(-4, -3, goodBlock)},
+      {"side over the limit", PackedValue(16385, 1, goodBlock)},
+      {"pixels over the limit", PackedValue(4097, 4096, goodBlock)},
+      {"inflated length not width x height x 4", PackedValue(4, 3, BlockWithLength(47, goodBlock))},
+      {"inflated length negative", PackedValue(4, 3, BlockWithLength(-48, goodBlock))},
+      {"zlib stream inflates to less", PackedValue(4, 4, BlockWithLength(64, goodBlock))},
+      {"zlib stream inflates to more",
+       PackedValue(4, 2, BlockWithLength(32, goodBlock))},
+  };
+  for (const Case& c : cases) {
+    const Outcome out = ReadOne(c.file, 7);
+    EXPECT_FALSE(out.decoded) << c.what;
+    EXPECT_TRUE(out.flag) << c.what;
+    EXPECT_TRUE(out.inStep) << c.what;
+  }
+}
+
+TEST(PictureReader, RefusesDamagedZlibBlocks) {
+  const Picture image = GradientPicture(16, 8, 3);
+  const Bytes block = pack::CompressPixels(image);
+  Bytes flipped = block;
+  for (size_t i = 8; i < flipped.size() - 4; i += 3) flipped[i] ^= 0x5A;
+  Bytes badChecksum = block;
+  badChecksum.back() ^= 1;
+  Bytes badHeader = block;
+  badHeader[4] = 0x00;
+  Bytes trailing = block;
+  trailing.insert(trailing.end(), {0, 0, 0, 0});
+  Bytes cut(block.begin(), block.end() - 6);
+  struct Case {
+    const char* what;
+    Bytes block;
+  } cases[] = {{"flipped bits", flipped},   {"bad Adler-32", badChecksum},
+               {"bad zlib header", badHeader}, {"trailing garbage", trailing},
+               {"stream cut short", cut}};
+  for (const Case& c : cases) {
+    const Outcome out = ReadOne(PackedValue(16, 8, c.block), 7);
+    EXPECT_FALSE(out.decoded) << c.what;
+    EXPECT_TRUE(out.flag) << c.what;
+    EXPECT_TRUE(out.inStep) << c.what;
+  }
+  const Outcome good = ReadOne(PackedValue(16, 8, block), 7);
+  EXPECT_TRUE(good.decoded && !good.flag && good.inStep);
+}
+
+TEST(PictureReader, BlockLengthsThatCannotBeTrusted) {
+  const Bytes block = pack::CompressPixels(GradientPicture(4, 3, 1));
+  for (int32_t length : {0, -1, 4, INT32_MIN, INT32_MAX, static_cast<int32_t>(block.size()) + 10}) {
+    const Outcome out = ReadOne(PackedValue(4, 3, block, length), 7);
+    EXPECT_FALSE(out.decoded) << length;
+    EXPECT_TRUE(out.flag) << length;
+  }
+}
+
+// A small file claiming a huge picture must not make the reader reserve memory for it.
+TEST(PictureReader, RefusesDecompressionBombsBeforeAllocating) {
+  // 4096 x 4096 x 4 = 64 MiB claimed by a block of a few hundred bytes.
+  const int32_t side = 4096;
+  Bytes block = BlockWithLength(side * side * 4, pack::CompressPixels(GradientPicture(4, 3, 1)));
+  block.resize(200, 0);
+  const Outcome out = ReadOne(PackedValue(side, side, block), 7);
+  EXPECT_FALSE(out.decoded);
+  EXPECT_TRUE(out.flag);
+  EXPECT_TRUE(out.inStep);
+  EXPECT_EQ(out.capacity, 0u);
+
+  // The highest ratio zlib really reaches (all-zero pixels) is still accepted.
+  Picture zeros;
+  zeros.Width = 1024;
+  zeros.Height = 1024;
+  zeros.Pixels.assign(1024 * 1024, 0);
+  pack::ValueWriter w;
+  w.WritePictureValue(PictureFor(0, 0, 0, zeros), 7);
+  w.WriteShortValue(kMarker);
+  const Outcome flat = ReadOne(w.Take(), 7);
+  EXPECT_TRUE(flat.decoded && !flat.flag && flat.inStep);
+}
+
+TEST(PictureReader, RawPicturesLargerThanTheRestOfTheFileAreNotAllocated) {
+  pack::ValueWriter w;
+  SlotFields(w);
+  w.RawInt32(10000);
+  w.RawInt32(10000);
+  w.RawBytes("pixels", 6);
+  const Outcome out = ReadOne(w.Take(), 6);
+  EXPECT_FALSE(out.decoded);
+  EXPECT_TRUE(out.flag);
+  EXPECT_EQ(out.capacity, 0u);
+
+  for (int32_t side : {0, -2}) {
+    pack::ValueWriter bad;
+    SlotFields(bad);
+    bad.RawInt32(side);
+    bad.RawInt32(-2);
+    bad.WriteShortValue(kMarker);
+    const Outcome o = ReadOne(bad.Take(), 6);
+    EXPECT_FALSE(o.decoded) << side;
+    EXPECT_TRUE(o.flag) << side;
+  }
+
+  // Present but over the side limit: read past.
+  pack::ValueWriter wide;
+  SlotFields(wide);
+  wide.RawInt32(16385);
+  wide.RawInt32(1);
+  const Bytes pixels(16385 * 4, 0x7F);
+  wide.RawBytes(pixels.data(), pixels.size());
+  wide.WriteShortValue(kMarker);
+  const Outcome o = ReadOne(wide.Take(), 6);
+  EXPECT_FALSE(o.decoded);
+  EXPECT_TRUE(o.flag);
+  EXPECT_TRUE(o.inStep);
+}
+
+// Slots that do not exist: the payload is read past, nothing is stored, the author is told.
+TEST(PictureReader, PicturesForSlotsThatDoNotExistAreReadPast) {
+  const Picture image = GradientPicture(3, 2, 9);
+  struct Case {
+    uint8_t button, state;
+    int32_t frame;
+    bool accepted;
+  } cases[] = {{100, 3, 100, true}, {0, 0, 0, true},     {101, 0, 0, false}, {255, 0, 0, false},
+               {1, 4, 0, false},    {1, 255, 0, false},  {1, 0, 101, false}, {1, 0, -2, false},
+               {1, 0, INT32_MIN, false}};
+  for (uint8_t version : {6, 7}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE("version " + std::to_string(version) + " slot " + std::to_string(c.button) + "/" +
+                   std::to_string(c.state) + "/" + std::to_string(c.frame));
+      pack::ValueWriter w;
+      w.WritePictureValue(PictureFor(c.button, c.state, c.frame, image), version);
+      w.WriteShortValue(kMarker);
+      const Outcome out = ReadOne(w.Take(), version);
+      EXPECT_EQ(out.decoded, c.accepted);
+      EXPECT_EQ(out.flag, !c.accepted);
+      EXPECT_TRUE(out.inStep);
+    }
+  }
+}
+
+TEST(PictureReader, TheSeparateFileVariantIsReadPastAndFlagged) {
+  for (uint8_t version : {6, 7}) {
+    pack::ValueWriter w;
+    SlotFields(w, 2, 1, -1);
+    w.RawInt32(0);
+    w.RawInt32(9);
+    w.RawInt32(0);
+    w.RawText("image.bmp");
+    w.WriteShortValue(kMarker);
+    const Outcome out = ReadOne(w.Take(), version);
+    EXPECT_FALSE(out.decoded);
+    EXPECT_TRUE(out.flag);
+    EXPECT_TRUE(out.inStep);
+  }
+  // An implausible name length is not followed.
+  pack::ValueWriter w;
+  SlotFields(w, 2, 1, -1);
+  w.RawInt32(0);
+  w.RawInt32(INT32_MAX);
+  w.RawInt32(0);
+  const Outcome out = ReadOne(w.Take(), 7);
+  EXPECT_FALSE(out.decoded);
+  EXPECT_TRUE(out.flag);
+}
+
+TEST(PictureReader, AStreamEndingAnywhereInsideAPictureFlagsWithoutAPicture) {
+  for (uint8_t version : {6, 7}) {
+    pack::ValueWriter w;
+    w.WritePictureValue(PictureFor(1, 2, 3, GradientPicture(5, 4, 2)), version);
+    const Bytes whole = w.Take();
+    for (size_t cut = 0; cut < whole.size(); ++cut) {
+      ReaderRig rig;
+      rig.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+      rig.Unit.MenuVersion = version;
+      PictureValue picture;
+      EXPECT_FALSE(rig.Unit.ReadImageValue(picture)) << cut;
+      EXPECT_TRUE(rig.Unit.ReadErrorFlag) << cut;
+      EXPECT_TRUE(picture.Image.Empty()) << cut;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orvane::testing
