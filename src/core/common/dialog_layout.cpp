@@ -125,6 +125,8 @@ std::string NormalizeLineBreaks(const std::string& text) {
 
 int MaxTextWidth(int screenWidth) { return std::max(screenWidth / 2, 120); }
 
+int MaxTextHeight(int screenHeight) { return std::max(screenHeight * 3 / 4, 60); }
+
 DialogGeometry LayoutDialog(const DialogMeasures& measures) {
   // Dialog units keep the proportions of a system dialog at any font size.
   const int cx = std::max(measures.AverageCharWidth, 1);

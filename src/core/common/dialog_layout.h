@@ -81,6 +81,8 @@ struct DialogGeometry {
 
 // The widest the message may be before it wraps, for a screen of that width.
 int MaxTextWidth(int screenWidth);
+// The tallest the message may be shown; a longer one is cut so the buttons stay on the screen.
+int MaxTextHeight(int screenHeight);
 
 DialogGeometry LayoutDialog(const DialogMeasures& measures);
 

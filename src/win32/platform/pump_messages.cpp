@@ -1,0 +1,20 @@
+#include "pump_messages.h"
+
+#include <windows.h>
+
+namespace orvane {
+
+bool PumpPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+}  // namespace orvane

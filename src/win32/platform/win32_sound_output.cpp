@@ -1,0 +1,63 @@
+#include "win32_sound_output.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "pump_messages.h"
+#include "win32_error_text.h"
+
+namespace orvane {
+
+namespace {
+// Resource names of slots 1 to 5.
+constexpr const char* kResourceNames[5] = {"start_wav", "select_wav", "click_wav", "change_wav",
+                                           "exit_wav"};
+constexpr const char kResourceType[] = "wave";
+}  // namespace
+
+Win32SoundOutput::Win32SoundOutput(void* module)
+    : module_(module ? module : GetModuleHandleA(nullptr)) {}
+
+bool Win32SoundOutput::LoadBuiltIn(std::string& error) {
+  error.clear();
+  HMODULE module = static_cast<HMODULE>(module_);
+  for (int i = 0; i < 5; ++i) {
+    images_[i] = Image{};
+    SetLastError(ERROR_SUCCESS);
+    // Each step can fail only with a damaged executable; the first failure is the one shown.
+    HRSRC info = FindResourceA(module, kResourceNames[i], kResourceType);
+    DWORD size = info ? SizeofResource(module, info) : 0;
+    HGLOBAL handle = size ? LoadResource(module, info) : nullptr;
+    const void* data = handle ? LockResource(handle) : nullptr;
+    if (!data) {
+      DWORD code = GetLastError();
+      // An empty resource fails without an error code of its own.
+      if (error.empty()) error = SystemErrorText(code ? code : ERROR_RESOURCE_DATA_NOT_FOUND);
+      continue;
+    }
+    // Resources belong to the module and stay mapped for its life: nothing to free.
+    images_[i] = Image{data, size};
+  }
+  return error.empty();
+}
+
+void Win32SoundOutput::PlayFile(const std::string& path, bool wait) {
+  // No SND_FILENAME and no SND_NODEFAULT: a file that is no wave sounds the system default.
+  PlaySoundA(path.c_str(), nullptr, wait ? SND_SYNC : SND_ASYNC);
+}
+
+void Win32SoundOutput::PlayBuiltIn(int32_t slot, bool wait) {
+  Image image = BuiltInImage(slot);
+  if (!image.Data) return;
+  PlaySoundA(static_cast<const char*>(image.Data), nullptr,
+             SND_MEMORY | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC));
+}
+
+void Win32SoundOutput::PumpMessages() { PumpPendingMessages(); }
+
+Win32SoundOutput::Image Win32SoundOutput::BuiltInImage(int32_t slot) const {
+  if (slot < 1 || slot > 5) return Image{};
+  return images_[slot - 1];
+}
+
+}  // namespace orvane
