@@ -141,8 +141,8 @@ TEST(PictureReader, RefusesDamagedZlibBlocks) {
   const Bytes block = pack::CompressPixels(image);
   Bytes flipped = block;
   for (size_t i = 8; i < flipped.size() - 4; i += 3) flipped[i] ^= 0x5A;
-  Bytes badChecksum = block;
-  badChecksum.back() ^= 1;
+  Bytes badChecksum(block.begin(), block.end() - 1);
+  badChecksum.push_back(static_cast<uint8_t>(block.back() ^ 1));
   Bytes badHeader = block;
   badHeader[4] = 0x00;
   Bytes trailing = block;
