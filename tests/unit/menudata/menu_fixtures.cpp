@@ -25,20 +25,6 @@ RgbSetting RandomRgb(std::mt19937& random) {
   return {RandomNumber(random), RandomNumber(random), RandomNumber(random)};
 }
 
-void ExpectSameFont(const FontSetting& a, const FontSetting& b, const char* which) {
-  EXPECT_EQ(a.Name, b.Name) << which;
-  EXPECT_EQ(a.Size, b.Size) << which;
-  EXPECT_EQ(a.Bold, b.Bold) << which;
-  EXPECT_EQ(a.Italic, b.Italic) << which;
-  EXPECT_EQ(a.Underline, b.Underline) << which;
-}
-
-void ExpectSameRgb(const RgbSetting& a, const RgbSetting& b, const char* which) {
-  EXPECT_EQ(a.Red, b.Red) << which;
-  EXPECT_EQ(a.Green, b.Green) << which;
-  EXPECT_EQ(a.Blue, b.Blue) << which;
-}
-
 }  // namespace
 
 MenuSettings ChosenSettings() {
@@ -188,68 +174,23 @@ Bytes PackedExecutable(const std::vector<pack::PackedFile>& files) {
   return pack::AppendContainer(exe, files);
 }
 
-void ExpectSameSettings(const MenuSettings& a, const MenuSettings& b, bool laterLayout) {
-  EXPECT_EQ(a.MenuTitle, b.MenuTitle);
-  EXPECT_EQ(a.Placement, b.Placement);
-  EXPECT_EQ(a.DefaultDescription, b.DefaultDescription);
-  ExpectSameFont(a.DescriptionFont, b.DescriptionFont, "description font");
-  ExpectSameRgb(a.DescriptionColour, b.DescriptionColour, "description colour");
-  EXPECT_EQ(a.DescriptionLeft, b.DescriptionLeft);
-  EXPECT_EQ(a.DescriptionTop, b.DescriptionTop);
-  EXPECT_EQ(a.DescriptionWidth, b.DescriptionWidth);
-  EXPECT_EQ(a.DescriptionHeight, b.DescriptionHeight);
-  EXPECT_EQ(a.DescriptionAlignment, b.DescriptionAlignment);
-  EXPECT_EQ(a.TimeShown, b.TimeShown);
-  EXPECT_EQ(a.DateShown, b.DateShown);
-  ExpectSameRgb(a.ClockColour, b.ClockColour, "clock colour");
-  EXPECT_EQ(a.TimeLeft, b.TimeLeft);
-  EXPECT_EQ(a.TimeTop, b.TimeTop);
-  EXPECT_EQ(a.DateLeft, b.DateLeft);
-  EXPECT_EQ(a.DateTop, b.DateTop);
-  EXPECT_EQ(a.InitialButton, b.InitialButton);
-  EXPECT_EQ(a.TransparentColour, b.TransparentColour);
-  EXPECT_EQ(a.AccessoryLeft, b.AccessoryLeft);
-  EXPECT_EQ(a.AccessoryTop, b.AccessoryTop);
-  EXPECT_EQ(a.AnimInterval, b.AnimInterval);
-  EXPECT_EQ(a.ScrollTitle, b.ScrollTitle);
-  EXPECT_EQ(a.ShapeText, b.ShapeText);
-  ExpectSameFont(a.TimeFont, b.TimeFont, "time font");
-  ExpectSameFont(a.DateFont, b.DateFont, "date font");
-  EXPECT_EQ(a.ShadowOffset, b.ShadowOffset);
-  ExpectSameRgb(a.ShadowColour, b.ShadowColour, "shadow colour");
-  if (laterLayout) {
-    EXPECT_EQ(a.LaterLayoutTexts, b.LaterLayoutTexts);
-  }
+namespace {
+void ExpectSameBytes(const Bytes& read, const Bytes& written) {
+  if (read == written) return;
+  size_t at = 0;
+  while (at < read.size() && at < written.size() && read[at] == written[at]) ++at;
+  ADD_FAILURE() << "the menus differ from byte " << at << " on (" << read.size() << " read, "
+                << written.size() << " written)";
+}
+}  // namespace
+
+void ExpectSameFields(const MenuFile& read, const MenuFile& written) {
+  ExpectSameBytes(pack::WriteMenuFile(read), pack::WriteMenuFile(written));
 }
 
-void ExpectSameButton(const ButtonRecord& a, const ButtonRecord& b, bool laterLayout) {
-  EXPECT_EQ(a.Target, b.Target);
-  EXPECT_EQ(a.Parameters, b.Parameters);
-  EXPECT_EQ(a.Description, b.Description);
-  EXPECT_EQ(a.Left, b.Left);
-  EXPECT_EQ(a.Top, b.Top);
-  EXPECT_EQ(a.MinimizeAfter, b.MinimizeAfter);
-  EXPECT_EQ(a.CloseAfter, b.CloseAfter);
-  EXPECT_EQ(a.AnimMode, b.AnimMode);
-  EXPECT_EQ(a.ShortcutKey, b.ShortcutKey);
-  EXPECT_EQ(a.RunMaximized, b.RunMaximized);
-  EXPECT_EQ(a.WaitForExit, b.WaitForExit);
-  EXPECT_EQ(a.ButtonKind, b.ButtonKind);
-  EXPECT_EQ(a.Caption, b.Caption);
-  EXPECT_EQ(a.Width, b.Width);
-  EXPECT_EQ(a.Height, b.Height);
-  if (!laterLayout) return;
-  EXPECT_EQ(a.FontName, b.FontName);
-  EXPECT_EQ(a.FontSize, b.FontSize);
-  EXPECT_EQ(a.FontColour, b.FontColour);
-  EXPECT_EQ(a.Alignment, b.Alignment);
-  EXPECT_EQ(a.Bold, b.Bold);
-  EXPECT_EQ(a.Italic, b.Italic);
-  EXPECT_EQ(a.Underline, b.Underline);
-  EXPECT_EQ(a.ViewerCheck, b.ViewerCheck);
-  EXPECT_EQ(a.ViewerName, b.ViewerName);
-  EXPECT_EQ(a.ViewerVersion, b.ViewerVersion);
-  EXPECT_EQ(a.ViewerCompare, b.ViewerCompare);
+void ExpectSameButton(const ButtonRecord& read, const ButtonRecord& written, uint8_t version) {
+  ExpectSameBytes(pack::WriteMenuFile(MenuOf(version, {read}, {}, MenuSettings{})),
+                  pack::WriteMenuFile(MenuOf(version, {written}, {}, MenuSettings{})));
 }
 
 void ExpectSamePicture(const PictureValue& a, const PictureValue& b) {

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "menudata/buffered_file.h"
+#include "support/memory_file.h"
+
+namespace orvane::testing {
+namespace {
+
+// A 16-byte buffer over 100 bytes 0..99 puts every boundary case within reach.
+struct SmallBuffer : ::testing::Test {
+  MemoryFileOpener files;
+  std::unique_ptr<BufferedFile> file;
+  void SetUp() override {
+    std::vector<uint8_t> bytes(100);
+    std::iota(bytes.begin(), bytes.end(), 0);
+    files.AddFile("f", bytes);
+    file = std::make_unique<BufferedFile>(files.OpenRead("f"), 16);
+  }
+};
+
+TEST_F(SmallBuffer, ReadsAcrossBufferBoundariesAndBypassesItForLargeReads) {
+  uint8_t small[10];
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_TRUE(file->Read(small, 10));
+    EXPECT_EQ(small[0], round * 10);
+    EXPECT_EQ(small[9], round * 10 + 9);
+  }
+  uint8_t large[40];
+  ASSERT_TRUE(file->Read(large, 40));
+  EXPECT_EQ(large[0], 30);
+  EXPECT_EQ(large[39], 69);
+  EXPECT_EQ(file->Position(), 70);
+  EXPECT_EQ(file->Remaining(), 30);
+  int32_t value = 0;
+  ASSERT_TRUE(file->ReadI32(value));
+  EXPECT_EQ(value, 70 | 71 << 8 | 72 << 16 | 73 << 24);
+}
+
+TEST_F(SmallBuffer, SeeksInsideAndOutsideTheBuffer) {
+  uint8_t b = 0;
+  ASSERT_TRUE(file->Seek(50));
+  ASSERT_TRUE(file->ReadU8(b));
+  EXPECT_EQ(b, 50);
+  ASSERT_TRUE(file->Seek(48));  // behind, outside what is buffered
+  ASSERT_TRUE(file->ReadU8(b));
+  EXPECT_EQ(b, 48);
+  ASSERT_TRUE(file->Seek(55));  // inside the buffer
+  ASSERT_TRUE(file->ReadU8(b));
+  EXPECT_EQ(b, 55);
+  EXPECT_FALSE(file->Seek(101));
+  EXPECT_FALSE(file->Seek(-1));
+  EXPECT_EQ(file->Position(), 56);
+  EXPECT_TRUE(file->Skip(44));
+  EXPECT_FALSE(file->ReadU8(b));
+  EXPECT_TRUE(file->Seek(0));
+  EXPECT_FALSE(file->Skip(101));
+  EXPECT_EQ(file->Position(), 0);
+}
+
+TEST_F(SmallBuffer, AShortReadFailsAndStopsAtTheEnd) {
+  ASSERT_TRUE(file->Seek(95));
+  uint8_t buffer[8];
+  EXPECT_FALSE(file->Read(buffer, 8));
+  EXPECT_EQ(buffer[4], 99);
+  EXPECT_EQ(file->Remaining(), 0);
+  ASSERT_TRUE(file->Seek(90));
+  uint8_t large[20];
+  EXPECT_FALSE(file->Read(large, 20));
+  EXPECT_EQ(file->Position(), 100);
+}
+
+}  // namespace
+}  // namespace orvane::testing
