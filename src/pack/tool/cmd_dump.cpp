@@ -29,7 +29,7 @@ int RunDump(const CommandArgs& args, std::ostream& out) {
     return 0;
   }
   for (const PackedEntry& entry : input.Player->Entries) {
-    const ReadMenu read = ReadPackedMenu(input.Data, entry);
+    const ReadMenu read = ReadPackedMenu(input.Data, *input.Player, entry);
     if (!read.HeaderAccepted) {
       out << "  warning: " << entry.Name << " is not a readable menu; skipped\n";
       continue;

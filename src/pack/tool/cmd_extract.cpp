@@ -18,7 +18,7 @@ int RunExtract(const CommandArgs& args, std::ostream& out) {
   MakeFolder(args.Output);
   if (input.Player) {
     for (const PackedEntry& entry : input.Player->Entries) {
-      const ReadMenu read = ReadPackedMenu(input.Data, entry);
+      const ReadMenu read = ReadPackedMenu(input.Data, *input.Player, entry);
       if (!IsValidPackedName(entry.Name) || read.Length == 0) {
         out << "  warning: " << entry.Name << ": cannot be extracted; skipped\n";
         continue;

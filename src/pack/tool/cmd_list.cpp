@@ -43,7 +43,7 @@ int RunList(const CommandArgs& args, std::ostream& out) {
         << p.Entries.size() << " packed files\n";
     if (p.DirectoryError) PrintMessages(p.Messages, out);
     for (size_t i = 0; i < p.Entries.size(); ++i) {
-      const ReadMenu read = ReadPackedMenu(input.Data, p.Entries[i]);
+      const ReadMenu read = ReadPackedMenu(input.Data, p, p.Entries[i]);
       out << "  " << p.Entries[i].Name << (i == 0 ? " (default)" : "") << ": byte "
           << p.Entries[i].Offset << ", " << read.Length << " bytes, ";
       if (read.HeaderAccepted)

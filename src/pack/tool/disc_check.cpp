@@ -320,7 +320,7 @@ std::vector<Finding> CheckDisc(const std::string& discDir) {
                                 "; the player only ever reaches the first"});
         continue;
       }
-      CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), ReadPackedMenu(exe, entry), discDir, player->Entries,
+      CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), ReadPackedMenu(exe, *player, entry), discDir, player->Entries,
                 findings);
     }
   }

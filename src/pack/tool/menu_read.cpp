@@ -12,13 +12,10 @@ namespace orvane::pack {
 
 namespace {
 
-// The player's readers take their bytes through the file interface; here the bytes are already
-// in memory. The furthest position read tells where a packed file ends, which the container does
-// not store.
+// The player's readers take their bytes through the file interface; here they are in memory.
 class SpanFile : public ReadFile {
  public:
-  SpanFile(const uint8_t* data, size_t size, std::shared_ptr<int64_t> furthest)
-      : data_(data), size_(size), furthest_(std::move(furthest)) {}
+  SpanFile(const uint8_t* data, size_t size) : data_(data), size_(size) {}
   int64_t Size() override { return static_cast<int64_t>(size_); }
   int64_t Position() override { return position_; }
   bool Seek(int64_t position) override {
@@ -31,14 +28,12 @@ class SpanFile : public ReadFile {
     const size_t got = std::min(count, size_ - static_cast<size_t>(position_));
     std::memcpy(buffer, data_ + position_, got);
     position_ += static_cast<int64_t>(got);
-    *furthest_ = std::max(*furthest_, position_);
     return got;
   }
 
  private:
   const uint8_t* data_;
   size_t size_;
-  std::shared_ptr<int64_t> furthest_;
   int64_t position_ = 0;
 };
 
@@ -48,14 +43,12 @@ class SpanOpener : public FileOpener {
   SpanOpener(const uint8_t* data, size_t size) : data_(data), size_(size) {}
   std::unique_ptr<ReadFile> OpenRead(const std::string& path) override {
     if (path != kName) return nullptr;
-    return std::make_unique<SpanFile>(data_, size_, furthest_);
+    return std::make_unique<SpanFile>(data_, size_);
   }
-  int64_t Furthest() const { return *furthest_; }
 
  private:
   const uint8_t* data_;
   size_t size_;
-  std::shared_ptr<int64_t> furthest_ = std::make_shared<int64_t>(0);
 };
 
 class CollectingDialog : public MessageDialog {
@@ -88,7 +81,7 @@ ReadMenu ReadMenuBytes(const uint8_t* data, size_t size) {
     result.Menu.Header = header;
     result.ReadError = unit.ReadErrorFlag;
   }
-  result.Length = static_cast<size_t>(opener.Furthest());
+  result.Length = size;
   unit.CloseMenuStream();
   return result;
 }
@@ -113,13 +106,19 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
   return player;
 }
 
-ReadMenu ReadPackedMenu(const Bytes& executable, const PackedEntry& entry) {
-  if (entry.Offset >= executable.size()) {
+ReadMenu ReadPackedMenu(const Bytes& executable, const PackedPlayer& player,
+                        const PackedEntry& entry) {
+  const size_t trailer = executable.size() - 4;  // a container always has its trailer
+  if (entry.Offset >= trailer) {
     ReadMenu nothing;
     nothing.Messages.push_back("its offset lies outside the file");
     return nothing;
   }
-  return ReadMenuBytes(executable.data() + entry.Offset, executable.size() - entry.Offset);
+  size_t end = trailer;
+  if (player.ContainerStart > entry.Offset) end = std::min(end, player.ContainerStart);
+  for (const PackedEntry& other : player.Entries)
+    if (other.Offset > entry.Offset) end = std::min(end, other.Offset);
+  return ReadMenuBytes(executable.data() + entry.Offset, end - entry.Offset);
 }
 
 }  // namespace orvane::pack

@@ -16,10 +16,9 @@ struct ReadMenu {
   bool ReadError = false;             // the player would report "Error loading binary menu data."
   std::vector<std::string> Messages;  // what the player's readers would have shown
   MenuFile Menu;
-  size_t Length = 0;                  // bytes the readers consumed (the packed file's extent)
+  size_t Length = 0;                  // bytes of the menu file (a packed file's extent)
 };
 
-// data may run past the menu's end (a packed file inside a player): Length tells where it ended.
 ReadMenu ReadMenuBytes(const uint8_t* data, size_t size);
 inline ReadMenu ReadMenuBytes(const Bytes& data) { return ReadMenuBytes(data.data(), data.size()); }
 
@@ -38,7 +37,9 @@ struct PackedPlayer {
 // Nothing when the executable carries no container at all.
 std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable);
 
-// The packed file of an entry: from its offset to where the menu readers stopped.
-ReadMenu ReadPackedMenu(const Bytes& executable, const PackedEntry& entry);
+// The packed file of an entry. The container stores no lengths: a packed file ends where the
+// next one (or the container header, or the trailer) begins.
+ReadMenu ReadPackedMenu(const Bytes& executable, const PackedPlayer& player,
+                        const PackedEntry& entry);
 
 }  // namespace orvane::pack

@@ -147,7 +147,8 @@ void ReadFrames(FieldReader& r, const SourceContext& ctx, uint8_t button, uint8_
 }
 
 // "pictures": {"normal": ..., "highlighted": ..., "pressed": ..., "accessory": ...}; each a
-// picture reference, or an object with a still "file" and/or animation "frames".
+// picture reference, or an object with a still "file" and/or animation "frames" (its
+// "fourth_byte" applies to all of them, its "unused_byte" to the still).
 std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& ctx,
                                        uint8_t button) {
   std::vector<PictureValue> pictures;
@@ -168,6 +169,7 @@ std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& 
     const FourthByte fourth = ReadFourthByte(r, FourthByte{});
     if (r.Has("file")) {
       PictureValue value = ReadPictureRef(r.Raw("file"), ctx, r.PathOf("file"), fourth);
+      if (r.Has("unused_byte")) value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
       value.Slot = {button, s, 0};
       pictures.push_back(std::move(value));
     }

@@ -1,0 +1,157 @@
+// Reading menu sources: names to stored values, defaults, and errors that name file and field.
+#include <gtest/gtest.h>
+
+#include "pack_tool/tool_fixtures.h"
+#include "tool/menu_source.h"
+#include "tool/tool_error.h"
+
+namespace orvane::pack {
+namespace {
+
+using testing::PatternPicture;
+using testing::TempFolder;
+using testing::WritePng;
+
+class MenuSourceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WritePng(folder_, "bg.png", PatternPicture(20, 10, 1));
+    WritePng(folder_, "art/b.png", PatternPicture(6, 4, 2));
+    WritePng(folder_, "art/spin_01.png", PatternPicture(6, 4, 3));
+    WritePng(folder_, "art/spin_02.png", PatternPicture(6, 4, 4));
+    WritePng(folder_, "art/spin_03.png", PatternPicture(6, 4, 5));
+  }
+  MenuSource Parse(const std::string& text) {
+    return ParseMenuSource(Json::parse(text), folder_.PathOf("menu.json"));
+  }
+  // The message of the ToolError that parsing throws, or "" when it parses.
+  std::string ErrorOf(const std::string& text) {
+    try {
+      Parse(text);
+    } catch (const ToolError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  TempFolder folder_;
+};
+
+TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
+  const MenuSource s = Parse(R"({
+    "title": "Demo", "placement": "upper-right", "scroll_title": true, "anim_interval": 80,
+    "description": {"text": "a\u00b6b", "colour": "#102030", "alignment": "centre",
+                    "shadow": {"offset": 2, "colour": 12}},
+    "clock": {"time": {"left": 5, "top": 6}},
+    "pictures": {"normal": "bg.png"},
+    "buttons": [
+      {"name": "go", "target": "x.exe", "pictures": {"normal": "art/b.png"}, "animation": "bounce",
+       "window": "maximized", "wait_for_exit": true, "close_after": true,
+       "font": {"colour": "#FF0000", "italic": true}, "alignment": "right",
+       "viewer": {"name": "Reader", "version": "5", "compare": "at-least"}},
+      {"kind": "label", "caption": "&Help"}
+    ],
+    "initial_button": "go"})");
+  const MenuSettings& m = s.Menu.Settings;
+  EXPECT_EQ(s.OutputName, "menu.mnu");
+  EXPECT_EQ(m.Placement, 10);
+  EXPECT_EQ(m.ScrollTitle, -1);
+  EXPECT_EQ(m.AnimInterval, 80);
+  EXPECT_EQ(m.DefaultDescription, "a\xB6" "b");  // the line mark is byte 0xB6 in the menu
+  EXPECT_EQ(m.DescriptionColour.Red, 0x10);
+  EXPECT_EQ(m.DescriptionColour.Blue, 0x30);
+  EXPECT_EQ(m.DescriptionAlignment, 2);
+  EXPECT_EQ(m.ShadowOffset, 2);
+  EXPECT_EQ(m.ShadowColour.Red, 0xFF);  // 16-colour index 12 is bright red
+  EXPECT_EQ(m.ShadowColour.Blue, 0);
+  EXPECT_EQ(m.TimeShown, -1);  // naming the label shows it
+  EXPECT_EQ(m.DateShown, 0);
+  EXPECT_EQ(m.InitialButton, 1);
+  EXPECT_EQ(m.ShapeText, "NULL");
+
+  ASSERT_EQ(s.Menu.Buttons.size(), 2u);
+  const ButtonRecord& go = s.Menu.Buttons[0];
+  EXPECT_EQ(go.ButtonKind, 0);  // pictures make an image button
+  EXPECT_EQ(go.Width, 6);       // and its size is the picture's
+  EXPECT_EQ(go.AnimMode, 5);
+  EXPECT_EQ(go.RunMaximized, 1);
+  EXPECT_EQ(go.WaitForExit, -1);
+  EXPECT_EQ(go.CloseAfter, -1);
+  EXPECT_EQ(go.FontColour, 0x0000FF);  // red in the lowest byte
+  EXPECT_EQ(go.Italic, -1);
+  EXPECT_EQ(go.Alignment, 1);
+  EXPECT_EQ(go.ViewerCheck, 1);  // the check runs only at exactly 1
+  EXPECT_EQ(go.ViewerCompare, 1);
+  const ButtonRecord& help = s.Menu.Buttons[1];
+  EXPECT_EQ(help.ButtonKind, 2);
+  EXPECT_EQ(help.Width, 97);
+  EXPECT_EQ(help.FontName, "Tahoma");
+  EXPECT_EQ(s.Menu.Header.ButtonCount, 2);
+  EXPECT_EQ(s.Menu.Header.PictureCount, 2);
+}
+
+TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
+  const MenuSource s = Parse(R"({"buttons": [{"pictures": {
+      "highlighted": {"frames": "art/spin_##.png"},
+      "normal": {"file": "art/b.png", "frames": ["art/spin_03.png", null, "art/spin_01.png"],
+                 "fourth_byte": 255}}}]})");
+  std::vector<std::tuple<int, int, int>> slots;
+  for (const PictureValue& p : s.Menu.Pictures)
+    slots.emplace_back(p.Slot.Button, p.Slot.State, p.Slot.Frame);
+  // Normal still, normal frames 1 and 3 (2 is a gap), then highlighted frames 1 to 3.
+  const std::vector<std::tuple<int, int, int>> expected = {
+      {1, 0, 0}, {1, 0, 1}, {1, 0, 3}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}};
+  EXPECT_EQ(slots, expected);
+  EXPECT_EQ(s.Menu.Pictures[1].Image.Pixels[0] >> 24, 255u);  // fourth byte of the state's frames
+  EXPECT_EQ(s.Menu.Pictures[1].Image.Pixels, PatternPicture(6, 4, 5, 255).Pixels);
+  EXPECT_EQ(s.Menu.Pictures[3].Image.Pixels[0] >> 24, 0u);
+}
+
+TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
+  const std::string file = folder_.PathOf("menu.json");
+  EXPECT_EQ(ErrorOf(R"({"buttons": [{}, {"animaton": "loop"}]})"),
+            file + ": buttons[1].animaton: unknown field (misspelt?)");
+  EXPECT_NE(ErrorOf(R"({"description": {"colour": "#12345"}})")
+                .find(file + ": description.colour: expected a colour"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})")
+                .find(file + ": buttons[0].pictures.pressed: "),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"title": "\u2192"})").find("title: holds a character"), std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"placement": "middle"})").find("placement: expected one of centre"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"initial_button": "nobody"})").find("initial_button: no button"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"version": 6, "buttons": [{"font": {"size": 9}}]})")
+                .find("buttons[0].font: exists only in menus of version 7"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"buttons": [{"pictures": {"normal": {"frames": "art/x_#.png"}}}]})")
+                .find("no frame found"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"file": "sub/menu.mnu"})").find("file: "), std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})")
+                .find("outside the width 20"),
+            std::string::npos);
+}
+
+TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {
+  std::string buttons;
+  for (int i = 0; i < 101; ++i) buttons += std::string(i ? "," : "") + "{}";
+  EXPECT_NE(ErrorOf(R"({"buttons": [)" + buttons + "]}").find("at most 100"), std::string::npos);
+  buttons = buttons.substr(3);
+  EXPECT_EQ(Parse(R"({"buttons": [)" + buttons + "]}").Menu.Header.ButtonCount, 100);
+}
+
+TEST_F(MenuSourceTest, OutlineComesFromAMaskPicture) {
+  // Magenta (16-colour index 13) and transparent pixels are cut out of the window.
+  Picture mask = PatternPicture(20, 10, 9, 255);
+  mask.Pixels[0] = 0xFFFF00FF;       // magenta, row 0 column 0
+  mask.Pixels[1] = 0xFFFF00FF;       // and column 1
+  mask.Pixels[20 * 9 + 19] = 0x00123456;  // transparent, last pixel
+  WritePng(folder_, "mask.png", mask, true);
+  const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"}, "shape": {"mask": "mask.png"}})");
+  EXPECT_EQ(s.Menu.Settings.TransparentColour, 13);
+  EXPECT_EQ(s.Menu.Settings.ShapeText, "00200010Y000100000002Y001000190020");
+}
+
+}  // namespace
+}  // namespace orvane::pack

@@ -1,0 +1,165 @@
+// pack, list and extract on a player, and check on a good and a bad disc.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "pack_tool/tool_fixtures.h"
+#include "tool/disc_check.h"
+#include "writer/container_find.h"
+
+namespace orvane::pack {
+namespace {
+
+using testing::PatternPicture;
+using testing::ReadBytes;
+using testing::RunTool;
+using testing::TempFolder;
+using testing::WritePng;
+using testing::WriteText;
+
+// A stand-in player: the tool only needs the "MZ" of a Windows executable in front.
+const std::string kPlayer = "MZ this stands in for orvane.exe";
+
+class DiscTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WritePng(folder_, "src/bg.png", PatternPicture(40, 30, 1));
+    WritePng(folder_, "src/b.png", PatternPicture(8, 8, 2));
+    WritePng(folder_, "src/f1.png", PatternPicture(8, 8, 3));
+    WriteText(folder_, "player.exe", kPlayer);
+    WriteText(folder_, "src/sub.json", R"({"title": "Sub", "pictures": {"normal": "bg.png"},
+        "buttons": [{"kind": "push", "caption": "&Back", "target": "main.mnu"}]})");
+  }
+  // Builds main.json and sub.json and packs them into disc/orvane.exe.
+  void MakeDisc(const std::string& mainSource) {
+    WriteText(folder_, "src/main.json", mainSource);
+    auto r = RunTool({"build", folder_.PathOf("src/main.json"), folder_.PathOf("src/sub.json"),
+                      "-o", folder_.PathOf("menus")});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"),
+                 folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("disc/orvane.exe")});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+  }
+  testing::ToolRun Check() { return RunTool({"check", folder_.PathOf("disc")}); }
+  TempFolder folder_;
+};
+
+const char kGoodMain[] = R"({"title": "Main", "pictures": {"normal": "bg.png"},
+  "shape": {"runs": [[0, 0, 3], [29, 37, 40]]},
+  "buttons": [
+    {"target": "%CD%:\\Docs\\Manual.PDF", "shortcut": "m",
+     "pictures": {"normal": "b.png", "highlighted": {"file": "b.png", "frames": ["f1.png"]}}},
+    {"kind": "push", "caption": "&Readme", "target": "%readme.txt"},
+    {"kind": "label", "caption": "&Tools", "target": "\\tools\\"},
+    {"kind": "push", "caption": "&Web", "target": "http://example.com"},
+    {"kind": "push", "caption": "Setu&p", "target": "%NOPROC%%CD%:\\setup.exe"},
+    {"kind": "push", "caption": "&Sub", "target": "SUB.MNU"},
+    {"kind": "push", "caption": "&Note", "target": "$Hello"},
+    {"kind": "push", "caption": "E&xit", "target": "", "close_after": true}]})";
+
+TEST_F(DiscTest, AGoodDiscPassesWithTargetsFoundAsThePlayerFindsThem) {
+  MakeDisc(kGoodMain);
+  // Names differ in case from the targets: the player's file system does not care.
+  WriteText(folder_, "disc/docs/manual.pdf", "%PDF");
+  WriteText(folder_, "disc/README.TXT", "hi");
+  WriteText(folder_, "disc/Setup.exe", "MZ");
+  std::filesystem::create_directories(folder_.PathOf("disc/Tools"));
+  const auto r = Check();
+  EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
+  EXPECT_NE(r.Out.find("no problems found"), std::string::npos);
+}
+
+TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
+  MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"},
+    "shape": {"text": "00400030Y0001000000"},
+    "buttons": [
+      {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
+      {"kind": "push", "caption": "E&xit", "target": "\\docs\\"},
+      {"kind": "push", "caption": "&Other", "target": "other.mnu"},
+      {"target": "docs", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}}]})");
+  std::filesystem::create_directories(folder_.PathOf("disc/docs"));
+  const auto r = Check();
+  EXPECT_EQ(r.Status, 1) << r.Out << r.Err;
+  const std::string& out = r.Out;
+  const std::string menu = "orvane.exe: main.mnu: ";
+  EXPECT_NE(out.find(menu + "shape: shape text run at character 14 is not eight digits"), std::string::npos) << out;
+  EXPECT_NE(out.find(menu + "button 1: pictures.normal: an image button without its normal picture"), std::string::npos) << out;
+  EXPECT_NE(out.find(menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc"), std::string::npos) << out;
+  EXPECT_NE(out.find(menu + "button 2: caption (\"Exit\"): shortcut key x is also button 1's"), std::string::npos) << out;
+  EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
+  EXPECT_NE(out.find(menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu"), std::string::npos) << out;
+  EXPECT_NE(out.find(menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)"), std::string::npos) << out;
+  EXPECT_NE(out.find(menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it"), std::string::npos) << out;
+  EXPECT_NE(out.find("7 problems found"), std::string::npos) << out;
+}
+
+TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
+  EXPECT_EQ(ResolveTarget("%CD%:\\a\\b.txt").Path, "a\\b.txt");
+  EXPECT_EQ(ResolveTarget("%a/b.txt").Path, "a\\b.txt");
+  EXPECT_EQ(ResolveTarget("\\a\\").Kind, TargetKind::DiscFolder);
+  EXPECT_EQ(ResolveTarget("C:\\Windows\\notepad.exe").Kind, TargetKind::OffDisc);
+  EXPECT_EQ(ResolveTarget("WWW.example.com").Kind, TargetKind::Address);
+  EXPECT_EQ(ResolveTarget("mailto:me@example.com").Kind, TargetKind::Address);
+  // The "%" comes first: the address test then sees a path on the disc.
+  EXPECT_EQ(ResolveTarget("%www.example.com").Kind, TargetKind::DiscFile);
+  EXPECT_EQ(ResolveTarget("Menu.MNU").Path, "menu.mnu");
+  // A folder before the menu name makes it a launch; a "%" keeps it a menu switch.
+  EXPECT_EQ(ResolveTarget("menus\\a.mnu").Kind, TargetKind::DiscFile);
+  EXPECT_EQ(ResolveTarget("%a.mnu").Kind, TargetKind::MenuSwitch);
+  EXPECT_EQ(ResolveTarget("%NOPROC%%CD%:\\run.bat").Path, "run.bat");
+  EXPECT_EQ(ResolveTarget("*").Kind, TargetKind::Nothing);
+  EXPECT_EQ(ResolveTarget("$msg").Kind, TargetKind::Message);
+  EXPECT_EQ(ResolveTarget("%..\\..\\x").Kind, TargetKind::DiscFile);
+  EXPECT_EQ(FindOnDisc(folder_.Folder(), "..\\x", false), "");  // never above the disc's root
+}
+
+TEST_F(DiscTest, RepackingReplacesTheContainerAndExtractGivesTheFilesBack) {
+  MakeDisc(kGoodMain);
+  const auto once = ReadBytes(folder_.PathOf("disc/orvane.exe"));
+  auto r = RunTool({"pack", folder_.PathOf("disc/orvane.exe"), folder_.PathOf("menus/main.mnu"),
+                    folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("disc/orvane.exe")});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(ReadBytes(folder_.PathOf("disc/orvane.exe")), once);
+  EXPECT_EQ(*FindContainerStart(once), kPlayer.size());
+  EXPECT_FALSE(FindContainerStart(Bytes(kPlayer.begin(), kPlayer.end())).has_value());
+
+  r = RunTool({"list", folder_.PathOf("disc/orvane.exe")});
+  EXPECT_NE(r.Out.find("main.mnu (default)"), std::string::npos) << r.Out;
+  r = RunTool({"extract", folder_.PathOf("disc/orvane.exe"), "-o", folder_.PathOf("x")});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(ReadBytes(folder_.PathOf("x/main.mnu")), ReadBytes(folder_.PathOf("menus/main.mnu")));
+  EXPECT_EQ(ReadBytes(folder_.PathOf("x/sub.mnu")), ReadBytes(folder_.PathOf("menus/sub.mnu")));
+  const auto bare = ReadBytes(folder_.PathOf("x/unpacked-orvane.exe"));
+  EXPECT_EQ(std::string(bare.begin(), bare.end()), kPlayer);
+}
+
+TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
+  MakeDisc(kGoodMain);
+  WriteText(folder_, "notamenu.mnu", "hello");
+  auto r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("notamenu.mnu"), "-o",
+                    folder_.PathOf("out/orvane.exe")});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_NE(r.Err.find("notamenu.mnu: is not a readable menu file"), std::string::npos) << r.Err;
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("out/orvane.exe")));
+
+  std::filesystem::create_directories(folder_.PathOf("copy"));
+  std::filesystem::copy_file(folder_.PathOf("menus/main.mnu"), folder_.PathOf("copy/MAIN.mnu"));
+  r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"),
+               folder_.PathOf("copy/MAIN.mnu"), "-o", folder_.PathOf("out/orvane.exe")});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_NE(r.Err.find("already packed"), std::string::npos) << r.Err;
+
+  // A damaged source leaves the earlier output untouched.
+  const auto before = ReadBytes(folder_.PathOf("menus/main.mnu"));
+  WriteText(folder_, "src/main.json", R"({"title": 5})");
+  r = RunTool({"build", folder_.PathOf("src/sub.json"), folder_.PathOf("src/main.json"), "-o",
+               folder_.PathOf("menus")});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_NE(r.Err.find("main.json: title: expected a text"), std::string::npos) << r.Err;
+  EXPECT_EQ(ReadBytes(folder_.PathOf("menus/main.mnu")), before);
+  EXPECT_EQ(RunTool({"frobnicate"}).Status, 2);
+  EXPECT_EQ(RunTool({"check", folder_.PathOf("src")}).Status, 2);  // no packed player there
+}
+
+}  // namespace
+}  // namespace orvane::pack

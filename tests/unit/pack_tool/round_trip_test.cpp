@@ -1,0 +1,182 @@
+// dump then build: byte for byte for files the tool wrote, the same menu and pixels for others.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "pack_tool/tool_fixtures.h"
+#include "tool/menu_read.h"
+#include "writer/menu_writer.h"
+
+namespace orvane::pack {
+namespace {
+
+using testing::PatternPicture;
+using testing::ReadBytes;
+using testing::RunTool;
+using testing::TempFolder;
+using testing::WritePng;
+using testing::WriteText;
+
+// Uses every field the source can set, with values off the beaten track.
+const char kFullSource[] = R"({
+  "version": VERSION,
+  "file": "Full Menu.MNU",
+  "header": {"magic": "MeNu", "byte6": 3, "byte7": 250},
+  "title": "Caf\u00e9 \u20ac", "placement": 42, "scroll_title": 5, "anim_interval": 33,
+  "initial_button": 7,
+  "description": {"text": "line\u00b6two", "font": {"name": "Arial", "size": 14, "bold": true,
+                  "italic": 1, "underline": false}, "colour": {"red": 300, "green": -1, "blue": 2},
+                  "left": -4, "top": 3, "width": 100, "height": 20, "alignment": 9,
+                  "shadow": {"offset": 2, "colour": "#0A0B0C"}},
+  "clock": {"colour": 14, "time": {"shown": false, "left": 1, "top": 2},
+            "date": {"left": 3, "top": 4, "font": {"size": 7}}},
+  "accessory": {"left": 11, "top": 12},
+  "shape": {"transparent_colour": -3, "text": "whatever"},
+  UNUSED
+  "pictures": {"normal": "bg.png", "pressed": {"file": "a.png", "unused_byte": 9}},
+  "buttons": [
+    {"kind": "image", "target": "%CD%:\\setup.exe", "parameters": "-q", "description": "Install",
+     "left": 5, "top": 6, "shortcut": "I", "minimize_after": true, "animation": "loop",
+     "window": 77, "wait_for_exit": 1,
+     "pictures": {"normal": {"file": "a.png", "fourth_byte": 255},
+                  "highlighted": {"file": "b.png", "frames": ["f1.png", null, "f3.png"]},
+                  "accessory": {"frames": [{"file": "alpha.png", "fourth_byte": "alpha"}]}}},
+    {"kind": "push", "target": "$Hi", "caption": "&Hi", "width": 80, "height": 22, "close_after": -7
+     LATER_BUTTON},
+    {"kind": 9, "target": "sub.mnu", "caption": "&Sub", "animation": 17}
+  ]
+})";
+
+const char kLaterButton[] = R"(, "font": {"name": "Verdana", "size": 11, "colour": {"value": -5},
+     "underline": true}, "alignment": "centre",
+     "viewer": {"check": -1, "name": "Viewer", "version": "2", "compare": 4})";
+
+std::string FullSource(int version) {
+  std::string text = kFullSource;
+  auto put = [&](const std::string& key, const std::string& value) {
+    text.replace(text.find(key), key.size(), value);
+  };
+  put("VERSION", std::to_string(version));
+  put("UNUSED", version == 6 ? "" : R"("unused_texts": ["a", "", "c", "\u00e9"],)");
+  put("LATER_BUTTON", version == 6 ? "" : kLaterButton);
+  return text;
+}
+
+class RoundTripTest : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    WritePng(folder_, "src/bg.png", PatternPicture(30, 20, 1));
+    WritePng(folder_, "src/a.png", PatternPicture(6, 5, 2));
+    WritePng(folder_, "src/b.png", PatternPicture(6, 5, 3));
+    WritePng(folder_, "src/f1.png", PatternPicture(6, 5, 4));
+    WritePng(folder_, "src/f3.png", PatternPicture(6, 5, 5));
+    Picture alpha = PatternPicture(4, 4, 6);
+    for (size_t i = 0; i < alpha.Pixels.size(); ++i) alpha.Pixels[i] |= uint32_t(i * 16) << 24;
+    WritePng(folder_, "src/alpha.png", alpha, true);
+  }
+  TempFolder folder_;
+};
+
+TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
+  const int version = GetParam();
+  WriteText(folder_, "src/full.json", FullSource(version));
+  const auto built = RunTool({"build", folder_.PathOf("src/full.json"), "-o", folder_.PathOf("one")});
+  ASSERT_EQ(built.Status, 0) << built.Err;
+  const auto first = ReadBytes(folder_.PathOf("one/Full Menu.MNU"));
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first[5], version);
+
+  const auto dumped = RunTool({"dump", folder_.PathOf("one/Full Menu.MNU"), "-o", folder_.PathOf("dump")});
+  ASSERT_EQ(dumped.Status, 0) << dumped.Err;
+  EXPECT_EQ(dumped.Out.find("warning"), std::string::npos) << dumped.Out;
+  const auto rebuilt = RunTool({"build", folder_.PathOf("dump/Full Menu.json"), "-o", folder_.PathOf("two")});
+  ASSERT_EQ(rebuilt.Status, 0) << rebuilt.Err;
+  EXPECT_EQ(ReadBytes(folder_.PathOf("two/Full Menu.MNU")), first);
+
+  // The fourth bytes made it through the PNG files, alpha channel and constants alike.
+  const ReadMenu read = ReadMenuBytes(first);
+  ASSERT_FALSE(read.ReadError);
+  bool sawAlpha = false, sawConstant = false;
+  for (const PictureValue& p : read.Menu.Pictures) {
+    sawAlpha = sawAlpha || (p.Slot.State == 3 && (p.Image.Pixels[5] >> 24) == 80);
+    sawConstant = sawConstant || (p.Slot.Button == 1 && p.Slot.State == 0 && (p.Image.Pixels[0] >> 24) == 255);
+  }
+  EXPECT_TRUE(sawAlpha);
+  EXPECT_TRUE(sawConstant);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, RoundTripTest, ::testing::Values(6, 7));
+
+// Pictures by slot, the later of two values for one slot winning as in the player; slots that
+// no button or state shows are left out.
+std::map<std::tuple<int, int, int>, std::vector<uint32_t>> ShownPictures(const MenuFile& menu) {
+  std::map<std::tuple<int, int, int>, std::vector<uint32_t>> slots;
+  for (const PictureValue& p : menu.Pictures)
+    if (p.Slot.Button <= menu.Buttons.size() && p.Slot.State <= 3 && p.Slot.Frame >= 0 &&
+        p.Slot.Frame <= 100)
+      slots[{p.Slot.Button, p.Slot.State, p.Slot.Frame}] = p.Image.Pixels;
+  return slots;
+}
+
+// Everything but the pictures, written out in one layout: equal bytes mean an equal menu.
+Bytes MenuWithoutPictures(MenuFile menu) {
+  menu.Pictures.clear();
+  UpdateCounts(menu);
+  return WriteMenuFile(menu);
+}
+
+TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
+  for (uint8_t version : {uint8_t(6), uint8_t(8)}) {
+    SCOPED_TRACE(version);
+    MenuFile menu;
+    menu.Header.Version = version;
+    menu.Settings.MenuTitle = "Foreign";
+    menu.Settings.ShapeText = "";
+    menu.Buttons.resize(2);
+    menu.Buttons[0].Target = "a.exe";
+    menu.Buttons[1].ButtonKind = 2;
+    // Out of order, one slot twice (the later wins), one slot no button has.
+    auto add = [&](int button, int state, int frame, uint32_t seed) {
+      PictureValue p;
+      p.Slot = {uint8_t(button), uint8_t(state), frame};
+      p.Image = PatternPicture(3 + button, 2 + state, seed, uint8_t(seed));
+      menu.Pictures.push_back(p);
+    };
+    add(2, 1, 2, 1);
+    add(0, 0, 0, 2);
+    add(1, 0, 0, 3);
+    add(1, 0, 0, 4);
+    add(9, 0, 0, 5);
+    add(2, 1, 1, 6);
+    UpdateCounts(menu);
+    Bytes file = WriteMenuFile(menu);
+    // Values no writer of ours makes: a text of negative length and an odd length field.
+    ASSERT_EQ(file[11], 4);
+    file[12] = file[13] = file[14] = file[15] = 0xFF;
+    file.erase(file.begin() + 16, file.begin() + 16 + 7);  // "Foreign" now read as empty
+    ASSERT_EQ(file[16], 2);
+    file[17] = 0x77;
+
+    TempFolder folder;
+    testing::WriteText(folder, "foreign.mnu", std::string(file.begin(), file.end()));
+    const ReadMenu original = ReadMenuBytes(file);
+    ASSERT_TRUE(original.HeaderAccepted);
+    ASSERT_FALSE(original.ReadError);
+
+    const auto dumped = RunTool({"dump", folder.PathOf("foreign.mnu"), "-o", folder.PathOf("d")});
+    ASSERT_EQ(dumped.Status, 0) << dumped.Err;
+    EXPECT_NE(dumped.Out.find("appears twice"), std::string::npos);
+    EXPECT_NE(dumped.Out.find("button 9"), std::string::npos);
+    const auto built = RunTool({"build", folder.PathOf("d/foreign.json"), "-o", folder.PathOf("b")});
+    ASSERT_EQ(built.Status, 0) << built.Err;
+    const ReadMenu again = ReadMenuBytes(ReadBytes(folder.PathOf("b/foreign.mnu")));
+    ASSERT_FALSE(again.ReadError);
+
+    EXPECT_EQ(MenuWithoutPictures(again.Menu), MenuWithoutPictures(original.Menu));
+    EXPECT_EQ(ShownPictures(again.Menu), ShownPictures(original.Menu));
+    EXPECT_EQ(ShownPictures(again.Menu).at({1, 0, 0}), PatternPicture(4, 2, 4, 4).Pixels);
+  }
+}
+
+}  // namespace
+}  // namespace orvane::pack

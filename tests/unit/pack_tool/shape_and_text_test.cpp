@@ -1,0 +1,70 @@
+// The outline text and the code page of stored texts.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "tool/code_page.h"
+#include "tool/shape.h"
+
+namespace orvane::pack {
+namespace {
+
+TEST(ShapeText, RunsAreWrittenRowByRowWithTheirMarks) {
+  // A 100 x 50 outline whose top pixel row lacks its first four and last four pixels.
+  EXPECT_EQ(FormatShapeText(100, 50, {{0, 96, 100}, {0, 0, 4}}), "01000050Y000100000004" "00960100");
+  EXPECT_EQ(FormatShapeText(3, 2, {{1, 0, 1}, {0, 2, 3}}), "00030002Y000100020003Y000200000001");
+  EXPECT_EQ(FormatShapeText(7, 7, {}), "00070007");
+  EXPECT_THROW(FormatShapeText(10000, 5, {}), std::invalid_argument);
+  EXPECT_THROW(FormatShapeText(10, 5, {{5, 0, 1}}), std::invalid_argument);
+  EXPECT_THROW(FormatShapeText(10, 5, {{0, 4, 4}}), std::invalid_argument);
+}
+
+TEST(ShapeText, ParsingFindsWhatThePlayerWouldMisread) {
+  const ParsedShape good = ParseShapeText("01000050Y00010000000400960100");
+  EXPECT_TRUE(good.Problems.empty());
+  EXPECT_EQ(good.Width, 100);
+  EXPECT_EQ(good.Runs, (std::vector<ShapeRun>{{0, 0, 4}, {0, 96, 100}}));
+  // Without a row mark the runs belong to row 1.
+  EXPECT_EQ(ParseShapeText("0010001000000002").Runs, (std::vector<ShapeRun>{{0, 0, 2}}));
+
+  EXPECT_FALSE(ParseShapeText("NULL").Problems.empty());
+  EXPECT_FALSE(ParseShapeText("00100010Y0001").Problems.empty());         // mark without run
+  EXPECT_FALSE(ParseShapeText("00100010Y00010000").Problems.empty());     // run cut short
+  EXPECT_FALSE(ParseShapeText("00100010Y0011000000010").Problems.empty()); // row past height
+  EXPECT_FALSE(ParseShapeText("00100010000500020").Problems.empty());      // x1 >= x2... and more
+  EXPECT_FALSE(ParseShapeText("0010001000000012").Problems.empty());       // past the width
+  EXPECT_FALSE(ParseShapeText("00100010Y00a100000001").Problems.empty());  // not digits
+}
+
+TEST(ShapeText, MaskRunsJoinNeighbouringCutPixels) {
+  RgbaImage mask;
+  mask.Width = 5;
+  mask.Height = 2;
+  mask.Rgba.assign(5 * 2 * 4, 255);  // white, opaque
+  auto set = [&](int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    uint8_t* p = &mask.Rgba[(y * 5 + x) * 4];
+    p[0] = r, p[1] = g, p[2] = b, p[3] = a;
+  };
+  set(0, 0, 255, 0, 255, 255);
+  set(1, 0, 0, 0, 0, 0);
+  set(4, 0, 255, 0, 255, 255);
+  set(2, 1, 10, 10, 10, 127);
+  EXPECT_EQ(ShapeRunsFromMask(mask, 0xFF00FF),
+            (std::vector<ShapeRun>{{0, 0, 2}, {0, 4, 5}, {1, 2, 3}}));
+}
+
+TEST(CodePage, EveryByteSurvivesTheWayThroughUtf8) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::optional<std::string> back = Utf8ToCp1252(Cp1252ToUtf8(all));
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(*back, all);
+  EXPECT_EQ(Utf8ToCp1252("\xC2\xB6"), std::string("\xB6"));      // the message line mark
+  EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC"), std::string("\x80"));  // euro sign
+  EXPECT_FALSE(Utf8ToCp1252("\xE2\x86\x92").has_value());         // arrow: not in the code page
+  EXPECT_FALSE(Utf8ToCp1252("\xC2").has_value());                 // cut short
+  EXPECT_FALSE(Utf8ToCp1252("\xF0\x9F\x98\x80").has_value());
+}
+
+}  // namespace
+}  // namespace orvane::pack
