@@ -1,6 +1,8 @@
 // LoadMenu: reads one packed menu through the menu-data unit, then applies it to the window in a
 // fixed order. Reading and applying are separate steps, so the menu on screen stays whole until
 // the new menu's header is known to be good.
+#include <algorithm>
+
 #include "app/menu_window.h"
 
 namespace orvane {
@@ -20,14 +22,6 @@ bool MenuWindow::ReadAndCheck(const std::string& name, MenuFile& file) {
     return false;
   }
   if (!data.CheckMenuHeader(file.Header)) {
-    ReportMenuNotRead();
-    data.CloseMenuStream();
-    return false;
-  }
-  if (file.Header.ButtonCount > kMaxButtons) {
-    // More buttons than the window has controls and slots for: refused as a whole, the way a
-    // wrong header is, rather than shown with buttons missing.
-    DebugTrace(s_.Trace, "Menu refused, buttons: ", file.Header.ButtonCount);
     ReportMenuNotRead();
     data.CloseMenuStream();
     return false;
@@ -76,7 +70,8 @@ void MenuWindow::ApplyMenu(MenuFile& file) {
   s_.View.ReleasePictures();
   Menu.AccPictureButton = 0;
 
-  Menu.ButtonCount = file.Header.ButtonCount;
+  // The reader keeps at most 100 records (and reports the rest); the window has no more.
+  Menu.ButtonCount = std::min<int32_t>(file.Header.ButtonCount, kMaxButtons);
   ApplySettings(file.Settings, laterLayout);
   for (int32_t n = 1; n <= Menu.ButtonCount; ++n) {
     CreateButtonControls(n);

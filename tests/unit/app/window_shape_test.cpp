@@ -1,0 +1,108 @@
+// Shape texts to window outlines.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "app/window_shape.h"
+
+namespace orvane {
+namespace {
+
+// Every pixel the outline keeps, as (x, y); fails the test when two rectangles overlap.
+std::set<std::pair<int, int>> KeptPixels(const WindowOutline& outline) {
+  std::set<std::pair<int, int>> pixels;
+  for (const Bounds& r : outline.Kept)
+    for (int y = r.Top; y < r.Top + r.Height; ++y)
+      for (int x = r.Left; x < r.Left + r.Width; ++x)
+        EXPECT_TRUE(pixels.insert({x, y}).second) << "pixel kept twice: " << x << "," << y;
+  return pixels;
+}
+
+TEST(WindowShapeTest, RowMarkAndTwoRunsCutTheTopCorners) {
+  const auto outline = BuildShapeRegion("01000050Y00010000000400960100");
+  ASSERT_TRUE(outline.has_value());
+  const auto pixels = KeptPixels(*outline);
+  EXPECT_EQ(pixels.size(), 100u * 50u - 8u);
+  for (int x : {0, 3, 96, 99}) EXPECT_EQ(pixels.count({x, 0}), 0u) << x;
+  for (int x : {4, 50, 95}) EXPECT_EQ(pixels.count({x, 0}), 1u) << x;
+  EXPECT_EQ(pixels.count({0, 1}), 1u);
+  EXPECT_EQ(pixels.count({99, 49}), 1u);
+  // Row 0 keeps one span; rows 1..49 are whole and form one band.
+  ASSERT_EQ(outline->Kept.size(), 2u);
+  EXPECT_EQ(outline->Kept[0], (Bounds{4, 0, 92, 1}));
+  EXPECT_EQ(outline->Kept[1], (Bounds{0, 1, 100, 49}));
+}
+
+TEST(WindowShapeTest, RunsStayOnTheirRowUntilTheNextRowMark) {
+  // Row 1 loses x 0-1 and 5-6; row 3 loses x 2-7 (clipped to the width of 8).
+  const auto outline = BuildShapeRegion("00080004" "00000002" "00050007" "Y0003" "00020010");
+  ASSERT_TRUE(outline.has_value());
+  const auto pixels = KeptPixels(*outline);
+  EXPECT_EQ(pixels.size(), 32u - 4u - 6u);
+  EXPECT_EQ(pixels.count({1, 0}), 0u);
+  EXPECT_EQ(pixels.count({2, 0}), 1u);
+  EXPECT_EQ(pixels.count({6, 0}), 0u);
+  EXPECT_EQ(pixels.count({7, 0}), 1u);
+  EXPECT_EQ(pixels.count({1, 2}), 1u);
+  EXPECT_EQ(pixels.count({2, 2}), 0u);
+  EXPECT_EQ(pixels.count({7, 2}), 0u);
+}
+
+TEST(WindowShapeTest, CutsOutsideTheOutlineAndEmptyRunsChangeNothing) {
+  // Row mark 0 points above the outline, row 9 below it; x1 >= x2 cuts nothing.
+  const auto outline =
+      BuildShapeRegion("00040002" "Y0000" "00000004" "Y0009" "00000004" "Y0001" "00030001");
+  ASSERT_TRUE(outline.has_value());
+  EXPECT_EQ(KeptPixels(*outline).size(), 8u);
+  ASSERT_EQ(outline->Kept.size(), 1u);
+  EXPECT_EQ(outline->Kept[0], (Bounds{0, 0, 4, 2}));
+}
+
+TEST(WindowShapeTest, DamagedTextsKeepWhatWasReadAndNeverReadPastTheEnd) {
+  EXPECT_FALSE(BuildShapeRegion("NULL").has_value());
+  EXPECT_FALSE(BuildShapeRegion("").has_value());
+  EXPECT_FALSE(BuildShapeRegion("00x00010").has_value());
+
+  // A run cut short after a good one: the good cut stands, the rest is dropped.
+  auto shape = ParseShapeText("00100010" "00000005" "0000");
+  ASSERT_TRUE(shape.has_value());
+  EXPECT_FALSE(shape->Complete);
+  ASSERT_EQ(shape->Cuts.size(), 1u);
+  EXPECT_EQ(shape->Cuts[0].X2, 5);
+
+  // A row mark without its digits, and a run with a letter in it.
+  shape = ParseShapeText("00100010Y00");
+  ASSERT_TRUE(shape.has_value());
+  EXPECT_FALSE(shape->Complete);
+  EXPECT_TRUE(shape->Cuts.empty());
+  shape = ParseShapeText("001000100000000A");
+  ASSERT_TRUE(shape.has_value());
+  EXPECT_FALSE(shape->Complete);
+
+  // The last character alone is never an item (the loop runs while p < length).
+  shape = ParseShapeText("001000100");
+  ASSERT_TRUE(shape.has_value());
+  EXPECT_TRUE(shape->Complete);
+  EXPECT_TRUE(shape->Cuts.empty());
+}
+
+TEST(WindowShapeTest, TheNumberOfRunsIsBounded) {
+  std::string text = "00100010";
+  for (size_t i = 0; i < kMaxShapeCuts + 5; ++i) text += "00000001";
+  const auto shape = ParseShapeText(text);
+  ASSERT_TRUE(shape.has_value());
+  EXPECT_EQ(shape->Cuts.size(), kMaxShapeCuts);
+  EXPECT_FALSE(shape->Complete);
+}
+
+TEST(WindowShapeTest, ZeroSizeGivesAnEmptyOutline) {
+  const auto outline = BuildShapeRegion("00000000");
+  ASSERT_TRUE(outline.has_value());
+  EXPECT_TRUE(outline->Kept.empty());
+  EXPECT_TRUE(RectangleOutline(0, 10).Kept.empty());
+  ASSERT_EQ(RectangleOutline(7, 3).Kept.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orvane
