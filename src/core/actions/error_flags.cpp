@@ -1,0 +1,114 @@
+#include "actions/error_flags.h"
+
+#include <vector>
+
+#include "common/text.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr char kErrorFlagsFile[] = "err.txt";
+constexpr int kFlagLines = 3;
+// Three boolean lines fit many times over; a larger file is read only this far.
+constexpr size_t kMaxErrorFlagsBytes = 4096;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string TrimBlanks(const std::string& text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && IsBlank(text[first])) ++first;
+  while (last > first && IsBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+// A decimal number: sign, digits with an optional fraction, optional exponent. Its truth is
+// decided on the digits alone, so no value can overflow.
+std::optional<bool> ParseNumberTruth(const std::string& text) {
+  size_t at = 0;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+  bool anyDigit = false;
+  bool nonZero = false;
+  for (; at < text.size() && IsDigit(text[at]); ++at) {
+    anyDigit = true;
+    nonZero = nonZero || text[at] != '0';
+  }
+  if (at < text.size() && text[at] == '.') {
+    for (++at; at < text.size() && IsDigit(text[at]); ++at) {
+      anyDigit = true;
+      nonZero = nonZero || text[at] != '0';
+    }
+  }
+  if (!anyDigit) return std::nullopt;
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    if (at >= text.size() || !IsDigit(text[at])) return std::nullopt;
+    while (at < text.size() && IsDigit(text[at])) ++at;
+  }
+  if (at != text.size()) return std::nullopt;
+  return nonZero;
+}
+
+std::vector<std::string> SplitLines(const std::string& content, int count) {
+  std::vector<std::string> lines;
+  size_t at = 0;
+  while (static_cast<int>(lines.size()) < count && at < content.size()) {
+    size_t end = content.find_first_of("\r\n", at);
+    if (end == std::string::npos) end = content.size();
+    lines.push_back(content.substr(at, end - at));
+    if (end < content.size() && content[end] == '\r' && end + 1 < content.size() &&
+        content[end + 1] == '\n')
+      ++end;
+    at = end + 1;
+  }
+  // Missing lines read as empty texts, which are not boolean texts.
+  lines.resize(count);
+  return lines;
+}
+
+std::optional<std::string> ReadHead(FileOpener& opener, const std::string& path) {
+  auto file = opener.OpenRead(path);
+  if (!file) return std::nullopt;
+  std::string content(kMaxErrorFlagsBytes, '\0');
+  content.resize(file->Read(content.data(), content.size()));
+  return content;
+}
+
+}  // namespace
+
+std::optional<bool> ParseBooleanText(const std::string& text) {
+  const std::string trimmed = TrimBlanks(text);
+  if (AsciiEqualsNoCase(trimmed, "true")) return true;
+  if (AsciiEqualsNoCase(trimmed, "false")) return false;
+  return ParseNumberTruth(trimmed);
+}
+
+ErrorFlags LoadErrorFlags(const std::string& applicationFolder, FileSystem& files,
+                          FileOpener& opener, MessageDialog& dialog,
+                          const std::string& dialogCaption) {
+  ErrorFlags flags;
+  const std::string path = applicationFolder + kErrorFlagsFile;
+  auto attributes = files.GetAttributes(path);
+  if (!attributes || attributes->Directory) return flags;
+  // A file that exists but cannot be read changes nothing: the messages stay on.
+  auto content = ReadHead(opener, path);
+  if (!content) return flags;
+
+  bool* targets[kFlagLines] = {&flags.ShowFileNotFound, &flags.ShowNoViewer, nullptr};
+  const std::vector<std::string> lines = SplitLines(*content, kFlagLines);
+  for (int i = 0; i < kFlagLines; ++i) {
+    std::optional<bool> value = ParseBooleanText(lines[i]);
+    if (!value) {
+      dialog.Show("'" + lines[i] + "' is not a valid boolean value", MessageKind::Error, mb::OK,
+                  0, -1, dialogCaption);
+      break;
+    }
+    if (targets[i]) *targets[i] = *value;
+  }
+  return flags;
+}
+
+}  // namespace orvane

@@ -1,0 +1,94 @@
+// Where a missing target is looked for, and in which order.
+#include <gtest/gtest.h>
+
+#include "action_fakes.h"
+#include "actions/missing_target.h"
+
+namespace orvane {
+namespace {
+
+using action_testing::CountingPump;
+using action_testing::FakeFileSystem;
+using action_testing::FakeProgress;
+using action_testing::RecordingShell;
+
+struct Locate {
+  FakeFileSystem files;
+  RecordingShell shell;
+  CountingPump pump;
+  FakeProgress progress;
+  TreeSearch search{files, pump, progress};
+  LookupContext context{shell, files, "E:\\player\\"};
+  std::string Run(const std::string& path) {
+    return LocateMissingTarget(path, context, pump, search);
+  }
+};
+
+TEST(LocateMissingTarget, ApplicationFolderComesFirst) {
+  Locate t;
+  t.files.AddFile("E:\\player\\x.pdf");
+  t.files.AddFile("E:\\docs\\x.pdf");
+  EXPECT_EQ(t.Run("C:\\Docs\\X.PDF"), "E:\\player\\x.pdf");
+  EXPECT_TRUE(t.files.listed.empty());
+}
+
+TEST(LocateMissingTarget, SameFoldersOnTheApplicationDriveFromTheLongestTail) {
+  Locate t;
+  t.files.AddFile("E:\\docs\\x.pdf");
+  t.files.AddFile("E:\\x.pdf");
+  EXPECT_EQ(t.Run("C:\\data\\docs\\x.pdf"), "E:\\docs\\x.pdf");
+  EXPECT_TRUE(t.files.listed.empty());
+  EXPECT_EQ(t.progress.opened, 0);
+}
+
+TEST(LocateMissingTarget, DriveRootTargetTriesTheApplicationDriveRoot) {
+  Locate t;
+  t.files.AddFile("E:\\x.pdf");
+  EXPECT_EQ(t.Run("C:\\x.pdf"), "E:\\x.pdf");
+}
+
+TEST(LocateMissingTarget, FoldersOfThePathItselfDeepestFirst) {
+  Locate t;
+  t.files.AddFile("C:\\data\\x.pdf");
+  t.files.AddFile("C:\\x.pdf");
+  EXPECT_EQ(t.Run("C:\\data\\docs\\x.pdf"), "C:\\data\\x.pdf");
+}
+
+TEST(LocateMissingTarget, ThenTheApplicationTreeThenTheDrive) {
+  Locate t;
+  t.files.AddFile("E:\\player\\sub\\deeper\\x.pdf");
+  t.files.AddFile("E:\\other\\x.pdf");
+  EXPECT_EQ(t.Run("C:\\x.pdf"), "E:\\player\\sub\\deeper\\x.pdf");
+
+  Locate drive;
+  drive.files.AddFolder("E:\\player");
+  drive.files.AddFile("E:\\other\\x.pdf");
+  EXPECT_EQ(drive.Run("C:\\x.pdf"), "E:\\other\\x.pdf");
+  EXPECT_EQ(drive.files.listed,
+            (std::vector<std::string>{"E:\\player\\", "E:\\", "E:\\player\\", "E:\\other\\"}));
+}
+
+TEST(LocateMissingTarget, HiddenFileIsNotAcceptedAnywhere) {
+  Locate t;
+  t.files.AddFile("E:\\player\\x.pdf", {false, true});
+  t.files.AddFile("E:\\docs\\x.pdf", {false, false, true});
+  t.files.AddFile("E:\\player\\sub\\x.pdf", {false, true});
+  EXPECT_EQ(t.Run("C:\\docs\\x.pdf"), "C:\\docs\\x.pdf");
+}
+
+TEST(LocateMissingTarget, CancelledDriveSearchGivesTheBareName) {
+  Locate t;
+  for (int i = 0; i < 30; ++i) t.files.AddFolder("E:\\f" + std::to_string(i));
+  t.progress.cancelAfterFolders = 1;
+  EXPECT_EQ(t.Run("C:\\Docs\\Manual.PDF"), "manual.pdf");
+  EXPECT_EQ(t.progress.closed, 1);
+}
+
+TEST(LocateMissingTarget, PathWithoutFileNameIsReturnedAsItIs) {
+  Locate t;
+  EXPECT_EQ(t.Run("C:"), "C:");
+  EXPECT_TRUE(t.files.listed.empty());
+}
+
+}  // namespace
+}  // namespace orvane

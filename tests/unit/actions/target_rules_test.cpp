@@ -1,0 +1,80 @@
+// The text rules of a button's target: forms, macro, separators, address classes, quoting.
+#include <gtest/gtest.h>
+
+#include "actions/target_form.h"
+#include "actions/target_text.h"
+
+namespace orvane {
+namespace {
+
+TEST(TargetForm, FormsAreTestedInOrder) {
+  EXPECT_EQ(ClassifyTarget("%NOPROC%cmd /c x"), ActionKind::RawLaunch);
+  EXPECT_EQ(ClassifyTarget("%noproc%cmd"), ActionKind::Launch);  // exact case only
+  EXPECT_EQ(ClassifyTarget("%NOPROC%menu.mnu"), ActionKind::RawLaunch);
+  EXPECT_EQ(ClassifyTarget("*"), ActionKind::NoAction);
+  EXPECT_EQ(ClassifyTarget("**"), ActionKind::Launch);
+  EXPECT_EQ(ClassifyTarget("$Hello"), ActionKind::Message);
+  EXPECT_EQ(ClassifyTarget("$x.mnu"), ActionKind::Message);
+  EXPECT_EQ(ClassifyTarget("PRODUCTS.MNU"), ActionKind::MenuSwitch);
+  EXPECT_EQ(ClassifyTarget("%products.mnu"), ActionKind::MenuSwitch);  // "%" kept, lookup fails
+  EXPECT_EQ(ClassifyTarget("menus\\products.mnu"), ActionKind::Launch);
+  EXPECT_EQ(ClassifyTarget("menus/products.mnu"), ActionKind::Launch);
+  EXPECT_EQ(ClassifyTarget(".mnu"), ActionKind::MenuSwitch);
+  EXPECT_EQ(ClassifyTarget(""), ActionKind::NoTarget);
+  EXPECT_EQ(ClassifyTarget("setup.exe"), ActionKind::Launch);
+}
+
+TEST(TargetText, DriveMacroIsExpandedEverywhereUntilNoneIsLeft) {
+  EXPECT_EQ(ExpandDriveMacro("%CD%", "D:\\"), "D");
+  EXPECT_EQ(ExpandDriveMacro("-f %CD%", "D:\\"), "-f D");
+  EXPECT_EQ(ExpandDriveMacro("%CD%:\\docs %CD%:\\x", "E:\\disc\\"), "E:\\docs E:\\x");
+  EXPECT_EQ(ExpandDriveMacro("%cd%", "D:\\"), "%cd%");
+  // A replacement that forms a new macro with its neighbours is expanded again from the start.
+  // A single left-to-right pass would leave "%CD%" here.
+  EXPECT_EQ(ExpandDriveMacro("%%CD%D%", "C:\\"), "C");
+  EXPECT_EQ(ExpandDriveMacro("%CD%CD%CD%", "%:\\"), "%");
+}
+
+TEST(TargetText, LineMarksSlashesAndParts) {
+  EXPECT_EQ(ConvertLineMarks("$one\xB6two\xB6"), "$one\rtwo\r");
+  EXPECT_EQ(NormalizeSlashes("docs/sub/a.pdf"), "docs\\sub\\a.pdf");
+  EXPECT_EQ(FolderPart("d:\\docs\\Manual.PDF"), "d:\\docs\\");
+  EXPECT_EQ(FolderPart("d:Manual.PDF"), "d:");
+  EXPECT_EQ(FolderPart("Manual.PDF"), "");
+  EXPECT_EQ(FileNamePart("d:\\docs\\Manual.PDF"), "Manual.PDF");
+  EXPECT_EQ(FileNamePart("d:\\docs\\"), "");
+  EXPECT_EQ(FileNamePart("http://x.org/a"), "//x.org/a");
+}
+
+TEST(TargetForm, AddressesAreKnownByTheirFirstLetters) {
+  EXPECT_TRUE(IsWebAddress("HTTP://x.org"));
+  EXPECT_TRUE(IsWebAddress("www.x.org"));
+  EXPECT_TRUE(IsWebAddress("FTP.x.org"));
+  EXPECT_TRUE(IsWebAddress("wwwguide.pdf"));  // a local file named like an address
+  EXPECT_FALSE(IsWebAddress("mailto:a@b"));
+  EXPECT_TRUE(IsAddress("MailTo:a@b"));
+  EXPECT_FALSE(IsAddress("docs\\http.pdf"));
+}
+
+TEST(TargetForm, ParametersAreQuotedUnlessTheyLookLikeSwitchesOrTheTargetIsQuoted) {
+  EXPECT_EQ(QuoteParameters("a.exe", "readme.txt"), "\"readme.txt\"");
+  EXPECT_EQ(QuoteParameters("a.exe", "-x"), "-x");
+  EXPECT_EQ(QuoteParameters("a.exe", "/x"), "/x");
+  EXPECT_EQ(QuoteParameters("a.exe", "\\\\srv\\x"), "\\\\srv\\x");
+  EXPECT_EQ(QuoteParameters("a.exe", " x"), " x");
+  EXPECT_EQ(QuoteParameters("\"a b.exe\"", "x"), "x");
+  EXPECT_EQ(QuoteParameters("a.exe", ""), "");
+}
+
+TEST(TargetForm, VerbAndShowMode) {
+  EXPECT_EQ(VerbFor("E:\\docs\\"), "explore");
+  EXPECT_EQ(VerbFor("E:\\docs"), "open");
+  EXPECT_EQ(ShowModeFor(0), 1);
+  EXPECT_EQ(ShowModeFor(1), 3);
+  EXPECT_EQ(ShowModeFor(-1), 3);
+  EXPECT_EQ(ShowModeFor(2), 0);
+  EXPECT_EQ(ShowModeFor(-2), 0);
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,147 @@
+// The viewer requirement: version information, canonical names, decimal versions, the check.
+#include <gtest/gtest.h>
+
+#include "action_fakes.h"
+#include "actions/decimal_text.h"
+#include "actions/version_name.h"
+#include "actions/viewer_check.h"
+
+namespace orvane {
+namespace {
+
+using action_testing::FakeFileSystem;
+using action_testing::FakeVersionInfo;
+using action_testing::RecordingShell;
+
+struct RecordingTrace : DebugOutput {
+  std::vector<std::string> lines;
+  void Write(const std::string& line) override { lines.push_back(line); }
+};
+
+TEST(VersionName, CanonicalNameRulesInOrder) {
+  EXPECT_EQ(CanonicalViewerName("Adobe Reader"), "Adobe Acrobat");
+  EXPECT_EQ(CanonicalViewerName("Acrobat Reader"), "Adobe Acrobat");
+  EXPECT_EQ(CanonicalViewerName("Adobe Acrobat Pro"), "Adobe Acrobat");
+  EXPECT_EQ(CanonicalViewerName("Foxit Reader"), "Foxit");
+  EXPECT_EQ(CanonicalViewerName("PDF-XChange Viewer Reader"), "PDF-XChange");
+  EXPECT_EQ(CanonicalViewerName("Media Player Version 9"), "Media Player");
+  EXPECT_EQ(CanonicalViewerName("Tool ver 2"), "Tool");
+  EXPECT_EQ(CanonicalViewerName("Tool ver2"), "Tool ver2");
+  EXPECT_EQ(CanonicalViewerName("Readers Digest"), "Readers Digest");
+  EXPECT_EQ(CanonicalViewerName(""), "");
+}
+
+TEST(VersionName, ReadsNameAndVersionFromTheVersionInformation) {
+  FakeVersionInfo versions;
+  RecordingTrace trace;
+  versions.AddProgram("C:\\r.exe", "Adobe Reader", 9, 3);
+  EXPECT_EQ(ReadFileVersion(versions, "C:\\r.exe", trace), "9.3");
+  EXPECT_EQ(trace.lines, std::vector<std::string>{"**** AppMajor: 9 **** "});
+  EXPECT_EQ(ReadVersionName(versions, "C:\\r.exe"), "Adobe Acrobat");
+
+  versions.AddProgram("C:\\w.exe", "Microsoft Windows Operating System", 10, 0,
+                      std::string("Windows Picture Viewer\0", 23));
+  EXPECT_EQ(ReadVersionName(versions, "C:\\w.exe"), "Windows Picture");
+  versions.AddProgram("C:\\o.exe", "Some Operating System", 1, 0);  // no description
+  EXPECT_EQ(ReadVersionName(versions, "C:\\o.exe"), "Some Operating System");
+
+  EXPECT_EQ(ReadFileVersion(versions, "C:\\none.exe", trace), "");
+  EXPECT_EQ(ReadVersionName(versions, "C:\\none.exe"), "");
+}
+
+TEST(VersionName, ShortOrMissingPartsGiveEmptyTexts) {
+  FakeVersionInfo versions;
+  NullDebugOutput trace;
+  versions.AddProgram("C:\\a.exe", "A", 1, 2);
+  versions.programs["C:\\a.exe"]["\\"] = std::string(11, '\0');
+  versions.programs["C:\\a.exe"]["\\VarFileInfo\\Translation"] = "ab";
+  EXPECT_EQ(ReadFileVersion(versions, "C:\\a.exe", trace), "");
+  EXPECT_EQ(ReadVersionName(versions, "C:\\a.exe"), "");
+
+  versions.AddProgram("C:\\b.exe", "B", 1, 2);
+  versions.programs["C:\\b.exe"]["\\VarFileInfo\\Translation"] = std::string("\x07\x04\xE4\x04", 4);
+  EXPECT_EQ(ReadVersionName(versions, "C:\\b.exe"), "");  // no string table 040704E4
+  versions.programs["C:\\b.exe"]["\\StringFileInfo\\040704E4\\ProductName"] = "Betrachter";
+  EXPECT_EQ(ReadVersionName(versions, "C:\\b.exe"), "Betrachter");
+}
+
+TEST(DecimalText, ComparedAsDecimalNumbers) {
+  EXPECT_EQ(CompareDecimalText("9.10", "9.1"), 0);
+  EXPECT_EQ(CompareDecimalText("9.10", "9.3"), -1);
+  EXPECT_EQ(CompareDecimalText("10.0", "9.3"), 1);
+  EXPECT_EQ(CompareDecimalText("6.0", "6"), 0);
+  EXPECT_EQ(CompareDecimalText("007", "7.000"), 0);
+  EXPECT_EQ(CompareDecimalText(".5", "0.5"), 0);
+  EXPECT_EQ(CompareDecimalText("123456789012345678901234567890", "9.9"), 1);
+  EXPECT_EQ(CompareDecimalText("", "1"), std::nullopt);
+  EXPECT_EQ(CompareDecimalText("5a", "1"), std::nullopt);
+  EXPECT_EQ(CompareDecimalText("1.2.3", "1"), std::nullopt);
+  EXPECT_EQ(CompareDecimalText("-1", "1"), std::nullopt);
+}
+
+struct Viewer {
+  FakeFileSystem files;
+  RecordingShell shell;
+  FakeVersionInfo versions;
+  NullDebugOutput trace;
+  LookupContext context{shell, files, "E:\\"};
+
+  bool Check(const ViewerRequirement& requirement, std::string& target) {
+    return CheckRequiredViewer(requirement, target, context, versions, trace);
+  }
+};
+
+TEST(CheckRequiredViewer, AtLeastAndExactVersions) {
+  Viewer t;
+  t.shell.associations["manual.pdf"] = "C:\\Reader\\AcroRd32.exe";
+  t.versions.AddProgram("C:\\Reader\\AcroRd32.exe", "Adobe Reader", 9, 3);
+
+  std::string target = "d:\\docs\\Manual.PDF";
+  EXPECT_TRUE(t.Check({"adobe acrobat", "7", 1}, target));
+  EXPECT_EQ(target, "manual.pdf");
+  ASSERT_EQ(t.shell.queries.size(), 1u);
+  EXPECT_EQ(t.shell.queries[0].file, "manual.pdf");
+  EXPECT_EQ(t.shell.queries[0].folder, "d:\\docs\\");
+
+  target = "d:\\docs\\Manual.PDF";
+  EXPECT_FALSE(t.Check({"Adobe Acrobat", "7", 0}, target));
+  target = "d:\\docs\\Manual.PDF";
+  EXPECT_TRUE(t.Check({"Adobe Acrobat", "9.30", 0}, target));
+  target = "d:\\docs\\Manual.PDF";
+  EXPECT_FALSE(t.Check({"Adobe Acrobat", "10", 1}, target));
+  target = "d:\\docs\\Manual.PDF";
+  EXPECT_FALSE(t.Check({"Foxit", "1", 1}, target));
+  target = "d:\\docs\\Manual.PDF";
+  EXPECT_FALSE(t.Check({"Adobe Acrobat", "", 1}, target));  // no number: never met
+}
+
+TEST(CheckRequiredViewer, NothingFoundIsNotAvailableWithVersionZero) {
+  Viewer t;
+  std::string target = "E:\\a.xyz";
+  EXPECT_FALSE(t.Check({"Foxit", "0", 1}, target));
+  target = "E:\\a.xyz";
+  EXPECT_TRUE(t.Check({"n/a", "0", 0}, target));
+
+  t.shell.associations["b.doc"] = "C:\\noversion.exe";  // a program without version information
+  target = "E:\\b.doc";
+  EXPECT_TRUE(t.Check({"N/A", "0.0", 1}, target));
+
+  std::string empty;
+  const size_t queries = t.shell.queries.size();
+  EXPECT_TRUE(t.Check({"N/A", "0", 0}, empty));
+  EXPECT_EQ(t.shell.queries.size(), queries);  // no lookup at all
+}
+
+TEST(CheckRequiredViewer, FileNamedLikeAnAddressIsMatchedAgainstTheBrowser) {
+  Viewer t;
+  t.files.AddFile("C:\\WINDOWS\\home.htm");
+  t.shell.associations["c:\\windows\\home.htm"] = "C:\\Web\\browse.exe";
+  t.shell.associations["www_guide.pdf"] = "C:\\Reader\\pdf.exe";
+  t.versions.AddProgram("C:\\Web\\browse.exe", "Browse Viewer", 4, 1);
+  std::string target = "E:\\docs\\WWW_Guide.pdf";
+  EXPECT_TRUE(t.Check({"browse", "4.1", 0}, target));
+  EXPECT_EQ(target, "www_guide.pdf");
+}
+
+}  // namespace
+}  // namespace orvane
