@@ -1,0 +1,14 @@
+#pragma once
+// The About item of the context menu opens a new, non-blocking About window each time.
+#include <windows.h>
+
+#include <string>
+
+#include "common/message_dialog.h"
+
+namespace orvane {
+
+void OpenAboutWindow(HINSTANCE instance, HWND menuWindow, MessageDialog& dialog,
+                     const std::string& dialogCaption);
+
+}  // namespace orvane

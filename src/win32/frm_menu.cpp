@@ -1,0 +1,223 @@
+#include "frm_menu.h"
+
+#include "about_hook.h"
+#include "popup_menu.h"
+
+namespace orvane {
+
+namespace {
+constexpr UINT kAbout1Command = 100;
+}  // namespace
+
+FrmMenu::FrmMenu(HINSTANCE instance)
+    : instance_(instance),
+      soundOutput_(instance),
+      sounds_(soundOutput_, files_),
+      data_(opener_, dialog_) {}
+
+FrmMenu::~FrmMenu() {
+  if (window_) DestroyWindow(window_);
+  if (popupMenu1_) DestroyMenu(popupMenu1_);
+  if (aboutItemBitmap_) DeleteObject(aboutItemBitmap_);
+}
+
+bool FrmMenu::Create(const StartupInfo& startup) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &FrmMenu::WindowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                 GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kMenuWindowClass;
+  if (!RegisterClassExA(&windowClass)) return false;
+
+  // Borderless, with only the system menu of the border icons; the design size stands until a
+  // menu is placed.
+  window_ = CreateWindowExA(WS_EX_APPWINDOW, kMenuWindowClass, kApplicationTitle,
+                            WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 235, 135, nullptr,
+                            nullptr, instance_, this);
+  if (!window_) return false;
+
+  dialog_.SetOwner(window_);
+  dialog_.SetApplicationTitle([this] {
+    char title[512] = {};
+    GetWindowTextA(window_, title, sizeof title);
+    return std::string(title);
+  });
+  view_ = std::make_unique<Win32MenuView>(window_);
+  core_ = std::make_unique<MenuWindow>(
+      MenuWindowServices{*view_, data_, dialog_, sounds_, files_, processes_, trace_});
+  core_->ShowAboutWindow = [this] { OpenAboutWindow(instance_, window_, dialog_, core_->DialogCaption); };
+  popupMenu1_ = CreatePopupMenu1(kAbout1Command, windowClass.hIconSm, aboutItemBitmap_);
+
+  core_->Form_Load(startup);
+  return true;
+}
+
+int FrmMenu::Run() {
+  MSG message;
+  int exitCode = 0;
+  for (;;) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0) {
+      exitCode = static_cast<int>(message.wParam);
+      break;
+    }
+    if (got < 0) break;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  // The loop has ended: the window goes, and its destroy handler runs the closing steps again.
+  if (window_) DestroyWindow(window_);
+  return exitCode;
+}
+
+LRESULT CALLBACK FrmMenu::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  FrmMenu* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<FrmMenu*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<FrmMenu*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+  if (!self || !self->core_) return DefWindowProcA(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint handler fills everything
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0 && LOWORD(wParam) == kAbout1Command) {
+        core_->About1Click();
+      } else {
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+      }
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      OnMouseButton(message, POINT{static_cast<short>(LOWORD(lParam)),
+                                   static_cast<short>(HIWORD(lParam))});
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT && OnSetCursor())
+        return TRUE;
+      break;
+    case WM_CLOSE:
+      // Alt+F4 and the system menu end the application the same way the close action does.
+      PostQuitMessage(0);
+      return 0;
+    case WM_DESTROY: {
+      core_->Form_Unload();
+      window_ = nullptr;
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void FrmMenu::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client;
+  GetClientRect(window_, &client);
+  // Drawn off screen first: pictures and labels overlap, and drawing them one after the other
+  // on screen would flicker with every animation frame.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP canvas = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  if (memory && canvas) {
+    HGDIOBJ old = SelectObject(memory, canvas);
+    FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
+    view_->Paint(memory);
+    BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+           paint.rcPaint.bottom - paint.rcPaint.top, memory, paint.rcPaint.left,
+           paint.rcPaint.top, SRCCOPY);
+    SelectObject(memory, old);
+  } else {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    view_->Paint(dc);
+  }
+  if (canvas) DeleteObject(canvas);
+  if (memory) DeleteDC(memory);
+  EndPaint(window_, &paint);
+}
+
+void FrmMenu::OnTimer(UINT_PTR id) {
+  switch (static_cast<MenuTimer>(id - 1)) {
+    case MenuTimer::Timer1: core_->Timer1_Timer(); break;
+    case MenuTimer::Timer2: core_->Timer2Timer(); break;
+    case MenuTimer::Timer3: core_->Timer3_Timer(); break;
+    case MenuTimer::Timer4: core_->Timer4_Timer(); break;
+    case MenuTimer::tmrARstr: core_->tmrARstr_Timer(); break;
+  }
+}
+
+void FrmMenu::OnCommand(int commandId, int notification) {
+  if (notification != BN_CLICKED) return;
+  const std::optional<ControlId> control = view_->PushButtonOf(commandId);
+  if (!control) return;
+  // The keyboard control's click (shortcut keys of image and label buttons) belongs to the
+  // input handlers.
+  if (control->Kind == ControlKind::WinBtn) core_->cmdButton_Click(control->Button);
+}
+
+void FrmMenu::OnMouseButton(UINT message, POINT point) {
+  const std::optional<ControlId> control = view_->WindowlessAt(point);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      pressed_ = control;
+      if (control) SetCapture(window_);
+      break;
+    case WM_LBUTTONUP: {
+      ReleaseCapture();
+      const std::optional<ControlId> pressed = pressed_;
+      pressed_.reset();
+      // A label button is clicked by press and release on the same label.
+      if (pressed && control && *pressed == *control && control->Kind == ControlKind::LblBtn)
+        core_->cmdButton_Click(control->Button);
+      break;
+    }
+    case WM_RBUTTONUP:
+      // The background carries the context menu.
+      if (control && control->Kind == ControlKind::MenBck) {
+        POINT screen = point;
+        ClientToScreen(window_, &screen);
+        ShowContextMenu(screen);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+bool FrmMenu::OnSetCursor() {
+  POINT point;
+  GetCursorPos(&point);
+  ScreenToClient(window_, &point);
+  const std::optional<ControlId> control = view_->WindowlessAt(point);
+  if (!control || control->Kind != ControlKind::LblBtn) return false;
+  SetCursor(LoadCursor(nullptr, IDC_HAND));
+  return true;
+}
+
+void FrmMenu::ShowContextMenu(POINT screenPoint) {
+  if (!popupMenu1_) return;
+  TrackPopupMenu(popupMenu1_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenPoint.x,
+                 screenPoint.y, 0, window_, nullptr);
+}
+
+}  // namespace orvane

@@ -1,0 +1,71 @@
+#pragma once
+// TfrmMenuCls: the borderless menu window. It owns the platform services and the core of the
+// window, runs the start-up sequence when it is created and turns window messages into calls on
+// the core (timers, push-button clicks, the context menu, painting).
+#include <windows.h>
+
+#include <memory>
+
+#include "app/menu_window.h"
+#include "launched_process.h"
+#include "win32_debug_output.h"
+#include "win32_file.h"
+#include "win32_file_system.h"
+#include "win32_menu_view.h"
+#include "win32_message_dialog.h"
+#include "win32_sound_output.h"
+
+namespace orvane {
+
+constexpr const char kMenuWindowClass[] = "TfrmMenuCls";
+constexpr const char kApplicationTitle[] = "Orvane";
+
+class FrmMenu {
+ public:
+  explicit FrmMenu(HINSTANCE instance);
+  FrmMenu(const FrmMenu&) = delete;
+  FrmMenu& operator=(const FrmMenu&) = delete;
+  ~FrmMenu();
+
+  // Creates the window and runs Form_Load inside the creation; false when no window could be
+  // made.
+  bool Create(const StartupInfo& startup);
+  // The message loop, until the application is asked to end; then the window is destroyed.
+  int Run();
+
+  HWND Handle() const { return window_; }
+  // The watched program of the last launch that asked for it (action unit).
+  LaunchedProcessWatch& LaunchedProcess() { return processes_; }
+  MenuWindow& Core() { return *core_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  void OnTimer(UINT_PTR id);
+  void OnCommand(int commandId, int notification);
+  void OnMouseButton(UINT message, POINT point);
+  bool OnSetCursor();
+  void ShowContextMenu(POINT screenPoint);
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  HMENU popupMenu1_ = nullptr;
+  HBITMAP aboutItemBitmap_ = nullptr;
+
+  Win32FileOpener opener_;
+  Win32FileSystem files_;
+  Win32MessageDialog dialog_;
+  Win32SoundOutput soundOutput_;
+  Sounds sounds_;
+  LaunchedProcessWatch processes_;
+  Win32DebugOutput trace_;
+  MdlFileBin data_;
+  std::unique_ptr<Win32MenuView> view_;
+  std::unique_ptr<MenuWindow> core_;
+  // The windowless control under the last left-button press; a click needs press and release
+  // on the same control.
+  std::optional<ControlId> pressed_;
+};
+
+}  // namespace orvane

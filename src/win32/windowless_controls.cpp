@@ -1,0 +1,126 @@
+#include "windowless_controls.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+RECT RectOf(const Bounds& b) { return RECT{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height}; }
+}  // namespace
+
+const WindowlessControls::Entry* WindowlessControls::Find(const ControlId& id) const {
+  for (const Entry& entry : entries_)
+    if (entry.Id == id) return &entry;
+  return nullptr;
+}
+
+WindowlessControls::Entry* WindowlessControls::Find(const ControlId& id) {
+  for (Entry& entry : entries_)
+    if (entry.Id == id) return &entry;
+  return nullptr;
+}
+
+void WindowlessControls::Invalidate(const Bounds& bounds) const {
+  if (bounds.Width <= 0 || bounds.Height <= 0) return;
+  const RECT rect = RectOf(bounds);
+  InvalidateRect(window_, &rect, FALSE);
+}
+
+void WindowlessControls::Add(const ControlId& id, const ControlState& state) {
+  Remove(id);
+  entries_.push_back(Entry{id, state});
+  if (state.Visible) Invalidate(state.Bounds);
+}
+
+void WindowlessControls::Remove(const ControlId& id) {
+  auto found = std::find_if(entries_.begin(), entries_.end(),
+                            [&](const Entry& entry) { return entry.Id == id; });
+  if (found == entries_.end()) return;
+  if (found->State.Visible) Invalidate(found->State.Bounds);
+  entries_.erase(found);
+}
+
+ControlState* WindowlessControls::State(const ControlId& id) {
+  Entry* entry = Find(id);
+  return entry ? &entry->State : nullptr;
+}
+
+void WindowlessControls::Changed(const ControlId& id, const Bounds& oldBounds) {
+  const Entry* entry = Find(id);
+  if (!entry) return;
+  Invalidate(oldBounds);
+  Invalidate(entry->State.Bounds);
+}
+
+void WindowlessControls::BringToFront(const ControlId& id) {
+  auto found = std::find_if(entries_.begin(), entries_.end(),
+                            [&](const Entry& entry) { return entry.Id == id; });
+  if (found == entries_.end()) return;
+  std::rotate(found, found + 1, entries_.end());
+  Invalidate(entries_.back().State.Bounds);
+}
+
+void WindowlessControls::SendToBack(const ControlId& id) {
+  auto found = std::find_if(entries_.begin(), entries_.end(),
+                            [&](const Entry& entry) { return entry.Id == id; });
+  if (found == entries_.end()) return;
+  std::rotate(entries_.begin(), found, found + 1);
+  Invalidate(entries_.front().State.Bounds);
+}
+
+void WindowlessControls::Paint(HDC dc) const {
+  for (const Entry& entry : entries_) {
+    if (!entry.State.Visible) continue;
+    if (TypeOf(entry.Id.Kind) == ControlType::Picture) {
+      PaintPicture(dc, entry.State);
+    } else {
+      PaintLabel(dc, entry.State);
+    }
+  }
+}
+
+void WindowlessControls::PaintPicture(HDC dc, const ControlState& state) const {
+  const PictureRef& picture = state.Picture;
+  if (!picture || picture->Empty()) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = picture->Width;
+  info.bmiHeader.biHeight = -picture->Height;  // top row first, as the pictures are stored
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  // A pixel value holds blue in its lowest byte: exactly the byte order of a 32-bit DIB.
+  SetDIBitsToDevice(dc, state.Bounds.Left, state.Bounds.Top, static_cast<DWORD>(picture->Width),
+                    static_cast<DWORD>(picture->Height), 0, 0, 0,
+                    static_cast<UINT>(picture->Height), picture->Pixels.data(), &info,
+                    DIB_RGB_COLORS);
+}
+
+void WindowlessControls::PaintLabel(HDC dc, const ControlState& state) const {
+  RECT rect = RectOf(state.Bounds);
+  if (!state.Transparent) FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+  if (state.Text.empty()) return;
+  HGDIOBJ oldFont = SelectObject(dc, fonts_.Get(state.Font));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GdiFonts::TextColour(state.Font));
+  UINT format = DT_EXPANDTABS;
+  if (state.WordWrap) format |= DT_WORDBREAK;
+  switch (state.Alignment) {
+    case TextAlignment::Right: format |= DT_RIGHT; break;
+    case TextAlignment::Centre: format |= DT_CENTER; break;
+    default: format |= DT_LEFT; break;
+  }
+  DrawTextA(dc, state.Text.c_str(), static_cast<int>(state.Text.size()), &rect, format);
+  SelectObject(dc, oldFont);
+}
+
+std::optional<ControlId> WindowlessControls::HitTest(POINT point) const {
+  for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+    if (!it->State.Visible) continue;
+    const RECT rect = RectOf(it->State.Bounds);
+    if (PtInRect(&rect, point)) return it->Id;
+  }
+  return std::nullopt;
+}
+
+}  // namespace orvane
