@@ -1,0 +1,187 @@
+# Helpers of the end-to-end tests, sourced by every test_*.sh: a private virtual display of
+# 1024 x 768 with a window manager (keys reach Wine's windows only with one), the Wine prefix of
+# the Windows build with the test's disc folder mapped as drive D:, the player started as
+# D:\orvane.exe, and ways to observe it from outside: window names and geometry (xdotool),
+# screenshots (ImageMagick), the message dialogs' Ctrl+C text (xclip), and the samples that ALSA
+# was given (a file device). Everything that a test starts is ended by the EXIT trap.
+#
+# The environment comes from CTest: ORVANE_PLAYER_EXE, ORVANE_E2E_FIXTURE, ORVANE_SOURCE.
+set -euo pipefail
+
+: "${ORVANE_PLAYER_EXE:?the Windows player (orvane.exe) is needed}"
+: "${ORVANE_E2E_FIXTURE:?the fixture program is needed}"
+E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+: "${ORVANE_SOURCE:=$(cd "$E2E_HERE/../.." && pwd)}"
+
+# The Wine prefix lives in the Windows build tree that made the player.
+export ORVANE_WIN_BUILD="$(cd "$(dirname "$ORVANE_PLAYER_EXE")/../.." && pwd)"
+# shellcheck source=../../scripts/wine-env.sh
+source "$ORVANE_SOURCE/scripts/wine-env.sh"
+
+E2E_NAME="$(basename "$0" .sh)"
+E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvane-$E2E_NAME.XXXXXX")"
+E2E_DISC="$E2E_WORK/disc"
+E2E_PLAYED="$E2E_WORK/played.raw"   # every sample ALSA received, appended
+E2E_KEEP="${ORVANE_E2E_KEEP:-}"      # set to keep the work folder for a look
+mkdir -p "$E2E_DISC" "$E2E_WORK/home"
+
+e2e_passed=0
+e2e_failed=0
+player_pid=""
+xvfb_pid=""
+openbox_pid=""
+
+e2e_cleanup() {
+  set +e
+  e2e_stop_player
+  [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -f "$WINEPREFIX/dosdevices/d:"
+  if [ -z "$E2E_KEEP" ]; then rm -rf "$E2E_WORK"; else echo "kept $E2E_WORK"; fi
+}
+trap e2e_cleanup EXIT
+
+# ---- results --------------------------------------------------------------------------------
+pass() { e2e_passed=$((e2e_passed + 1)); echo "ok: $1"; }
+fail() { e2e_failed=$((e2e_failed + 1)); echo "FAIL: $1"; }
+# expect_eq WHAT ACTUAL EXPECTED
+expect_eq() {
+  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$3', saw '$2'"; fi
+}
+# expect_true WHAT COMMAND...
+expect_true() {
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+e2e_finish() {
+  echo "$E2E_NAME: $e2e_passed passed, $e2e_failed failed"
+  [ "$e2e_failed" -eq 0 ] && [ "$e2e_passed" -gt 0 ]
+}
+
+# ---- polling --------------------------------------------------------------------------------
+# wait_until SECONDS COMMAND...: true as soon as the command succeeds, false after the time-out.
+wait_until() {
+  local seconds=$1
+  shift
+  local end=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$end" ]; do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.2
+  done
+  "$@" >/dev/null 2>&1
+}
+
+# ---- display, window manager, Wine ----------------------------------------------------------
+e2e_start_display() {
+  local fd_file="$E2E_WORK/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
+  xvfb_pid=$!
+  wait_until 30 test -s "$fd_file" || { echo "Xvfb did not start"; exit 1; }
+  export DISPLAY=":$(head -n1 "$fd_file")"
+  openbox >/dev/null 2>&1 &
+  openbox_pid=$!
+  # openbox owns the window manager selection once it is ready.
+  wait_until 60 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    { echo "openbox did not start"; exit 1; }
+  ensure_wine_prefix
+  # Sounds go to a file: ALSA's default device writes what it is given, unchanged, to a pipe
+  # that appends to E2E_PLAYED.
+  printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "| cat >> %s"\n  format "raw"\n}\n' \
+    "$E2E_PLAYED" >"$E2E_WORK/home/.asoundrc"
+}
+
+# e2e_make_disc SCENARIO: the fixture writes orvane.exe with its menus into the disc folder,
+# which becomes drive D:.
+e2e_make_disc() {
+  rm -rf "$E2E_DISC"
+  mkdir -p "$E2E_DISC"
+  "$ORVANE_E2E_FIXTURE" "$1" "$ORVANE_PLAYER_EXE" "$E2E_DISC"
+  ln -sfn "$E2E_DISC" "$WINEPREFIX/dosdevices/d:"
+}
+
+# e2e_start_player [ARGUMENT]: D:\orvane.exe with the optional first argument.
+e2e_start_player() {
+  rm -f "$E2E_PLAYED"
+  : >"$E2E_PLAYED"
+  (cd "$E2E_DISC" && HOME="$E2E_WORK/home" exec wine 'D:\orvane.exe' "$@" >/dev/null 2>&1) &
+  player_pid=$!
+}
+
+player_running() { [ -n "$player_pid" ] && kill -0 "$player_pid" 2>/dev/null; }
+
+# e2e_wait_exit SECONDS: true when the player ended in time.
+e2e_wait_exit() {
+  if wait_until "$1" sh -c "! kill -0 $player_pid"; then
+    wait "$player_pid" 2>/dev/null || true
+    player_pid=""
+    return 0
+  fi
+  return 1
+}
+
+e2e_stop_player() {
+  if player_running; then kill "$player_pid" 2>/dev/null || true; fi
+  if [ -n "$player_pid" ]; then wait "$player_pid" 2>/dev/null || true; fi
+  player_pid=""
+  # Ends the Wine processes of this prefix (the player itself lives inside wineserver's world).
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+
+# ---- windows --------------------------------------------------------------------------------
+# find_window NAME_REGEX: the first visible window whose name matches.
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+window_shown() { [ -n "$(find_window "$1")" ]; }
+# wait_window NAME_REGEX SECONDS: prints the window id, or nothing after the time-out.
+wait_window() {
+  if wait_until "$2" window_shown "$1"; then find_window "$1"; fi
+}
+# window_geometry ID: "X Y WIDTH HEIGHT"
+window_geometry() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+window_name() { xdotool getwindowname "$1" 2>/dev/null; }
+
+# ---- message dialogs ------------------------------------------------------------------------
+# read_dialog CAPTION_REGEX SECONDS: waits for a dialog, copies its text with Ctrl+C, prints the
+# message (line breaks written as \r and \n), then closes it with Enter. Prints nothing when no
+# such dialog came.
+read_dialog() {
+  local id
+  id=$(wait_window "$1" "$2")
+  [ -n "$id" ] || return 0
+  printf '' | xclip -selection clipboard
+  local text=""
+  local attempt
+  for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    xdotool key --clearmodifiers ctrl+c
+    sleep 0.3
+    text=$(xclip -o -selection clipboard 2>/dev/null | python3 "$E2E_HERE/dialog_text.py" message || true)
+    [ -n "$text" ] && break
+  done
+  printf '%s\n' "$text"
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  xdotool key --clearmodifiers Return
+  wait_until 20 sh -c "! xdotool search --onlyvisible --name '$1' | grep -qx '$id'" || true
+}
+
+# ---- pictures -------------------------------------------------------------------------------
+# screenshot FILE: the whole screen.
+screenshot() { import -window root "$1"; }
+# pixel FILE X Y: "R G B", 0..255 each.
+pixel() {
+  /usr/bin/convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]' info:
+}
+# count_colour FILE X Y W H R G B: pixels of exactly that colour in the rectangle.
+count_colour() {
+  python3 "$E2E_HERE/image_probe.py" count "$1" "$2" "$3" "$4" "$5" "$6" "$7" "$8"
+}
+# colour_box FILE X Y W H R G B: "LEFT TOP RIGHT BOTTOM" of the pixels of that colour in the
+# rectangle (inclusive), or "none".
+colour_box() {
+  python3 "$E2E_HERE/image_probe.py" box "$1" "$2" "$3" "$4" "$5" "$6" "$7" "$8"
+}
