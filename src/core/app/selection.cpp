@@ -1,0 +1,108 @@
+#include "app/selection.h"
+
+#include "app/menu_model.h"
+
+namespace orvane {
+
+namespace {
+
+int32_t ClampedCount(int32_t buttonCount) {
+  if (buttonCount < 0) return 0;
+  return buttonCount > kMaxButtons ? kMaxButtons : buttonCount;
+}
+
+const ControlState& StateOf(const TOVButton& button, ControlKind kind) {
+  return kind == ControlKind::WinBtn ? button.WinBtn : button.KeyBtn;
+}
+
+bool Focusable(const TOVButton& button, ControlKind kind) {
+  return button.ControlsExist && StateOf(button, kind).Visible;
+}
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+int32_t NextButtonNumber(int32_t selected, int32_t buttonCount) {
+  const int32_t count = ClampedCount(buttonCount);
+  if (count == 0) return 0;
+  return selected >= count || selected < 0 ? 1 : selected + 1;
+}
+
+int32_t PreviousButtonNumber(int32_t selected, int32_t buttonCount) {
+  const int32_t count = ClampedCount(buttonCount);
+  if (selected > count) selected = 0;  // left over from a larger menu: no selection
+  return selected <= 1 ? count : selected - 1;
+}
+
+int32_t AltArrowButton(ArrowKey key, int32_t selected, int32_t buttonCount) {
+  return key == ArrowKey::Left || key == ArrowKey::Up
+             ? PreviousButtonNumber(selected, buttonCount)
+             : NextButtonNumber(selected, buttonCount);
+}
+
+std::optional<ControlId> FocusTarget(const TOVMenu& menu, int32_t n) {
+  if (n < 1 || n > ClampedCount(menu.ButtonCount)) return std::nullopt;
+  const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
+  if (Focusable(button, ControlKind::KeyBtn)) return ButtonControl(ControlKind::KeyBtn, n);
+  if (Focusable(button, ControlKind::WinBtn)) return ButtonControl(ControlKind::WinBtn, n);
+  return std::nullopt;
+}
+
+std::vector<ControlId> FocusableControls(const TOVMenu& menu) {
+  std::vector<ControlId> controls;
+  const int32_t count = ClampedCount(menu.ButtonCount);
+  for (int32_t n = 1; n <= count; ++n) {
+    const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
+    for (ControlKind kind : {ControlKind::WinBtn, ControlKind::KeyBtn})
+      if (Focusable(button, kind)) controls.push_back(ButtonControl(kind, n));
+  }
+  return controls;
+}
+
+std::optional<ControlId> NextFocusable(const TOVMenu& menu, const std::optional<ControlId>& current,
+                                       bool forward) {
+  const std::vector<ControlId> controls = FocusableControls(menu);
+  if (controls.empty()) return std::nullopt;
+  const size_t size = controls.size();
+  for (size_t i = 0; current && i < size; ++i) {
+    if (controls[i] != *current) continue;
+    return controls[forward ? (i + 1) % size : (i + size - 1) % size];
+  }
+  return forward ? controls.front() : controls.back();
+}
+
+char ShortcutCharacter(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;  // a literal ampersand
+      continue;
+    }
+    return caption[i + 1];
+  }
+  return 0;
+}
+
+std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char typed) {
+  if (typed == 0) return std::nullopt;
+  const char wanted = UpperAscii(typed);
+  const int32_t count = ClampedCount(menu.ButtonCount);
+  for (int32_t n = 1; n <= count; ++n) {
+    const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
+    for (ControlKind kind : {ControlKind::WinBtn, ControlKind::KeyBtn}) {
+      if (!Focusable(button, kind)) continue;
+      const char key = ShortcutCharacter(StateOf(button, kind).Text);
+      if (key != 0 && UpperAscii(key) == wanted) return ShortcutHit{n, kind};
+    }
+  }
+  return std::nullopt;
+}
+
+int32_t DigitButton(char digit, int32_t buttonCount) {
+  if (digit < '1' || digit > '8') return 0;
+  const int32_t d = digit - '0';
+  return d <= ClampedCount(buttonCount) ? d : 0;
+}
+
+}  // namespace orvane

@@ -1,0 +1,124 @@
+// The About window's background gradient and its link to the maker's page.
+#include <gtest/gtest.h>
+
+#include "about/about_gradient.h"
+#include "about/maker_link.h"
+#include "support/recording_dialog.h"
+
+namespace orvane::testing {
+namespace {
+
+uint32_t PixelOf(int32_t y) {
+  const GradientColour c = AboutGradientLineColour(y, kAboutGradientHeight);
+  return (static_cast<uint32_t>(c.Red) << 16) | (static_cast<uint32_t>(c.Green) << 8) |
+         static_cast<uint32_t>(c.Blue);
+}
+
+TEST(AboutGradientTest, LineColoursRunFromBluishWhiteToWarmGrey) {
+  const int32_t h = kAboutGradientHeight;
+  const GradientColour top = AboutGradientLineColour(0, h);
+  EXPECT_EQ((std::vector<int32_t>{top.Red, top.Green, top.Blue}),
+            (std::vector<int32_t>{252, 252, 254}));
+  const GradientColour bottom = AboutGradientLineColour(h, h);
+  EXPECT_EQ((std::vector<int32_t>{bottom.Red, bottom.Green, bottom.Blue}),
+            (std::vector<int32_t>{244, 243, 238}));
+  const GradientColour middle = AboutGradientLineColour(h / 2, h);
+  EXPECT_EQ((std::vector<int32_t>{middle.Red, middle.Green, middle.Blue}),
+            (std::vector<int32_t>{248, 247, 246}));
+  // The pen colour in the Windows layout: red in the low byte.
+  EXPECT_EQ(AboutGradientPenColour(0, h), 0x00FEFCFCu);
+  EXPECT_EQ(AboutGradientPenColour(h, h), 0x00EEF3F4u);
+}
+
+TEST(AboutGradientTest, WholeValuesSurviveTheSinglePrecisionStore) {
+  // Green falls by exactly one every 26 lines; a blend kept in single precision throughout
+  // lands a hair below some of these whole numbers and truncates one too low.
+  for (int32_t y = 0; y <= kAboutGradientHeight; y += 26)
+    EXPECT_EQ(AboutGradientLineColour(y, kAboutGradientHeight).Green, 252 - y / 26) << "y " << y;
+}
+
+TEST(AboutGradientTest, RedRoundsHalvesToTheEvenNeighbour) {
+  // With 16 lines red falls by a half per line: 251.5, 250.5 and 249.5 all go to even values.
+  EXPECT_EQ(AboutGradientLineColour(1, 16).Red, 252);
+  EXPECT_EQ(AboutGradientLineColour(3, 16).Red, 250);
+  EXPECT_EQ(AboutGradientLineColour(5, 16).Red, 250);
+  EXPECT_EQ(AboutGradientLineColour(7, 16).Red, 248);
+  // Green and blue are cut: 247.5 gives 247.
+  EXPECT_EQ(AboutGradientLineColour(8, 16).Green, 247);
+}
+
+TEST(AboutGradientTest, EachLineCoversTheLeftHalfOfItsRowAndTheRightHalfOfTheNext) {
+  const Picture p = DrawAboutGradient();
+  ASSERT_EQ(p.Width, 422);
+  ASSERT_EQ(p.Height, 234);
+  ASSERT_EQ(p.Pixels.size(), 422u * 234u);
+  // The line from (0, y) to (423, y + 1) steps down between x = 211 and x = 212.
+  EXPECT_EQ(p.At(0, 0), PixelOf(0));
+  EXPECT_EQ(p.At(211, 0), PixelOf(0));
+  EXPECT_EQ(p.At(212, 0), 0x00FFFFFFu);
+  EXPECT_EQ(p.At(421, 0), 0x00FFFFFFu);
+  for (int32_t y : {1, 100, 233}) {
+    EXPECT_EQ(p.At(0, y), PixelOf(y)) << y;
+    EXPECT_EQ(p.At(211, y), PixelOf(y)) << y;
+    EXPECT_EQ(p.At(212, y), PixelOf(y - 1)) << y;
+    EXPECT_EQ(p.At(421, y), PixelOf(y - 1)) << y;
+  }
+  // Only the right half of the top row stays white.
+  size_t white = 0;
+  for (uint32_t pixel : p.Pixels) white += pixel == 0x00FFFFFFu;
+  EXPECT_EQ(white, 422u - 212u);
+}
+
+TEST(AboutGradientTest, SizesOutsideTheLimitsGiveNoPicture) {
+  EXPECT_TRUE(DrawAboutGradient(0, 10).Empty());
+  EXPECT_TRUE(DrawAboutGradient(10, -1).Empty());
+  EXPECT_TRUE(DrawAboutGradient(kAboutGradientMaxSide + 1, 10).Empty());
+  const Picture one = DrawAboutGradient(1, 1);
+  ASSERT_EQ(one.Pixels.size(), 1u);
+  EXPECT_EQ(one.Pixels[0], 0x00FCFCFEu);
+}
+
+class FakePageOpener : public PageOpener {
+ public:
+  explicit FakePageOpener(int32_t answer) : answer_(answer) {}
+  int32_t OpenPage(const std::string& address) override {
+    Opened.push_back(address);
+    return answer_;
+  }
+  std::vector<std::string> Opened;
+
+ private:
+  int32_t answer_;
+};
+
+TEST(MakerLinkTest, NoBrowserTellsWhereToPointOne) {
+  for (int32_t answer : {kPageFileNotFound, kPageNoAssociation}) {
+    FakePageOpener shell(answer);
+    RecordingMessageDialog dialog;
+    OpenMakerPage(shell, dialog, "Orvane");
+    EXPECT_EQ(shell.Opened, (std::vector<std::string>{kMakerPageAddress}));
+    ASSERT_EQ(dialog.Messages.size(), 1u) << answer;
+    const ShownMessage& m = dialog.Messages[0];
+    EXPECT_EQ(m.Text, std::string("Could not launch Web Browser. Please start you web browser "
+                                  "and point it to:\r\rhttps://www.orvane.example/"));
+    EXPECT_EQ(m.Kind, MessageKind::Information);
+    EXPECT_EQ(m.Buttons, mb::OK);
+    EXPECT_EQ(m.HelpContext, 0);
+    EXPECT_EQ(m.DefaultIndex, -1);
+    EXPECT_EQ(m.Caption, "Orvane");
+  }
+}
+
+TEST(MakerLinkTest, AnyOtherAnswerShowsNothing) {
+  // Success, and failures other than a missing browser (out of memory, access denied, ...).
+  for (int32_t answer : {42, 33, 0, 5, 8, 32}) {
+    FakePageOpener shell(answer);
+    RecordingMessageDialog dialog;
+    OpenMakerPage(shell, dialog, "Orvane");
+    EXPECT_EQ(shell.Opened.size(), 1u);
+    EXPECT_TRUE(dialog.Messages.empty()) << answer;
+  }
+}
+
+}  // namespace
+}  // namespace orvane::testing

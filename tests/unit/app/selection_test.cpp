@@ -1,0 +1,153 @@
+// Where the wheel, Alt+arrows, Tab and the plain arrows, shortcut characters and digits lead.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/selection.h"
+#include "player_rig.h"
+
+namespace orvane::testing {
+namespace {
+
+TEST(SelectionTest, WheelAndAltArrowsWrapAroundTheButtons) {
+  // Down: the next button, 1 after the last.
+  EXPECT_EQ(NextButtonNumber(2, 5), 3);
+  EXPECT_EQ(NextButtonNumber(5, 5), 1);
+  EXPECT_EQ(NextButtonNumber(0, 5), 1);
+  // Up: the previous one; from 1 or from no selection, the last.
+  EXPECT_EQ(PreviousButtonNumber(3, 5), 2);
+  EXPECT_EQ(PreviousButtonNumber(1, 5), 5);
+  EXPECT_EQ(PreviousButtonNumber(0, 5), 5);
+  // A selection left over from a larger menu counts as none in both directions.
+  EXPECT_EQ(NextButtonNumber(9, 5), 1);
+  EXPECT_EQ(PreviousButtonNumber(9, 5), 5);
+  // A menu without buttons has nothing to select.
+  EXPECT_EQ(NextButtonNumber(0, 0), 0);
+  EXPECT_EQ(PreviousButtonNumber(0, 0), 0);
+
+  EXPECT_EQ(AltArrowButton(ArrowKey::Left, 1, 4), 4);
+  EXPECT_EQ(AltArrowButton(ArrowKey::Up, 3, 4), 2);
+  EXPECT_EQ(AltArrowButton(ArrowKey::Right, 4, 4), 1);
+  EXPECT_EQ(AltArrowButton(ArrowKey::Down, 2, 4), 3);
+}
+
+TEST(SelectionTest, ShortcutCharacterOfACaption) {
+  EXPECT_EQ(ShortcutCharacter("&Setup"), 'S');
+  EXPECT_EQ(ShortcutCharacter("Button &12"), '1');
+  EXPECT_EQ(ShortcutCharacter("&0"), '0');
+  EXPECT_EQ(ShortcutCharacter("Tom && Jerry"), 0);
+  EXPECT_EQ(ShortcutCharacter("R&&&D"), 'D');
+  EXPECT_EQ(ShortcutCharacter("&&&&x"), 0);
+  EXPECT_EQ(ShortcutCharacter("E&xit &Now"), 'x');
+  EXPECT_EQ(ShortcutCharacter("Trailing&"), 0);
+  EXPECT_EQ(ShortcutCharacter(""), 0);
+}
+
+TEST(SelectionTest, DigitsChooseTheButtonOfTheirNumber) {
+  EXPECT_EQ(DigitButton('1', 3), 1);
+  EXPECT_EQ(DigitButton('3', 3), 3);
+  EXPECT_EQ(DigitButton('4', 3), 0);
+  EXPECT_EQ(DigitButton('8', 100), 8);
+  EXPECT_EQ(DigitButton('9', 100), 0);
+  EXPECT_EQ(DigitButton('0', 100), 0);
+  EXPECT_EQ(DigitButton('a', 100), 0);
+}
+
+// A menu of `kinds` buttons as menu loading leaves it: image and label buttons focus through
+// their KeyBtn, push buttons through their WinBtn; the other push control is hidden.
+std::unique_ptr<TOVMenu> MenuOf(const std::vector<std::pair<int32_t, std::string>>& buttons) {
+  auto menu = std::make_unique<TOVMenu>();
+  menu->ButtonCount = static_cast<int32_t>(buttons.size());
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    TOVButton& b = menu->Buttons[i + 1];
+    b.ControlsExist = true;
+    b.ButtonKind = buttons[i].first;
+    const bool push = b.ButtonKind == kPushButton;
+    b.WinBtn.Visible = push;
+    b.KeyBtn.Visible = !push;
+    b.WinBtn.Text = push ? buttons[i].second : "Button &" + std::to_string(i + 1);
+    b.KeyBtn.Text = push ? "&0" : buttons[i].second;
+  }
+  return menu;
+}
+
+TEST(SelectionTest, FocusMovesThroughTheVisibleControlsInCreationOrderAndWraps) {
+  const auto menu = MenuOf({{kImageButton, "&a"}, {kPushButton, "&Setup"}, {kLabelButton, "&Go"}});
+  const ControlId key1 = ButtonControl(ControlKind::KeyBtn, 1);
+  const ControlId win2 = ButtonControl(ControlKind::WinBtn, 2);
+  const ControlId key3 = ButtonControl(ControlKind::KeyBtn, 3);
+  EXPECT_EQ(FocusableControls(*menu), (std::vector<ControlId>{key1, win2, key3}));
+
+  EXPECT_EQ(NextFocusable(*menu, key1, true), win2);
+  EXPECT_EQ(NextFocusable(*menu, key3, true), key1);
+  EXPECT_EQ(NextFocusable(*menu, key1, false), key3);
+  EXPECT_EQ(NextFocusable(*menu, win2, false), key1);
+  // From nowhere, or from a hidden control: the first forward, the last backward.
+  EXPECT_EQ(NextFocusable(*menu, std::nullopt, true), key1);
+  EXPECT_EQ(NextFocusable(*menu, ButtonControl(ControlKind::KeyBtn, 2), false), key3);
+
+  EXPECT_EQ(FocusTarget(*menu, 1), key1);
+  EXPECT_EQ(FocusTarget(*menu, 2), win2);
+  EXPECT_EQ(FocusTarget(*menu, 0), std::nullopt);
+  EXPECT_EQ(FocusTarget(*menu, 4), std::nullopt);
+
+  TOVMenu empty;
+  EXPECT_EQ(NextFocusable(empty, std::nullopt, true), std::nullopt);
+}
+
+TEST(SelectionTest, ShortcutsMatchVisibleControlsRegardlessOfCaseLowestButtonFirst) {
+  const auto menu = MenuOf({{kImageButton, "&5"},
+                            {kPushButton, "&Setup"},
+                            {kLabelButton, "&setup again"},
+                            {kLabelButton, "Rock && &Roll"}});
+  const auto setup = FindShortcut(*menu, 's');
+  ASSERT_TRUE(setup);
+  EXPECT_EQ(setup->Button, 2);
+  EXPECT_EQ(setup->Control, ControlKind::WinBtn);
+  EXPECT_EQ(FindShortcut(*menu, 'S')->Button, 2);
+  const auto rock = FindShortcut(*menu, 'r');
+  ASSERT_TRUE(rock);
+  EXPECT_EQ(rock->Button, 4);
+  EXPECT_EQ(rock->Control, ControlKind::KeyBtn);
+  EXPECT_EQ(FindShortcut(*menu, '5')->Button, 1);
+  // The hidden push control of the image button ("Button &1") and the hidden keyboard control
+  // of the push button ("&0") have no say.
+  EXPECT_EQ(FindShortcut(*menu, '1'), std::nullopt);
+  EXPECT_EQ(FindShortcut(*menu, '0'), std::nullopt);
+  // "&&" is an ampersand, not an access key; only the letters A-Z fold their case.
+  EXPECT_EQ(FindShortcut(*menu, '&'), std::nullopt);
+  EXPECT_EQ(FindShortcut(*menu, 'x'), std::nullopt);
+  const auto symbols = MenuOf({{kLabelButton, "&["}});
+  EXPECT_EQ(FindShortcut(*symbols, '{'), std::nullopt);
+  EXPECT_EQ(FindShortcut(*symbols, '[')->Button, 1);
+}
+
+TEST(SelectionTest, LoadedMenuFocusesAndMatchesTheControlsLoadingMade) {
+  PlayerRig rig;
+  MenuFile menu = BasicMenu("Keys");
+  ButtonRecord image = PushButtonRecord("Picture", 10, 10);
+  image.ButtonKind = kImageButton;
+  image.ShortcutKey = "p";
+  ButtonRecord label = PushButtonRecord("&Install", 10, 50);
+  label.ButtonKind = kLabelButton;
+  menu.Buttons = {image, PushButtonRecord("&Setup", 10, 90), label};
+  menu.Pictures.push_back(PictureAt(1, 0, 0, SolidPicture(8, 8, 1)));
+  rig.Install({{"keys.mnu", menu}});
+  rig.Start();
+  ASSERT_TRUE(rig.Dialog.Messages.empty());
+  const TOVMenu& m = rig.Window.Menu;
+
+  EXPECT_EQ(FocusableControls(m),
+            (std::vector<ControlId>{ButtonControl(ControlKind::KeyBtn, 1),
+                                    ButtonControl(ControlKind::WinBtn, 2),
+                                    ButtonControl(ControlKind::KeyBtn, 3)}));
+  EXPECT_EQ(FindShortcut(m, 'P')->Button, 1);
+  EXPECT_EQ(FindShortcut(m, 's')->Control, ControlKind::WinBtn);
+  EXPECT_EQ(FindShortcut(m, 'i')->Button, 3);
+  // The wheel from the last button comes back to the first, which takes the focus on its KeyBtn.
+  EXPECT_EQ(FocusTarget(m, NextButtonNumber(3, m.ButtonCount)),
+            ButtonControl(ControlKind::KeyBtn, 1));
+}
+
+}  // namespace
+}  // namespace orvane::testing
