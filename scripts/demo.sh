@@ -72,8 +72,15 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     echo "demo: the menu window did not appear" >&2
     status=1
   else
-    sleep 3  # let the highlight, its accessory picture and the animation settle
+    sleep 2
     eval "$(xdotool getwindowgeometry --shell "$id")"
+    # Point at the second image button, then at the first: the first is highlighted already, and
+    # only a change of highlight brings up the description and accessory picture of a button.
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    for dy in 260 230 205 200; do xdotool mousemove --sync "$((X + 160))" "$((Y + dy))"; sleep 0.2; done
+    sleep 1
+    for dy in 170 150 143 140; do xdotool mousemove --sync "$((X + 160))" "$((Y + dy))"; sleep 0.2; done
+    sleep 2.5  # the turning ring of its highlight animation
     m=24  # some desktop around the window, so that its rounded corners show
     import -window root -crop "$((WIDTH + 2 * m))x$((HEIGHT + 2 * m))+$((X - m))+$((Y - m))" +repage \
       "$ORVANE_DEMO_SHOT"
