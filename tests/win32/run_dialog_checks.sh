@@ -18,7 +18,7 @@ source "$here/../../scripts/wine-env.sh"
 ensure_wine_prefix
 
 mkdir -p "$out"
-rm -f "$out"/*.txt* "$out"/*.png "$out"/display
+rm -f "$out"/*.txt* "$out"/*.png "$out"/display "$out"/played.raw "$out"/side.wav
 
 passed=0
 failed=0
@@ -243,8 +243,19 @@ if open_dialog "$name" 2 4 -1 Orvane "$long"; then
 fi
 
 # ---- built-in sounds ---------------------------------------------------------------------------
+# ALSA's default device is pointed at a pipe that appends every played sample to a file, so the
+# check hears which sounds played, in which order. A side file of its own follows the five.
 name=sounds
-wine "$probe" "$(probe_path_for_wine "$out/$name.txt")" sounds >/dev/null 2>&1 || true
+alsa_home="$out/alsa_home"
+played="$out/played.raw"
+mkdir -p "$alsa_home"
+rm -f "$played"
+printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "| cat >> %s"\n  format "raw"\n}\n' \
+  "$played" >"$alsa_home/.asoundrc"
+python3 "$here/played_sounds.py" side "$out/side.wav"
+HOME="$alsa_home" wine "$probe" "$(probe_path_for_wine "$out/$name.txt")" sounds \
+  "$(probe_path_for_wine "$out/side.wav")" >/dev/null 2>&1 || true
+sleep 1  # the pipe's writer may still be flushing the last sound
 if [ -f "$out/$name.txt" ]; then
   expect_line "$name" "$out/$name.txt" "load=1"
   for slot in 1 2 3 4 5; do
@@ -255,6 +266,9 @@ if [ -f "$out/$name.txt" ]; then
     if [ "${frames:-0}" -ge $low ] && [ "${frames:-0}" -le $high ]; then pass; else
       fail "$name slot $slot: $frames frames"; fi
   done
+  expect_equal "$name played samples" \
+    "$(python3 "$here/played_sounds.py" compare "$played" "$ORVANE_WIN_BUILD/src/win32/sounds" "$out/side.wav")" \
+    same
 else
   fail "$name: no report"
 fi

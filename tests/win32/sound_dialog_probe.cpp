@@ -8,8 +8,9 @@
 //     whether the other windows are disabled. Every change of the clipboard while it is up is
 //     written to REPORT.clip as raw bytes. When the dialog returns, REPORT gets the result and
 //     how many timer ticks ran meanwhile.
-//   sound_dialog_probe REPORT sounds
-//     Loads the built-in sounds, writes each one's format and plays it to its end.
+//   sound_dialog_probe REPORT sounds [SIDE_FILE]
+//     Loads the built-in sounds, writes each one's format and plays each to its end, then the
+//     side file, if one is named, the way side files are played.
 //   sound_dialog_probe REPORT missing-sounds
 //     Loads them from a module without them and writes the error text.
 #include <windows.h>
@@ -245,7 +246,7 @@ std::string DescribeWave(const void* data, size_t size) {
   return out.str();
 }
 
-int RunSounds() {
+int RunSounds(const char* sideFile) {
   orvane::Win32SoundOutput sounds;
   std::string error;
   bool loaded = sounds.LoadBuiltIn(error);
@@ -261,6 +262,7 @@ int RunSounds() {
     sounds.PlayBuiltIn(slot, true);
     out << "played" << slot << "_ms=" << (GetTickCount() - before) << "\n";
   }
+  if (sideFile) sounds.PlayFile(sideFile, true);
   WriteFileAtomically(g_report, out.str());
   return 0;
 }
@@ -288,7 +290,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return RunDialog(std::atoi(__argv[3]), std::atoi(__argv[4]), std::atoi(__argv[5]), caption,
                      Unescape(__argv[7]));
   }
-  if (command == "sounds") return RunSounds();
+  if (command == "sounds") return RunSounds(__argc > 3 ? __argv[3] : nullptr);
   if (command == "missing-sounds") return RunMissingSounds();
   return 2;
 }

@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+// A platform header may define DeleteFile as a macro for its own function; the method below
+// keeps its name wherever this header is included after such a header.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+
 namespace orvane {
 
 struct FileAttributes {
