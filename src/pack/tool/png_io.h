@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "menudata/picture.h"
+#include "menudata/read_limits.h"
 
 namespace orvane::pack {
 
-// Refused above this on either side: far beyond any screen, and it keeps every pixel count and
-// byte count of a picture inside the format's signed 32-bit fields.
-constexpr int32_t kMaxPictureSide = 16384;
+// Pictures beyond the player's reading limits (kMaxPictureSide a side, kMaxPicturePixels in all)
+// are refused here, so that no menu the tool writes is one the player turns down.
 
 struct RgbaImage {
   int32_t Width = 0;

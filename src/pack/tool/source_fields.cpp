@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/qbcolor.h"
+#include "menudata/read_limits.h"
 #include "tool/code_page.h"
 #include "tool/tool_error.h"
 
@@ -115,6 +116,9 @@ std::string TextOf(const Json& value, const std::string& file, const std::string
   const std::optional<std::string> stored = Utf8ToCp1252(value.get<std::string>());
   if (!stored)
     throw ToolError(file, path, "holds a character that the menu's code page (Windows-1252) lacks");
+  if (stored->size() > static_cast<size_t>(kMaxTextLength))
+    throw ToolError(file, path, "is longer than the " + std::to_string(kMaxTextLength) +
+                                    " characters the player reads");
   return *stored;
 }
 

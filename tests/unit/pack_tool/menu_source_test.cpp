@@ -128,6 +128,9 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
                 .find("no frame found"),
             std::string::npos);
   EXPECT_NE(ErrorOf(R"({"file": "sub/menu.mnu"})").find("file: "), std::string::npos);
+  WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
+  EXPECT_NE(ErrorOf(R"({"pictures": {"normal": "wide.png"}})").find("beyond what the player reads"),
+            std::string::npos);
   EXPECT_NE(ErrorOf(R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})")
                 .find("outside the width 20"),
             std::string::npos);
