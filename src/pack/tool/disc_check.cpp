@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+#include "actions/target_form.h"
+#include "actions/target_text.h"
 #include "common/text.h"
 #include "tool/code_page.h"
 #include "tool/file_io.h"
@@ -18,19 +20,10 @@ namespace orvane::pack {
 
 namespace {
 
-// Stands for the disc's drive letter, which "%CD%" becomes at run time; no real target holds it.
+// The player's folder as the dispatcher sees it at the root of the disc: its drive letter, which
+// "%CD%" becomes at run time, is a character no real target holds.
 constexpr char kDiscDrive = '\x01';
-
-std::string ExpandCd(std::string text) {
-  for (size_t at; (at = text.find("%CD%")) != std::string::npos;)
-    text.replace(at, 4, 1, kDiscDrive);
-  return text;
-}
-
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-  const std::string p(prefix);
-  return text.size() >= p.size() && AsciiEqualsNoCase(text.substr(0, p.size()), p);
-}
+const std::string kDiscRoot = std::string(1, kDiscDrive) + ":\\";
 
 ResolvedTarget ClassifyPath(std::string path) {
   ResolvedTarget r;
@@ -93,31 +86,33 @@ std::string FormatFinding(const Finding& f) {
 }
 
 ResolvedTarget ResolveTarget(const std::string& target) {
+  // The same steps as the dispatcher, with the player at the disc's root.
   ResolvedTarget r;
-  if (target.rfind("%NOPROC%", 0) == 0) return ClassifyPath(ExpandCd(target.substr(8)));
-  if (target == "*" || target.empty()) return r;
-  if (target[0] == '$') {
-    r.Kind = TargetKind::Message;
-    return r;
-  }
-  if (target.size() >= 4 && AsciiEqualsNoCase(target.substr(target.size() - 4), ".mnu") &&
-      target.find_first_of("/\\") == std::string::npos) {
-    r.Kind = TargetKind::MenuSwitch;
-    r.Path = AsciiLower(target);
-    return r;
-  }
-  std::string t = ExpandCd(target);
-  if (t[0] == '%') t = std::string(1, kDiscDrive) + ":\\" + t.substr(1);
-  for (const char* prefix : {"http", "www", "mailto", "ftp"}) {
-    if (StartsWithNoCase(t, prefix)) {
-      r.Kind = TargetKind::Address;
-      r.Path = t;
+  switch (ClassifyTarget(target)) {
+    case ActionKind::RawLaunch:
+      return ClassifyPath(ExpandDriveMacro(target.substr(sizeof kRawLaunchPrefix - 1), kDiscRoot));
+    case ActionKind::NoAction:
+    case ActionKind::NoTarget:
       return r;
-    }
+    case ActionKind::Message:
+      r.Kind = TargetKind::Message;
+      return r;
+    case ActionKind::MenuSwitch:
+      r.Kind = TargetKind::MenuSwitch;
+      r.Path = AsciiLower(target);
+      return r;
+    case ActionKind::Launch:
+      break;
   }
-  for (char& c : t)
-    if (c == '/') c = '\\';
-  if (t[0] == '\\') t = std::string(1, kDiscDrive) + ":" + t;
+  std::string t = ExpandDriveMacro(target, kDiscRoot);
+  if (!t.empty() && t[0] == '%') t = kDiscRoot + t.substr(1);
+  if (IsAddress(t)) {
+    r.Kind = TargetKind::Address;
+    r.Path = t;
+    return r;
+  }
+  t = NormalizeSlashes(t);
+  if (!t.empty() && t[0] == '\\') t = kDiscRoot.substr(0, 2) + t;
   return ClassifyPath(t);
 }
 

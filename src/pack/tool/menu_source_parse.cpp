@@ -3,7 +3,6 @@
 #include <map>
 #include <stdexcept>
 
-#include "common/qbcolor.h"
 #include "tool/file_io.h"
 #include "tool/menu_source.h"
 #include "tool/png_io.h"
@@ -252,9 +251,7 @@ void ReadShape(FieldReader& root, const SourceContext& ctx, const Picture* backg
   }
   // A real outline needs a colour index of 1 or more, or the player ignores it.
   s.TransparentColour = r.Int("transparent_colour", kDefaultTransparentColour, 1, 15);
-  NullDebugOutput quiet;
-  const ColourValue bgr = QBColor(static_cast<uint32_t>(s.TransparentColour), quiet);
-  const uint32_t cutRgb = (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16);
+  const uint32_t cutRgb = RgbOfColourText(Json(s.TransparentColour), ctx.File(), r.Path());
   int32_t width = background ? background->Width : 0;
   int32_t height = background ? background->Height : 0;
   std::vector<ShapeRun> runs;
