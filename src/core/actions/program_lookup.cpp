@@ -14,7 +14,7 @@ constexpr char kDefaultWindowsFolder[] = "C:\\Windows";
 std::string AssociatedProgram(LookupContext& context, const std::string& file,
                               const std::string& folder) {
   std::string program;
-  if (context.shell.FindExecutable(file, folder, program) > kLookupSucceeded) return program;
+  if (context.shell.FindProgram(file, folder, program) > kLookupSucceeded) return program;
   return std::string();
 }
 

@@ -40,10 +40,11 @@ class Shell {
   virtual ~Shell() = default;
   // The menu window owns the request and the shell shows no error box of its own.
   virtual ShellResult Execute(const ShellRequest& request) = 0;
-  // The program associated with file, looked up with folder as working folder (may be empty).
+  // The program associated with file (FindExecutableA on Windows), looked up with folder as
+  // working folder (may be empty).
   // Returns the platform's code, greater than 32 on success; program is then its full path.
-  virtual int32_t FindExecutable(const std::string& file, const std::string& folder,
-                                 std::string& program) = 0;
+  virtual int32_t FindProgram(const std::string& file, const std::string& folder,
+                              std::string& program) = 0;
   // The operating system's folder without a trailing separator; empty when unknown.
   virtual std::string WindowsDirectory() = 0;
   // True once the process has ended, or when it cannot be waited on. Never blocks.

@@ -32,7 +32,7 @@ InstalledViewer FindInstalledViewer(const std::string& fileName, const std::stri
   const std::string start = fileName.substr(0, 3);
   if (start == "htt" || start == "www" || start == "ftp") {
     program = FindWebBrowser(fileName, context);
-  } else if (context.shell.FindExecutable(fileName, folder, program) <= kLookupSucceeded) {
+  } else if (context.shell.FindProgram(fileName, folder, program) <= kLookupSucceeded) {
     return NoViewer();
   }
   if (program.empty()) return NoViewer();

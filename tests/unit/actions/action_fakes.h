@@ -176,8 +176,8 @@ struct RecordingShell : Shell {
     results.pop_front();
     return result;
   }
-  int32_t FindExecutable(const std::string& file, const std::string& folder,
-                         std::string& program) override {
+  int32_t FindProgram(const std::string& file, const std::string& folder,
+                      std::string& program) override {
     queries.push_back({file, folder});
     auto it = associations.find(AsciiLower(file));
     if (it == associations.end()) return kShellNoAssociation;

@@ -1,0 +1,101 @@
+#include "frmsearch.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr char kClassName[] = "TfrmSearchCls";
+constexpr char kCaption[] = " Target not found... searching:";
+constexpr int kClientWidth = 466;
+constexpr int kClientHeight = 58;
+constexpr int kLeft = 180;
+constexpr int kTop = 173;
+constexpr int kFontHeight = 11;  // character height in pixels
+constexpr int kCancelId = 1;
+// A tool-window frame with a caption but no system menu, so no close box either.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+
+bool RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExA(instance, kClassName, &existing)) return true;
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+}  // namespace
+
+TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (!RegisterWindowClass(instance)) return;
+
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  window_ = CreateWindowExA(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop,
+                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                            instance, nullptr);
+  if (!window_) return;
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+
+  font_ = CreateFontA(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+  // Created first so that it is first in the tab order.
+  cancel_ = CreateWindowExA(0, "BUTTON", "&Cancel",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 357, 27, 101, 26,
+                            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCancelId)),
+                            instance, nullptr);
+  // Fixed size; folder names may hold "&", which must not become an access key.
+  label_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+                           8, 8, 450, 13, window_, nullptr, instance, nullptr);
+  for (HWND control : {cancel_, label_})
+    if (control && font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+
+  ShowWindow(window_, SW_SHOWNORMAL);
+  UpdateWindow(window_);
+}
+
+TfrmSearchCls::~TfrmSearchCls() {
+  if (window_) {
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+  if (font_) DeleteObject(font_);
+}
+
+void TfrmSearchCls::SetFolder(const std::string& folder) {
+  if (label_) SetWindowTextA(label_, folder.c_str());
+}
+
+void TfrmSearchCls::Command1_Click() {
+  EnableWindow(cancel_, FALSE);
+  SetWindowTextA(cancel_, "Wait...");
+  search_.SearchCancelled = true;
+}
+
+LRESULT CALLBACK TfrmSearchCls::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  auto* self = reinterpret_cast<TfrmSearchCls*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self && message == WM_COMMAND && LOWORD(wParam) == kCancelId &&
+      HIWORD(wParam) == BN_CLICKED) {
+    self->Command1_Click();
+    return 0;
+  }
+  // The window has no close box; Alt+F4 must not destroy it under the running search.
+  if (message == WM_CLOSE) return 0;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::unique_ptr<SearchProgressWindow> Win32SearchProgressFactory::Open(TreeSearch& search) {
+  return std::make_unique<TfrmSearchCls>(owner_, search);
+}
+
+}  // namespace orvane
