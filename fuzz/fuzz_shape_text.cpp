@@ -1,0 +1,7 @@
+// libFuzzer target; the check is in entries/shape_text_entry.h, shared with the regression tests.
+#include "entries/broken_rule.h"
+#include "entries/shape_text_entry.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return orvane::fuzzing::AbortOnBrokenRule(orvane::fuzzing::CheckShapeText(data, size));
+}
