@@ -232,8 +232,10 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
 
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  // An owner that is gone already would make the creation fail: the dialog then stands alone.
+  HWND owner = (owner_ && IsWindow(owner_)) ? owner_ : nullptr;
   HWND dialog = CreateWindowExA(exStyle, kClassName, state.model.Caption.c_str(), style, 0, 0, 100,
-                                100, owner_, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                100, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!dialog) return kResultNone;
   HFONT font = CreateDialogFont();
   HWND previousActive = GetActiveWindow();
