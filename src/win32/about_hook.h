@@ -1,5 +1,6 @@
 #pragma once
-// The About item of the context menu opens a new, non-blocking About window each time.
+// The About item of the context menu opens a new About window each time, without blocking the
+// menu window.
 #include <windows.h>
 
 #include <string>

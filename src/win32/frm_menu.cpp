@@ -51,7 +51,23 @@ bool FrmMenu::Create(const StartupInfo& startup) {
   view_ = std::make_unique<Win32MenuView>(window_);
   core_ = std::make_unique<MenuWindow>(
       MenuWindowServices{*view_, data_, dialog_, sounds_, files_, processes_, trace_});
-  core_->ShowAboutWindow = [this] { OpenAboutWindow(instance_, window_, dialog_, core_->DialogCaption); };
+  actionHost_ = std::make_unique<WindowActionHost>(*core_, data_);
+  shell_.SetOwner(window_);
+  searchProgress_.SetOwner(window_);
+  dispatcher_ = std::make_unique<ActionDispatcher>(ActionServices{
+      *actionHost_, shell_, files_, opener_, sounds_, dialog_, versions_, searchProgress_, trace_});
+  processes_.Attach(dispatcher_.get());
+  // The action unit's hooks: "err.txt" at its step of the start-up sequence, and the one place
+  // where a chosen button's action runs.
+  core_->LoadErrorFlags = [this] {
+    dispatcher_->ApplicationFolder = core_->ApplicationFolder;
+    dispatcher_->DialogCaption = core_->DialogCaption;
+    dispatcher_->LoadErrorFlags();
+  };
+  core_->RunButtonAction = [this](int32_t n) { dispatcher_->RunButtonAction(n); };
+  core_->ShowAboutWindow = [this] {
+    OpenAboutWindow(instance_, window_, dialog_, core_->DialogCaption);
+  };
   popupMenu1_ = CreatePopupMenu1(kAbout1Command, windowClass.hIconSm, aboutItemBitmap_);
 
   core_->Form_Load(startup);

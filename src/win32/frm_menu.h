@@ -6,14 +6,18 @@
 
 #include <memory>
 
+#include "actions/dispatcher.h"
 #include "app/menu_window.h"
-#include "launched_process.h"
+#include "app/window_action_host.h"
+#include "frmsearch.h"
 #include "win32_debug_output.h"
 #include "win32_file.h"
 #include "win32_file_system.h"
 #include "win32_menu_view.h"
 #include "win32_message_dialog.h"
+#include "win32_shell.h"
 #include "win32_sound_output.h"
+#include "win32_version_info.h"
 
 namespace orvane {
 
@@ -34,9 +38,6 @@ class FrmMenu {
   int Run();
 
   HWND Handle() const { return window_; }
-  // The watched program of the last launch that asked for it (action unit).
-  LaunchedProcessWatch& LaunchedProcess() { return processes_; }
-  MenuWindow& Core() { return *core_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,11 +59,16 @@ class FrmMenu {
   Win32MessageDialog dialog_;
   Win32SoundOutput soundOutput_;
   Sounds sounds_;
-  LaunchedProcessWatch processes_;
+  DispatcherProcessWatch processes_;
   Win32DebugOutput trace_;
+  Win32Shell shell_;
+  Win32VersionInfoSource versions_;
+  Win32SearchProgressFactory searchProgress_;
   MdlFileBin data_;
   std::unique_ptr<Win32MenuView> view_;
   std::unique_ptr<MenuWindow> core_;
+  std::unique_ptr<WindowActionHost> actionHost_;
+  std::unique_ptr<ActionDispatcher> dispatcher_;
   // The windowless control under the last left-button press; a click needs press and release
   // on the same control.
   std::optional<ControlId> pressed_;

@@ -1,11 +1,20 @@
 #include "windowless_controls.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace orvane {
 
 namespace {
-RECT RectOf(const Bounds& b) { return RECT{b.Left, b.Top, b.Left + b.Width, b.Top + b.Height}; }
+// Positions and sizes come from menu files; their sums are kept within the coordinate range.
+LONG Edge(int32_t position, int32_t size) {
+  const int64_t edge = int64_t{position} + std::max<int32_t>(size, 0);
+  return static_cast<LONG>(std::min<int64_t>(edge, INT32_MAX));
+}
+RECT RectOf(const Bounds& b) {
+  return RECT{b.Left, b.Top, Edge(b.Left, b.Width), Edge(b.Top, b.Height)};
+}
 }  // namespace
 
 const WindowlessControls::Entry* WindowlessControls::Find(const ControlId& id) const {

@@ -38,8 +38,21 @@ if [ -z "$id" ]; then fail "shaped: the menu never appeared"; else
   expect_eq "shaped: cut block, its last pixel" "$(pixel "$shot" 69 39)" "$DESK"
   expect_eq "shaped: kept next to the block" "$(pixel "$shot" 70 39)" "$RED"
   expect_eq "shaped: kept below the block" "$(pixel "$shot" 50 40)" "$RED"
-  expect_eq "shaped: black pixels of the cut" "$(count_colour "$shot" 0 0 200 100 0 0 0)" $((10 + 40 * 30))
-  expect_eq "shaped: green quadrant whole" "$(pixel "$shot" 150 25)" "$GREEN"
+  expect_eq "shaped: black pixels of the cut" "$(count_colour "$shot" 0 0 100 50 0 0 0)" $((10 + 40 * 30))
+  expect_eq "shaped: green quadrant whole" "$(pixel "$shot" 150 45)" "$GREEN"
+
+  # Its push button switches to the rectangular menu, which is whole again.
+  xdotool mousemove --sync 140 22 click 1
+  if [ -n "$(wait_window '^Quadrants$' 60)" ]; then
+    wait_until 20 sh -c "import -window root '$shot' && [ \"\$(/usr/bin/convert '$shot' -crop 1x1+50+25 +repage -depth 8 -format '%[fx:int(255*r)]' info:)\" = 255 ]" || true
+    screenshot "$shot"
+    expect_eq "rectangular after shaped: top row start" "$(pixel "$shot" 5 0)" "$WHITE"
+    expect_eq "rectangular after shaped: block" "$(pixel "$shot" 50 25)" "$RED"
+    expect_eq "rectangular after shaped: no black left" "$(count_colour "$shot" 0 0 200 100 0 0 0)" 0
+    expect_eq "rectangular after shaped: geometry" "$(window_geometry "$(find_window '^Quadrants$')")" "0 0 200 100"
+  else
+    fail "rectangular after shaped: the push button did not switch menus"
+  fi
 fi
 e2e_stop_player
 
