@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The background's context menu: a right click on the menu's background opens it, its one item
+# "About" opens an About window, and a second use opens another one while the menu stays usable.
+source "$(dirname "$0")/lib.sh"
+e2e_start_display
+e2e_make_disc two-menus
+
+about_windows() { xdotool search --onlyvisible --name '^About$' 2>/dev/null | wc -l; }
+
+e2e_start_player
+id=$(wait_window '^Main Menu$' 90)
+if [ -z "$id" ]; then fail "the menu never appeared"; e2e_finish; exit 1; fi
+# Main Menu is centred: 300 x 200 at (362, 284); (362 + 200, 284 + 150) is plain background.
+for round in 1 2; do
+  xdotool mousemove --sync $((362 + 200)) $((284 + 150)) click 3
+  sleep 1
+  # The popup opens at the pointer; its first item lies just below and right of it.
+  xdotool mousemove --sync $((362 + 215)) $((284 + 160)) click 1
+  if wait_until 30 sh -c "[ \$(xdotool search --onlyvisible --name '^About\$' 2>/dev/null | wc -l) -ge $round ]"; then
+    pass "About window number $round opened"
+  else
+    fail "About window number $round did not open ($(about_windows) open)"
+  fi
+  # Move the About windows out of the way of the next right click.
+  for w in $(xdotool search --onlyvisible --name '^About$' 2>/dev/null); do
+    xdotool windowmove "$w" 0 0 2>/dev/null || true
+  done
+done
+if window_shown '^Main Menu$'; then pass "the menu stays shown"; else fail "the menu went away"; fi
+
+# A right click on a push button opens no menu.
+before=$(about_windows)
+xdotool mousemove --sync $((362 + 50)) $((284 + 25)) click 3
+sleep 1
+xdotool key Escape
+expect_eq "no About window from a push button" "$(about_windows)" "$before"
+
+e2e_stop_player
+e2e_finish
