@@ -177,7 +177,6 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
                         "player centres the window");
   if (s.InitialButton > count)
     add(0, "initial_button", "button " + std::to_string(s.InitialButton) + " does not exist");
-  if (s.AnimInterval <= 0) add(0, "anim_interval", "must be 1 ms or more to animate");
 
   // Pictures: where they land, and which of them the player can ever show.
   std::map<std::tuple<int, int, int>, const Picture*> slots;
@@ -198,6 +197,10 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     auto it = slots.find({b, st, f});
     return it == slots.end() ? nullptr : it->second;
   };
+  bool animated = false;
+  for (const auto& slot : slots) animated = animated || (std::get<0>(slot.first) > 0 && std::get<2>(slot.first) > 0);
+  if (animated && s.AnimInterval <= 0)
+    add(0, "anim_interval", std::to_string(s.AnimInterval) + ": the animation frames never play");
   const Picture* background = picture(0, 0, 0);
   if (!background) add(0, "pictures.normal", "the menu has no background picture");
 

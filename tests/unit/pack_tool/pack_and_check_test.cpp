@@ -70,7 +70,7 @@ TEST_F(DiscTest, AGoodDiscPassesWithTargetsFoundAsThePlayerFindsThem) {
 }
 
 TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
-  MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"},
+  MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"}, "anim_interval": 0,
     "shape": {"text": "00400030Y0001000000"},
     "buttons": [
       {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
@@ -83,6 +83,7 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   const std::string& out = r.Out;
   const std::string menu = "orvane.exe: main.mnu: ";
   EXPECT_NE(out.find(menu + "shape: shape text run at character 14 is not eight digits"), std::string::npos) << out;
+  EXPECT_NE(out.find(menu + "anim_interval: 0: the animation frames never play"), std::string::npos) << out;
   EXPECT_NE(out.find(menu + "button 1: pictures.normal: an image button without its normal picture"), std::string::npos) << out;
   EXPECT_NE(out.find(menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc"), std::string::npos) << out;
   EXPECT_NE(out.find(menu + "button 2: caption (\"Exit\"): shortcut key x is also button 1's"), std::string::npos) << out;
@@ -90,7 +91,7 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   EXPECT_NE(out.find(menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu"), std::string::npos) << out;
   EXPECT_NE(out.find(menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)"), std::string::npos) << out;
   EXPECT_NE(out.find(menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it"), std::string::npos) << out;
-  EXPECT_NE(out.find("7 problems found"), std::string::npos) << out;
+  EXPECT_NE(out.find("8 problems found"), std::string::npos) << out;
 }
 
 TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
