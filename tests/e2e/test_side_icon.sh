@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The side icon: an icon file named like the executable (orvane.ico next to orvane.exe, found in
+# any letter case) replaces the built-in icon; without one the built-in icon stays. The window's
+# icon is read from the X property that Wine fills from it.
+source "$(dirname "$0")/lib.sh"
+e2e_start_display
+e2e_make_disc two-menus
+
+RED=4294901760  # 0xFFFF0000, opaque red as ARGB
+
+# Pixels of the window's icons that are opaque red.
+red_icon_pixels() {
+  xprop -id "$1" -f _NET_WM_ICON 32c '=$0+\n' _NET_WM_ICON 2>/dev/null | tr ',' '\n' |
+    tr -d ' ' | grep -cx "$RED" || true
+}
+
+# A 32 x 32 icon, opaque red, 32 bits per pixel.
+write_red_icon() {
+  python3 - "$1" <<'PY'
+import struct, sys
+size = 32
+pixels = struct.pack("<I", 0xFFFF0000) * (size * size)
+mask = b"\0" * (4 * size)
+image = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, len(pixels) + len(mask), 0, 0, 0, 0) + pixels + mask
+with open(sys.argv[1], "wb") as f:
+    f.write(struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), 22) + image)
+PY
+}
+
+e2e_start_player
+id=$(wait_window '^Main Menu$' 90)
+if [ -z "$id" ]; then fail "built-in: the menu never appeared"; else
+  builtin=$(red_icon_pixels "$id")
+  expect_eq "built-in icon: no red pixels" "$builtin" 0
+  expect_true "built-in icon: an icon is set" xprop -id "$id" _NET_WM_ICON
+fi
+e2e_stop_player
+
+write_red_icon "$E2E_DISC/ORVANE.ICO"
+e2e_start_player
+id=$(wait_window '^Main Menu$' 90)
+if [ -z "$id" ]; then fail "side icon: the menu never appeared"; else
+  wait_until 20 sh -c "[ \$(xprop -id $id -f _NET_WM_ICON 32c '=\$0+\n' _NET_WM_ICON | tr ',' '\n' | tr -d ' ' | grep -cx $RED) -ge 1024 ]" || true
+  side=$(red_icon_pixels "$id")
+  expect_true "side icon: the window carries it ($side red pixels)" [ "$side" -ge 1024 ]
+fi
+e2e_stop_player
+
+e2e_finish
