@@ -11,9 +11,17 @@
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "common/text.h"
-#include "entries/target_input.h"
+#include "target_input.h"
 
 namespace orvane::fuzzing {
+
+// "%CD%" expanded the plain way: replace the first macro, scan again from the start. Quadratic,
+// so the check runs it on short texts only.
+inline std::string ExpandDriveMacroPlainly(std::string text, const std::string& folder) {
+  for (size_t at = text.find("%CD%"); at != std::string::npos; at = text.find("%CD%"))
+    text.replace(at, 4, folder.substr(0, 1));
+  return text;
+}
 
 inline std::string CheckTargets(const uint8_t* data, size_t size) {
   using namespace action_testing;
@@ -27,6 +35,11 @@ inline std::string CheckTargets(const uint8_t* data, size_t size) {
   const std::string expanded = ExpandDriveMacro(input.Parameters, folder);
   if (expanded.find("%CD%") != std::string::npos) return "\"%CD%\" left after the expansion";
   if (expanded.size() > input.Parameters.size()) return "the expansion made the text longer";
+  const std::string drives[] = {folder, "%:\\", "C:\\"};
+  if (input.Parameters.size() <= 4096)
+    for (const std::string& drive : drives)
+      if (ExpandDriveMacro(input.Parameters, drive) != ExpandDriveMacroPlainly(input.Parameters, drive))
+        return "the expansion differs from replacing and scanning again";
   ClassifyTarget(input.Target);
 
   FakeFileSystem files;

@@ -25,11 +25,25 @@ std::string NormalizeSlashes(std::string path) {
 }
 
 std::string ExpandDriveMacro(std::string text, const std::string& applicationFolder) {
+  if (text.find(kDriveMacro) == std::string::npos) return text;
   const std::string drive = applicationFolder.substr(0, 1);
-  // Every replacement shortens the text by at least three characters, so this ends.
-  for (size_t at = text.find(kDriveMacro); at != std::string::npos; at = text.find(kDriveMacro))
-    text.replace(at, kDriveMacroLength, drive);
-  return text;
+  // One pass that gives the text of replacing the first "%CD%" and scanning again from the start
+  // (a replacement can complete a new macro with the text before it). The text built so far never
+  // holds the macro, so a new one can only end at the character just added. Rescanning a text
+  // of a menu's length from its start after every replacement would take minutes.
+  std::string expanded;
+  expanded.reserve(text.size());
+  for (char c : text) {
+    expanded.push_back(c);
+    // Every replacement shortens the text by at least three characters, so this ends.
+    while (expanded.size() >= kDriveMacroLength &&
+           expanded.compare(expanded.size() - kDriveMacroLength, kDriveMacroLength,
+                            kDriveMacro) == 0) {
+      expanded.resize(expanded.size() - kDriveMacroLength);
+      expanded += drive;
+    }
+  }
+  return expanded;
 }
 
 std::string FolderPart(const std::string& path) {

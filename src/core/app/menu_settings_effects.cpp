@@ -1,4 +1,7 @@
 // What each window-wide setting of a menu file does to the menu record and the controls.
+#include <algorithm>
+#include <climits>
+
 #include "app/menu_window.h"
 #include "app/title_scroller.h"
 #include "common/qbcolor.h"
@@ -16,6 +19,13 @@ uint8_t StyleFrom(int32_t bold, int32_t italic, int32_t underline) {
 }
 
 ColourValue ColourOf(const RgbSetting& rgb) { return ComposeColour(rgb.Red, rgb.Green, rgb.Blue); }
+
+// The shadow's position is the label's moved by the offset; both come from the file, so their sum
+// is kept within 32 bits instead of overflowing.
+int32_t Offset(int32_t position, int32_t offset) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(int64_t{position} + offset, INT32_MIN, INT32_MAX));
+}
 
 bool AlignmentFrom(int32_t value, TextAlignment& alignment) {
   if (value < 0 || value > 2) return false;
@@ -97,8 +107,9 @@ void MenuWindow::ApplySettings(const MenuSettings& st, bool /*laterLayout*/) {
   // 43-46
   Menu.ShadowOffset = st.ShadowOffset;
   const Bounds& textBounds = Menu.lblAccText.Bounds;
-  SetBounds(shadow, Bounds{textBounds.Left + st.ShadowOffset, textBounds.Top + st.ShadowOffset,
-                           textBounds.Width, textBounds.Height});
+  SetBounds(shadow, Bounds{Offset(textBounds.Left, st.ShadowOffset),
+                           Offset(textBounds.Top, st.ShadowOffset), textBounds.Width,
+                           textBounds.Height});
   SetVisible(shadow, st.ShadowOffset > 0);
   shadowFont = Menu.lblAccShadow.Font;
   shadowFont.Colour = ColourOf(st.ShadowColour);

@@ -57,14 +57,15 @@ bool PictureSizeAccepted(int32_t width, int32_t height) {
          int64_t{width} * height <= kMaxPicturePixels;
 }
 
-bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture) {
+bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxBytes) {
   Clear(picture);
   int32_t width = 0, height = 0;
   if (!in.ReadI32(width) || !in.ReadI32(height)) return false;
   if (width <= 0 || height <= 0) return false;
+  // Compared in pixels: the byte count of two large sides does not fit in 64 bits.
+  if (int64_t{width} * height > in.Remaining() / 4) return false;
   const int64_t bytes = int64_t{width} * height * 4;
-  if (bytes > in.Remaining()) return false;
-  if (!PictureSizeAccepted(width, height)) {
+  if (!PictureSizeAccepted(width, height) || bytes > maxBytes) {
     in.Skip(bytes);
     return false;
   }
@@ -79,7 +80,7 @@ bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture) {
   return true;
 }
 
-bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture) {
+bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxBytes) {
   Clear(picture);
   int32_t width = 0, height = 0, blockLength = 0;
   if (!in.ReadI32(width) || !in.ReadI32(height) || !in.ReadI32(blockLength)) return false;
@@ -90,7 +91,8 @@ bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture) {
     in.Seek(blockEnd);  // stay in step with the values after this one
     return false;
   };
-  if (!PictureSizeAccepted(width, height)) return refuse();
+  if (!PictureSizeAccepted(width, height) || int64_t{width} * height * 4 > maxBytes)
+    return refuse();
 
   int32_t inflatedLength = 0;
   in.ReadI32(inflatedLength);
@@ -121,7 +123,7 @@ bool BmpArray::SkipPixels(BufferedFile& in, bool packed) {
     if (!in.ReadI32(blockLength) || blockLength < 0) return false;
     return in.Skip(blockLength);
   }
-  if (width <= 0 || height <= 0) return false;
+  if (width <= 0 || height <= 0 || int64_t{width} * height > in.Remaining() / 4) return false;
   return in.Skip(int64_t{width} * height * 4);
 }
 

@@ -3,6 +3,7 @@
 // payloads are raw pixels; later ones are a zlib block that is inflated in one pass straight into
 // the picture's own pixel buffer. One instance is kept per reader so that its buffers and its
 // inflate state are reused for every picture of every menu.
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -19,11 +20,12 @@ class BmpArray {
   BmpArray& operator=(const BmpArray&) = delete;
 
   // Width, height, then width x height x 4 bytes of pixels. False on any fault; the picture is
-  // then empty. A payload whose sizes are plausible is read past even when refused.
-  bool ReadRawPixels(BufferedFile& in, Picture& picture);
+  // then empty. A payload whose sizes are plausible is read past even when refused, as is one
+  // that would decode to more than maxBytes.
+  bool ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxBytes);
   // Width, height, block length C, then C bytes: the inflated length U and a zlib stream that
   // must inflate to exactly width x height x 4 bytes and end exactly at the end of the block.
-  bool ReadPackedPixels(BufferedFile& in, Picture& picture);
+  bool ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxBytes);
   // Reads past a payload of either layout without decoding it; false when its length cannot be
   // trusted.
   bool SkipPixels(BufferedFile& in, bool packed);

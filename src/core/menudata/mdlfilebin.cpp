@@ -165,6 +165,7 @@ bool MdlFileBin::CheckMenuHeader(MenuHeader& header) {
   if (!s.ReadU8(header.Unused6) || !s.ReadU8(header.Unused7) || !s.ReadU8(header.ButtonCount) ||
       !s.ReadI16(header.PictureCount))
     return fail();
+  pixelBytesLeft_ = kMaxMenuPixelBytes;  // a new menu's pictures begin here
   return true;
 }
 
@@ -266,9 +267,12 @@ bool MdlFileBin::ReadImageValue(PictureValue& destination) {
     bmpArray_->SkipPixels(s, packed);
     return fail();
   }
-  const bool decoded = packed ? bmpArray_->ReadPackedPixels(s, destination.Image)
-                              : bmpArray_->ReadRawPixels(s, destination.Image);
-  return decoded ? true : fail();
+  const bool decoded =
+      packed ? bmpArray_->ReadPackedPixels(s, destination.Image, pixelBytesLeft_)
+             : bmpArray_->ReadRawPixels(s, destination.Image, pixelBytesLeft_);
+  if (!decoded) return fail();
+  pixelBytesLeft_ -= static_cast<int64_t>(destination.Image.Pixels.size()) * 4;
+  return true;
 }
 
 }  // namespace orvane

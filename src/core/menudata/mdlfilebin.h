@@ -10,6 +10,7 @@
 #include "common/file.h"
 #include "common/message_dialog.h"
 #include "menudata/menu_file.h"
+#include "menudata/read_limits.h"
 
 namespace orvane {
 
@@ -71,6 +72,7 @@ class MdlFileBin {
   MessageDialog& dialog_;
   std::unique_ptr<Stream> menuStream_;
   std::unique_ptr<BmpArray> bmpArray_;  // made on the first picture, kept for the next ones
+  int64_t pixelBytesLeft_ = kMaxMenuPixelBytes;  // decoded bytes the menu being read may still take
 };
 
 // Reads the settings, button records and picture values that follow a checked header, the way the

@@ -24,6 +24,12 @@ constexpr int32_t kMaxTextLength = 1 << 20;
 constexpr int32_t kMaxPictureSide = 16384;
 constexpr int64_t kMaxPicturePixels = int64_t{16} << 20;
 
+// All pictures of one menu: 256 MiB of decoded pixels, far beyond any real menu. zlib lets a file
+// expand about 1000-fold, so without this a menu of a few MiB could make the player reserve more
+// memory than a 32-bit process has. A picture beyond what is left is read past without decoding,
+// stores nothing, and sets ReadErrorFlag.
+constexpr int64_t kMaxMenuPixelBytes = int64_t{256} << 20;
+
 // zlib cannot expand a deflate stream by more than about 1032:1. An inflated length beyond that
 // ratio to its compressed block is a lie, refused before anything is allocated for it, so a
 // small file cannot make the player reserve gigabytes.
