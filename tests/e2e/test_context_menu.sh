@@ -12,15 +12,22 @@ id=$(wait_window '^Main Menu$' 90)
 if [ -z "$id" ]; then fail "the menu never appeared"; e2e_finish; exit 1; fi
 # Main Menu is centred: 300 x 200 at (362, 284); (362 + 200, 284 + 150) is plain background.
 for round in 1 2; do
-  xdotool mousemove --sync $((362 + 200)) $((284 + 150)) click 3
-  sleep 1
-  # The popup opens at the pointer; its first item lies just below and right of it.
-  xdotool mousemove --sync $((362 + 215)) $((284 + 160)) click 1
-  if wait_until 30 sh -c "[ \$(xdotool search --onlyvisible --name '^About\$' 2>/dev/null | wc -l) -ge $round ]"; then
-    pass "About window number $round opened"
-  else
-    fail "About window number $round did not open ($(about_windows) open)"
-  fi
+  opened=no
+  # The popup opens at the pointer and its first item lies just below and right of it; on a slow
+  # machine the popup may not be up when the item is clicked, so the pair is tried again until
+  # the About window shows.
+  for attempt in 1 2 3 4 5; do
+    xdotool mousemove --sync $((362 + 200)) $((284 + 150)) click 3
+    sleep 0.5
+    xdotool mousemove --sync $((362 + 215)) $((284 + 160)) click 1
+    if wait_until 15 sh -c "[ \$(xdotool search --onlyvisible --name '^About\$' 2>/dev/null | wc -l) -ge $round ]"; then
+      opened=yes
+      break
+    fi
+    xdotool key Escape
+  done
+  if [ "$opened" = yes ]; then pass "About window number $round opened"; else
+    fail "About window number $round did not open ($(about_windows) open)"; fi
   # Move the About windows out of the way of the next right click.
   for w in $(xdotool search --onlyvisible --name '^About$' 2>/dev/null); do
     xdotool windowmove "$w" 0 0 2>/dev/null || true
@@ -31,9 +38,12 @@ if window_shown '^Main Menu$'; then pass "the menu stays shown"; else fail "the 
 # A right click on a push button opens no menu.
 before=$(about_windows)
 xdotool mousemove --sync $((362 + 50)) $((284 + 25)) click 3
-sleep 1
+if wait_until 5 sh -c "[ \$(xdotool search --onlyvisible --name '^About\$' 2>/dev/null | wc -l) -gt $before ]"; then
+  fail "a right click on a push button opened an About window"
+else
+  pass "no About window from a push button"
+fi
 xdotool key Escape
-expect_eq "no About window from a push button" "$(about_windows)" "$before"
 
 e2e_stop_player
 e2e_finish
