@@ -34,7 +34,8 @@ run_case "wrong magic" wrong-magic "" "$PACKED" "$INTERNAL"
 run_case "empty directory" empty-directory "" 'Could not locate specified package:\r\r' "$NOT_READ"
 run_case "unknown menu name" two-menus 'E:\extra\Nothing.MNU' \
   'Could not locate specified package:\r\rnothing.mnu' "$NOT_READ"
-# The Part leaves the window hidden for good here; with no menu ever shown the player ends.
+# A refused first menu: with no menu ever shown there is nothing to go back to, so the player
+# ends instead of staying hidden.
 run_case "old version" old-version "" "$OLD" "$NOT_READ"
 
 e2e_finish
