@@ -7,37 +7,19 @@
 
 #include <cstdio>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "../tests/unit/support/memory_file.h"
 #include "../tests/unit/support/recording_dialog.h"
+#include "large_menu.h"
 #include "menudata/mdlfilebin.h"
 #include "writer/menu_writer.h"
 
 namespace {
 
-using orvane::Picture;
 using orvane::PictureValue;
 using orvane::pack::Bytes;
-
-// Smooth gradients with a little noise: compresses about as well as rendered menu artwork.
-Picture Artwork(int32_t width, int32_t height, uint32_t seed) {
-  Picture p;
-  p.Width = width;
-  p.Height = height;
-  p.Pixels.resize(static_cast<size_t>(width) * height);
-  std::mt19937 noise(seed);
-  for (int32_t y = 0; y < height; ++y)
-    for (int32_t x = 0; x < width; ++x) {
-      const uint32_t blue = (x * 255 / width + seed) & 0xFF;
-      const uint32_t green = (y * 255 / height) & 0xFF;
-      const uint32_t red = ((x + y) / 4 + (noise() % 8 == 0 ? noise() % 3 : 0)) & 0xFF;
-      p.Pixels[static_cast<size_t>(y) * width + x] = blue | green << 8 | red << 16;
-    }
-  return p;
-}
 
 struct Fixture {
   Bytes executable;
@@ -46,36 +28,14 @@ struct Fixture {
   size_t largestPicture = 0;
 
   Fixture() {
-    orvane::MenuFile menu;
-    menu.Header.Version = 7;
-    menu.Settings.MenuTitle = "Benchmark Disc";
-    menu.Settings.DescriptionFont.Name = "Arial";
-    menu.Settings.ShapeText = "NULL";
-    auto add = [&](uint8_t button, uint8_t state, Picture image) {
-      PictureValue value;
-      value.Slot = {button, state, 0};
-      value.Image = std::move(image);
-      menu.Pictures.push_back(std::move(value));
-    };
-    add(0, 0, Artwork(720, 491, 1));
-    for (int n = 1; n <= 100; ++n) {
-      orvane::ButtonRecord button;
-      button.Target = "docs\\item" + std::to_string(n) + ".pdf";
-      button.Description = "Opens item " + std::to_string(n);
-      button.Caption = "Item " + std::to_string(n);
-      button.FontName = "Tahoma";
-      menu.Buttons.push_back(button);
-      for (uint8_t state = 0; state < 3; ++state)
-        add(static_cast<uint8_t>(n), state, Artwork(140, 36, static_cast<uint32_t>(n * 3 + state)));
-    }
-    orvane::pack::UpdateCounts(menu);
+    const orvane::MenuFile menu = orvane::bench::LargeMenu();
     for (const PictureValue& p : menu.Pictures) {
       Bytes block = orvane::pack::CompressPixels(p.Image);
       payloads.emplace_back(block.begin() + 4, block.end());
-      inflatedBytes += p.Image.Pixels.size() * 4;
       largestPicture = std::max(largestPicture, p.Image.Pixels.size() * 4);
     }
-    executable = orvane::pack::AppendContainer({'M', 'Z'}, {{"bench.mnu", orvane::pack::WriteMenuFile(menu)}});
+    inflatedBytes = orvane::bench::DecodedPixelBytes(menu);
+    executable = orvane::bench::LargeMenuExecutable(menu);
   }
 };
 

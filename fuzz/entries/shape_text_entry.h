@@ -12,7 +12,7 @@
 namespace orvane::fuzzing {
 
 // Outlines up to this many pixels are compared pixel by pixel.
-constexpr int64_t kMaskedPixels = 1 << 16;
+constexpr int64_t kMaskedPixels = 1 << 14;
 
 inline std::string CheckShapeText(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
