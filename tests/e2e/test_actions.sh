@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Button actions of the real player: menus made with orvane-pack whose push buttons launch the
+# probe program, which writes down its command line and working folder beside itself (probe.log).
+# The disc is drive D: and the player D:\orvane.exe, so "%CD%" is "D".
+source "$(dirname "$0")/lib.sh"
+: "${ORVANE_NATIVE_BUILD:?the native build (orvane-pack) is needed}"
+PACK="$ORVANE_NATIVE_BUILD/src/pack/orvane-pack"
+PROBE="$ORVANE_WIN_BUILD/tests/e2e/probe/probe.exe"
+SRC="$E2E_WORK/src"
+mkdir -p "$SRC"
+e2e_start_display
+
+# ---- the disc ---------------------------------------------------------------------------------
+# Push buttons 90 x 22 in a grid of four columns; button n (from 1) is clicked at its centre.
+button_json() {  # n target parameters [extra json]
+  local n=$1 col=$((($1 - 1) % 4)) row=$((($1 - 1) / 4))
+  printf '{"kind": "push", "caption": "B%s", "target": %s, "parameters": %s, "left": %d, "top": %d, "width": 90, "height": 22%s}' \
+    "$n" "$2" "$3" $((5 + 95 * col)) $((5 + 27 * row)) "${4:-}"
+}
+click_button() {
+  local col=$((($1 - 1) % 4)) row=$((($1 - 1) / 4))
+  xdotool mousemove --sync $((5 + 95 * col + 45)) $((5 + 27 * row + 11)) click 1
+}
+
+make_disc() {
+  convert -size 400x300 xc:white "$SRC/bg.png"
+  local buttons=(
+    "$(button_json 1 '"%probe.exe"' '"%CD%:\\data file.txt"')"
+    "$(button_json 2 '"%probe.exe"' '"-x %CD% /y"')"
+    "$(button_json 3 '"\\tools\\probe.exe"' '"one two"')"
+    "$(button_json 4 '"C:\\gone\\likely.exe"' '"likely"')"
+    "$(button_json 5 '"C:\\gone\\deep.exe"' '"deep"')"
+    "$(button_json 6 '"C:\\gone\\.hidden.exe"' '""')"
+    "$(button_json 7 '"$First line\u00b6Second line"' '""')"
+    "$(button_json 8 '"SECOND.MNU"' '""')"
+    "$(button_json 9 '"none.mnu"' '""')"
+    "$(button_json 10 '"*"' '""')"
+    "$(button_json 11 '"%slow\\probe.exe"' '""' ', "wait_for_exit": true, "minimize_after": true')"
+    "$(button_json 12 '"%setup.msi"' '""' ', "viewer": {"name": "Wine Installer", "version": "999", "compare": "at-least", "check": true}')"
+    "$(button_json 13 '""' '""' ', "close_after": true')"
+  )
+  local IFS=,
+  printf '{"title": "Actions", "placement": "top-left", "pictures": {"normal": "bg.png"}, "buttons": [%s]}\n' \
+    "${buttons[*]}" >"$SRC/main.json"
+  printf '{"title": "Second", "placement": "top-left", "pictures": {"normal": "bg.png"}, "buttons": [%s]}\n' \
+    "$(button_json 1 '""' '""' ', "close_after": true')" >"$SRC/second.json"
+  "$PACK" build "$SRC/main.json" "$SRC/second.json" -o "$SRC/out" >/dev/null
+  "$PACK" pack "$ORVANE_PLAYER_EXE" "$SRC/out/main.mnu" "$SRC/out/second.mnu" -o "$E2E_DISC/orvane.exe" >/dev/null
+
+  mkdir -p "$E2E_DISC/tools" "$E2E_DISC/gone" "$E2E_DISC/a/b" "$E2E_DISC/h" "$E2E_DISC/slow"
+  cp "$PROBE" "$E2E_DISC/probe.exe"
+  cp "$PROBE" "$E2E_DISC/tools/probe.exe"
+  cp "$PROBE" "$E2E_DISC/gone/likely.exe"   # found as D:\gone\ on the application drive
+  cp "$PROBE" "$E2E_DISC/a/b/deep.exe"      # found by the tree search only
+  cp "$PROBE" "$E2E_DISC/h/.hidden.exe"     # hidden under Wine: never accepted
+  cp "$PROBE" "$E2E_DISC/slow/probe.exe"
+  echo 3000 >"$E2E_DISC/slow/probe.delay"
+  echo x >"$E2E_DISC/setup.msi"
+  ln -sfn "$E2E_DISC" "$WINEPREFIX/dosdevices/d:"
+}
+
+# probe_log FOLDER_RELATIVE SECONDS: the record of the probe in that folder of the disc.
+probe_log() {
+  local log="$E2E_DISC/$1probe.log"
+  wait_until "$2" grep -q '^end' "$log" || true
+  tr -d '\r' <"$log" 2>/dev/null || true
+}
+
+start() {
+  e2e_start_player
+  if [ -z "$(wait_window '^Actions$' 90)" ]; then
+    fail "the menu never appeared"
+    e2e_finish
+    exit 1
+  fi
+}
+
+make_disc
+start
+
+# Parameters: quoted when they start with a letter, as they stand after "-".
+click_button 1
+log=$(probe_log "" 30)
+expect_true "%CD% in quoted parameters ($log)" grep -qx 'arg1=D:\\data file.txt' <<<"$log"
+expect_true "the working folder is the target's ($log)" grep -qx 'cwd=D:\\' <<<"$log"
+rm -f "$E2E_DISC/probe.log"
+click_button 2
+log=$(probe_log "" 30)
+expect_true "unquoted parameters ($log)" grep -qx 'cmdline=.*probe.exe"\? -x D /y' <<<"$log"
+
+click_button 3
+log=$(probe_log "tools/" 30)
+expect_true "a \\ target on the application drive ($log)" grep -qx 'arg1=one two' <<<"$log"
+
+click_button 4
+log=$(probe_log "gone/" 30)
+expect_true "missing target found in a likely folder ($log)" grep -qx 'arg1=likely' <<<"$log"
+click_button 5
+log=$(probe_log "a/b/" 30)
+expect_true "missing target found by the tree search ($log)" grep -qx 'arg1=deep' <<<"$log"
+expect_true "the found target's folder is the working folder" grep -qx 'cwd=D:\\a\\b' <<<"$log"
+
+click_button 6
+expect_eq "a hidden file is not accepted" "$(read_dialog '^Orvane$' 60)" \
+  'Orvane cannot find the specified file:\r\rC:\gone\.hidden.exe'
+
+seen=$(click_button 7; read_dialog '^Orvane$' 60)
+expect_true "message with a line mark ($seen)" \
+  [ "$seen" = 'First line\rSecond line' -o "$seen" = 'First line\nSecond line' ]
+
+click_button 9
+expect_eq "switch to a missing menu" "$(read_dialog '^Orvane$' 60)" 'Could not find menu:\rnone.mnu'
+
+click_button 10
+sleep 2
+expect_eq "\"*\" does nothing" "$(find_window '^Orvane$')" ""
+expect_true "\"*\" leaves the player running" player_running
+
+# The X clipboard hands "\r\n" on as "\n".
+seen=$(click_button 12; read_dialog '^Orvane$' 60)
+expect_true "viewer below the required version: no-viewer message ($seen)" \
+  [ "$seen" = 'You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%setup.msi' \
+  -o "$seen" = 'You do not appear to have a suitable viewer (or version) able to open the file:\n\n%setup.msi' ]
+
+# WaitForExit -1 with minimise: the menu goes away while the probe runs and comes back after.
+click_button 11
+expect_true "minimised while the program runs" wait_until 20 sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^Actions\$')\" ]"
+log=$(probe_log "slow/" 30)
+expect_true "restored when the program ends" [ -n "$(wait_window '^Actions$' 30)" ]
+
+click_button 8
+expect_true "menu switch" [ -n "$(wait_window '^Second$' 60)" ]
+click_button 1
+expect_true "the exit button of the second menu ends the player" e2e_wait_exit 60
+
+# err.txt silences the file-not-found and no-viewer messages.
+printf 'False\r\nFalse\r\nTrue\r\n' >"$E2E_DISC/err.txt"
+start
+click_button 6
+sleep 5
+expect_eq "err.txt: no file-not-found message" "$(find_window '^Orvane$')" ""
+click_button 12
+sleep 5
+expect_eq "err.txt: no no-viewer message" "$(find_window '^Orvane$')" ""
+click_button 13
+expect_true "CloseAfter ends the player" e2e_wait_exit 60
+
+e2e_stop_player
+e2e_finish
