@@ -1,0 +1,288 @@
+// The pointer, wheel and keyboard handlers and dragging, on a loaded menu with image, label and
+// push buttons.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/menu_input.h"
+#include "player_rig.h"
+
+namespace orvane::testing {
+namespace {
+
+uint32_t Mark(int32_t button, int32_t state) { return static_cast<uint32_t>(button * 10 + state); }
+
+class MenuInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MenuFile menu = BasicMenu("Input");
+    // 1 image "S", 2 image without shortcut, 3 label "&Go", 4 push "&Setup", 5 image "s".
+    menu.Buttons = {Image("S", 10, "First"), Image("0", 40, ""), Record("&Go", 70, kLabelButton),
+                    Record("&Setup", 100, kPushButton), Image("s", 130, "Fifth")};
+    for (int32_t b : {1, 2, 5})
+      for (int32_t s : {kNormalState, kHighlightedState, kPressedState})
+        menu.Pictures.push_back(PictureAt(static_cast<uint8_t>(b), static_cast<uint8_t>(s), 0,
+                                          SolidPicture(20, 10, Mark(b, s))));
+    menu.Pictures.push_back(PictureAt(1, kAccessoryState, 0, SolidPicture(8, 8, Mark(1, 3))));
+    rig.Install({{"input.mnu", menu}});
+    rig.Start();
+    ASSERT_TRUE(rig.Dialog.Messages.empty());
+    ASSERT_TRUE(rig.Window.MenuActive);
+    rig.Window.RunButtonAction = [this](int32_t n) {
+      // The picture a button shows while its action runs.
+      const ControlState* img = rig.View.Find(ButtonControl(ControlKind::ImgBtn, n));
+      shownDuringAction.push_back(img && img->Picture ? img->Picture->Pixels[0] : 0u);
+      actions.push_back(n);
+    };
+    input.WindowBounds = [this] { return rig.View.WindowBounds; };
+    input.ShowMoveCursor = [this](bool move) { cursors.push_back(move); };
+  }
+  static ButtonRecord Record(const std::string& caption, int32_t top, int32_t kind) {
+    ButtonRecord b = PushButtonRecord(caption, 10, top);
+    b.ButtonKind = kind;
+    return b;
+  }
+  static ButtonRecord Image(const std::string& shortcut, int32_t top, const std::string& text) {
+    ButtonRecord b = Record("", top, kImageButton);
+    b.ShortcutKey = shortcut;
+    b.Description = text;
+    return b;
+  }
+  uint32_t Shown(int32_t n) {
+    const ControlState* state = rig.View.Find(ButtonControl(ControlKind::ImgBtn, n));
+    return state && state->Picture ? state->Picture->Pixels[0] : 0u;
+  }
+  size_t SelectSounds() const {
+    return static_cast<size_t>(std::count(rig.SoundOut.Played.begin(), rig.SoundOut.Played.end(),
+                                          std::string("builtin 2 nowait")));
+  }
+  size_t LogCount(const std::string& line) const {
+    return static_cast<size_t>(std::count(rig.View.Log.begin(), rig.View.Log.end(), line));
+  }
+  // The platform's part: the control last given the focus reports it to its focus handler.
+  std::optional<ControlId> DeliverFocus() {
+    for (auto line = rig.View.Log.rbegin(); line != rig.View.Log.rend(); ++line) {
+      if (line->rfind("focus ", 0) != 0 || *line == "focus window") continue;
+      const std::string name = line->substr(6);
+      const ControlKind kind = name.rfind("KeyBtn", 0) == 0 ? ControlKind::KeyBtn : ControlKind::WinBtn;
+      focused = ButtonControl(kind, ButtonNumberFromName(name));
+      input.GotFocus(*focused);
+      return focused;
+    }
+    return std::nullopt;
+  }
+  bool Key(NavigationKey key, KeyModifiers modifiers = {}) {
+    rig.View.Log.clear();
+    const bool taken = input.KeyDown(focused, key, modifiers);
+    DeliverFocus();
+    return taken;
+  }
+
+  PlayerRig rig;
+  MenuInput input{rig.Window};
+  std::optional<ControlId> focused;
+  std::vector<int32_t> actions;
+  std::vector<uint32_t> shownDuringAction;
+  std::vector<bool> cursors;
+};
+
+TEST_F(MenuInputTest, PointerOverPicturesAndBackground) {
+  const size_t soundsBefore = SelectSounds();
+  rig.View.Log.clear();
+  for (int i = 0; i < 3; ++i) input.picButton_MouseMove(1);
+  // One highlight and one select sound, not one per move.
+  EXPECT_EQ(SelectSounds(), soundsBefore + 1);
+  EXPECT_EQ(LogCount("picture ImgBtn001"), 1u);
+  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
+  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "First");
+  EXPECT_TRUE(rig.Window.Menu.imgAccPicture.Visible);
+
+  input.picButton_MouseMove(2);
+  EXPECT_EQ(Shown(1), Mark(1, kNormalState));
+  EXPECT_EQ(Shown(2), Mark(2, kHighlightedState));
+  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "Welcome");  // empty description: the default
+  EXPECT_FALSE(rig.Window.Menu.imgAccPicture.Visible);
+  EXPECT_EQ(SelectSounds(), soundsBefore + 2);
+
+  input.picButton_MouseMove(1);
+  input.MenBckMouseMove(200, 200);
+  EXPECT_EQ(Shown(1), Mark(1, kNormalState));
+  EXPECT_EQ(rig.Window.HighlightedButton, -1);
+  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "Welcome");
+  EXPECT_EQ(rig.Window.Menu.lblAccShadow.Text, "Welcome");
+  EXPECT_FALSE(rig.Window.Menu.imgAccPicture.Visible);
+  EXPECT_EQ(SelectSounds(), soundsBefore + 3);  // leaving for the background is silent
+  EXPECT_EQ(rig.Window.SelectedButton, 1);      // the selection stays
+
+  // The description and the accessory picture lead to the background handler too.
+  input.cmdButton_MouseMove(3);
+  EXPECT_EQ(rig.Window.HighlightedButton, 3);
+  input.lblAccText_MouseMove(5, 5);
+  EXPECT_EQ(rig.Window.HighlightedButton, -1);
+
+  // A second background move while one runs returns at once.
+  input.picButton_MouseMove(2);
+  input.BackgroundMoveBusy = true;
+  input.MenBckMouseMove(1, 1);
+  EXPECT_EQ(rig.Window.HighlightedButton, 2);
+}
+
+TEST_F(MenuInputTest, ReleaseRunsTheActionOnlyStrictlyInsideThePicture) {
+  input.picButton_MouseMove(1);
+  // 20 x 10 picture: the top row, the left column and everything from the size on are outside.
+  for (auto point : {std::pair{0, 5}, {5, 0}, {20, 5}, {5, 10}, {-3, 4}, {30, 40}}) {
+    input.picButton_MouseDown(1);
+    EXPECT_EQ(Shown(1), Mark(1, kPressedState));
+    input.picButton_MouseUp(1, point.first, point.second);
+    EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
+  }
+  EXPECT_TRUE(actions.empty());
+  input.picButton_MouseDown(1);
+  input.picButton_MouseUp(1, 1, 1);
+  input.picButton_MouseDown(1);
+  input.picButton_MouseUp(1, 19, 9);
+  EXPECT_EQ(actions, (std::vector<int32_t>{1, 1}));
+
+  // The wheel moved the selection while the pointer rested on picture 1: its own action runs.
+  actions.clear();
+  input.FormMouseWheelDown();
+  ASSERT_EQ(rig.Window.SelectedButton, 2);
+  input.picButton_MouseDown(1);
+  input.picButton_MouseUp(1, 5, 5);
+  EXPECT_EQ(actions, (std::vector<int32_t>{1}));
+  EXPECT_EQ(rig.Window.SelectedButton, 1);
+
+  // A failing action is not passed on.
+  rig.Window.RunButtonAction = [](int32_t) { throw std::runtime_error("gone"); };
+  EXPECT_NO_THROW(input.picButton_MouseUp(1, 5, 5));
+}
+
+TEST_F(MenuInputTest, WheelWrapsAndFocusesTheButtonsControl) {
+  rig.Window.SelectedButton = 5;
+  rig.View.Log.clear();
+  input.FormMouseWheelDown();
+  EXPECT_EQ(rig.Window.SelectedButton, 1);
+  EXPECT_EQ(DeliverFocus(), ButtonControl(ControlKind::KeyBtn, 1));
+  EXPECT_EQ(rig.Window.HighlightedButton, 1);
+  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
+
+  rig.Window.SelectedButton = 0;
+  input.FormMouseWheelUp();
+  EXPECT_EQ(rig.Window.SelectedButton, 5);
+  input.FormMouseWheelUp();
+  // A push button takes the focus itself.
+  EXPECT_EQ(DeliverFocus(), ButtonControl(ControlKind::WinBtn, 4));
+  EXPECT_EQ(rig.Window.HighlightedButton, 4);
+}
+
+TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
+  // Focus on 2, pointer resting on 5: the plain arrow follows the focus.
+  focused = ButtonControl(ControlKind::KeyBtn, 2);
+  input.GotFocus(*focused);
+  input.picButton_MouseMove(5);
+  EXPECT_TRUE(Key(NavigationKey::Right));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 3));
+  EXPECT_EQ(rig.Window.SelectedButton, 3);
+  EXPECT_EQ(rig.Window.HighlightedButton, 3);
+  EXPECT_TRUE(Key(NavigationKey::Down));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::WinBtn, 4));  // KeyBtn 4 is hidden
+  EXPECT_TRUE(Key(NavigationKey::Tab));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
+  EXPECT_TRUE(Key(NavigationKey::Tab));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 1));  // wraps
+  EXPECT_TRUE(Key(NavigationKey::Tab, {true, false, false}));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
+  EXPECT_TRUE(Key(NavigationKey::Up));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::WinBtn, 4));
+
+  // Alt+arrows go from the selection, not from the focus; a label button gets its KeyBtn.
+  rig.Window.SelectedButton = 2;
+  EXPECT_TRUE(Key(NavigationKey::Right, {false, false, true}));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 3));
+  EXPECT_EQ(rig.Window.HighlightedButton, 3);
+  rig.Window.SelectedButton = 1;
+  EXPECT_TRUE(Key(NavigationKey::Left, {false, false, true}));
+  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
+  EXPECT_EQ(rig.Window.SelectedButton, 5);
+
+  EXPECT_FALSE(Key(NavigationKey::Other));
+  EXPECT_TRUE(actions.empty());
+
+  // With no control focused the first one in creation order gets it.
+  rig.View.Log.clear();
+  input.FocusFirstControl();
+  EXPECT_EQ(DeliverFocus(), ButtonControl(ControlKind::KeyBtn, 1));
+}
+
+TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
+  // The lowest button wins a shortcut, letters match in either case.
+  EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
+  EXPECT_EQ(actions, (std::vector<int32_t>{1}));
+  EXPECT_EQ(shownDuringAction, (std::vector<uint32_t>{Mark(1, kPressedState)}));
+  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
+  EXPECT_EQ(rig.Window.SelectedButton, 1);
+  EXPECT_TRUE(input.CharacterTyped(std::nullopt, 'g'));
+  EXPECT_EQ(actions.back(), 3);
+  EXPECT_EQ(rig.Window.HighlightedButton, 3);
+  // An image button without a shortcut answers to "0".
+  EXPECT_TRUE(input.CharacterTyped(std::nullopt, '0'));
+  EXPECT_EQ(actions.back(), 2);
+
+  // A letter that is no shortcut on a push button changes nothing.
+  actions.clear();
+  focused = ButtonControl(ControlKind::WinBtn, 4);
+  rig.View.Log.clear();
+  const int32_t highlighted = rig.Window.HighlightedButton;
+  EXPECT_FALSE(input.CharacterTyped(focused, 'x'));
+  EXPECT_TRUE(actions.empty());
+  EXPECT_TRUE(rig.View.Log.empty());
+  EXPECT_EQ(rig.Window.HighlightedButton, highlighted);
+
+  // Enter clicks the focused control; with Shift or Ctrl it presses and runs it.
+  EXPECT_TRUE(Key(NavigationKey::Enter));
+  focused = ButtonControl(ControlKind::KeyBtn, 5);
+  EXPECT_TRUE(Key(NavigationKey::Enter, {false, true, false}));
+  EXPECT_EQ(actions, (std::vector<int32_t>{4, 5}));
+  EXPECT_EQ(shownDuringAction.back(), Mark(5, kPressedState));
+  EXPECT_EQ(Shown(5), Mark(5, kHighlightedState));
+
+  // A digit chooses the button of its number, then runs it once.
+  actions.clear();
+  rig.View.Log.clear();
+  EXPECT_FALSE(input.CharacterTyped(focused, '3'));
+  EXPECT_EQ(rig.View.IndexOf("focus KeyBtn003") >= 0, true);
+  EXPECT_EQ(actions, (std::vector<int32_t>{3}));
+  EXPECT_FALSE(input.CharacterTyped(focused, '6'));
+  EXPECT_FALSE(input.CharacterTyped(focused, '2', true));  // with Alt only shortcuts count
+  EXPECT_TRUE(input.CharacterTyped(focused, 'G', true));
+  actions.pop_back();
+  EXPECT_FALSE(input.CharacterTyped(focused, '9'));
+  EXPECT_EQ(actions, (std::vector<int32_t>{3}));
+}
+
+TEST_F(MenuInputTest, DraggingTheBackgroundMovesTheWindow) {
+  const Bounds start = rig.View.WindowBounds;
+  ASSERT_EQ(start.Width, 400);
+  input.MenBckMouseDown(MouseButton::Left, 10, 10);
+  EXPECT_EQ(input.DragState, kDragging);
+  input.MenBckMouseMove(60, 30);
+  EXPECT_EQ(rig.View.WindowBounds, (Bounds{start.Left + 50, start.Top + 20, 400, 300}));
+  // The same position again moves nothing.
+  input.MenBckMouseMove(60, 30);
+  EXPECT_EQ(rig.View.WindowBounds.Left, start.Left + 50);
+  input.MenBckMouseUp();
+  EXPECT_EQ(input.DragState, 0);
+  EXPECT_EQ(input.DragOrigin, (PointerPosition{0, 0}));
+  EXPECT_EQ(cursors, (std::vector<bool>{true, false}));
+
+  // Moves without a drag, and the right button, leave the window where it is.
+  input.MenBckMouseMove(90, 90);
+  input.MenBckMouseDown(MouseButton::Right, 10, 10);
+  input.MenBckMouseMove(20, 20);
+  EXPECT_EQ(rig.View.WindowBounds.Left, start.Left + 50);
+  EXPECT_EQ(rig.View.WindowBounds.Top, start.Top + 20);
+  EXPECT_EQ(input.LastPointer, (PointerPosition{20, 20}));
+}
+
+}  // namespace
+}  // namespace orvane::testing
