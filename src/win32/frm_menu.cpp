@@ -68,6 +68,10 @@ bool FrmMenu::Create(const StartupInfo& startup) {
   core_->ShowAboutWindow = [this] {
     OpenAboutWindow(instance_, window_, dialog_, core_->DialogCaption);
   };
+  input_ = std::make_unique<MenuInputRouter>(window_, *core_, *view_);
+  view_->PushButtonCreated = [this](HWND button, const ControlId& id) {
+    input_->Attach(button, id);
+  };
   popupMenu1_ = CreatePopupMenu1(kAbout1Command, windowClass.hIconSm, aboutItemBitmap_);
 
   core_->Form_Load(startup);
@@ -105,6 +109,8 @@ LRESULT CALLBACK FrmMenu::WindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT routed = 0;
+  if (input_ && input_->Route(message, wParam, lParam, routed)) return routed;
   switch (message) {
     case WM_PAINT:
       OnPaint();

@@ -10,6 +10,7 @@
 #include "app/menu_window.h"
 #include "app/window_action_host.h"
 #include "frmsearch.h"
+#include "menu_input_router.h"
 #include "win32_debug_output.h"
 #include "win32_file.h"
 #include "win32_file_system.h"
@@ -69,6 +70,7 @@ class FrmMenu {
   std::unique_ptr<MenuWindow> core_;
   std::unique_ptr<WindowActionHost> actionHost_;
   std::unique_ptr<ActionDispatcher> dispatcher_;
+  std::unique_ptr<MenuInputRouter> input_;
   // The windowless control under the last left-button press; a click needs press and release
   // on the same control.
   std::optional<ControlId> pressed_;

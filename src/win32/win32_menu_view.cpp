@@ -66,6 +66,7 @@ void Win32MenuView::CreateControl(const ControlId& id, const ControlState& initi
   SendMessageA(button.Handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(initial.Font)),
                FALSE);
   buttons_[Key(id)] = button;
+  if (PushButtonCreated) PushButtonCreated(button.Handle, id);
 }
 
 void Win32MenuView::DestroyControl(const ControlId& id) {

@@ -3,6 +3,7 @@
 // and their accelerators), pictures and labels are drawn by the window itself.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -25,6 +26,9 @@ class Win32MenuView : public MenuView {
   // The push button behind a WM_COMMAND control identifier.
   std::optional<ControlId> PushButtonOf(int commandId) const;
   bool WindowShown() const { return shownOnce_; }
+  // Told of every push button made, so that its keys and focus can be routed to the input
+  // handlers.
+  std::function<void(HWND, const ControlId&)> PushButtonCreated;
 
   void CreateControl(const ControlId& id, const ControlState& initial) override;
   void DestroyControl(const ControlId& id) override;
