@@ -1,6 +1,7 @@
 #include "frm_menu.h"
 
 #include "about_hook.h"
+#include "app/button_animation.h"
 #include "popup_menu.h"
 
 namespace orvane {
@@ -68,6 +69,7 @@ bool FrmMenu::Create(const StartupInfo& startup) {
   core_->ShowAboutWindow = [this] {
     OpenAboutWindow(instance_, window_, dialog_, core_->DialogCaption);
   };
+  core_->AnimateButtons = [this] { orvane::AnimateButtons(*core_); };
   input_ = std::make_unique<MenuInputRouter>(window_, *core_, *view_);
   view_->PushButtonCreated = [this](HWND button, const ControlId& id) {
     input_->Attach(button, id);

@@ -151,6 +151,11 @@ void MenuInput::MenBckMouseMove(int32_t x, int32_t y) {
     bounds.Left += x - DragOrigin.X;
     bounds.Top += y - DragOrigin.Y;
     w_.View().SetWindowBounds(bounds);
+    // The window followed the pointer, so the pointer now rests on the drag's origin again. Keeping
+    // the old position instead would swallow the next move of a steady drag whenever it lands
+    // on the same background coordinates.
+    LastPointer = DragOrigin;
+    return;
   }
   LastPointer = now;
 }

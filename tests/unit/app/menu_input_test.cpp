@@ -267,20 +267,29 @@ TEST_F(MenuInputTest, DraggingTheBackgroundMovesTheWindow) {
   EXPECT_EQ(input.DragState, kDragging);
   input.MenBckMouseMove(60, 30);
   EXPECT_EQ(rig.View.WindowBounds, (Bounds{start.Left + 50, start.Top + 20, 400, 300}));
-  // The same position again moves nothing.
-  input.MenBckMouseMove(60, 30);
+  // The move that the window's own motion reports (the pointer on the origin again) moves nothing.
+  input.MenBckMouseMove(10, 10);
   EXPECT_EQ(rig.View.WindowBounds.Left, start.Left + 50);
   input.MenBckMouseUp();
   EXPECT_EQ(input.DragState, 0);
   EXPECT_EQ(input.DragOrigin, (PointerPosition{0, 0}));
   EXPECT_EQ(cursors, (std::vector<bool>{true, false}));
 
+  // A steady drag in equal steps: each step lands on the same background coordinates once the
+  // window has followed, and each one moves the window.
+  input.MenBckMouseDown(MouseButton::Left, 10, 10);
+  input.MenBckMouseMove(35, 20);
+  input.MenBckMouseMove(35, 20);
+  EXPECT_EQ(rig.View.WindowBounds.Left, start.Left + 100);
+  EXPECT_EQ(rig.View.WindowBounds.Top, start.Top + 40);
+  input.MenBckMouseUp();
+
   // Moves without a drag, and the right button, leave the window where it is.
   input.MenBckMouseMove(90, 90);
   input.MenBckMouseDown(MouseButton::Right, 10, 10);
   input.MenBckMouseMove(20, 20);
-  EXPECT_EQ(rig.View.WindowBounds.Left, start.Left + 50);
-  EXPECT_EQ(rig.View.WindowBounds.Top, start.Top + 20);
+  EXPECT_EQ(rig.View.WindowBounds.Left, start.Left + 100);
+  EXPECT_EQ(rig.View.WindowBounds.Top, start.Top + 40);
   EXPECT_EQ(input.LastPointer, (PointerPosition{20, 20}));
 }
 
