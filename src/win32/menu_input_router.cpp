@@ -7,6 +7,11 @@ namespace orvane {
 namespace {
 
 constexpr char kRouterProperty[] = "OrvaneInputRouter";
+// A push button's focus and pointer handlers let pending messages run. Run inside the button's
+// own mouse-down (which sets the focus before it captures the mouse), they would dispatch the
+// release too early and the click would be lost, so they are posted to run just after.
+constexpr UINT kButtonFocused = WM_APP + 40;
+constexpr UINT kPointerOverButton = WM_APP + 41;
 
 POINT PointOf(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -87,12 +92,11 @@ LRESULT MenuInputRouter::OnButtonMessage(HWND button, const Subclassed& entry, U
       if (input_.CharacterTyped(id, static_cast<char>(wParam), true)) return 0;
       break;
     case WM_SETFOCUS: {
-      const LRESULT result = CallWindowProcA(entry.Original, button, message, wParam, lParam);
-      input_.GotFocus(id);
-      return result;
+      PostMessageA(window_, kButtonFocused, static_cast<WPARAM>(id.Kind), id.Button);
+      break;
     }
     case WM_MOUSEMOVE:
-      if (id.Kind == ControlKind::WinBtn) input_.cmdButton_MouseMove(id.Button);
+      if (id.Kind == ControlKind::WinBtn) PostMessageA(window_, kPointerOverButton, 0, id.Button);
       break;
     case WM_MOUSEWHEEL:
       return SendMessageA(window_, message, wParam, lParam);
@@ -132,6 +136,16 @@ bool MenuInputRouter::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       // Capture taken away (another window, a dialog): the drag ends.
       if (input_.DragState != 0 && reinterpret_cast<HWND>(lParam) != window_) input_.MenBckMouseUp();
       return false;
+    case kButtonFocused: {
+      // Only while that control still holds the focus (a menu switch may have replaced it).
+      const ControlId id = ButtonControl(static_cast<ControlKind>(wParam), static_cast<int32_t>(lParam));
+      auto focused = buttons_.find(GetFocus());
+      if (focused != buttons_.end() && focused->second.Id == id) input_.GotFocus(id);
+      return true;
+    }
+    case kPointerOverButton:
+      input_.cmdButton_MouseMove(static_cast<int32_t>(lParam));
+      return true;
     case WM_MOUSEWHEEL:
       if (GET_WHEEL_DELTA_WPARAM(wParam) < 0) {
         input_.FormMouseWheelDown();
