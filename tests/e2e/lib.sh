@@ -79,11 +79,20 @@ e2e_start_display() {
   xvfb_pid=$!
   wait_until 30 test -s "$fd_file" || { echo "Xvfb did not start"; exit 1; }
   export DISPLAY=":$(head -n1 "$fd_file")"
-  openbox >/dev/null 2>&1 &
-  openbox_pid=$!
-  # openbox owns the window manager selection once it is ready.
-  wait_until 60 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    { echo "openbox did not start"; exit 1; }
+  # openbox owns the window manager selection once it is ready. On a loaded machine it has been
+  # seen to die before taking it, so a start that does not come up is tried again.
+  local wm_ready=1
+  for _ in 1 2 3; do
+    openbox >/dev/null 2>&1 &
+    openbox_pid=$!
+    if wait_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+      wm_ready=0
+      break
+    fi
+    kill "$openbox_pid" 2>/dev/null || true
+    wait "$openbox_pid" 2>/dev/null || true
+  done
+  [ $wm_ready -eq 0 ] || { echo "openbox did not start"; exit 1; }
   ensure_wine_prefix
   # Sounds go to a file: ALSA's default device writes what it is given, unchanged, to a pipe
   # that appends to E2E_PLAYED.
