@@ -10,6 +10,22 @@ SRC="$E2E_WORK/src"
 mkdir -p "$SRC"
 e2e_start_display
 
+# The shell requests that the player makes, as Wine's shell traces them, and the programs started.
+export E2E_WINE_TRACE=trace+exec,trace+process
+# shell_request VERB FILE: Wine's shell was asked for that verb on that file.
+shell_request() {
+  wait_until 20 grep -qF "verb=L\"$1\" file=L\"$2\"" "$E2E_TRACE"
+}
+# started COMMAND_LINE: a program was started with that command line (in Wine's escaped form).
+started() {
+  wait_until 20 grep -qF "cmdline L\"$1\"" "$E2E_TRACE"
+}
+# Wine's browser hands web addresses to xdg-open: this one writes them down instead.
+mkdir -p "$E2E_WORK/bin"
+printf '#!/bin/sh\necho "$@" >>"%s/browsed"\n' "$E2E_WORK" >"$E2E_WORK/bin/xdg-open"
+chmod +x "$E2E_WORK/bin/xdg-open"
+export PATH="$E2E_WORK/bin:$PATH"
+
 # ---- the disc ---------------------------------------------------------------------------------
 # Push buttons 90 x 22 in a grid of four columns; button n (from 1) is clicked at its centre.
 button_json() {  # n target parameters [extra json]
@@ -38,6 +54,10 @@ make_disc() {
     "$(button_json 11 '"%slow\\probe.exe"' '""' ', "wait_for_exit": true, "minimize_after": true')"
     "$(button_json 12 '"%setup.msi"' '""' ', "viewer": {"name": "Wine Installer", "version": "999", "compare": "at-least", "check": true}')"
     "$(button_json 13 '""' '""' ', "close_after": true')"
+    "$(button_json 14 '"%docs\\"' '""')"
+    "$(button_json 15 '"http://example.com/orvane?disc=1"' '""')"
+    "$(button_json 16 '"%setup.msi"' '""' ', "viewer": {"name": "Wine Installer", "version": "4.5", "compare": "equal", "check": true}')"
+    "$(button_json 17 '"%setup.msi"' '""' ', "viewer": {"name": "Wine Installer", "version": "4.6", "compare": "at-least", "check": true}')"
   )
   local IFS=,
   printf '{"title": "Actions", "placement": "top-left", "pictures": {"normal": "bg.png"}, "buttons": [%s]}\n' \
@@ -47,7 +67,7 @@ make_disc() {
   "$PACK" build "$SRC/main.json" "$SRC/second.json" -o "$SRC/out" >/dev/null
   "$PACK" pack "$ORVANE_PLAYER_EXE" "$SRC/out/main.mnu" "$SRC/out/second.mnu" -o "$E2E_DISC/orvane.exe" >/dev/null
 
-  mkdir -p "$E2E_DISC/tools" "$E2E_DISC/gone" "$E2E_DISC/a/b" "$E2E_DISC/h" "$E2E_DISC/slow"
+  mkdir -p "$E2E_DISC/docs" "$E2E_DISC/tools" "$E2E_DISC/gone" "$E2E_DISC/a/b" "$E2E_DISC/h" "$E2E_DISC/slow"
   cp "$PROBE" "$E2E_DISC/probe.exe"
   cp "$PROBE" "$E2E_DISC/tools/probe.exe"
   cp "$PROBE" "$E2E_DISC/gone/likely.exe"   # found as D:\gone\ on the application drive
@@ -80,6 +100,16 @@ launch_and_log() {
   probe_log "$2" 1
 }
 
+# dialog_of N: clicks button N until the player's message appears (see above for lost clicks),
+# then its text.
+dialog_of() {
+  for _ in 1 2 3; do
+    click_button "$1"
+    wait_until 20 window_shown '^Orvane$' && break
+  done
+  read_dialog '^Orvane$' 5
+}
+
 start() {
   e2e_start_player
   if [ -z "$(wait_window '^Actions$' 90)" ]; then
@@ -109,16 +139,14 @@ log=$(launch_and_log 5 "a/b/")
 expect_true "missing target found by the tree search ($log)" grep -qx 'arg1=deep' <<<"$log"
 expect_true "the found target's folder is the working folder" grep -qx 'cwd=D:\\a\\b' <<<"$log"
 
-click_button 6
-expect_eq "a hidden file is not accepted" "$(read_dialog '^Orvane$' 60)" \
+expect_eq "a hidden file is not accepted" "$(dialog_of 6)" \
   'Orvane cannot find the specified file:\r\rC:\gone\.hidden.exe'
 
-seen=$(click_button 7; read_dialog '^Orvane$' 60)
+seen=$(dialog_of 7)
 expect_true "message with a line mark ($seen)" \
   [ "$seen" = 'First line\rSecond line' -o "$seen" = 'First line\nSecond line' ]
 
-click_button 9
-expect_eq "switch to a missing menu" "$(read_dialog '^Orvane$' 60)" 'Could not find menu:\rnone.mnu'
+expect_eq "switch to a missing menu" "$(dialog_of 9)" 'Could not find menu:\rnone.mnu'
 
 click_button 10
 sleep 2
@@ -126,8 +154,32 @@ expect_eq "\"*\" does nothing" "$(find_window '^Orvane$')" ""
 expect_true "\"*\" leaves the player running" player_running
 
 # The X clipboard hands "\r\n" on as "\n".
-seen=$(click_button 12; read_dialog '^Orvane$' 60)
+seen=$(dialog_of 12)
 expect_true "viewer below the required version: no-viewer message ($seen)" \
+  [ "$seen" = 'You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%setup.msi' \
+  -o "$seen" = 'You do not appear to have a suitable viewer (or version) able to open the file:\n\n%setup.msi' ]
+
+# A folder is explored; Wine answers with its explorer showing the folder.
+click_button 14
+expect_true "a folder target is explored" shell_request explore 'D:\\docs\\'
+expect_true "Wine's explorer shows the folder" [ -n "$(wait_window '^docs$' 30)" ]
+pkill -f 'explorer\.exe .*docs' || true
+wait_until 10 sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^docs\$')\" ]" || true
+
+# A web address goes to the shell as it stands, which hands it to Wine's browser.
+click_button 15
+expect_true "a web address is opened" shell_request open 'http://example.com/orvane?disc=1'
+expect_true "Wine's browser was given the address" \
+  wait_until 30 grep -qx 'http://example.com/orvane?disc=1' "$E2E_WORK/browsed"
+
+# The viewer check reads the version of Wine's own msiexec.exe ("Wine Installer", 4.5).
+sleep 1
+click_button 16
+expect_true "the viewer's exact version passes: the installer runs" \
+  started 'C:\\windows\\system32\\msiexec.exe /i \"D:\\setup.msi\"'
+expect_eq "the viewer's exact version passes: no message" "$(find_window '^Orvane$')" ""
+seen=$(dialog_of 17)
+expect_true "the viewer one version short: no-viewer message ($seen)" \
   [ "$seen" = 'You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%setup.msi' \
   -o "$seen" = 'You do not appear to have a suitable viewer (or version) able to open the file:\n\n%setup.msi' ]
 
