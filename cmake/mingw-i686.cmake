@@ -15,8 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # No MinGW runtime DLLs next to the player: everything is linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Release programs carry no symbol table: it is half of the player's size and Windows never reads it.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 # Lets CTest run the Windows test programs directly.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
