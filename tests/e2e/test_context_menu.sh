@@ -35,6 +35,13 @@ for round in 1 2; do
 done
 if window_shown '^Main Menu$'; then pass "the menu stays shown"; else fail "the menu went away"; fi
 
+# "&Close" (81 x 25 at (352, 256) of the window's client area) hides one; the other stays open.
+about=$(xdotool search --onlyvisible --name '^About$' 2>/dev/null | tail -n1)
+xdotool windowactivate --sync "$about" 2>/dev/null || true
+xdotool mousemove --sync --window "$about" $((352 + 40)) $((256 + 12)) click 1
+expect_true "\"&Close\" hides one About window" wait_until 15 sh -c "[ \$(xdotool search --onlyvisible --name '^About\$' 2>/dev/null | wc -l) -eq 1 ]"
+expect_true "the other About window stays open" window_shown '^About$'
+
 # A right click on a push button opens no menu.
 before=$(about_windows)
 xdotool mousemove --sync $((362 + 50)) $((284 + 25)) click 3
