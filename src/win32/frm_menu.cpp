@@ -157,23 +157,28 @@ LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void FrmMenu::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
-  RECT client;
-  GetClientRect(window_, &client);
+  const RECT area = paint.rcPaint;
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) {
+    EndPaint(window_, &paint);
+    return;
+  }
   // Drawn off screen first: pictures and labels overlap, and drawing them one after the other
-  // on screen would flicker with every animation frame.
+  // on screen would flicker with every animation frame. Only the part to repaint is drawn (a
+  // button's new picture, not the whole window), in window coordinates shifted onto the canvas.
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP canvas = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
   if (memory && canvas) {
     HGDIOBJ old = SelectObject(memory, canvas);
-    FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
-    view_->Paint(memory);
-    BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-           paint.rcPaint.bottom - paint.rcPaint.top, memory, paint.rcPaint.left,
-           paint.rcPaint.top, SRCCOPY);
+    SetViewportOrgEx(memory, -area.left, -area.top, nullptr);
+    FillRect(memory, &area, GetSysColorBrush(COLOR_BTNFACE));
+    view_->Paint(memory, area);
+    BitBlt(dc, area.left, area.top, width, height, memory, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
   } else {
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    view_->Paint(dc);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    view_->Paint(dc, area);
   }
   if (canvas) DeleteObject(canvas);
   if (memory) DeleteDC(memory);

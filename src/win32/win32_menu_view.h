@@ -21,7 +21,7 @@ class Win32MenuView : public MenuView {
   ~Win32MenuView() override;
 
   // For the window procedure.
-  void Paint(HDC dc) { windowless_.Paint(dc); }
+  void Paint(HDC dc, const RECT& area) { windowless_.Paint(dc, area); }
   std::optional<ControlId> WindowlessAt(POINT point) const { return windowless_.HitTest(point); }
   // The push button behind a WM_COMMAND control identifier.
   std::optional<ControlId> PushButtonOf(int commandId) const;

@@ -77,9 +77,12 @@ void WindowlessControls::SendToBack(const ControlId& id) {
   Invalidate(entries_.front().State.Bounds);
 }
 
-void WindowlessControls::Paint(HDC dc) const {
+void WindowlessControls::Paint(HDC dc, const RECT& area) const {
   for (const Entry& entry : entries_) {
     if (!entry.State.Visible) continue;
+    const RECT rect = RectOf(entry.State.Bounds);
+    RECT common;
+    if (!IntersectRect(&common, &rect, &area)) continue;
     if (TypeOf(entry.Id.Kind) == ControlType::Picture) {
       PaintPicture(dc, entry.State);
     } else {

@@ -28,7 +28,8 @@ class WindowlessControls {
   void BringToFront(const ControlId& id);
   void SendToBack(const ControlId& id);
 
-  void Paint(HDC dc) const;
+  // Draws the visible controls that reach into `area` (client coordinates).
+  void Paint(HDC dc, const RECT& area) const;
   // The topmost visible control under a client point.
   std::optional<ControlId> HitTest(POINT point) const;
 
