@@ -17,6 +17,8 @@ E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export ORVANE_WIN_BUILD="$(cd "$(dirname "$ORVANE_PLAYER_EXE")/../.." && pwd)"
 # shellcheck source=../../scripts/wine-env.sh
 source "$ORVANE_SOURCE/scripts/wine-env.sh"
+# shellcheck source=../wine_display.sh
+source "$E2E_HERE/../wine_display.sh"
 
 E2E_NAME="$(basename "$0" .sh)"
 E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvane-$E2E_NAME.XXXXXX")"
@@ -28,14 +30,11 @@ mkdir -p "$E2E_DISC" "$E2E_WORK/home"
 e2e_passed=0
 e2e_failed=0
 player_pid=""
-xvfb_pid=""
-openbox_pid=""
 
 e2e_cleanup() {
   set +e
   e2e_stop_player
-  [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  stop_wine_display
   rm -f "$WINEPREFIX/dosdevices/d:"
   if [ -z "$E2E_KEEP" ]; then rm -rf "$E2E_WORK"; else echo "kept $E2E_WORK"; fi
 }
@@ -74,25 +73,7 @@ wait_until() {
 
 # ---- display, window manager, Wine ----------------------------------------------------------
 e2e_start_display() {
-  local fd_file="$E2E_WORK/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
-  xvfb_pid=$!
-  wait_until 30 test -s "$fd_file" || { echo "Xvfb did not start"; exit 1; }
-  export DISPLAY=":$(head -n1 "$fd_file")"
-  # openbox owns the window manager selection once it is ready. On a loaded machine it has been
-  # seen to die before taking it, so a start that does not come up is tried again.
-  local wm_ready=1
-  for _ in 1 2 3; do
-    openbox >/dev/null 2>&1 &
-    openbox_pid=$!
-    if wait_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
-      wm_ready=0
-      break
-    fi
-    kill "$openbox_pid" 2>/dev/null || true
-    wait "$openbox_pid" 2>/dev/null || true
-  done
-  [ $wm_ready -eq 0 ] || { echo "openbox did not start"; exit 1; }
+  start_wine_display "$E2E_WORK" || exit 1
   ensure_wine_prefix
   # Sounds go to a file: ALSA's default device writes what it is given, unchanged, to a pipe
   # that appends to E2E_PLAYED.

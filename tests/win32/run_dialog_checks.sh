@@ -25,23 +25,15 @@ failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 
-# ---- a private display with a window manager --------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>/dev/null &
-xvfb_pid=$!
+# shellcheck source=../wine_display.sh
+source "$here/../wine_display.sh"
 probe_pid=""
-openbox_pid=""
 cleanup() {
   [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null || true
-  [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
+  stop_wine_display
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
-[ -s "$out/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$out/display")"
-openbox >/dev/null 2>&1 &
-openbox_pid=$!
-sleep 1
+start_wine_display "$out" || exit 1
 
 probe_path_for_wine() { winepath -w "$1" 2>/dev/null; }
 

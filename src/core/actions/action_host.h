@@ -7,7 +7,6 @@
 
 #include "actions/message_pump.h"
 #include "actions/viewer_check.h"
-#include "menudata/menu_file.h"
 
 namespace orvane {
 
@@ -22,8 +21,6 @@ struct ButtonAction {
   int32_t ViewerCheck = 0;    // exactly 1: check the viewer first
   ViewerRequirement Viewer;
 };
-
-ButtonAction ButtonActionFrom(const ButtonRecord& record);
 
 class ActionHost : public MessagePump {
  public:
