@@ -42,21 +42,13 @@ inline std::string CheckTargets(const uint8_t* data, size_t size) {
         return "the expansion differs from replacing and scanning again";
   ClassifyTarget(input.Target);
 
-  FakeFileSystem files;
-  RecordingShell shell;
-  FakeOpener opener;
-  RecordingSoundOutput soundOut;
-  Sounds sounds{soundOut, files};
-  RecordingDialog dialog;
-  FakeVersionInfo versions;
-  FakeProgress progress;
-  NullDebugOutput trace;
-  FakeHost host;
-  ActionDispatcher dispatcher{
-      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace}};
-  dispatcher.ApplicationFolder = folder;
-  dispatcher.DialogCaption = "Orvane";
-  sounds.ApplicationFolder = folder;
+  DispatchRig rig(folder);
+  FakeFileSystem& files = rig.files;
+  RecordingShell& shell = rig.shell;
+  RecordingDialog& dialog = rig.dialog;
+  FakeVersionInfo& versions = rig.versions;
+  FakeHost& host = rig.host;
+  ActionDispatcher& dispatcher = rig.dispatcher;
 
   ButtonAction& button = host.buttons[1];
   button.Target = input.Target;

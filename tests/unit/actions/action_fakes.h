@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "actions/action_host.h"
+#include "actions/dispatcher.h"
 #include "actions/shell.h"
 #include "actions/tree_search.h"
 #include "actions/version_info.h"
@@ -307,6 +308,28 @@ struct FakeHost : ActionHost {
   void PumpMessages() override {
     ++pumps;
     if (onPump) onPump();
+  }
+};
+
+// A dispatcher over recording fakes, as the window would set it up.
+struct DispatchRig {
+  FakeFileSystem files;
+  RecordingShell shell;
+  FakeOpener opener;
+  RecordingSoundOutput soundOut;
+  Sounds sounds{soundOut, files};
+  RecordingDialog dialog;
+  FakeVersionInfo versions;
+  FakeProgress progress;
+  NullDebugOutput trace;
+  FakeHost host;
+  ActionDispatcher dispatcher{
+      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace}};
+
+  explicit DispatchRig(const std::string& applicationFolder = "E:\\") {
+    dispatcher.ApplicationFolder = applicationFolder;
+    dispatcher.DialogCaption = "Orvane";
+    sounds.ApplicationFolder = applicationFolder;
   }
 };
 

@@ -14,25 +14,8 @@ const std::string kClickWait = "builtin 3 wait";
 const std::string kChange = "builtin 4 wait";
 const std::vector<std::string> kCloseSteps = {"hide", "unload", "delayed close", "terminate"};
 
-struct Dispatch {
-  FakeFileSystem files;
-  RecordingShell shell;
-  FakeOpener opener;
-  RecordingSoundOutput soundOut;
-  Sounds sounds{soundOut, files};
-  RecordingDialog dialog;
-  FakeVersionInfo versions;
-  FakeProgress progress;
-  NullDebugOutput trace;
-  FakeHost host;
-  ActionDispatcher dispatcher{
-      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace}};
-
-  explicit Dispatch(const std::string& applicationFolder = "E:\\") {
-    dispatcher.ApplicationFolder = applicationFolder;
-    dispatcher.DialogCaption = "Orvane";
-    sounds.ApplicationFolder = applicationFolder;
-  }
+struct Dispatch : DispatchRig {
+  using DispatchRig::DispatchRig;
   ButtonAction& Button(int32_t number, const std::string& target) {
     ButtonAction& button = host.buttons[number];
     button.Target = target;
