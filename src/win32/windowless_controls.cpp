@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "picture_dib.h"
+
 namespace orvane {
 
 namespace {
@@ -94,14 +96,7 @@ void WindowlessControls::Paint(HDC dc, const RECT& area) const {
 void WindowlessControls::PaintPicture(HDC dc, const ControlState& state) const {
   const PictureRef& picture = state.Picture;
   if (!picture || picture->Empty()) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = picture->Width;
-  info.bmiHeader.biHeight = -picture->Height;  // top row first, as the pictures are stored
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  // A pixel value holds blue in its lowest byte: exactly the byte order of a 32-bit DIB.
+  const BITMAPINFO info = PictureBitmapInfo(picture->Width, picture->Height);
   SetDIBitsToDevice(dc, state.Bounds.Left, state.Bounds.Top, static_cast<DWORD>(picture->Width),
                     static_cast<DWORD>(picture->Height), 0, 0, 0,
                     static_cast<UINT>(picture->Height), picture->Pixels.data(), &info,

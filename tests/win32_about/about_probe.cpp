@@ -18,6 +18,7 @@
 #include "about/about_gradient.h"
 #include "about_logo.h"
 #include "frmabout.h"
+#include "picture_dib.h"
 
 namespace {
 
@@ -47,13 +48,7 @@ class RecordingDialog : public orvane::MessageDialog {
 // draw them itself; the count of pixels that differ from the core's picture.
 int GradientMismatches() {
   const orvane::Picture expected = orvane::DrawAboutGradient();
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = expected.Width;
-  info.bmiHeader.biHeight = -expected.Height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = orvane::PictureBitmapInfo(expected.Width, expected.Height);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap || !bits) return -1;

@@ -10,7 +10,7 @@ add_library(orvane_win32_about STATIC ${ORVANE_WIN32_ABOUT_SOURCES})
 target_include_directories(orvane_win32_about PUBLIC ${ORVANE_ABOUT_DIR}
                            PRIVATE ${ORVANE_THIRD_PARTY_INCLUDE})
 target_compile_definitions(orvane_win32_about PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(orvane_win32_about PUBLIC orvane_core user32 gdi32 shell32)
+target_link_libraries(orvane_win32_about PUBLIC orvane_core orvane_win32_platform user32 gdi32 shell32)
 
 # The logo is committed (see make_about_logo.sh), so building needs no image tools.
 set(ORVANE_ABOUT_LOGO ${ORVANE_ABOUT_DIR}/orvane_logo.jpg)

@@ -11,6 +11,7 @@
 #include "about/about_gradient.h"
 #include "about/maker_link.h"
 #include "about_logo.h"
+#include "picture_dib.h"
 
 namespace orvane {
 
@@ -45,13 +46,7 @@ HFONT MakeFont(const char* face, int pixelHeight, int weight, bool underline) {
 // A device-independent bitmap holding a copy of the picture (same pixel layout, top row first).
 HBITMAP BitmapOf(const Picture& picture) {
   if (picture.Empty()) return nullptr;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = picture.Width;
-  info.bmiHeader.biHeight = -picture.Height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = PictureBitmapInfo(picture.Width, picture.Height);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap || !bits) return bitmap;
