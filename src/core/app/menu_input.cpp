@@ -28,12 +28,15 @@ bool IsFocusable(const std::optional<ControlId>& id) {
 
 // ---- Pointer over buttons ----------------------------------------------------------------------
 
-void MenuInput::picButton_MouseMove(int32_t n) {
-  if (!w_.MenuActive) return;
+void MenuInput::Select(int32_t n) {
   w_.SelectedButton = n;
   // Highlighting the button already highlighted does nothing, so resting or moving within one
   // picture plays its select sound once.
   w_.HighlightButton(n);
+}
+
+void MenuInput::picButton_MouseMove(int32_t n) {
+  if (w_.MenuActive) Select(n);
 }
 
 void MenuInput::picButton_MouseDown(int32_t n) {
@@ -57,17 +60,11 @@ void MenuInput::picButton_MouseUp(int32_t n, int32_t x, int32_t y) {
   }
 }
 
-void MenuInput::cmdButton_MouseMove(int32_t n) {
-  w_.SelectedButton = n;
-  w_.HighlightButton(n);
-}
+void MenuInput::cmdButton_MouseMove(int32_t n) { Select(n); }
 
 void MenuInput::cmdButton_Click(int32_t n) { w_.cmdButton_Click(n); }
 
-void MenuInput::cmdButton_GotFocus(int32_t n) {
-  w_.SelectedButton = n;
-  w_.HighlightButton(n);
-}
+void MenuInput::cmdButton_GotFocus(int32_t n) { Select(n); }
 
 // ---- The keyboard control ----------------------------------------------------------------------
 
@@ -95,8 +92,7 @@ void MenuInput::btnShortcutKeyPress(int32_t n, char typed) {
 
 void MenuInput::btnShortcut_Click(int32_t n) {
   if (n < 1 || n > w_.Menu.ButtonCount) return;
-  w_.SelectedButton = n;
-  w_.HighlightButton(n);
+  Select(n);
   w_.View().ProcessPendingMessages();
   TOVButton& button = w_.Menu.Buttons[static_cast<size_t>(n)];
   if (button.ButtonKind != kImageButton) {
@@ -113,8 +109,7 @@ void MenuInput::btnShortcut_Click(int32_t n) {
 
 void MenuInput::btnShortcut_GotFocus(int32_t n) {
   if (n < 1 || n > w_.Menu.ButtonCount) return;
-  w_.SelectedButton = n;
-  w_.HighlightButton(n);
+  Select(n);
   w_.View().ProcessPendingMessages();
   // The button may have been highlighted already by the pointer; it shows the highlighted
   // picture again in any case.
@@ -192,10 +187,8 @@ bool MenuInput::KeyDown(const std::optional<ControlId>& focused, NavigationKey k
     case NavigationKey::Up:
     case NavigationKey::Right:
     case NavigationKey::Down:
-      if (modifiers.Alt) {
-        if (focused && focused->Kind == ControlKind::WinBtn) return cmdButton_KeyDown(n, key, modifiers);
-        return btnShortcutKeyDown(n, key, modifiers);
-      }
+      // A push button passes its keys on to the keyboard control's handler.
+      if (modifiers.Alt) return btnShortcutKeyDown(n, key, modifiers);
       MoveFocus(focused, key == NavigationKey::Right || key == NavigationKey::Down);
       return true;
     case NavigationKey::Enter:
@@ -218,11 +211,8 @@ bool MenuInput::CharacterTyped(const std::optional<ControlId>& focused, char typ
     return true;
   }
   if (alt || !IsFocusable(focused)) return false;
-  if (focused->Kind == ControlKind::WinBtn) {
-    cmdButton_KeyPress(focused->Button, typed);
-  } else {
-    btnShortcutKeyPress(focused->Button, typed);
-  }
+  // A push button passes its characters on to the keyboard control's handler.
+  btnShortcutKeyPress(focused->Button, typed);
   return false;
 }
 

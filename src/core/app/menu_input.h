@@ -96,6 +96,8 @@ class MenuInput {
   void FocusFirstControl();
 
  private:
+  // SelectedButton := n, and n highlighted.
+  void Select(int32_t n);
   void FocusButton(int32_t n);
   void MoveFocus(const std::optional<ControlId>& focused, bool forward);
 

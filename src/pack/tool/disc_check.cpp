@@ -197,8 +197,9 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     auto it = slots.find({b, st, f});
     return it == slots.end() ? nullptr : it->second;
   };
-  bool animated = false;
-  for (const auto& slot : slots) animated = animated || (std::get<0>(slot.first) > 0 && std::get<2>(slot.first) > 0);
+  const bool animated = std::any_of(slots.begin(), slots.end(), [](const auto& slot) {
+    return std::get<0>(slot.first) > 0 && std::get<2>(slot.first) > 0;  // a button's later frame
+  });
   if (animated && s.AnimInterval <= 0)
     add(0, "anim_interval", std::to_string(s.AnimInterval) + ": the animation frames never play");
   const Picture* background = picture(0, 0, 0);
