@@ -10,7 +10,7 @@ packages=(
   libz-mingw-w64-dev libstb-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   wine wine32:i386 xvfb xauth openbox xdotool imagemagick xclip x11-utils
-  python3
+  python3 strace osslsigncode openssl xorriso chromium chromium-driver python3-selenium
 )
 
 sudo_cmd=()
