@@ -16,8 +16,9 @@ jobs=$(nproc)
 
 [ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$native" -j "$jobs" --target orvane-pack
-[ -f "$windows/CMakeCache.txt" ] || cmake -S . -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+# shellcheck source=windows-target.sh
+source "$root/scripts/windows-target.sh"
+[ -f "$windows/CMakeCache.txt" ] || configure_windows_tree . "$windows" "$(windows_test_toolchain "$root")"
 cmake --build "$windows" -j "$jobs" --target orvane
 
 tool="$native/src/pack/orvane-pack"
