@@ -138,6 +138,7 @@ sleep 1
 
 # The message button, reached with Tab and run with Enter, keeps the focus after its message is
 # closed: Enter shows the same message again.
+xdotool windowactivate --sync "$(find_window '^Actions$')" >/dev/null 2>&1 || true
 xdotool key --clearmodifiers Tab Tab Tab Tab Tab Tab Return
 seen=$(read_dialog '^Orvane$' 20)
 expect_true "message with a line mark ($seen)" \
