@@ -1,7 +1,7 @@
 // What a button's target becomes in the web pages, and how captions are written into them.
-#include <gtest/gtest.h>
-
 #include "tool/disc/web_pages.h"
+
+#include <gtest/gtest.h>
 
 namespace orvane::pack {
 namespace {
@@ -33,7 +33,8 @@ TEST(WebPages, TargetsBecomeLinksRelativeToTheDiscOrAreShownDisabled) {
       {"", 0, PageRun::Nothing, ""},
       {"", -1, PageRun::Close, ""},
       {"%setup.EXE", 0, PageRun::Unavailable, "Needs Windows: starts the program setup.EXE."},
-      {"%NOPROC%%CD%:\\tools\\run.bat", 0, PageRun::Unavailable, "Needs Windows: starts a program."},
+      {"%NOPROC%%CD%:\\tools\\run.bat", 0, PageRun::Unavailable,
+       "Needs Windows: starts a program."},
       {"C:\\Windows\\notepad.txt", 0, PageRun::Unavailable,
        "Opens C:\\Windows\\notepad.txt, which is not on this disc."},
       {"other.mnu", 0, PageRun::Unavailable, "The menu other.mnu is not on this disc."},

@@ -13,7 +13,8 @@ int RunHtml(const CommandArgs& args, std::ostream& out) {
   if (!input.Player) throw ToolError(args.Inputs[0], "", "is a menu file; give the packed player");
   if (input.Player->DirectoryError || input.Player->Entries.empty())
     throw ToolError(args.Inputs[0], "", "the player cannot read its menus");
-  const WrittenPages pages = WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output);
+  const WrittenPages pages =
+      WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output);
   for (const std::string& warning : pages.Warnings) out << "  warning: " << warning << "\n";
   for (const std::string& page : pages.Files) out << "wrote " << page << "\n";
   // Information for the author, not a failure: a disc with a setup program is normal.

@@ -64,9 +64,9 @@ std::string AddressHref(std::string address) {
 }
 
 bool IsProgram(const std::string& path) {
-  static const std::set<std::string> kPrograms = {
-      "exe", "com", "bat", "cmd", "msi", "msp", "pif", "scr", "lnk", "vbs",
-      "vbe", "js",  "jse", "wsf", "wsh", "ps1", "reg", "cpl", "hta", "inf"};
+  static const std::set<std::string> kPrograms = {"exe", "com", "bat", "cmd", "msi", "msp", "pif",
+                                                  "scr", "lnk", "vbs", "vbe", "js",  "jse", "wsf",
+                                                  "wsh", "ps1", "reg", "cpl", "hta", "inf"};
   const std::string name = FileNamePart(path);
   const size_t dot = name.find_last_of('.');
   return dot != std::string::npos && kPrograms.count(AsciiLower(name.substr(dot + 1))) != 0;
@@ -168,7 +168,8 @@ std::string Attribute(const char* name, const std::string& escaped) {
 }
 
 // A label of the window: text, shadow, time or date.
-std::string LabelHtml(const char* id, const ControlState& label, bool wrap, const std::string& text) {
+std::string LabelHtml(const char* id, const ControlState& label, bool wrap,
+                      const std::string& text) {
   return std::string("<div id=\"") + id + "\" class=\"t" + (wrap ? " w" : "") + "\"" +
          Attribute("style", BoundsCss(label.Bounds, true) + FontCss(label.Font) +
                                 AlignCss(label.Alignment)) +
@@ -185,7 +186,8 @@ std::vector<std::string> PageStems(const std::vector<PackedEntry>& entries) {
     if (i > 0 && EndsWithNoCase(stem, ".mnu")) stem.resize(stem.size() - 4);
     for (char& c : stem)
       if (!Unreserved(static_cast<unsigned char>(c)) || c == '.' || c == '~') c = '_';
-    while (stem.empty() || (i > 0 && taken.count(stem))) stem = "menu" + std::to_string(i + 1) + stem;
+    while (stem.empty() || (i > 0 && taken.count(stem)))
+      stem = "menu" + std::to_string(i + 1) + stem;
     taken.insert(stem);
     stems.push_back(stem);
   }
@@ -210,14 +212,18 @@ struct PageWriter {
   }
 
   // The background, its pixels outside the window's outline transparent.
-  std::string SaveBackground(const Picture& background, const std::optional<WindowOutline>& outline) const {
+  std::string SaveBackground(const Picture& background,
+                             const std::optional<WindowOutline>& outline) const {
     if (!outline) return SavePicture("background", background, false);
     Picture masked = background;
     for (uint32_t& pixel : masked.Pixels) pixel &= 0x00FFFFFFu;
-    for (const Bounds& kept : outline->Kept)
-      for (int32_t y = std::max(kept.Top, 0); y < std::min(kept.Top + kept.Height, masked.Height); ++y)
-        for (int32_t x = std::max(kept.Left, 0); x < std::min(kept.Left + kept.Width, masked.Width); ++x)
+    for (const Bounds& kept : outline->Kept) {
+      const int32_t right = std::min(kept.Left + kept.Width, masked.Width);
+      const int32_t bottom = std::min(kept.Top + kept.Height, masked.Height);
+      for (int32_t y = std::max(kept.Top, 0); y < bottom; ++y)
+        for (int32_t x = std::max(kept.Left, 0); x < right; ++x)
           masked.Pixels[static_cast<size_t>(y) * masked.Width + x] |= 0xFF000000u;
+    }
     return SavePicture("background", masked, true);
   }
 
@@ -233,9 +239,9 @@ struct PageWriter {
         const PictureRef picture = menu.Images.Get(n, s, f);
         json += f ? "," : "";
         json += picture && !picture->Empty()
-                    ? JsonString(SavePicture(std::to_string(n) + "-" + std::to_string(s) + "-" +
-                                                 std::to_string(f),
-                                             *picture, false))
+                    ? JsonString(SavePicture(
+                          std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
+                          *picture, false))
                     : "null";
       }
       json += "]";
@@ -267,16 +273,19 @@ struct PageWriter {
             Attribute("data-desc", description);
     if (action.Run == PageRun::Message) html += Attribute("data-msg", EscapeHtml(action.Text));
     if (b.CloseAfter != 0) html += " data-close=\"1\"";
-    html += Attribute("data-p", EscapeHtml(FramesJson(n, menu))) + Attribute("data-mode", std::to_string(b.AnimMode));
+    html += Attribute("data-p", EscapeHtml(FramesJson(n, menu))) +
+            Attribute("data-mode", std::to_string(b.AnimMode));
     if (b.ButtonKind == kImageButton) {
       const PictureRef normal = menu.Images.Get(n, kNormalState, 0);
       html += Attribute("style", BoundsCss(b.ImgBtn.Bounds, false)) + "><img alt=\"" + description +
               "\" draggable=\"false\"" +
-              (normal ? Attribute("src", PictureFile(std::to_string(n) + "-0-0")) : " hidden") + ">";
+              (normal ? Attribute("src", PictureFile(std::to_string(n) + "-0-0")) : " hidden") +
+              ">";
     } else {
       const ControlState& c = b.ButtonKind == kPushButton ? b.WinBtn : b.LblBtn;
-      html += Attribute("style", BoundsCss(c.Bounds, true) + FontCss(c.Font) + AlignCss(c.Alignment)) +
-              "><span>" + AccessHtml(c.Text, true) + "</span>";
+      html +=
+          Attribute("style", BoundsCss(c.Bounds, true) + FontCss(c.Font) + AlignCss(c.Alignment)) +
+          "><span>" + AccessHtml(c.Text, true) + "</span>";
     }
     return html + (link ? "</a>\n" : "</div>\n");
   }
@@ -291,19 +300,21 @@ struct PageWriter {
       const std::optional<ShortcutHit> hit = FindShortcut(menu, typed);
       const int32_t button = hit ? hit->Button : DigitButton(typed, count);
       if (button > 0)
-        keys += (keys.empty() ? "" : ",") + JsonString(std::string(1, typed)) + ":" + std::to_string(button);
+        keys += (keys.empty() ? "" : ",") + JsonString(std::string(1, typed)) + ":" +
+                std::to_string(button);
     }
     const Bounds& area = menu.MenBck.Bounds;
-    std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                       EscapeHtml(Utf8(menu.MenuTitle)) + "</title>\n<link rel=\"stylesheet\" href=\"" +
-                       kAssets + "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
-                       Attribute("style", Px("width", std::max(area.Width, 0)) +
-                                              Px("height", std::max(area.Height, 0))) +
-                       Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
-                       Attribute("data-initial", std::to_string(menu.InitialButton)) +
-                       Attribute("data-tab", "[" + tab + "]") +
-                       Attribute("data-keys", EscapeHtml("{" + keys + "}")) +
-                       Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
+    std::string html =
+        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+        EscapeHtml(Utf8(menu.MenuTitle)) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
+        "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
+        Attribute("style",
+                  Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
+        Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
+        Attribute("data-initial", std::to_string(menu.InitialButton)) +
+        Attribute("data-tab", "[" + tab + "]") +
+        Attribute("data-keys", EscapeHtml("{" + keys + "}")) +
+        Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
     if (const PictureRef background = menu.Images.Get(0, kNormalState, 0))
       html += "<img class=\"bg\" alt=\"\" draggable=\"false\"" +
               Attribute("src", SaveBackground(*background, shown.Outline)) + ">\n";
@@ -314,9 +325,10 @@ struct PageWriter {
             LabelHtml("desc", menu.lblAccText, true, description) +
             LabelHtml("time", menu.lblTime, false, "") + LabelHtml("date", menu.lblDate, false, "");
     for (int32_t n = 1; n <= count; ++n) html += ButtonHtml(n, menu);
-    return html + "</div>\n<dialog id=\"msg\"><p id=\"msgtext\"></p><form method=\"dialog\">"
-                  "<button>OK</button></form></dialog>\n<script src=\"" + kAssets +
-           "/orvane.js\"></script>\n</body>\n</html>\n";
+    return html +
+           "</div>\n<dialog id=\"msg\"><p id=\"msgtext\"></p><form method=\"dialog\">"
+           "<button>OK</button></form></dialog>\n<script src=\"" +
+           kAssets + "/orvane.js\"></script>\n</body>\n</html>\n";
   }
 };
 
@@ -325,13 +337,16 @@ struct PageWriter {
 std::string EscapeHtml(const std::string& utf8) {
   std::string out;
   for (char c : utf8) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
+    const char* entity = c == '&'    ? "&amp;"
+                         : c == '<'  ? "&lt;"
+                         : c == '>'  ? "&gt;"
+                         : c == '"'  ? "&quot;"
+                         : c == '\'' ? "&#39;"
+                                      : nullptr;
+    if (entity) {
+      out += entity;
+    } else {
+      out += c;
     }
   }
   return out;
@@ -381,7 +396,8 @@ PageAction PageActionFor(const TOVButton& button,
     case TargetKind::DiscFile:
       if (IsProgram(resolved.Path)) {
         action.Run = PageRun::Unavailable;
-        action.Text = "Needs Windows: starts the program " + Utf8(FileNamePart(resolved.Path)) + ".";
+        action.Text =
+            "Needs Windows: starts the program " + Utf8(FileNamePart(resolved.Path)) + ".";
         break;
       }
       action.Href = DiscHref(resolved.Path);
@@ -414,8 +430,10 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
     if (shown.back().Loaded) pageOfMenu[entries[i].Name] = stems[i] + ".html";
   }
   MakeFolder((fs::path(folder) / kAssets).string());
-  WriteFileAtomically((fs::path(folder) / kAssets / "orvane.css").string(), std::string(kPageStyle));
-  WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(), std::string(kPageScript));
+  WriteFileAtomically((fs::path(folder) / kAssets / "orvane.css").string(),
+                      std::string(kPageStyle));
+  WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(),
+                      std::string(kPageScript));
   for (size_t i = 0; i < entries.size(); ++i) {
     const std::string menuName = exeName + ": " + Utf8(entries[i].Name);
     if (!shown[i].Loaded) {
