@@ -6,30 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_model.h"
+#include "tool/disc/page_actions.h"
 #include "tool/disc_check.h"
 #include "tool/menu_read.h"
 
 namespace orvane::pack {
-
-// What a button does in a page.
-enum class PageRun {
-  Nothing,      // "*", or an empty target without close-after
-  Link,         // documents, folders, addresses and menu switches
-  Message,      // a "$" message, shown in the page's dialog
-  Close,        // the exit button: closes the page where the browser allows it
-  Unavailable,  // only Windows can do it (a program), or it is not on the disc
-};
-
-struct PageAction {
-  PageRun Run = PageRun::Nothing;
-  std::string Href;  // Link: relative to the disc's root, or the address
-  std::string Text;  // Message: its lines (UTF-8, "\n" between them); Unavailable: why
-};
-
-// pageOfMenu maps the packed menus' names to their pages' file names.
-PageAction PageActionFor(const TOVButton& button,
-                         const std::map<std::string, std::string>& pageOfMenu);
 
 // "&" marks the next character as the access key (shown underlined); "&&" is an ampersand.
 // The result is escaped HTML.
