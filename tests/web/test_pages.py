@@ -148,6 +148,9 @@ shot() {
   sleep 0.5
   screenshot "$out/$1.png"
 }
+# The window's activation highlights its first button; the pointer on the background undoes that.
+sleep 2
+xdotool mousemove --sync 141 81
 xdotool mousemove --sync 140 80
 shot normal 12 11 $NORMAL
 xdotool mousemove --sync 34 22
