@@ -22,7 +22,10 @@ const char kUsage[] =
     "                                  menu file as PNG\n"
     "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
     "                                  outlines of every packed player in the folder;\n"
-    "                                  exit status 1 when anything was found\n";
+    "                                  exit status 1 when anything was found\n"
+    "  orvane-pack html PLAYER.exe -o FOLDER\n"
+    "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
+    "      buttons the pages cannot offer (programs, targets off the disc)\n";
 
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
@@ -36,6 +39,7 @@ const std::map<std::string, CommandSpec>& Commands() {
       {"build", {RunBuild, 1, 1000, true}},  {"pack", {RunPack, 2, 1000, true}},
       {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
       {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
+      {"html", {RunHtml, 1, 1, true}},
   };
   return commands;
 }

@@ -20,6 +20,7 @@ int RunList(const CommandArgs& args, std::ostream& out);
 int RunDump(const CommandArgs& args, std::ostream& out);
 int RunExtract(const CommandArgs& args, std::ostream& out);
 int RunCheck(const CommandArgs& args, std::ostream& out);
+int RunHtml(const CommandArgs& args, std::ostream& out);
 
 // Parses "orvane-pack COMMAND ..." (args without the program name) and runs it; ToolErrors are
 // printed on err as "orvane-pack: <message>".
