@@ -22,7 +22,7 @@ const char kUsage[] =
     "                                  menu file as PNG\n"
     "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
     "                                  outlines of every packed player in the folder;\n"
-    "                                  exit status 1 when anything was found\n";
+    "                                  exit status 1 on problems (notes do not count)\n";
 
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
