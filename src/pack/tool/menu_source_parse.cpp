@@ -372,7 +372,9 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
   b.Alignment = r.Named("alignment", b.Alignment, AlignmentNames());
   if (r.Has("viewer")) {
     FieldReader v = r.Child("viewer");
-    b.ViewerCheck = v.Flag("check", 1, 1);  // naming a viewer asks for the check by default
+    // Naming a viewer asks for the check unless told otherwise.
+    const int32_t checkOn = FlagOnValue(kViewerCheckFlag);
+    b.ViewerCheck = v.Flag("check", checkOn, checkOn);
     b.ViewerName = v.Text("name", b.ViewerName);
     b.ViewerVersion = v.Text("version", b.ViewerVersion);
     b.ViewerCompare = v.Named("compare", b.ViewerCompare, ViewerCompareNames());
