@@ -17,7 +17,8 @@ ActionKind ClassifyTarget(const std::string& target) {
 }
 
 std::string RawLaunchFile(const std::string& target, const std::string& applicationFolder) {
-  return ExpandDriveMacro(target.substr(sizeof(kRawLaunchPrefix) - 1), applicationFolder);
+  const size_t prefix = sizeof(kRawLaunchPrefix) - 1;
+  return ExpandDriveMacro(target.size() > prefix ? target.substr(prefix) : "", applicationFolder);
 }
 
 LaunchTarget RewriteLaunchTarget(std::string target, const std::string& applicationFolder) {
