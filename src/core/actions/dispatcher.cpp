@@ -5,13 +5,12 @@
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "actions/viewer_check.h"
+#include "menudata/flag_rules.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr int32_t kWatchProcess = -1;
-constexpr int32_t kCheckViewer = 1;
 constexpr bool kWait = true;
 
 bool FileExistsAt(FileSystem& files, const std::string& path) {
@@ -60,8 +59,7 @@ void ActionDispatcher::RunButtonAction(int32_t buttonNumber) {
     case ActionKind::RawLaunch: {
       ShellRequest request;
       request.Verb = "open";
-      request.File = ExpandDriveMacro(target.substr(sizeof(kRawLaunchPrefix) - 1),
-                                      ApplicationFolder);
+      request.File = RawLaunchFile(target, ApplicationFolder);
       request.Directory = FolderPart(request.File);
       request.ShowMode = kShowHidden;
       Execute(request, *button, buttonNumber, true);
@@ -114,10 +112,9 @@ void ActionDispatcher::RunMenuSwitch(const std::string& target, int32_t number) 
 
 void ActionDispatcher::RunLaunch(const ButtonAction& button, std::string target, int32_t number) {
   std::string parameters = ExpandDriveMacro(button.Parameters, ApplicationFolder);
-  if (!target.empty() && target[0] == '%') target = ApplicationFolder + target.substr(1);
-  const bool local = !IsAddress(target);
-  if (local) target = NormalizeSlashes(target);
-  if (!target.empty() && target[0] == '\\') target = ApplicationFolder.substr(0, 2) + target;
+  LaunchTarget rewritten = RewriteLaunchTarget(std::move(target), ApplicationFolder);
+  const bool local = rewritten.Local;
+  target = std::move(rewritten.Path);
 
   std::string directory;
   LookupContext lookup = Lookup();
@@ -129,7 +126,7 @@ void ActionDispatcher::RunLaunch(const ButtonAction& button, std::string target,
     directory = FolderPart(target);
   }
 
-  if (button.ViewerCheck == kCheckViewer &&
+  if (FlagIsOn(button.ViewerCheck, kViewerCheckFlag) &&
       !CheckRequiredViewer(button.Viewer, target, lookup, services_.versions, services_.trace)) {
     NoViewerFallback(target, button);
     return;
@@ -184,7 +181,7 @@ void ActionDispatcher::Execute(const ShellRequest& request, const ButtonAction& 
     return;
   }
   // Success, or a failure the player does not tell apart from one.
-  if (button.WaitForExit == kWatchProcess && watchAllowed) {
+  if (FlagIsOn(button.WaitForExit, kWaitForExitFlag) && watchAllowed) {
     Watch(result.Process);
   } else if (result.Process != kNoProcess) {
     services_.shell.ReleaseProcess(result.Process);
@@ -211,7 +208,7 @@ void ActionDispatcher::NoViewerFallback(const std::string& target, const ButtonA
 void ActionDispatcher::Finish(const ButtonAction& button) {
   ActionHost& host = services_.host;
   host.PumpMessages();
-  if (button.CloseAfter != 0) {
+  if (FlagIsOn(button.CloseAfter, kCloseAfterFlag)) {
     host.HideWindow();
     host.UnloadWindow();
     host.PumpMessages();
@@ -220,7 +217,7 @@ void ActionDispatcher::Finish(const ButtonAction& button) {
     host.TerminateApplication();
     return;
   }
-  if (button.MinimizeAfter != 0) {
+  if (FlagIsOn(button.MinimizeAfter, kMinimizeAfterFlag)) {
     host.MinimizeApplication();
     host.PumpMessages();
   }

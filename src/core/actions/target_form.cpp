@@ -16,6 +16,21 @@ ActionKind ClassifyTarget(const std::string& target) {
   return ActionKind::Launch;
 }
 
+std::string RawLaunchFile(const std::string& target, const std::string& applicationFolder) {
+  const size_t prefix = sizeof(kRawLaunchPrefix) - 1;
+  return ExpandDriveMacro(target.size() > prefix ? target.substr(prefix) : "", applicationFolder);
+}
+
+LaunchTarget RewriteLaunchTarget(std::string target, const std::string& applicationFolder) {
+  if (!target.empty() && target[0] == '%') target = applicationFolder + target.substr(1);
+  LaunchTarget result;
+  result.Local = !IsAddress(target);
+  if (result.Local) target = NormalizeSlashes(target);
+  if (!target.empty() && target[0] == '\\') target = applicationFolder.substr(0, 2) + target;
+  result.Path = std::move(target);
+  return result;
+}
+
 bool IsWebAddress(const std::string& target) {
   return StartsWithNoCase(target, "http") || StartsWithNoCase(target, "www") ||
          StartsWithNoCase(target, "ftp");

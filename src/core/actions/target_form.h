@@ -19,6 +19,19 @@ ActionKind ClassifyTarget(const std::string& target);
 
 constexpr char kRawLaunchPrefix[] = "%NOPROC%";
 
+// The file that a raw launch hands to the shell: the text after "%NOPROC%", "%CD%" expanded (the
+// one target form where it is), nothing else rewritten.
+std::string RawLaunchFile(const std::string& target, const std::string& applicationFolder);
+
+// A launch target after the rules that depend only on its text and the player's folder: a
+// leading "%" becomes the player's folder, a local path gets "\" for "/", and a leading "\" gets
+// the player's drive. "%CD%" stays as it stands here; only the parameters expand it.
+struct LaunchTarget {
+  std::string Path;
+  bool Local = true;  // not a web or mail address
+};
+LaunchTarget RewriteLaunchTarget(std::string target, const std::string& applicationFolder);
+
 // "http", "www" or "ftp" in any case: opened by the web browser.
 bool IsWebAddress(const std::string& target);
 // A web address or "mailto": never treated as a local file.

@@ -6,8 +6,7 @@ namespace orvane {
 
 namespace {
 constexpr char kLineMark = static_cast<char>(0xB6);
-constexpr char kDriveMacro[] = "%CD%";
-constexpr size_t kDriveMacroLength = 4;
+constexpr size_t kDriveMacroLength = sizeof(kDriveMacro) - 1;
 
 size_t LastSeparator(const std::string& path) { return path.find_last_of("\\:"); }
 }  // namespace

@@ -9,6 +9,7 @@ namespace orvane {
 std::string ConvertLineMarks(std::string text);
 // Every "/" of a local path becomes "\".
 std::string NormalizeSlashes(std::string path);
+constexpr char kDriveMacro[] = "%CD%";
 // Replaces each "%CD%" by the drive letter (the first character of applicationFolder), scanning
 // again from the start after every replacement.
 std::string ExpandDriveMacro(std::string text, const std::string& applicationFolder);

@@ -1,5 +1,6 @@
 // What each value of a button record does to the button's fields and controls.
 #include "app/menu_window.h"
+#include "menudata/flag_rules.h"
 
 namespace orvane {
 
@@ -40,9 +41,9 @@ void MenuWindow::ApplyButtonRecord(int32_t n, const ButtonRecord& r, bool laterL
     button.FontColour = r.FontColour;
     if (r.Alignment >= 0 && r.Alignment <= 2) button.Alignment = static_cast<uint8_t>(r.Alignment);
     uint8_t style = 0;
-    if (r.Bold == -1) style |= kFontBold;
-    if (r.Italic == -1) style |= kFontItalic;
-    if (r.Underline == -1) style |= kFontUnderline;
+    if (FlagIsOn(r.Bold, kFontStyleFlag)) style |= kFontBold;
+    if (FlagIsOn(r.Italic, kFontStyleFlag)) style |= kFontItalic;
+    if (FlagIsOn(r.Underline, kFontStyleFlag)) style |= kFontUnderline;
     button.FontStyle = style;
     button.ViewerCheck = r.ViewerCheck;
     button.ViewerName = r.ViewerName;

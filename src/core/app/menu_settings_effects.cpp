@@ -5,16 +5,16 @@
 #include "app/menu_window.h"
 #include "app/title_scroller.h"
 #include "common/qbcolor.h"
+#include "menudata/flag_rules.h"
 
 namespace orvane {
 
 namespace {
-// Window-wide flags are on at exactly -1.
 uint8_t StyleFrom(int32_t bold, int32_t italic, int32_t underline) {
   uint8_t style = 0;
-  if (bold == -1) style |= kFontBold;
-  if (italic == -1) style |= kFontItalic;
-  if (underline == -1) style |= kFontUnderline;
+  if (FlagIsOn(bold, kFontStyleFlag)) style |= kFontBold;
+  if (FlagIsOn(italic, kFontStyleFlag)) style |= kFontItalic;
+  if (FlagIsOn(underline, kFontStyleFlag)) style |= kFontUnderline;
   return style;
 }
 
@@ -73,8 +73,8 @@ void MenuWindow::ApplySettings(const MenuSettings& st, bool /*laterLayout*/) {
   SetAlignment(shadow, Menu.lblAccText.Alignment);
 
   // 17-25
-  SetVisible(time, st.TimeShown != 0);
-  SetVisible(date, st.DateShown != 0);
+  SetVisible(time, FlagIsOn(st.TimeShown, kShownFlag));
+  SetVisible(date, FlagIsOn(st.DateShown, kShownFlag));
   const ColourValue clockColour = ColourOf(st.ClockColour);
   ControlFont timeFont = Menu.lblTime.Font;
   ControlFont dateFont = Menu.lblDate.Font;
@@ -91,7 +91,7 @@ void MenuWindow::ApplySettings(const MenuSettings& st, bool /*laterLayout*/) {
                                      static_cast<uint32_t>(st.TransparentColour), s_.Trace));
   SetLeftTop(accessory, st.AccessoryLeft, st.AccessoryTop);
   Menu.AnimInterval = st.AnimInterval;
-  Menu.ScrollTitle = st.ScrollTitle != 0;
+  Menu.ScrollTitle = FlagIsOn(st.ScrollTitle, kScrollTitleFlag);
   ShapeText = st.ShapeText;
 
   // 33-42

@@ -22,6 +22,8 @@ int RunBuild(const CommandArgs& args, std::ostream& out) {
         throw ToolError(path, "file", "\"" + sources.back().OutputName + "\" is also made by " +
                                           args.Inputs[i]);
   }
+  for (const MenuSource& source : sources)
+    for (const std::string& warning : source.Warnings) out << "warning: " << warning << "\n";
   MakeFolder(args.Output);
   for (const MenuSource& source : sources) {
     const Bytes bytes = WriteMenuFile(source.Menu);

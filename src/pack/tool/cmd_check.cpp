@@ -7,14 +7,7 @@
 namespace orvane::pack {
 
 int RunCheck(const CommandArgs& args, std::ostream& out) {
-  const std::vector<Finding> findings = CheckDisc(args.Inputs[0]);
-  for (const Finding& f : findings) out << FormatFinding(f) << "\n";
-  if (findings.empty()) {
-    out << args.Inputs[0] << ": no problems found\n";
-    return 0;
-  }
-  out << findings.size() << (findings.size() == 1 ? " problem" : " problems") << " found\n";
-  return 1;
+  return PrintReport(CheckDisc(args.Inputs[0]), args.Inputs[0], out);
 }
 
 }  // namespace orvane::pack

@@ -22,7 +22,7 @@ const char kUsage[] =
     "                                  menu file as PNG\n"
     "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
     "                                  outlines of every packed player in the folder;\n"
-    "                                  exit status 1 when anything was found\n"
+    "                                  exit status 1 on problems (notes do not count)\n"
     "  orvane-pack html PLAYER.exe -o FOLDER\n"
     "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
     "      buttons the pages cannot offer (programs, targets off the disc)\n";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <set>
 
 #include "actions/target_form.h"
@@ -85,12 +86,30 @@ std::string FormatFinding(const Finding& f) {
   return text + ": " + f.Message;
 }
 
+int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out) {
+  for (const Finding& f : report.Problems) out << FormatFinding(f) << "\n";
+  for (const Finding& f : report.Notes) out << "note: " << FormatFinding(f) << "\n";
+  const size_t problems = report.Problems.size();
+  const size_t notes = report.Notes.size();
+  std::string summary = problems == 0 ? discDir + ": no problems found"
+                                      : std::to_string(problems) +
+                                            (problems == 1 ? " problem" : " problems") + " found";
+  if (notes > 0) summary += ", " + std::to_string(notes) + (notes == 1 ? " note" : " notes");
+  out << summary << "\n";
+  return problems == 0 ? 0 : 1;
+}
+
 ResolvedTarget ResolveTarget(const std::string& target) {
-  // The same steps as the dispatcher, with the player at the disc's root.
+  // The player's own rules, with the player at the disc's root.
   ResolvedTarget r;
   switch (ClassifyTarget(target)) {
-    case ActionKind::RawLaunch:
-      return ClassifyPath(ExpandDriveMacro(target.substr(sizeof kRawLaunchPrefix - 1), kDiscRoot));
+    case ActionKind::RawLaunch: {
+      const std::string file = RawLaunchFile(target, kDiscRoot);
+      // A bare program name without a folder is found by Windows itself (cmd.exe, notepad.exe),
+      // so it cannot be called missing.
+      if (FolderPart(file).empty()) return ResolvedTarget{TargetKind::SearchPath, file};
+      return ClassifyPath(file);
+    }
     case ActionKind::NoAction:
     case ActionKind::NoTarget:
       return r;
@@ -104,16 +123,13 @@ ResolvedTarget ResolveTarget(const std::string& target) {
     case ActionKind::Launch:
       break;
   }
-  std::string t = ExpandDriveMacro(target, kDiscRoot);
-  if (!t.empty() && t[0] == '%') t = kDiscRoot + t.substr(1);
-  if (IsAddress(t)) {
-    r.Kind = TargetKind::Address;
-    r.Path = t;
-    return r;
-  }
-  t = NormalizeSlashes(t);
-  if (!t.empty() && t[0] == '\\') t = kDiscRoot.substr(0, 2) + t;
-  return ClassifyPath(t);
+  const LaunchTarget launch = RewriteLaunchTarget(target, kDiscRoot);
+  if (!launch.Local) return ResolvedTarget{TargetKind::Address, launch.Path};
+  // The launch rules leave the macro as text, so the player looks for a file whose name holds
+  // it, finds none, and searches the disc for the bare file name.
+  if (target.find(kDriveMacro) != std::string::npos)
+    return ResolvedTarget{TargetKind::MacroAsText, launch.Path};
+  return ClassifyPath(launch.Path);
 }
 
 std::string FindOnDisc(const std::string& discDir, const std::string& relative, bool wantFolder) {
@@ -151,10 +167,32 @@ std::string FindOnDisc(const std::string& discDir, const std::string& relative, 
   return isFolder == wantFolder ? stack.back().string() : "";
 }
 
+namespace {
+
+// What a launch target holding "%CD%" should say instead: "%CD%:\\docs\\a.pdf" becomes
+// "\\docs\\a.pdf" (from the disc's root) or "%docs\\a.pdf" (from the player's folder).
+std::string MacroAdvice(const std::string& target) {
+  const std::string head = std::string(kDriveMacro) + ":";
+  std::string rest = target.compare(0, head.size(), head) == 0 ? target.substr(head.size()) : "";
+  while (!rest.empty() && (rest[0] == '\\' || rest[0] == '/')) rest.erase(rest.begin());
+  const std::string fix =
+      rest.empty() ? "start it with \\ (from the root of the disc's drive) or % (from the "
+                     "player's folder)"
+                   : "write \"\\" + Cp1252ToUtf8(rest) + "\" (from the root of the disc's drive) or \"%" +
+                         Cp1252ToUtf8(rest) + "\" (from the player's folder)";
+  return ": the player expands %CD% only in parameters and in %NOPROC% targets, so it looks for "
+         "this name as it stands and then searches the whole disc; " + fix;
+}
+
+}  // namespace
+
 void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::string& discDir,
-               const std::vector<PackedEntry>& packed, std::vector<Finding>& findings) {
+               const std::vector<PackedEntry>& packed, DiscReport& report) {
   auto add = [&](int button, const std::string& field, const std::string& message) {
-    findings.push_back({menuName, button, field, message});
+    report.Problems.push_back({menuName, button, field, message});
+  };
+  auto note = [&](int button, const std::string& field, const std::string& message) {
+    report.Notes.push_back({menuName, button, field, message});
   };
   if (!read.HeaderAccepted) {
     add(0, "header", "the player refuses this menu (not a menu file of version 6 or later)");
@@ -177,6 +215,8 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
                         "player centres the window");
   if (s.InitialButton > count)
     add(0, "initial_button", "button " + std::to_string(s.InitialButton) + " does not exist");
+  for (const FlagField& flag : MenuFlagFields(s))
+    if (FlagMeantOnReadOff(flag.Value, flag.Test)) add(0, flag.Field, FlagReadOffMessage(flag));
 
   // Pictures: where they land, and which of them the player can ever show.
   std::map<std::tuple<int, int, int>, const Picture*> slots;
@@ -185,9 +225,9 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     const std::string where = "picture (button " + std::to_string(slot.Button) + ", state " +
                               std::to_string(slot.State) + ", frame " + std::to_string(slot.Frame) + ")";
     if (slot.Button > count || slot.State > kMaxImageState || slot.Frame < 0 || slot.Frame > kMaxFrame) {
-      add(slot.Button <= count ? slot.Button : 0, "pictures",
-          where + " lies outside the menu's buttons, states or frames 0 to " +
-              std::to_string(kMaxFrame) + "; the player never shows it");
+      note(slot.Button <= count ? slot.Button : 0, "pictures",
+           where + " lies outside the menu's buttons, states or frames 0 to " +
+               std::to_string(kMaxFrame) + "; the player never shows it");
       continue;
     }
     if (p.Image.Empty()) continue;  // a failed picture is already a read error
@@ -197,6 +237,29 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     auto it = slots.find({b, st, f});
     return it == slots.end() ? nullptr : it->second;
   };
+  // Pictures of states (and frames) that the player never puts on screen, one note per state.
+  auto noteUnshown = [&](int b, int state, bool frames, const std::string& label,
+                         const std::string& why) {
+    int stills = 0, moving = 0;
+    for (const auto& [key, pic] : slots) {
+      (void)pic;
+      const auto& [bn, st, f] = key;
+      if (bn != b || st != state || (f > 0) != frames) continue;
+      (f == 0 ? stills : moving) += 1;
+    }
+    if (stills + moving == 0) return;
+    const std::string what = frames ? std::to_string(moving) + (moving == 1 ? " frame" : " frames")
+                                    : std::string("picture");
+    const std::string field = "pictures." + std::string(ImageStateNames()[state].Name) +
+                              (frames ? ".frames" : "");
+    const std::string shown = label.empty() ? field : field + " (\"" + label + "\")";
+    note(b, b == 0 ? field : shown, what + " that the player never shows: " + why);
+  };
+  for (int state = 0; state <= kMaxImageState; ++state) {
+    if (state > 0)
+      noteUnshown(0, state, false, "", "the background shows only its normal picture");
+    noteUnshown(0, state, true, "", "the background shows only its normal picture");
+  }
   const bool animated = std::any_of(slots.begin(), slots.end(), [](const auto& slot) {
     return std::get<0>(slot.first) > 0 && std::get<2>(slot.first) > 0;  // a button's later frame
   });
@@ -223,9 +286,11 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   for (int n = 1; n <= count; ++n) {
     const ButtonRecord& b = menu.Buttons[n - 1];
     const std::string label = ButtonLabel(b);
+    const auto labelled = [&](const std::string& field) {
+      return label.empty() ? field : field.empty() ? "\"" + label + "\"" : field + " (\"" + label + "\")";
+    };
     auto addB = [&](const std::string& field, const std::string& message) {
-      add(n, label.empty() ? field : field.empty() ? "\"" + label + "\"" : field + " (\"" + label + "\")",
-          message);
+      add(n, labelled(field), message);
     };
     if (b.ButtonKind < 0 || b.ButtonKind > 2)
       addB("kind", std::to_string(b.ButtonKind) + " is no button kind (0 image, 1 push, 2 label)");
@@ -233,6 +298,19 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
       addB("animation", std::to_string(b.AnimMode) + " is no animation mode (0 to 5)");
     if (b.ButtonKind == 0 && !picture(n, 0, 0))
       addB("pictures.normal", "an image button without its normal picture shows nothing");
+    for (const FlagField& flag : ButtonFlagFields(b))
+      if (FlagMeantOnReadOff(flag.Value, flag.Test)) addB(flag.Field, FlagReadOffMessage(flag));
+
+    // Only an image button shows pictures of its states; every kind shows its accessory.
+    for (int state = 0; state < kMaxImageState; ++state) {  // all but the accessory
+      if (b.ButtonKind != 0) {
+        const std::string why = "a push or label button shows only its accessory picture";
+        noteUnshown(n, state, false, label, why);
+        noteUnshown(n, state, true, label, why);
+      } else if (b.AnimMode == 0) {
+        noteUnshown(n, state, true, label, "the button's animation is \"still\"");
+      }
+    }
 
     // Frames play up to the first frame number that no state has; later ones never show.
     int lastPlayable = 0;
@@ -267,6 +345,9 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
           addB("target", shown + ": the player holds no packed menu named " +
                              Cp1252ToUtf8(target.Path));
         break;
+      case TargetKind::MacroAsText:
+        addB("target", shown + MacroAdvice(b.Target));
+        break;
       case TargetKind::DiscFile:
         if (target.Path.empty() || FindOnDisc(discDir, target.Path, false).empty()) {
           const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
@@ -285,7 +366,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   }
 }
 
-std::vector<Finding> CheckDisc(const std::string& discDir) {
+DiscReport CheckDisc(const std::string& discDir) {
   std::error_code ec;
   if (!fs::is_directory(discDir, ec)) throw ToolError(discDir, "", "is not a folder");
   std::vector<fs::path> players;
@@ -295,7 +376,8 @@ std::vector<Finding> CheckDisc(const std::string& discDir) {
     players.push_back(it->path());
   }
   std::sort(players.begin(), players.end());
-  std::vector<Finding> findings;
+  DiscReport report;
+  std::vector<Finding>& findings = report.Problems;
   int packedPlayers = 0;
   for (const fs::path& path : players) {
     const Bytes exe = ReadWholeFile(path.string());
@@ -320,12 +402,12 @@ std::vector<Finding> CheckDisc(const std::string& discDir) {
         continue;
       }
       CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), ReadPackedMenu(exe, *player, entry), discDir, player->Entries,
-                findings);
+                report);
     }
   }
   if (packedPlayers == 0)
     throw ToolError(discDir, "", "holds no packed player (an .exe with menus appended)");
-  return findings;
+  return report;
 }
 
 }  // namespace orvane::pack

@@ -1,6 +1,7 @@
 #pragma once
 // What a careful author runs before burning: the menus of a packed player checked against the
 // disc folder it sits in, the targets resolved the way the player resolves them.
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,30 @@ struct Finding {
   std::string Message;
 };
 
-std::string FormatFinding(const Finding& finding);
+// Problems make the disc misbehave; notes are only wasted bytes (pictures the player never
+// shows). A disc with notes and no problems passes.
+struct DiscReport {
+  std::vector<Finding> Problems;
+  std::vector<Finding> Notes;
+};
 
-// How a target reaches the disc, as the dispatcher turns it into a path.
-enum class TargetKind { Nothing, Message, MenuSwitch, Address, OffDisc, DiscFile, DiscFolder };
+std::string FormatFinding(const Finding& finding);
+// One line per problem, then one per note ("note: ..."), then the summary line. The exit status
+// of check: 1 when there are problems, else 0.
+int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out);
+
+// How a target reaches the disc, through the player's own target rules.
+enum class TargetKind {
+  Nothing,
+  Message,
+  MenuSwitch,
+  Address,
+  OffDisc,
+  DiscFile,
+  DiscFolder,
+  SearchPath,     // a raw launch of a bare program name: Windows looks for it on its own path
+  MacroAsText,    // a launch target holding "%CD%", which a launch leaves as it stands
+};
 struct ResolvedTarget {
   TargetKind Kind = TargetKind::Nothing;
   std::string Path;  // disc-relative path with "\" separators (DiscFile, DiscFolder), or menu name
@@ -31,10 +52,10 @@ std::string FindOnDisc(const std::string& discDir, const std::string& relative, 
 
 // Checks one menu (already read) against the disc folder and the container's menu names.
 void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::string& discDir,
-               const std::vector<PackedEntry>& packed, std::vector<Finding>& findings);
+               const std::vector<PackedEntry>& packed, DiscReport& report);
 
 // Finds every packed player (*.exe with a container) at the top of discDir and checks all their
 // menus. Throws ToolError when the folder cannot be read or holds no packed player.
-std::vector<Finding> CheckDisc(const std::string& discDir);
+DiscReport CheckDisc(const std::string& discDir);
 
 }  // namespace orvane::pack

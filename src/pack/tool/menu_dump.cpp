@@ -192,7 +192,7 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
     if (b.ViewerCheck != 0 || !b.ViewerName.empty() || !b.ViewerVersion.empty() ||
         b.ViewerCompare != 0) {
       Json v = Json::object();
-      v["check"] = FlagJson(b.ViewerCheck, 1);
+      v["check"] = FlagJson(b.ViewerCheck, FlagOnValue(kViewerCheckFlag));
       v["name"] = TextJson(b.ViewerName);
       v["version"] = TextJson(b.ViewerVersion);
       v["compare"] = NameOrNumber(ViewerCompareNames(), b.ViewerCompare);

@@ -3,6 +3,7 @@
 // build reads it into the menu model; dump writes the model back out as a source.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "menudata/menu_file.h"
 #include "tool/source_fields.h"
@@ -25,6 +26,8 @@ ButtonRecord DefaultButton();
 struct MenuSource {
   MenuFile Menu;             // counts set, ready to write
   std::string OutputName;    // file name of the menu, e.g. "main.mnu"
+  // "file: field: message" for values that build but most likely do not do what was meant.
+  std::vector<std::string> Warnings;
 };
 
 // Picture paths are taken relative to the source's folder. Throws ToolError naming the source

@@ -1,4 +1,5 @@
 // Reading a menu source into the menu model.
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <stdexcept>
@@ -236,6 +237,32 @@ const Picture* FindPicture(const std::vector<PictureValue>& pictures, int button
   return nullptr;
 }
 
+constexpr int32_t kLastColourIndex = 15;
+
+// The stored value is an index into the 16-colour table; a source may give the index or the
+// table's colour as "#RRGGBB".
+int32_t ReadTransparentColour(FieldReader& r, int64_t min, int64_t max) {
+  const char* key = "transparent_colour";
+  if (!r.Has(key) || !r.Raw(key).is_string()) return r.Int(key, kDefaultTransparentColour, min, max);
+  const uint32_t rgb = RgbOfColourText(r.Raw(key), r.File(), r.PathOf(key));
+  std::string table;
+  for (int32_t index = 0; index <= kLastColourIndex; ++index) {
+    const uint32_t entry = RgbOfColourText(Json(index), r.File(), r.PathOf(key));
+    if (entry == rgb) {
+      if (index < min)
+        r.Fail(key, r.Raw(key).get<std::string>() + " is colour " + std::to_string(index) +
+                        ", which leaves the window rectangular; choose one of colours 1 to 15");
+      return index;
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%s#%06X", index == 0 ? "" : ", ", entry);
+    table += text;
+  }
+  r.Fail(key, r.Raw(key).get<std::string>() +
+                  " is none of the 16 colours the outline can be cut by (indexes 0 to 15: " +
+                  table + ")");
+}
+
 void ReadShape(FieldReader& root, const SourceContext& ctx, const Picture* background,
                MenuSettings& s) {
   if (!root.Has("shape")) return;
@@ -244,13 +271,13 @@ void ReadShape(FieldReader& root, const SourceContext& ctx, const Picture* backg
   if (sources != 1)
     throw ToolError(ctx.File(), r.Path(), "give exactly one of \"mask\", \"runs\" or \"text\"");
   if (r.Has("text")) {
-    s.TransparentColour = r.Int("transparent_colour", kDefaultTransparentColour);
+    s.TransparentColour = ReadTransparentColour(r, INT32_MIN, INT32_MAX);
     s.ShapeText = r.Text("text", "");
     r.Finish();
     return;
   }
   // A real outline needs a colour index of 1 or more, or the player ignores it.
-  s.TransparentColour = r.Int("transparent_colour", kDefaultTransparentColour, 1, 15);
+  s.TransparentColour = ReadTransparentColour(r, 1, kLastColourIndex);
   const uint32_t cutRgb = RgbOfColourText(Json(s.TransparentColour), ctx.File(), r.Path());
   int32_t width = background ? background->Width : 0;
   int32_t height = background ? background->Height : 0;
@@ -345,7 +372,9 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
   b.Alignment = r.Named("alignment", b.Alignment, AlignmentNames());
   if (r.Has("viewer")) {
     FieldReader v = r.Child("viewer");
-    b.ViewerCheck = v.Flag("check", 1, 1);  // naming a viewer asks for the check by default
+    // Naming a viewer asks for the check unless told otherwise.
+    const int32_t checkOn = FlagOnValue(kViewerCheckFlag);
+    b.ViewerCheck = v.Flag("check", checkOn, checkOn);
     b.ViewerName = v.Text("name", b.ViewerName);
     b.ViewerVersion = v.Text("version", b.ViewerVersion);
     b.ViewerCompare = v.Named("compare", b.ViewerCompare, ViewerCompareNames());
@@ -438,6 +467,16 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
                      if (a.Slot.State != b.Slot.State) return a.Slot.State < b.Slot.State;
                      return a.Slot.Frame < b.Slot.Frame;
                    });
+  // Numbers that the player reads as off where true was most likely meant.
+  auto warnFlags = [&](const std::vector<FlagField>& flags, const std::string& prefix) {
+    for (const FlagField& flag : flags)
+      if (FlagMeantOnReadOff(flag.Value, flag.Test))
+        source.Warnings.push_back(sourcePath + ": " + prefix + flag.Field + ": " +
+                                  FlagReadOffMessage(flag));
+  };
+  warnFlags(MenuFlagFields(s), "");
+  for (size_t i = 0; i < menu.Buttons.size(); ++i)
+    warnFlags(ButtonFlagFields(menu.Buttons[i]), "buttons[" + std::to_string(i) + "].");
   if (menu.Pictures.size() > 32767)
     throw ToolError(sourcePath, "pictures", "more than 32767 pictures in one menu");
   UpdateCounts(menu);

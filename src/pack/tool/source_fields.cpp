@@ -44,6 +44,43 @@ const NameTable& ImageStateNames() {
   return t;
 }
 
+std::vector<FlagField> MenuFlagFields(const MenuSettings& s) {
+  std::vector<FlagField> flags = {
+      {"scroll_title", kScrollTitleFlag, s.ScrollTitle},
+      {"clock.time.shown", kShownFlag, s.TimeShown},
+      {"clock.date.shown", kShownFlag, s.DateShown},
+  };
+  const std::pair<const char*, const FontSetting*> fonts[] = {
+      {"description.font", &s.DescriptionFont},
+      {"clock.time.font", &s.TimeFont},
+      {"clock.date.font", &s.DateFont}};
+  for (const auto& [path, font] : fonts) {
+    const std::string at = path;
+    flags.push_back({at + ".bold", kFontStyleFlag, font->Bold});
+    flags.push_back({at + ".italic", kFontStyleFlag, font->Italic});
+    flags.push_back({at + ".underline", kFontStyleFlag, font->Underline});
+  }
+  return flags;
+}
+
+std::vector<FlagField> ButtonFlagFields(const ButtonRecord& b) {
+  return {
+      {"minimize_after", kMinimizeAfterFlag, b.MinimizeAfter},
+      {"close_after", kCloseAfterFlag, b.CloseAfter},
+      {"wait_for_exit", kWaitForExitFlag, b.WaitForExit},
+      {"font.bold", kFontStyleFlag, b.Bold},
+      {"font.italic", kFontStyleFlag, b.Italic},
+      {"font.underline", kFontStyleFlag, b.Underline},
+      {"viewer.check", kViewerCheckFlag, b.ViewerCheck},
+  };
+}
+
+std::string FlagReadOffMessage(const FlagField& flag) {
+  const std::string on = std::to_string(FlagOnValue(flag.Test));
+  return std::to_string(flag.Value) + " is off for the player, which counts this flag as on only at "
+         "exactly " + on + "; write true (stored as " + on + ")";
+}
+
 Json NameOrNumber(const NameTable& table, int32_t value) {
   for (const NamedValue& nv : table)
     if (nv.Value == value) return nv.Name;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "menudata/flag_rules.h"
 #include "menudata/menu_file.h"
 #include "nlohmann/json.hpp"
 
@@ -28,6 +29,17 @@ const NameTable& AlignmentNames();
 const NameTable& WindowStateNames();
 const NameTable& ViewerCompareNames();
 const NameTable& ImageStateNames();
+
+// Every yes/no field of a menu or button under its source name, with the player's test for on.
+struct FlagField {
+  std::string Field;
+  FlagTest Test;
+  int32_t Value;
+};
+std::vector<FlagField> MenuFlagFields(const MenuSettings& settings);
+std::vector<FlagField> ButtonFlagFields(const ButtonRecord& button);
+// Why a number that FlagMeantOnReadOff picks out does nothing, and what to write instead.
+std::string FlagReadOffMessage(const FlagField& flag);
 
 // A name when the table has one for the value, else the plain number.
 Json NameOrNumber(const NameTable& table, int32_t value);

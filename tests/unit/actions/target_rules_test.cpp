@@ -1,6 +1,8 @@
 // The text rules of a button's target: forms, macro, separators, address classes, quoting.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 
@@ -54,6 +56,27 @@ TEST(TargetForm, AddressesAreKnownByTheirFirstLetters) {
   EXPECT_FALSE(IsWebAddress("mailto:a@b"));
   EXPECT_TRUE(IsAddress("MailTo:a@b"));
   EXPECT_FALSE(IsAddress("docs\\http.pdf"));
+}
+
+TEST(TargetForm, LaunchTargetsTakePrefixesButNeverTheDriveMacro) {
+  struct Row {
+    const char* target;
+    const char* folder;
+    const char* path;
+    bool local;
+  };
+  for (const Row& row : std::initializer_list<Row>{
+           {"%docs/a.pdf", "D:\\", "D:\\docs\\a.pdf", true},
+           {"\\setup\\run.exe", "E:\\disc\\", "E:\\setup\\run.exe", true},
+           {"%CD%:\\docs\\a.pdf", "D:\\", "D:\\CD%:\\docs\\a.pdf", true},  // "%" is a prefix
+           {"x\\%CD%\\a.pdf", "D:\\", "x\\%CD%\\a.pdf", true},
+           {"http://x.org/a/b", "D:\\", "http://x.org/a/b", false},
+           {"%www.x.org", "D:\\", "D:\\www.x.org", true}}) {
+    const LaunchTarget t = RewriteLaunchTarget(row.target, row.folder);
+    EXPECT_EQ(t.Path, row.path) << row.target;
+    EXPECT_EQ(t.Local, row.local) << row.target;
+  }
+  EXPECT_EQ(RawLaunchFile("%NOPROC%%CD%:\\run.exe /s", "E:\\x\\"), "E:\\run.exe /s");
 }
 
 TEST(TargetForm, ParametersAreQuotedUnlessTheyLookLikeSwitchesOrTheTargetIsQuoted) {

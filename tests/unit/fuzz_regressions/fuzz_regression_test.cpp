@@ -20,9 +20,8 @@ namespace {
 using Check = std::string (*)(const uint8_t*, size_t);
 
 std::vector<uint8_t> ReadInput(const std::string& target, const std::string& name) {
-  std::string folder = __FILE__;
-  folder.erase(folder.find_last_of("/\\") + 1);
-  std::ifstream in(folder + "inputs/" + target + "/" + name, std::ios::binary);
+  // An absolute folder from the build: __FILE__ may be relative (compiler caches rewrite it).
+  std::ifstream in(std::string(ORVANE_FUZZ_INPUTS) + "/" + target + "/" + name, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -134,6 +134,13 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   EXPECT_NE(ErrorOf(R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})")
                 .find("outside the width 20"),
             std::string::npos);
+  // A transparent colour is one of the 16-colour table's, and black leaves no outline.
+  EXPECT_NE(ErrorOf(R"({"shape": {"runs": [], "transparent_colour": "#FF00FE"}})")
+                .find("shape.transparent_colour: #FF00FE is none of the 16 colours"),
+            std::string::npos);
+  EXPECT_NE(ErrorOf(R"({"shape": {"runs": [], "transparent_colour": "#000000"}})")
+                .find("#000000 is colour 0, which leaves the window rectangular"),
+            std::string::npos);
 }
 
 TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {
@@ -151,9 +158,12 @@ TEST_F(MenuSourceTest, OutlineComesFromAMaskPicture) {
   mask.Pixels[1] = 0xFFFF00FF;       // and column 1
   mask.Pixels[20 * 9 + 19] = 0x00123456;  // transparent, last pixel
   WritePng(folder_, "mask.png", mask, true);
-  const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"}, "shape": {"mask": "mask.png"}})");
-  EXPECT_EQ(s.Menu.Settings.TransparentColour, 13);
-  EXPECT_EQ(s.Menu.Settings.ShapeText, "00200010Y000100000002Y001000190020");
+  for (const char* colour : {"13", "\"#ff00ff\""}) {
+    const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"},
+        "shape": {"mask": "mask.png", "transparent_colour": )" + std::string(colour) + "}}");
+    EXPECT_EQ(s.Menu.Settings.TransparentColour, 13) << colour;
+    EXPECT_EQ(s.Menu.Settings.ShapeText, "00200010Y000100000002Y001000190020") << colour;
+  }
 }
 
 }  // namespace

@@ -30,72 +30,125 @@ class DiscTest : public ::testing::Test {
     WriteText(folder_, "src/sub.json", R"({"title": "Sub", "pictures": {"normal": "bg.png"},
         "buttons": [{"kind": "push", "caption": "&Back", "target": "main.mnu"}]})");
   }
-  // Builds main.json and sub.json and packs them into disc/orvane.exe.
+  // Builds main.json and sub.json (build's output kept in built_) and packs them into
+  // disc/orvane.exe.
   void MakeDisc(const std::string& mainSource) {
     WriteText(folder_, "src/main.json", mainSource);
     auto r = RunTool({"build", folder_.PathOf("src/main.json"), folder_.PathOf("src/sub.json"),
                       "-o", folder_.PathOf("menus")});
     ASSERT_EQ(r.Status, 0) << r.Err;
+    built_ = r.Out;
     r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"),
                  folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("disc/orvane.exe")});
     ASSERT_EQ(r.Status, 0) << r.Err;
   }
   testing::ToolRun Check() { return RunTool({"check", folder_.PathOf("disc")}); }
   TempFolder folder_;
+  std::string built_;
 };
 
 const char kGoodMain[] = R"({"title": "Main", "pictures": {"normal": "bg.png"},
-  "shape": {"runs": [[0, 0, 3], [29, 37, 40]]},
+  "shape": {"runs": [[0, 0, 3], [29, 37, 40]], "transparent_colour": "#FF00FF"},
   "buttons": [
-    {"target": "%CD%:\\Docs\\Manual.PDF", "shortcut": "m",
+    {"target": "\\Docs\\Manual.PDF", "parameters": "%CD%:\\", "shortcut": "m", "animation": "loop",
      "pictures": {"normal": "b.png", "highlighted": {"file": "b.png", "frames": ["f1.png"]}}},
-    {"kind": "push", "caption": "&Readme", "target": "%readme.txt"},
+    {"kind": "push", "caption": "&Readme", "target": "%readme.txt", "wait_for_exit": true},
     {"kind": "label", "caption": "&Tools", "target": "\\tools\\"},
     {"kind": "push", "caption": "&Web", "target": "http://example.com"},
     {"kind": "push", "caption": "Setu&p", "target": "%NOPROC%%CD%:\\setup.exe"},
+    {"kind": "push", "caption": "&Command", "target": "%NOPROC%cmd.exe"},
     {"kind": "push", "caption": "&Sub", "target": "SUB.MNU"},
     {"kind": "push", "caption": "&Note", "target": "$Hello"},
-    {"kind": "push", "caption": "E&xit", "target": "", "close_after": true}]})";
+    {"kind": "push", "caption": "E&xit", "target": "", "close_after": 1}]})";
 
 TEST_F(DiscTest, AGoodDiscPassesWithTargetsFoundAsThePlayerFindsThem) {
   MakeDisc(kGoodMain);
-  // Names differ in case from the targets: the player's file system does not care.
+  EXPECT_EQ(built_.find("warning"), std::string::npos) << built_;  // 1 is on for close_after
+  // Names differ in case from the targets: the player's file system does not care. cmd.exe is
+  // started by a raw launch that Windows finds on its own path.
   WriteText(folder_, "disc/docs/manual.pdf", "%PDF");
   WriteText(folder_, "disc/README.TXT", "hi");
   WriteText(folder_, "disc/Setup.exe", "MZ");
   std::filesystem::create_directories(folder_.PathOf("disc/Tools"));
   const auto r = Check();
   EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
-  EXPECT_NE(r.Out.find("no problems found"), std::string::npos);
+  EXPECT_EQ(r.Out, folder_.PathOf("disc") + ": no problems found\n");
 }
 
 TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"}, "anim_interval": 0,
-    "shape": {"text": "00400030Y0001000000"},
+    "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}},
     "buttons": [
       {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
       {"kind": "push", "caption": "E&xit", "target": "\\docs\\"},
       {"kind": "push", "caption": "&Other", "target": "other.mnu"},
-      {"target": "docs", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}}]})");
+      {"target": "docs", "animation": "once", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}},
+      {"kind": "push", "caption": "&Flags", "target": "%CD%:\\docs\\a.pdf", "wait_for_exit": 1,
+       "viewer": {"name": "Reader", "version": "5", "check": -1}}]})");
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
+  WriteText(folder_, "disc/docs/a.pdf", "%PDF");  // found only by the player's search
+  // Numbers that the player reads as off, where true was surely meant: build warns, check fails.
+  const std::string source = "warning: " + folder_.PathOf("src/main.json") + ": ";
+  for (const std::string& warning :
+       {source + "description.font.bold: 1 is off for the player, which counts this flag as on "
+                 "only at exactly -1; write true (stored as -1)",
+        source + "buttons[4].wait_for_exit: 1 is off for the player",
+        source + "buttons[4].viewer.check: -1 is off for the player, which counts this flag as on "
+                 "only at exactly 1; write true (stored as 1)"})
+    EXPECT_NE(built_.find(warning), std::string::npos) << warning << "\n" << built_;
   const auto r = Check();
   EXPECT_EQ(r.Status, 1) << r.Out << r.Err;
   const std::string& out = r.Out;
   const std::string menu = "orvane.exe: main.mnu: ";
-  EXPECT_NE(out.find(menu + "shape: shape text run at character 14 is not eight digits"), std::string::npos) << out;
-  EXPECT_NE(out.find(menu + "anim_interval: 0: the animation frames never play"), std::string::npos) << out;
-  EXPECT_NE(out.find(menu + "button 1: pictures.normal: an image button without its normal picture"), std::string::npos) << out;
-  EXPECT_NE(out.find(menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc"), std::string::npos) << out;
-  EXPECT_NE(out.find(menu + "button 2: caption (\"Exit\"): shortcut key x is also button 1's"), std::string::npos) << out;
+  for (const std::string& problem : {
+           menu + "shape: shape text run at character 14 is not eight digits",
+           menu + "anim_interval: 0: the animation frames never play",
+           menu + "description.font.bold: 1 is off for the player, which counts this flag as on only at exactly -1",
+           menu + "button 1: pictures.normal: an image button without its normal picture",
+           menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc",
+           menu + "button 2: caption (\"Exit\"): shortcut key x is also button 1's",
+           menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu",
+           menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)",
+           menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it",
+           menu + "button 5: wait_for_exit (\"Flags\"): 1 is off for the player",
+           menu + "button 5: viewer.check (\"Flags\"): -1 is off for the player",
+           menu + "button 5: target (\"Flags\"): \"%CD%:\\docs\\a.pdf\": the player expands %CD% only "
+                  "in parameters and in %NOPROC% targets, so it looks for this name as it stands and "
+                  "then searches the whole disc; write \"\\docs\\a.pdf\" (from the root of the "
+                  "disc's drive) or \"%docs\\a.pdf\" (from the player's folder)\n",
+           std::string("12 problems found\n")})
+    EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
-  EXPECT_NE(out.find(menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu"), std::string::npos) << out;
-  EXPECT_NE(out.find(menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)"), std::string::npos) << out;
-  EXPECT_NE(out.find(menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it"), std::string::npos) << out;
-  EXPECT_NE(out.find("8 problems found"), std::string::npos) << out;
+}
+
+TEST_F(DiscTest, PicturesThePlayerNeverShowsAreNotesThatLeaveTheStatusAlone) {
+  MakeDisc(R"({"title": "Main",
+    "pictures": {"normal": "bg.png", "highlighted": {"file": "bg.png", "frames": ["bg.png"]}},
+    "buttons": [
+      {"kind": "push", "caption": "&Go", "target": "*",
+       "pictures": {"normal": "b.png", "accessory": {"file": "b.png", "frames": ["f1.png"]}}},
+      {"target": "*", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png"]}}}]})");
+  const auto r = Check();
+  EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
+  const std::string note = "note: orvane.exe: main.mnu: ";
+  EXPECT_EQ(r.Out,
+            note + "pictures.highlighted: picture that the player never shows: the background "
+                   "shows only its normal picture\n" +
+            note + "pictures.highlighted.frames: 1 frame that the player never shows: the "
+                   "background shows only its normal picture\n" +
+            note + "button 1: pictures.normal (\"Go\"): picture that the player never shows: a "
+                   "push or label button shows only its accessory picture\n" +
+            note + "button 2: pictures.pressed.frames: 1 frame that the player never shows: the "
+                   "button's animation is \"still\"\n" +
+            folder_.PathOf("disc") + ": no problems found, 4 notes\n");
 }
 
 TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
-  EXPECT_EQ(ResolveTarget("%CD%:\\a\\b.txt").Path, "a\\b.txt");
+  // A launch leaves "%CD%" as text; a raw launch expands it, and a bare program name is
+  // Windows's to find.
+  EXPECT_EQ(ResolveTarget("%CD%:\\a\\b.txt").Kind, TargetKind::MacroAsText);
+  EXPECT_EQ(ResolveTarget("%NOPROC%notepad.exe").Kind, TargetKind::SearchPath);
+  EXPECT_EQ(ResolveTarget("%NOPROC%tools\\x.exe").Kind, TargetKind::DiscFile);
   EXPECT_EQ(ResolveTarget("%a/b.txt").Path, "a\\b.txt");
   EXPECT_EQ(ResolveTarget("\\a\\").Kind, TargetKind::DiscFolder);
   EXPECT_EQ(ResolveTarget("C:\\Windows\\notepad.exe").Kind, TargetKind::OffDisc);

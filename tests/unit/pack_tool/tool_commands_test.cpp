@@ -111,7 +111,8 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   WriteText(folder, "disc/other.exe", "MZ without menus");
 
   std::vector<std::string> lines;
-  for (const Finding& f : CheckDisc(folder.PathOf("disc"))) lines.push_back(FormatFinding(f));
+  for (const Finding& f : CheckDisc(folder.PathOf("disc")).Problems)
+    lines.push_back(FormatFinding(f));
   auto has = [&](const std::string& text) {
     for (const std::string& l : lines)
       if (l.find(text) != std::string::npos) return true;
