@@ -18,7 +18,10 @@ TEST(WebPages, TargetsBecomeLinksRelativeToTheDiscOrAreShownDisabled) {
   const Case cases[] = {
       {"%docs\\read me.txt", 0, PageRun::Link, "./docs/read%20me.txt"},
       {"\\docs/a&b.pdf", 0, PageRun::Link, "./docs/a%26b.pdf"},
-      {"%CD%:\\docs\\caf\xE9.pdf", 0, PageRun::Link, "./docs/caf%C3%A9.pdf"},
+      {"\\docs\\caf\xE9.pdf", 0, PageRun::Link, "./docs/caf%C3%A9.pdf"},
+      // The player does not expand %CD% in a launch target: no file on the disc has that name.
+      {"%CD%:\\docs\\a.pdf", 0, PageRun::Unavailable,
+       "Opens %CD%:\\docs\\a.pdf, which is not on this disc."},
       {"%extras\\", 0, PageRun::Link, "./extras/"},
       {"TOUR.MNU", 0, PageRun::Link, "./tour.html"},
       {"http://example.com/a b?x=\"1\"", 0, PageRun::Link, "http://example.com/a%20b?x=%221%22"},

@@ -131,7 +131,8 @@ PageAction PageActionFor(const TOVButton& button,
       break;
     default:
       action.Run = PageRun::Unavailable;
-      action.Text = "Opens " + Utf8(resolved.Path) + ", which is not on this disc.";
+      // As the author wrote it: the resolved path may stand on the tool's stand-in drive.
+      action.Text = "Opens " + Utf8(target) + ", which is not on this disc.";
       break;
   }
   return action;
