@@ -20,23 +20,9 @@ cmake --build "$native" -j "$jobs" --target orvane-pack
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 cmake --build "$windows" -j "$jobs" --target orvane
 
-tool="$native/src/pack/orvane-pack"
-player="$windows/src/win32/orvane.exe"
-sources="$root/build/demo-src"
-menus="$root/build/demo-menus"
+"$root/scripts/demo-disc.sh" "$native/src/pack/orvane-pack" "$windows/src/win32/orvane.exe" \
+  "$root/build"
 disc="$root/build/demo-disc"
-
-echo "== drawing the art"
-rm -rf "$sources" "$menus" "$disc"
-python3 "$root/demo/draw_art.py" "$sources"
-cp "$root"/demo/*.json "$sources/"
-
-echo "== building the disc"
-"$tool" build "$sources/main.json" "$sources/tour.json" -o "$menus"
-mkdir -p "$disc"
-cp -R "$root/demo/disc/." "$disc/"
-"$tool" pack "$player" "$menus/main.mnu" "$menus/tour.mnu" -o "$disc/orvane.exe"
-"$tool" check "$disc"
 
 echo "== showing it"
 export ORVANE_WIN_BUILD="$windows"
