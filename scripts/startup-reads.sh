@@ -136,8 +136,8 @@ for line in open(trace, errors="replace"):
     else:
         loader += got
 
-print(f"player's reads of orvane.exe until the menu showed: {player} B in {calls} reads "
-      f"(the loader's image reads, {loader} B, are not counted)")
+print(f"reads of orvane.exe through the player's file interface up to its first menu: {player} B "
+      f"in {calls} reads (the loader's image reads, {loader} B, not counted)")
 print(f"trailer + container header and directory + first menu: {ideal} B "
       f"(4 + {directory} + {menu}; main.mnu is {os.path.getsize(first_menu_file)} B)")
 if player == 0:
