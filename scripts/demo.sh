@@ -22,25 +22,9 @@ source "$root/scripts/windows-target.sh"
 [ -f "$windows/CMakeCache.txt" ] || configure_windows_tree . "$windows" "$(windows_test_toolchain "$root")"
 cmake --build "$windows" -j "$jobs" --target orvane
 
-tool="$native/src/pack/orvane-pack"
-player="$windows/src/win32/orvane.exe"
-sources="$root/build/demo-src"
-menus="$root/build/demo-menus"
+"$root/scripts/demo-disc.sh" "$native/src/pack/orvane-pack" "$windows/src/win32/orvane.exe" \
+  "$root/build"
 disc="$root/build/demo-disc"
-
-echo "== drawing the art"
-rm -rf "$sources" "$menus" "$disc"
-python3 "$root/demo/draw_art.py" "$sources"
-cp "$root"/demo/*.json "$sources/"
-
-echo "== building the disc"
-"$tool" build "$sources/main.json" "$sources/tour.json" -o "$menus"
-mkdir -p "$disc"
-cp -R "$root/demo/disc/." "$disc/"
-"$tool" pack "$player" "$menus/main.mnu" "$menus/tour.mnu" -o "$disc/orvane.exe"
-"$tool" check "$disc"
-# The same menus as web pages beside the player, for the computers that cannot run it.
-"$tool" html "$disc/orvane.exe" -o "$disc"
 
 echo "== showing it"
 export ORVANE_WIN_BUILD="$windows"

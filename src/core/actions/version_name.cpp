@@ -1,7 +1,6 @@
 #include "actions/version_name.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
 #include "common/text.h"
@@ -37,9 +36,7 @@ std::optional<std::string> QueryText(VersionInfoBlock& block, const std::string&
 }
 
 std::string StringTablePath(uint16_t language, uint16_t codePage) {
-  char path[32];
-  std::snprintf(path, sizeof(path), "\\StringFileInfo\\%04X%04X\\", language, codePage);
-  return path;
+  return "\\StringFileInfo\\" + ZeroPaddedHex(language, 4) + ZeroPaddedHex(codePage, 4) + "\\";
 }
 
 }  // namespace

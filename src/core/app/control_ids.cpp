@@ -1,6 +1,6 @@
 #include "app/control_ids.h"
 
-#include <cstdio>
+#include "common/text.h"
 
 namespace orvane {
 
@@ -44,9 +44,7 @@ std::string ControlName(const ControlId& id) {
     case ControlKind::KeyBtn: prefix = "KeyBtn"; break;
     case ControlKind::LblBtn: prefix = "LblBtn"; break;
   }
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%.3d", static_cast<int>(id.Button));
-  return std::string(prefix) + digits;
+  return std::string(prefix) + ZeroPaddedDecimal(id.Button, 3);
 }
 
 int32_t ButtonNumberFromName(const std::string& name) {

@@ -33,4 +33,27 @@ std::string TrimControl(const std::string& text) {
   return text.substr(first, last - first);
 }
 
+std::string ZeroPaddedDecimal(int32_t value, size_t digits) {
+  // Counted in 64 bits so that the lowest int32_t has a magnitude too.
+  uint64_t magnitude = value < 0 ? uint64_t{0} - static_cast<uint64_t>(int64_t{value})
+                                 : static_cast<uint64_t>(value);
+  std::string text;
+  do {
+    text.insert(text.begin(), static_cast<char>('0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (text.size() < digits) text.insert(0, digits - text.size(), '0');
+  return value < 0 ? "-" + text : text;
+}
+
+std::string ZeroPaddedHex(uint32_t value, size_t digits) {
+  std::string text;
+  do {
+    text.insert(text.begin(), "0123456789ABCDEF"[value & 0xFu]);
+    value >>= 4;
+  } while (value != 0);
+  if (text.size() < digits) text.insert(0, digits - text.size(), '0');
+  return text;
+}
+
 }  // namespace orvane

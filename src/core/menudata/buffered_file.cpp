@@ -8,11 +8,30 @@ namespace orvane {
 BufferedFile::BufferedFile(std::unique_ptr<ReadFile> file, size_t bufferSize)
     : file_(std::move(file)), buffer_(std::max<size_t>(bufferSize, 16)) {
   size_ = std::max<int64_t>(file_->Size(), 0);
+  end_ = size_;
   bufferStart_ = std::max<int64_t>(file_->Position(), 0);
 }
 
+void BufferedFile::LimitTo(int64_t end) {
+  end_ = std::clamp<int64_t>(end, 0, size_);
+  const int64_t buffered = bufferStart_ + static_cast<int64_t>(filled_);
+  if (buffered <= end_) return;
+  // The buffer holds bytes past the new end: keep only those before it, and put the platform
+  // file where the next fill has to start.
+  const int64_t keep = std::max<int64_t>(end_ - bufferStart_, 0);
+  const int64_t position = std::min(Position(), bufferStart_ + keep);
+  if (!file_->Seek(bufferStart_ + keep)) {
+    // Not expected of a position inside the file; start afresh at the end then.
+    bufferStart_ = end_;
+    filled_ = cursor_ = 0;
+    return;
+  }
+  filled_ = static_cast<size_t>(keep);
+  cursor_ = static_cast<size_t>(position - bufferStart_);
+}
+
 bool BufferedFile::Seek(int64_t position) {
-  if (position < 0 || position > size_) return false;
+  if (position < 0 || position > end_) return false;
   if (position >= bufferStart_ && position <= bufferStart_ + static_cast<int64_t>(filled_)) {
     cursor_ = static_cast<size_t>(position - bufferStart_);
     return true;
@@ -23,10 +42,18 @@ bool BufferedFile::Seek(int64_t position) {
   return true;
 }
 
+size_t BufferedFile::Readable(size_t wanted) const {
+  const int64_t left = end_ - (bufferStart_ + static_cast<int64_t>(filled_));
+  if (left <= 0) return 0;
+  return static_cast<uint64_t>(left) < wanted ? static_cast<size_t>(left) : wanted;
+}
+
 bool BufferedFile::Refill() {
   bufferStart_ += static_cast<int64_t>(filled_);
   filled_ = cursor_ = 0;
-  filled_ = file_->Read(buffer_.data(), buffer_.size());
+  const size_t wanted = Readable(buffer_.size());
+  if (wanted == 0) return false;
+  filled_ = file_->Read(buffer_.data(), wanted);
   return filled_ > 0;
 }
 
@@ -38,7 +65,8 @@ bool BufferedFile::Read(void* out, size_t count) {
         // Straight into the caller's memory: pictures are read this way.
         bufferStart_ += static_cast<int64_t>(filled_);
         filled_ = cursor_ = 0;
-        const size_t got = file_->Read(dest, count);
+        const size_t wanted = Readable(count);
+        const size_t got = wanted == 0 ? 0 : file_->Read(dest, wanted);
         bufferStart_ += static_cast<int64_t>(got);
         return got == count;
       }

@@ -23,6 +23,11 @@ constexpr uint8_t kTextTag = 4;
 constexpr uint8_t kPictureTag = 5;
 
 constexpr size_t kEntryNameLength = 256;
+constexpr size_t kEntryLength = kEntryNameLength + 4;
+// The directory is read with a small buffer: its header's text value says how long it is only
+// once it has been read, and a large buffer would read on into the first menu for nothing.
+constexpr size_t kDirectoryBuffer = 64;
+constexpr size_t kMenuBuffer = 64 * 1024;
 constexpr int32_t kSeparateFileFrame = -1;
 
 const char kInvalidAddress[] = "Invalid menu address.";
@@ -39,6 +44,15 @@ int FindSlot(const PackageDirectory& directory, const std::string& lowerName) {
   for (int i = 0; i < kPackageSlots; ++i)
     if (directory.Names[i] == lowerName) return i;
   return -1;
+}
+
+// A packed file's length is not stored: it ends at the latest where the next packed file
+// begins, and the last one where the trailer does.
+int64_t PackageEnd(const PackageDirectory& directory, int32_t position) {
+  int64_t end = directory.FilesEnd;
+  for (int32_t other : directory.Offsets)
+    if (other > position && other < end) end = other;
+  return end;
 }
 
 // The stored value is the position + 1; anything that cannot be a position stays negative so
@@ -63,7 +77,7 @@ void MdlFileBin::Tell(const std::string& text, MessageKind kind) {
 void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
   ReadErrorFlag = false;
   // An executable that cannot be opened holds no packed files the player could reach.
-  if (!OpenMenuStream(exeName, ApplicationFolder)) {
+  if (!OpenStream(ApplicationFolder + exeName, kDirectoryBuffer)) {
     Tell(kNoPackedFiles, MessageKind::Error);
     return;
   }
@@ -71,6 +85,7 @@ void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
   const int64_t size = stream.Size();
   int32_t trailer = 0;
   const bool trailerRead = size >= 4 && stream.Seek(size - 4) && stream.ReadI32(trailer);
+  const int64_t trailerAt = stream.Position() - 4;
   const int64_t header = int64_t{trailer} - 1;
   if (!trailerRead || header == 0 || header > size - 4) {
     Tell(kInvalidAddress, MessageKind::Error);
@@ -85,12 +100,12 @@ void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
     ReadErrorFlag = true;
     return;
   }
-  if (!ReadDirectory(stream)) ReadErrorFlag = true;
+  if (!ReadDirectory(stream, trailerAt)) ReadErrorFlag = true;
   CloseMenuStream();
 }
 
 // Everything after the magic. The directory is only replaced once it has been read in full.
-bool MdlFileBin::ReadDirectory(Stream& stream) {
+bool MdlFileBin::ReadDirectory(Stream& stream, int64_t filesEnd) {
   uint8_t version[3];
   if (!stream.Read(version, sizeof version)) return false;
   ContainerText = ReadTextValue();
@@ -100,6 +115,8 @@ bool MdlFileBin::ReadDirectory(Stream& stream) {
 
   orvane::PackageDirectory directory;
   const int kept = count < kPackageSlots ? count : kPackageSlots;  // see read_limits.h
+  // Nothing past the entries kept is needed, not even to fill the buffer.
+  stream.LimitTo(stream.Position() + int64_t{kept} * kEntryLength);
   char name[kEntryNameLength];
   for (int i = 0; i < kept; ++i) {
     int32_t stored = 0;
@@ -107,19 +124,24 @@ bool MdlFileBin::ReadDirectory(Stream& stream) {
     directory.Names[i] = AsciiLower(TrimControl(std::string(name, sizeof name)));
     directory.Offsets[i] = PositionFromStored(stored);
   }
+  directory.FilesEnd = filesEnd;
   PackageDirectory = directory;
   return true;
 }
 
-bool MdlFileBin::OpenMenuStream(const std::string& name, const std::string& folder) {
+bool MdlFileBin::OpenStream(const std::string& path, size_t bufferSize) {
   CloseMenuStream();
-  std::unique_ptr<ReadFile> file = files_.OpenRead(folder + name);
+  std::unique_ptr<ReadFile> file = files_.OpenRead(path);
   if (!file) {
     ReadErrorFlag = true;
     return false;
   }
-  menuStream_ = std::make_unique<Stream>(std::move(file));
+  menuStream_ = std::make_unique<Stream>(std::move(file), bufferSize);
   return true;
+}
+
+bool MdlFileBin::OpenMenuStream(const std::string& name, const std::string& folder) {
+  return OpenStream(folder + name, kMenuBuffer);
 }
 
 void MdlFileBin::SeekPackage(std::string& name) {
@@ -131,7 +153,14 @@ void MdlFileBin::SeekPackage(std::string& name) {
     return;
   }
   // A slot whose position lies outside the file is damage; the loader reports it.
-  if (!menuStream_ || !menuStream_->Seek(PackageDirectory.Offsets[slot])) ReadErrorFlag = true;
+  const int32_t position = PackageDirectory.Offsets[slot];
+  if (!menuStream_) {
+    ReadErrorFlag = true;
+    return;
+  }
+  // Reading, buffer fills included, stays inside this packed file.
+  menuStream_->LimitTo(PackageEnd(PackageDirectory, position));
+  if (!menuStream_->Seek(position)) ReadErrorFlag = true;
 }
 
 bool MdlFileBin::PackageExists(std::string& name) const {

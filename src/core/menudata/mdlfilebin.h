@@ -23,6 +23,8 @@ struct PackageDirectory {
   std::array<std::string, kPackageSlots> Names;
   // Absolute position of each packed file's first byte.
   std::array<int32_t, kPackageSlots> Offsets{};
+  // Where the packed files end: the trailer's position (no limit before a directory is read).
+  int64_t FilesEnd = INT64_MAX;
 };
 
 class MdlFileBin {
@@ -64,9 +66,10 @@ class MdlFileBin {
 
  private:
   class Stream;
+  bool OpenStream(const std::string& path, size_t bufferSize);
   void Tell(const std::string& text, MessageKind kind);
   bool ReadTag(uint8_t tag);
-  bool ReadDirectory(Stream& stream);
+  bool ReadDirectory(Stream& stream, int64_t filesEnd);
 
   FileOpener& files_;
   MessageDialog& dialog_;

@@ -31,6 +31,15 @@ TEST(Text, TrimDropsControlCharactersAndBlanksAtBothEnds) {
   EXPECT_EQ(TrimControl("\x7f"), "\x7f");
 }
 
+TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {
+  EXPECT_EQ(ZeroPaddedDecimal(7, 3), "007");        // %.3d
+  EXPECT_EQ(ZeroPaddedDecimal(1234, 3), "1234");
+  EXPECT_EQ(ZeroPaddedDecimal(-5, 3), "-005");
+  EXPECT_EQ(ZeroPaddedDecimal(INT32_MIN, 3), "-2147483648");
+  EXPECT_EQ(ZeroPaddedHex(0x4B0, 4), "04B0");       // %04X
+  EXPECT_EQ(ZeroPaddedHex(0xFFFFFFFFu, 4), "FFFFFFFF");
+}
+
 TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
   RecordingOutput out;
   DebugTrace(out, "", 7);

@@ -71,5 +71,26 @@ TEST_F(SmallBuffer, AShortReadFailsAndStopsAtTheEnd) {
   EXPECT_EQ(file->Position(), 100);
 }
 
+TEST_F(SmallBuffer, ALimitHoldsReadsAndFillsBeforeItAndCanMove) {
+  uint8_t b = 0;
+  ASSERT_TRUE(file->ReadU8(b));  // buffers 0..15
+  file->LimitTo(10);             // inside what is buffered
+  EXPECT_EQ(file->Remaining(), 9);
+  uint8_t rest[9];
+  ASSERT_TRUE(file->Read(rest, 9));
+  EXPECT_EQ(rest[8], 9);
+  EXPECT_FALSE(file->ReadU8(b));
+  EXPECT_FALSE(file->Seek(11));
+  file->LimitTo(40);
+  ASSERT_TRUE(file->ReadU8(b));
+  EXPECT_EQ(b, 10) << "reading goes on where the old limit stood";
+  ASSERT_TRUE(file->Seek(30));
+  uint8_t large[20];
+  EXPECT_FALSE(file->Read(large, 20)) << "a read straight into memory stops at the limit too";
+  EXPECT_EQ(large[9], 39);
+  EXPECT_EQ(file->Position(), 40);
+  EXPECT_EQ(file->Size(), 100);
+}
+
 }  // namespace
 }  // namespace orvane::testing

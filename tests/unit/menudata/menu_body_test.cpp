@@ -37,13 +37,27 @@ TEST(MenuBody, ChosenValuesRoundTripInEveryLayout) {
     SCOPED_TRACE("version " + std::to_string(version));
     const MenuFile written =
         MenuOf(version, {ChosenButton(1), ChosenButton(2), ChosenButton(3)}, SomePictures());
+    const Bytes main = pack::WriteMenuFile(written);
+    const Bytes small = pack::WriteMenuFile(MenuOf(version, {ChosenButton(4)}, {}));
     ReaderRig rig;
-    rig.Start(PackedExecutable({{"Main.mnu", pack::WriteMenuFile(written)}}));
+    rig.Start(PackedExecutable({{"Main.mnu", main}, {"next", small}, {"last", small}}));
+    // What a start from a slow disc costs: the trailer, the container header (empty text) and
+    // three entries, then each menu's own bytes: no buffer fill runs on into the next packed file
+    // or past the last one, and switching menus does not read the directory again.
+    EXPECT_EQ(rig.Files.Counts().BytesRead, 4 + 4 + 3 + 5 + 6 + 1 + 3 * 260);
+    rig.Files.ResetCounts();
     MenuFile read;
     ASSERT_TRUE(rig.LoadMenu("MAIN.MNU", read));
     EXPECT_FALSE(rig.Unit.ReadErrorFlag);
     EXPECT_TRUE(rig.Dialog.Messages.empty());
     ExpectRoundTrip(written, read);
+    EXPECT_EQ(rig.Files.Counts().BytesRead, static_cast<int64_t>(main.size()));
+    for (const char* other : {"next", "last"}) {
+      rig.Files.ResetCounts();
+      MenuFile switched;
+      ASSERT_TRUE(rig.LoadMenu(other, switched));
+      EXPECT_EQ(rig.Files.Counts().BytesRead, static_cast<int64_t>(small.size())) << other;
+    }
   }
 }
 

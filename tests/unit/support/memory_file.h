@@ -17,6 +17,7 @@ struct FileUseCounts {
   int Opens = 0;
   int FailedOpens = 0;
   int Reads = 0;   // calls of ReadFile::Read
+  int64_t BytesRead = 0;
   int Seeks = 0;
   int OpenNow = 0; // files opened and not yet closed
 };
@@ -44,6 +45,7 @@ class MemoryReadFile : public ReadFile {
     const size_t got = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size - position_));
     std::memcpy(buffer, data_->data() + position_, got);
     position_ += static_cast<int64_t>(got);
+    counts_->BytesRead += static_cast<int64_t>(got);
     return got;
   }
 
