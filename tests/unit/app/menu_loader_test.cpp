@@ -36,7 +36,8 @@ std::string Hex(uint32_t v) {
   return text;
 }
 std::string Box(const ControlState& c) { return S(c.Bounds.Left) + " " + S(c.Bounds.Top) + " " + S(c.Bounds.Width) + " " + S(c.Bounds.Height); }
-std::string At(const ControlState& c) { return S(c.Bounds.Left) + " " + S(c.Bounds.Top); }
+std::string At(const Bounds& b) { return S(b.Left) + " " + S(b.Top); }
+std::string At(const ControlState& c) { return At(c.Bounds); }
 std::string Font(const ControlState& c) { return c.Font.Name + " " + S(c.Font.Size) + " " + S(c.Font.Style); }
 std::string Colour(const ControlState& c) { return c.Font.Colour ? Hex(*c.Font.Colour) : "none"; }
 std::string Shown(const ControlState& c) { return c.Visible ? "shown" : "hidden"; }
@@ -97,9 +98,9 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        [](PlayerRig& r) { return r.View.Caption + "|" + r.Window.TitleMarquee + "|" + r.Window.Menu.MenuTitle; },
        "Atlas|Atlas     |Atlas"},
       {"2 placement 1, top-left", [](MenuFile& m) { m.Settings.Placement = 1; },
-       [](PlayerRig& r) { return S(r.Window.Menu.Placement) + ": " + At(ControlState{r.View.WindowBounds}); }, "1: 0 0"},
+       [](PlayerRig& r) { return S(r.Window.Menu.Placement) + ": " + At(r.View.WindowBounds); }, "1: 0 0"},
       {"2 placement 0, centred", [](MenuFile& m) { m.Settings.Placement = 0; },
-       [](PlayerRig& r) { return At(ControlState{r.View.WindowBounds}); }, "312 234"},
+       [](PlayerRig& r) { return At(r.View.WindowBounds); }, "312 234"},
       {"3 default description", [](MenuFile& m) { m.Settings.DefaultDescription = "Hello"; },
        [](PlayerRig& r) { return On(Text, {kText, kShadow})(r) + " | " + r.Window.Menu.DefaultDescription; },
        "Hello | Hello | Hello"},
@@ -130,7 +131,7 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        "030201 | 030201"},
       {"22-25 clock positions", [](MenuFile& m) { m.Settings.TimeLeft = 11, m.Settings.TimeTop = 12,
                                                    m.Settings.DateLeft = 13, m.Settings.DateTop = 14; },
-       On(At, {kTime, kDate}), "11 12 | 13 14"},
+       On(Box, {kTime, kDate}), "11 12 60 17 | 13 14 60 17"},
       {"clock texts from the current time and date", [](MenuFile&) {}, On(Text, {kTime, kDate}),
        "12:00:00 | 01/02/2026"},
       {"26 initial button 1", [](MenuFile& m) { m.Settings.InitialButton = 1; },
@@ -266,7 +267,17 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_LT(at("KeyBtn006"), at("LblBtn007"));
   // Button 7 as made (its record later moved it).
   PlayerRig fresh;
+  TOVButton& made = fresh.Window.Menu.Buttons[7];
+  made.Target = made.Parameters = made.Description = "old";
+  made.MinimizeAfter = made.WaitForExit = made.RunMaximized = made.CloseAfter = made.AnimMode = made.ButtonKind =
+      made.ButtonState = made.CurrentFrame = made.AnimDirection = made.ImgBtnShownState = 3;
+  made.LastFrame = {1, 2, 3, 4};
   fresh.Window.CreateButtonControls(7);
+  EXPECT_EQ(made.Target + made.Parameters + made.Description, "") << "every field starts afresh";
+  EXPECT_EQ((std::vector<int32_t>{made.MinimizeAfter, made.WaitForExit, made.RunMaximized, made.CloseAfter,
+                                  made.AnimMode, made.ButtonKind, made.ButtonState, made.CurrentFrame,
+                                  made.AnimDirection, made.ImgBtnShownState, made.LastFrame[0], made.LastFrame[3]}),
+            std::vector<int32_t>(12, 0));
   const ControlState& label = Ctl(fresh, ControlKind::LblBtn, 7);
   EXPECT_EQ(label.Text, "Button &7");
   EXPECT_EQ(label.Bounds, (Bounds{200, 60, 97, 25}));
@@ -352,6 +363,7 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   EXPECT_EQ(rig.Dialog.Messages[0].Text, "Error loading binary menu data.");
   EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Warning);
   EXPECT_EQ(rig.Dialog.Messages[0].Caption, "");
+  EXPECT_EQ(std::make_pair(rig.Dialog.Messages[0].HelpContext, rig.Dialog.Messages[0].DefaultIndex), std::make_pair(0, -1));
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_TRUE(rig.Window.MenuActive);
 }
