@@ -91,6 +91,7 @@ TEST(Dispatcher, MenuSwitchLoadsTheLowerCaseNameAndNeverMinimises) {
 TEST(Dispatcher, EmptyTargetIsTheExitButton) {
   Dispatch t;
   t.Button(1, "").CloseAfter = -1;
+  t.host.buttons[1].MinimizeAfter = 1;  // closing wins
   t.RunWithoutLaunch(1);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{"builtin 3 nowait"});
   EXPECT_EQ(t.host.log, kCloseSteps);
@@ -114,6 +115,10 @@ TEST(Dispatcher, RawLaunchIsHiddenWithItsOwnFolderAndNothingElse) {
   EXPECT_EQ(request.ShowMode, kShowHidden);
   EXPECT_TRUE(t.files.listed.empty());  // a missing file is not searched for
   EXPECT_EQ(t.Clicks(), 1);
+  // Neither the "%" prefix nor the slash rule applies.
+  Dispatch percent;
+  percent.Button(1, "%NOPROC%%setup/run.exe");
+  EXPECT_EQ(percent.Run(1).File, "%setup/run.exe");
 }
 
 TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {

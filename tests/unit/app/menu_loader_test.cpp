@@ -450,8 +450,9 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   rig.Start();
 
   rig.View.TimeText = "12:00:01";
+  rig.View.DateText = "02/02/2026";
   rig.Window.Timer1_Timer();
-  EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text, "12:00:01");
+  EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text + " " + Ctl(rig, ControlKind::lblDate).Text, "12:00:01 02/02/2026");
 
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption, "Demo     D");
