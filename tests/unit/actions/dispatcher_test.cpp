@@ -129,6 +129,7 @@ TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
   EXPECT_EQ(request.File, "D:\\docs\\a.pdf");
   EXPECT_EQ(request.Directory, "D:\\docs\\");
   EXPECT_EQ(request.ShowMode, kShowNormal);
+  EXPECT_TRUE(root.files.listed.empty()) << "found where the target says, not by a search";
 
   Dispatch sub("E:\\disc\\player\\");
   sub.files.AddFile("E:\\setup\\run.exe");

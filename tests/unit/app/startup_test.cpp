@@ -122,10 +122,10 @@ TEST(StartupTest, TheSequenceRunsInItsOrderAndOnlyOnce) {
 TEST(StartupTest, SideFilesReplaceTheBuiltInIconAndSounds) {
   PlayerRig rig;
   rig.Install({{"Main.mnu", NamedMenu("Main")}});
-  rig.Files.Files["D:\\orvane.ico"] = FileAttributes{};
   FileAttributes hidden;
-  hidden.Hidden = true;
-  rig.Files.Files["D:\\start.wav"] = hidden;  // any attributes count for the start sound
+  hidden.Hidden = hidden.System = true;  // any attributes count for the icon and the start sound
+  rig.Files.Files["D:\\orvane.ico"] = hidden;
+  rig.Files.Files["D:\\start.wav"] = hidden;
   rig.Start();
   EXPECT_EQ(rig.View.IconLoaded, "D:\\orvane.ico");
   ASSERT_EQ(rig.SoundOut.Played.size(), 1u);
