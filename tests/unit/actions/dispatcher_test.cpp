@@ -2,6 +2,8 @@
 // sounds and the window for each kind of target.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "action_fakes.h"
 #include "actions/dispatcher.h"
 
@@ -140,19 +142,16 @@ TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
 }
 
 TEST(Dispatcher, ParametersExpandTheDriveAndAreQuotedByTheRule) {
-  Dispatch t;
-  t.files.AddFile("E:\\tool.exe");
-  t.Button(1, "E:\\tool.exe").Parameters = "%CD%";
-  EXPECT_EQ(t.Run(1).Parameters, "\"E\"");
-
-  Dispatch dash;
-  dash.files.AddFile("E:\\tool.exe");
-  dash.Button(1, "E:\\tool.exe").Parameters = "-in %CD%:\\data -out %CD%";
-  EXPECT_EQ(dash.Run(1).Parameters, "-in E:\\data -out E");
-
-  Dispatch quoted;
-  quoted.Button(1, "\"E:\\my tool.exe\"").Parameters = "readme.txt";
-  EXPECT_EQ(quoted.Run(1).Parameters, "readme.txt");
+  const std::vector<std::array<std::string, 3>> rows = {  // target, parameters, parameters passed
+      {"E:\\tool.exe", "%CD%", "\"E\""},
+      {"E:\\tool.exe", "-in %CD%:\\data -out %CD%", "-in E:\\data -out E"},
+      {"\"E:\\my tool.exe\"", "readme.txt", "readme.txt"}};
+  for (const auto& row : rows) {
+    Dispatch t;
+    t.files.AddFile("E:\\tool.exe");
+    t.Button(1, row[0]).Parameters = row[1];
+    EXPECT_EQ(t.Run(1).Parameters, row[2]);
+  }
 }
 
 TEST(Dispatcher, MissingTargetIsFoundAfterOneClick) {
