@@ -205,6 +205,10 @@ TEST(ButtonRecordTest, EachFieldHasItsEffect) {
                 S(r.Window.Menu.Buttons[1].LastFrame[1]);
        },
        "shown | hidden | hidden | shown 5 6 64 32 FF0000 0"},
+      {"frames counted up to 100", [](MenuFile& m) {
+         for (int32_t f = 1; f <= 100; ++f) m.Pictures.push_back(PictureAt(1, 3, f, SolidPicture(1, 1, 0)));
+       },
+       Rec([](const TOVButton& b) { return S(b.LastFrame[3]); }), "100"},
       {"12 kind 1: the push button", [](MenuFile& m) { B(m).ButtonKind = 1; }, On(Shown, kFour), "hidden | shown | hidden | hidden"},
       {"12 kind 2: the label", [](MenuFile& m) { B(m).ButtonKind = 2; }, On(Shown, kFour), "hidden | hidden | shown | shown"},
       {"12 kind 7: the label", [](MenuFile& m) { B(m).ButtonKind = 7; }, On(Shown, kFour), "hidden | hidden | shown | shown"},
@@ -342,7 +346,7 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   EXPECT_LT(placed, shown);
   EXPECT_LT(shown, window);
   EXPECT_LT(window, timer3);
-  EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)], "pump");
+  EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)] + " " + log[static_cast<size_t>(timer3 + 3)], "pump pump");
   // The initial button is highlighted with its select sound; the frames were counted first.
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
   EXPECT_EQ(rig.Window.Menu.Buttons[1].LastFrame[1], 2);

@@ -35,10 +35,11 @@ void SettingsBytes(Golden& g, bool later) {
   if (later) g.txt("forty-seven").txt("").txt("x").txt("fifty");                      // 47-50
 }
 
-const MenuSettings kSettings{
-    "Golden Disc", 4, "", {"Arial", 13, -1, 0, 1}, {0x1A1, 0x2B, 0x3C}, -12, 14, 300, 41, 2, -3, 5, {21, 22, 23},
-    24, 25, -26, 27, 3, -13, 28, 29, 150, -4, kShape, {"Courier New", 70000, 30, -5, 31}, {"Times", -9, -6, 32, 33},
-    -7, {-8, 0x10, 255}, {{"forty-seven", "", "x", "fifty"}}};
+MenuSettings GoldenSettings() {
+  return {"Golden Disc", 4, "", {"Arial", 13, -1, 0, 1}, {0x1A1, 0x2B, 0x3C}, -12, 14, 300, 41, 2, -3, 5,
+          {21, 22, 23}, 24, 25, -26, 27, 3, -13, 28, 29, 150, -4, kShape, {"Courier New", 70000, 30, -5, 31},
+          {"Times", -9, -6, 32, 33}, -7, {-8, 0x10, 255}, {{"forty-seven", "", "x", "fifty"}}};
+}
 
 void ButtonBytes(Golden& g, bool later) {
   g.txt("docs\\manual.pdf").txt("").txt("Read it").shrt(-40).shrt(41).shrt(-14).shrt(42)  // 1-7
@@ -49,13 +50,15 @@ void ButtonBytes(Golden& g, bool later) {
 }
 
 // The later fields are only written and read in the later layout.
-const ButtonRecord kButton{"docs\\manual.pdf", "", "Read it", -40, 41, -14, 42, 5, "M", -2, 43, 2, "&Manual",
-                          90, -44, "Tahoma", 11, 0x123456, 7, -15, 45, -16, 1, "AcroRd32.exe", "5.1", 46};
+ButtonRecord GoldenButton() {
+  return {"docs\\manual.pdf", "", "Read it", -40, 41, -14, 42, 5, "M", -2, 43, 2, "&Manual", 90, -44,
+          "Tahoma", 11, 0x123456, 7, -15, 45, -16, 1, "AcroRd32.exe", "5.1", 46};
+}
 
 TEST(GoldenFiles, MenusOfBothLayoutsReadToTheirModelAndWriteBackAlike) {
-  for (uint8_t version : {6, 7}) {
+  for (uint8_t version : {6, 7, 8}) {  // 8 and every other version after 6 share the later layout
     SCOPED_TRACE("version " + std::to_string(version));
-    const bool later = version == 7;
+    const bool later = version != 6;
     Golden g;
     g.str("MENU").raw({1, version, 0x11, 0x22, 1, 1, 0});
     SettingsBytes(g, later);
@@ -70,8 +73,8 @@ TEST(GoldenFiles, MenusOfBothLayoutsReadToTheirModelAndWriteBackAlike) {
 
     MenuFile expected;
     expected.Header = {{{'M', 'E', 'N', 'U'}}, 1, version, 0x11, 0x22, 1, 1};
-    expected.Settings = kSettings;
-    expected.Buttons = {kButton};
+    expected.Settings = GoldenSettings();
+    expected.Buttons = {GoldenButton()};
     expected.Pictures = {{0x5A, {1, 2, 3}, {2, 1, {0x80332211u, 0x00665544u}}}};
     EXPECT_EQ(pack::WriteMenuFile(expected), g.bytes);
 
