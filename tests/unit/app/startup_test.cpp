@@ -45,6 +45,7 @@ TEST(StartupTest, ABrokenContainerEndsAfterItsMessagesWithTheExitSound) {
   EXPECT_EQ(rig.Dialog.Messages[1].Kind, MessageKind::Error);
   EXPECT_EQ(rig.Dialog.Messages[1].Caption, "Orvane");
   EXPECT_EQ(rig.View.Terminations, 1);
+  EXPECT_TRUE(rig.Window.ApplicationEnding);
   EXPECT_TRUE(rig.View.Controls.empty()) << "no window content is built";
   ASSERT_FALSE(rig.SoundOut.Played.empty());
   EXPECT_EQ(rig.SoundOut.Played.back(), "builtin 5 wait");
