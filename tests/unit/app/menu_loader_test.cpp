@@ -35,7 +35,8 @@ std::string Hex(uint32_t v) {
   std::snprintf(text, sizeof text, "%06X", v);
   return text;
 }
-std::string Box(const ControlState& c) { return S(c.Bounds.Left) + " " + S(c.Bounds.Top) + " " + S(c.Bounds.Width) + " " + S(c.Bounds.Height); }
+std::string Box(const Bounds& b) { return S(b.Left) + " " + S(b.Top) + " " + S(b.Width) + " " + S(b.Height); }
+std::string Box(const ControlState& c) { return Box(c.Bounds); }
 std::string At(const Bounds& b) { return S(b.Left) + " " + S(b.Top); }
 std::string At(const ControlState& c) { return At(c.Bounds); }
 std::string Font(const ControlState& c) { return c.Font.Name + " " + S(c.Font.Size) + " " + S(c.Font.Style); }
@@ -59,6 +60,12 @@ Seen Rec(std::function<std::string(const TOVButton&)> f) {
   return [=](PlayerRig& rig) { return f(rig.Window.Menu.Buttons[1]); };
 }
 ButtonRecord& B(MenuFile& m) { return m.Buttons[0]; }
+// Outlines given, whether one was ever applied, then the kept rectangles.
+std::string Outline(PlayerRig& rig) {
+  std::string out = S(rig.View.OutlinesGiven) + " " + S(rig.Window.ShapeApplied);
+  for (const Bounds& kept : rig.View.Outline.Kept) out += " | " + Box(kept);
+  return out;
+}
 
 // A 400 x 300 menu with one label button "&Go" at (5, 6), 90 x 24, Verdana 9.
 MenuFile RowMenu() {
@@ -159,8 +166,16 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
       {"31 scroll title 0", [](MenuFile& m) { m.Settings.ScrollTitle = 0; },
        [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer4]) + " " + S(r.Window.Menu.ScrollTitle); }, "0 0"},
       {"32 shape text", [](MenuFile& m) { m.Settings.TransparentColour = 1, m.Settings.ShapeText = "04000300Y00010000001003900400"; },
-       [](PlayerRig& r) { return r.Window.ShapeText + " " + S(r.View.Outline.Kept.size()); },
-       "04000300Y00010000001003900400 2"},
+       [](PlayerRig& r) { return r.Window.ShapeText + " " + Outline(r); },
+       "04000300Y00010000001003900400 1 1 | 10 0 380 1 | 0 1 400 299"},
+      {"32 shape text NULL: the background rectangle", [](MenuFile& m) { m.Settings.TransparentColour = 1, m.Settings.ShapeText = "NULL"; },
+       Outline, "1 1 | 0 0 400 300"},
+      {"27 transparent 0 after a shaped menu: its own whole rectangle", [](MenuFile& m) {
+         m.Settings.TransparentColour = 0;
+         m.Pictures[0] = PictureAt(0, 0, 0, SolidPicture(320, 200, 0));
+       },
+       Outline, "2 1 | 0 0 320 200",
+       [](MenuFile& m) { m.Settings.TransparentColour = 13, m.Settings.ShapeText = "04000300Y00010000001003900400"; }},
       {"33-37 time font", [](MenuFile& m) { m.Settings.TimeFont = {"Courier New", 14, -1, 1, 0}; }, On(Font, {kTime}),
        "Courier New 14 1"},
       {"36 time italic", [](MenuFile& m) { m.Settings.TimeFont = {"Courier", 15, 0, -1, 1}; }, On(Font, {kTime}), "Courier 15 2"},
@@ -412,36 +427,6 @@ TEST(MenuLoadingTest, PicturesOutsideTheTableAreSkipped) {
   EXPECT_TRUE(rig.Window.Menu.Images.HasImage(1, 3, 100));
   EXPECT_EQ(rig.Window.Menu.Images.Count(), 2u);
   EXPECT_TRUE(rig.View.WindowVisible);
-}
-
-TEST(WindowShapeLoadingTest, AShapedMenuGetsItsOutlineAndARectangularOneAfterItIsWholeAgain) {
-  PlayerRig rig;
-  MenuFile shaped = BasicMenu("Shaped");
-  shaped.Settings.TransparentColour = 13;
-  shaped.Settings.ShapeText = "04000300Y00010000001003900400";
-  MenuFile plain = BasicMenu("Plain");
-  plain.Settings.TransparentColour = 0;
-  plain.Pictures[0] = PictureAt(0, 0, 0, SolidPicture(320, 200, 0));
-  rig.Install({{"shaped.mnu", shaped}, {"plain.mnu", plain}});
-  rig.Start();
-  ASSERT_TRUE(rig.View.HasOutline);  // colour and outline: rows 27 and 32 of the table
-  EXPECT_TRUE(rig.Window.ShapeApplied);
-  rig.Window.LoadMenu("plain.mnu");
-  ASSERT_EQ(rig.View.Outline.Kept.size(), 1u);
-  EXPECT_EQ(rig.View.Outline.Kept[0], (Bounds{0, 0, 320, 200}));
-  EXPECT_EQ(rig.View.OutlinesGiven, 2);
-}
-
-TEST(WindowShapeLoadingTest, AnUnreadableShapeTextKeepsTheBackgroundRectangle) {
-  PlayerRig rig;
-  MenuFile shaped = BasicMenu("Shaped");
-  shaped.Settings.TransparentColour = 1;
-  shaped.Settings.ShapeText = "NULL";
-  rig.Install({{"shaped.mnu", shaped}});
-  rig.Start();
-  ASSERT_TRUE(rig.View.HasOutline);
-  ASSERT_EQ(rig.View.Outline.Kept.size(), 1u);
-  EXPECT_EQ(rig.View.Outline.Kept[0], (Bounds{0, 0, 400, 300}));
 }
 
 TEST(TimersTest, ClockTitleAndRestoreTicks) {
