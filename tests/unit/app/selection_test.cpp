@@ -120,7 +120,6 @@ TEST(SelectionTest, ShortcutsMatchVisibleControlsRegardlessOfCaseLowestButtonFir
   const auto symbols = MenuOf({{kLabelButton, "&["}});
   EXPECT_EQ(FindShortcut(*symbols, '{'), std::nullopt);
   EXPECT_EQ(FindShortcut(*symbols, '[')->Button, 1);
-  EXPECT_EQ(FindShortcut(*MenuOf({{kLabelButton, "No key"}}), 0), std::nullopt) << "no key is no shortcut";
 }
 
 TEST(SelectionTest, LoadedMenuFocusesAndMatchesTheControlsLoadingMade) {
