@@ -85,9 +85,7 @@ TEST(GoldenFiles, MenusOfBothLayoutsReadToTheirModelAndWriteBackAlike) {
     MenuFile read;
     ReadMenuBody(rig.Unit, header, read);
     EXPECT_FALSE(rig.Unit.ReadErrorFlag);
-    ExpectSameFields(read, expected);  // through the writer, whose bytes were checked above
-    ASSERT_EQ(read.Pictures.size(), 1u);
-    ExpectSamePicture(read.Pictures[0], expected.Pictures[0]);
+    ExpectSameFields(read, expected);  // pictures too, through the writer checked above
   }
 }
 

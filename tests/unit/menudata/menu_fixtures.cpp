@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orvane::testing {
 
 namespace {
@@ -85,12 +87,8 @@ void ExpectSameButton(const ButtonRecord& read, const ButtonRecord& written, uin
 }
 
 void ExpectSamePicture(const PictureValue& a, const PictureValue& b) {
-  EXPECT_EQ(a.Unused, b.Unused);
-  EXPECT_EQ(a.Slot.Button, b.Slot.Button);
-  EXPECT_EQ(a.Slot.State, b.Slot.State);
-  EXPECT_EQ(a.Slot.Frame, b.Slot.Frame);
-  EXPECT_EQ(a.Image.Width, b.Image.Width);
-  EXPECT_EQ(a.Image.Height, b.Image.Height);
+  EXPECT_EQ(std::tie(a.Unused, a.Slot.Button, a.Slot.State, a.Slot.Frame, a.Image.Width, a.Image.Height),
+            std::tie(b.Unused, b.Slot.Button, b.Slot.State, b.Slot.Frame, b.Image.Width, b.Image.Height));
   EXPECT_TRUE(a.Image.Pixels == b.Image.Pixels) << "pixels differ";
 }
 
