@@ -143,6 +143,9 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        "12:00:00 | 01/02/2026"},
       {"26 initial button 1", [](MenuFile& m) { m.Settings.InitialButton = 1; },
        [](PlayerRig& r) { return S(r.Window.Menu.InitialButton) + " " + S(r.Window.HighlightedButton); }, "1 1"},
+      {"button 100 highlighted shows its description", [](MenuFile& m) {
+         m.Buttons.resize(100, B(m)), m.Buttons[99].Description = "Last"; },
+       [](PlayerRig& r) { return r.Window.HighlightButton(100), On(Text, {kText})(r); }, "Last"},
       {"26 initial button 0", [](MenuFile& m) { m.Settings.InitialButton = 0; },
        [](PlayerRig& r) { return S(r.Window.HighlightedButton) + " " + S(r.SoundOut.Played.size()); }, "0 1"},
       {"26 initial button -1", [](MenuFile& m) { m.Settings.InitialButton = -1; },
@@ -442,7 +445,7 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text + " " + Ctl(rig, ControlKind::lblDate).Text, "12:00:01 02/02/2026");
 
   rig.Window.Timer4_Timer();
-  EXPECT_EQ(rig.View.Caption, "Demo     D");
+  EXPECT_EQ(rig.View.Caption + " " + rig.View.Log.back(), "Demo     D pump");
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption, "emo     De");
 
