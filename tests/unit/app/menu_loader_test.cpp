@@ -462,6 +462,7 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
 
   rig.Window.Timer2Timer();
   EXPECT_EQ(rig.View.Terminations, 1);
+  EXPECT_TRUE(rig.Window.ApplicationEnding);
 
   int steps = 0;
   rig.Window.AnimateButtons = [&] {
