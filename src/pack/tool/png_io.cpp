@@ -38,14 +38,6 @@ RgbaImage LoadPng(const std::string& path) {
   image.Height = height;
   image.Rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
   stbi_image_free(pixels);
-  // Grey+alpha and RGBA files, and palette or RGB files with a transparent colour, all arrive
-  // with alpha; look at the pixels rather than at the channel count.
-  for (size_t i = 3; i < image.Rgba.size(); i += 4) {
-    if (image.Rgba[i] != 255) {
-      image.HasAlpha = true;
-      break;
-    }
-  }
   return image;
 }
 

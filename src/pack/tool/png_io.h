@@ -18,7 +18,6 @@ struct RgbaImage {
   int32_t Width = 0;
   int32_t Height = 0;
   std::vector<uint8_t> Rgba;  // 4 bytes per pixel, top row first
-  bool HasAlpha = false;      // the file had an alpha channel (or a transparent colour)
 };
 
 struct FourthByte {

@@ -2,6 +2,8 @@
 // sounds and the window for each kind of target.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "action_fakes.h"
 #include "actions/dispatcher.h"
 
@@ -91,6 +93,7 @@ TEST(Dispatcher, MenuSwitchLoadsTheLowerCaseNameAndNeverMinimises) {
 TEST(Dispatcher, EmptyTargetIsTheExitButton) {
   Dispatch t;
   t.Button(1, "").CloseAfter = -1;
+  t.host.buttons[1].MinimizeAfter = 1;  // closing wins
   t.RunWithoutLaunch(1);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{"builtin 3 nowait"});
   EXPECT_EQ(t.host.log, kCloseSteps);
@@ -114,6 +117,10 @@ TEST(Dispatcher, RawLaunchIsHiddenWithItsOwnFolderAndNothingElse) {
   EXPECT_EQ(request.ShowMode, kShowHidden);
   EXPECT_TRUE(t.files.listed.empty());  // a missing file is not searched for
   EXPECT_EQ(t.Clicks(), 1);
+  // Neither the "%" prefix nor the slash rule applies.
+  Dispatch percent;
+  percent.Button(1, "%NOPROC%%setup/run.exe");
+  EXPECT_EQ(percent.Run(1).File, "%setup/run.exe");
 }
 
 TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
@@ -124,6 +131,7 @@ TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
   EXPECT_EQ(request.File, "D:\\docs\\a.pdf");
   EXPECT_EQ(request.Directory, "D:\\docs\\");
   EXPECT_EQ(request.ShowMode, kShowNormal);
+  EXPECT_TRUE(root.files.listed.empty()) << "found where the target says, not by a search";
 
   Dispatch sub("E:\\disc\\player\\");
   sub.files.AddFile("E:\\setup\\run.exe");
@@ -134,19 +142,16 @@ TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
 }
 
 TEST(Dispatcher, ParametersExpandTheDriveAndAreQuotedByTheRule) {
-  Dispatch t;
-  t.files.AddFile("E:\\tool.exe");
-  t.Button(1, "E:\\tool.exe").Parameters = "%CD%";
-  EXPECT_EQ(t.Run(1).Parameters, "\"E\"");
-
-  Dispatch dash;
-  dash.files.AddFile("E:\\tool.exe");
-  dash.Button(1, "E:\\tool.exe").Parameters = "-in %CD%:\\data -out %CD%";
-  EXPECT_EQ(dash.Run(1).Parameters, "-in E:\\data -out E");
-
-  Dispatch quoted;
-  quoted.Button(1, "\"E:\\my tool.exe\"").Parameters = "readme.txt";
-  EXPECT_EQ(quoted.Run(1).Parameters, "readme.txt");
+  const std::vector<std::array<std::string, 3>> rows = {  // target, parameters, parameters passed
+      {"E:\\tool.exe", "%CD%", "\"E\""},
+      {"E:\\tool.exe", "-in %CD%:\\data -out %CD%", "-in E:\\data -out E"},
+      {"\"E:\\my tool.exe\"", "readme.txt", "readme.txt"}};
+  for (const auto& row : rows) {
+    Dispatch t;
+    t.files.AddFile("E:\\tool.exe");
+    t.Button(1, row[0]).Parameters = row[1];
+    EXPECT_EQ(t.Run(1).Parameters, row[2]);
+  }
 }
 
 TEST(Dispatcher, MissingTargetIsFoundAfterOneClick) {

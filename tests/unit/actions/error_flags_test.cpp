@@ -25,6 +25,7 @@ TEST(ErrorFlags, BooleanTexts) {
   EXPECT_EQ(ParseBooleanText(""), std::nullopt);
   EXPECT_EQ(ParseBooleanText("yes"), std::nullopt);
   EXPECT_EQ(ParseBooleanText("1x"), std::nullopt);
+  EXPECT_EQ(ParseBooleanText("0.x"), std::nullopt);
   EXPECT_EQ(ParseBooleanText("."), std::nullopt);
   EXPECT_EQ(ParseBooleanText("1e"), std::nullopt);
   EXPECT_EQ(ParseBooleanText("Truely"), std::nullopt);

@@ -36,6 +36,7 @@ TEST(LocateMissingTarget, SameFoldersOnTheApplicationDriveFromTheLongestTail) {
   Locate t;
   t.files.AddFile("E:\\docs\\x.pdf");
   t.files.AddFile("E:\\x.pdf");
+  t.files.AddFile("C:\\data\\x.pdf");  // the target's own folders come after
   EXPECT_EQ(t.Run("C:\\data\\docs\\x.pdf"), "E:\\docs\\x.pdf");
   EXPECT_TRUE(t.files.listed.empty());
   EXPECT_EQ(t.progress.opened, 0);
@@ -58,7 +59,9 @@ TEST(LocateMissingTarget, ThenTheApplicationTreeThenTheDrive) {
   Locate t;
   t.files.AddFile("E:\\player\\sub\\deeper\\x.pdf");
   t.files.AddFile("E:\\other\\x.pdf");
+  for (int i = 0; i < 25; ++i) t.files.AddFolder("E:\\player\\f" + std::to_string(i));
   EXPECT_EQ(t.Run("C:\\x.pdf"), "E:\\player\\sub\\deeper\\x.pdf");
+  EXPECT_EQ(t.progress.opened, 0) << "the application tree is searched without a window";
 
   Locate drive;
   drive.files.AddFolder("E:\\player");

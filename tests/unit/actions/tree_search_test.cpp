@@ -55,6 +55,9 @@ TEST(TreeSearch, DotNamesAreSkippedExceptAsTheFirstEntryOfAListing) {
   t.files.AddFile("E:\\.second\\x.txt");
   EXPECT_EQ(t.search.SearchFolderTree("x.txt", false, "E:\\"), "E:\\.first\\x.txt");
   EXPECT_EQ(t.files.listed, (std::vector<std::string>{"E:\\", "E:\\.first\\"}));
+  t.files.AddFile("E:\\.second\\y.txt");
+  EXPECT_EQ(t.search.SearchFolderTree("y.txt", false, "E:\\"), kNotFound);
+  EXPECT_EQ(t.files.listed.size(), 4u) << "the second dot folder is never entered";
 }
 
 TEST(TreeSearch, StartFolderWithDoubledSeparatorOnlyKeepsFirstEntriesAndEnds) {

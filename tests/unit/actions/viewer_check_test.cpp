@@ -44,6 +44,8 @@ TEST(VersionName, ReadsNameAndVersionFromTheVersionInformation) {
   EXPECT_EQ(ReadVersionName(versions, "C:\\w.exe"), "Windows Picture");
   versions.AddProgram("C:\\o.exe", "Some Operating System", 1, 0);  // no description
   EXPECT_EQ(ReadVersionName(versions, "C:\\o.exe"), "Some Operating System");
+  versions.AddProgram("C:\\l.exe", "My operating system", 1, 0, "Viewer");  // matched with its case
+  EXPECT_EQ(ReadVersionName(versions, "C:\\l.exe"), "My operating system");
 
   EXPECT_EQ(ReadFileVersion(versions, "C:\\none.exe", trace), "");
   EXPECT_EQ(ReadVersionName(versions, "C:\\none.exe"), "");

@@ -1,6 +1,9 @@
 // LoadMenu: what every setting and record does, the order of the steps and the failures.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include "player_rig.h"
 
 namespace orvane::testing {
@@ -13,188 +16,259 @@ const ControlState& Ctl(PlayerRig& rig, ControlKind kind, int32_t button = 0) {
   return state ? *state : none;
 }
 
-MenuFile MenuWithSettings() {
-  MenuFile menu = BasicMenu("Settings");
-  MenuSettings& s = menu.Settings;
-  s.Placement = 1;
-  s.DescriptionFont = {"Georgia", 12, -1, 1, -1};  // only -1 is on
-  s.DescriptionColour = {0x112, 0x34, 0x56};       // low bytes only
-  s.DescriptionAlignment = 2;
-  s.TimeShown = 0;
-  s.DateShown = 5;
-  s.ClockColour = {1, 2, 3};
-  s.TimeLeft = 11;
-  s.TimeTop = 12;
-  s.DateLeft = 13;
-  s.DateTop = 14;
-  s.AccessoryLeft = 150;
-  s.AccessoryTop = 160;
-  s.AnimInterval = 250;
-  s.ScrollTitle = 1;
-  s.TimeFont = {"Courier New", 14, 0, -1, 0};
-  s.DateFont = {"Times New Roman", 7, -1, 0, -1};
-  s.ShadowOffset = 2;
-  s.ShadowColour = {200, 100, 50};
+// Effects as rows: one value in, the effect seen on the controls, the window or the records. Each
+// row loads a menu of its own (after the menu of `before`, for rows about what a value keeps), so
+// a swapped or dropped assignment in the loader fails its row.
+using In = std::function<void(MenuFile&)>;
+using Seen = std::function<std::string(PlayerRig&)>;
+struct Row {
+  const char* name;
+  In in;
+  Seen seen;
+  std::string want;
+  In before = nullptr;
+};
+
+std::string S(int64_t v) { return std::to_string(v); }
+std::string Hex(uint32_t v) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%06X", v);
+  return text;
+}
+std::string Box(const Bounds& b) { return S(b.Left) + " " + S(b.Top) + " " + S(b.Width) + " " + S(b.Height); }
+std::string Box(const ControlState& c) { return Box(c.Bounds); }
+std::string At(const Bounds& b) { return S(b.Left) + " " + S(b.Top); }
+std::string At(const ControlState& c) { return At(c.Bounds); }
+std::string Font(const ControlState& c) { return c.Font.Name + " " + S(c.Font.Size) + " " + S(c.Font.Style); }
+std::string Colour(const ControlState& c) { return c.Font.Colour ? Hex(*c.Font.Colour) : "none"; }
+std::string Shown(const ControlState& c) { return c.Visible ? "shown" : "hidden"; }
+std::string Align(const ControlState& c) { return S(static_cast<int>(c.Alignment)); }
+std::string Text(const ControlState& c) { return c.Text; }
+
+// The aspect f of each control, "a | b | ..."; button controls of button 1.
+Seen On(std::string (*f)(const ControlState&), std::vector<ControlKind> kinds) {
+  return [=](PlayerRig& rig) {
+    std::string out;
+    for (ControlKind kind : kinds) {
+      const int32_t n = kind >= ControlKind::ImgBtn ? 1 : 0;
+      out += (out.empty() ? "" : " | ") + f(Ctl(rig, kind, n));
+    }
+    return out;
+  };
+}
+Seen Rec(std::function<std::string(const TOVButton&)> f) {
+  return [=](PlayerRig& rig) { return f(rig.Window.Menu.Buttons[1]); };
+}
+ButtonRecord& B(MenuFile& m) { return m.Buttons[0]; }
+// Outlines given, whether one was ever applied, then the kept rectangles.
+std::string Outline(PlayerRig& rig) {
+  std::string out = S(rig.View.OutlinesGiven) + " " + S(rig.Window.ShapeApplied);
+  for (const Bounds& kept : rig.View.Outline.Kept) out += " | " + Box(kept);
+  return out;
+}
+
+// A 400 x 300 menu with one label button "&Go" at (5, 6), 90 x 24, Verdana 9.
+MenuFile RowMenu() {
+  MenuFile menu = BasicMenu("Row");
+  menu.Buttons = {PushButtonRecord("&Go", 5, 6)};
+  menu.Buttons[0].ButtonKind = 2;
   return menu;
 }
 
-TEST(MenuSettingsTest, EachSettingReachesItsControl) {
-  PlayerRig rig;
-  rig.Install({{"a.mnu", MenuWithSettings()}});
-  rig.Start();
-  ASSERT_TRUE(rig.Dialog.Messages.empty());
-
-  const ControlState& text = Ctl(rig, ControlKind::lblAccText);
-  EXPECT_EQ(text.Text, "Welcome");
-  EXPECT_EQ(text.Font.Name, "Georgia");
-  EXPECT_EQ(text.Font.Size, 12);
-  EXPECT_EQ(text.Font.Style, kFontBold | kFontUnderline);
-  EXPECT_EQ(text.Font.Colour, std::optional<ColourValue>(0x563412));
-  EXPECT_EQ(text.Bounds, (Bounds{10, 20, 200, 40}));
-  EXPECT_TRUE(text.Visible);
-  EXPECT_EQ(text.Alignment, TextAlignment::Centre);
-
-  const ControlState& shadow = Ctl(rig, ControlKind::lblAccShadow);
-  EXPECT_EQ(shadow.Text, "Welcome");
-  EXPECT_EQ(shadow.Font.Name, "Georgia");
-  EXPECT_EQ(shadow.Font.Style, text.Font.Style);
-  EXPECT_EQ(shadow.Font.Colour, std::optional<ColourValue>(0x3264C8));
-  EXPECT_EQ(shadow.Bounds, (Bounds{12, 22, 200, 40}));
-  EXPECT_TRUE(shadow.Visible);
-  EXPECT_EQ(shadow.Alignment, TextAlignment::Centre);
-
-  const ControlState& time = Ctl(rig, ControlKind::lblTime);
-  const ControlState& date = Ctl(rig, ControlKind::lblDate);
-  EXPECT_FALSE(time.Visible);
-  EXPECT_TRUE(date.Visible);
-  EXPECT_EQ(time.Font.Colour, std::optional<ColourValue>(0x030201));
-  EXPECT_EQ(date.Font.Colour, std::optional<ColourValue>(0x030201));
-  EXPECT_EQ(time.Font.Name, "Courier New");
-  EXPECT_EQ(time.Font.Style, kFontItalic);
-  EXPECT_EQ(date.Font.Name, "Times New Roman");
-  EXPECT_EQ(date.Font.Style, kFontBold | kFontUnderline);
-  EXPECT_EQ(time.Bounds.Left, 11);
-  EXPECT_EQ(time.Bounds.Top, 12);
-  EXPECT_EQ(date.Bounds.Left, 13);
-  EXPECT_EQ(date.Bounds.Top, 14);
-  EXPECT_EQ(time.Text, "12:00:00");
-  EXPECT_EQ(date.Text, "01/02/2026");
-
-  const ControlState& accessory = Ctl(rig, ControlKind::imgAccPicture);
-  EXPECT_EQ(accessory.Bounds.Left, 150);
-  EXPECT_EQ(accessory.Bounds.Top, 160);
-  EXPECT_FALSE(accessory.Visible) << "the default description hides the accessory picture";
-
-  EXPECT_EQ(rig.View.Timers[MenuTimer::Timer3], 250);
-  EXPECT_EQ(rig.View.Timers[MenuTimer::Timer4], 160);
-  EXPECT_EQ(rig.Window.TitleMarquee, "Settings     ");
-  EXPECT_EQ(rig.View.WindowBounds, (Bounds{0, 0, 400, 300})) << "placement 1: top-left";
-  EXPECT_FALSE(rig.View.HasOutline) << "a rectangular first menu never touches the outline";
+void RunRows(const std::vector<Row>& rows) {
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    PlayerRig rig;
+    MenuFile menu = RowMenu();
+    row.in(menu);
+    if (row.before) {
+      MenuFile first = RowMenu();
+      row.before(first);
+      rig.Install({{"first.mnu", first}, {"row.mnu", menu}});
+      rig.Start();
+      rig.Window.LoadMenu("row.mnu");
+    } else {
+      rig.Install({{"row.mnu", menu}});
+      rig.Start();
+    }
+    ASSERT_TRUE(rig.Dialog.Messages.empty());
+    EXPECT_EQ(row.seen(rig), row.want);
+  }
 }
 
-TEST(MenuSettingsTest, OutOfRangeAlignmentKeepsThePreviousAndZeroOffsetHidesTheShadow) {
-  PlayerRig rig;
-  MenuFile first = MenuWithSettings();
-  MenuFile second = BasicMenu("Second");
-  second.Settings.DescriptionAlignment = 7;
-  second.Settings.ShadowOffset = 0;
-  second.Settings.ScrollTitle = 0;
-  rig.Install({{"a.mnu", first}, {"b.mnu", second}});
-  rig.Start();
-  rig.Window.LoadMenu("b.mnu");
-  EXPECT_EQ(Ctl(rig, ControlKind::lblAccText).Alignment, TextAlignment::Centre);
-  EXPECT_EQ(Ctl(rig, ControlKind::lblAccShadow).Alignment, TextAlignment::Centre);
-  EXPECT_FALSE(Ctl(rig, ControlKind::lblAccShadow).Visible);
-  EXPECT_EQ(rig.View.Timers[MenuTimer::Timer4], 0);
-  EXPECT_EQ(rig.View.WindowBounds, (Bounds{312, 234, 400, 300}));
+using K = ControlKind;
+const K kText = K::lblAccText, kShadow = K::lblAccShadow, kTime = K::lblTime, kDate = K::lblDate;
+
+TEST(MenuSettingsTest, EachSettingHasItsEffect) {
+  RunRows({
+      {"1 title", [](MenuFile& m) { m.Settings.MenuTitle = "Atlas"; },
+       [](PlayerRig& r) { return r.View.Caption + "|" + r.Window.TitleMarquee + "|" + r.Window.Menu.MenuTitle; },
+       "Atlas|Atlas     |Atlas"},
+      {"2 placement 1, top-left", [](MenuFile& m) { m.Settings.Placement = 1; },
+       [](PlayerRig& r) { return S(r.Window.Menu.Placement) + ": " + At(r.View.WindowBounds); }, "1: 0 0"},
+      {"2 placement 0, centred", [](MenuFile& m) { m.Settings.Placement = 0; },
+       [](PlayerRig& r) { return At(r.View.WindowBounds); }, "312 234"},
+      {"3 default description", [](MenuFile& m) { m.Settings.DefaultDescription = "Hello"; },
+       [](PlayerRig& r) { return On(Text, {kText, kShadow})(r) + " | " + r.Window.Menu.DefaultDescription; },
+       "Hello | Hello | Hello"},
+      {"4-8 description font, 1 is no style", [](MenuFile& m) { m.Settings.DescriptionFont = {"Georgia", 12, -1, 1, 0}; },
+       On(Font, {kText, kShadow}), "Georgia 12 1 | Georgia 12 1"},
+      {"7 description italic", [](MenuFile& m) { m.Settings.DescriptionFont = {"Arial", 11, 0, -1, 1}; },
+       On(Font, {kText, kShadow}), "Arial 11 2 | Arial 11 2"},
+      {"8 description underline", [](MenuFile& m) { m.Settings.DescriptionFont = {"Arial", 10, 5, 0, -1}; },
+       On(Font, {kText, kShadow}), "Arial 10 4 | Arial 10 4"},
+      {"9-11 description colour, low bytes", [](MenuFile& m) { m.Settings.DescriptionColour = {0x112, 0x34, 0x56}; },
+       On(Colour, {kText}), "563412"},
+      {"12-15 description box", [](MenuFile& m) { m.Settings.DescriptionLeft = 11, m.Settings.DescriptionTop = 12,
+                                                   m.Settings.DescriptionWidth = 13, m.Settings.DescriptionHeight = 14; },
+       [](PlayerRig& r) { return On(Box, {kText})(r) + " " + On(Shown, {kText})(r); }, "11 12 13 14 shown"},
+      {"16 alignment 2", [](MenuFile& m) { m.Settings.DescriptionAlignment = 2; }, On(Align, {kText, kShadow}), "2 | 2"},
+      {"16 alignment 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }, On(Align, {kText, kShadow}), "1 | 1"},
+      {"16 alignment 0 after 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 0; }, On(Align, {kText, kShadow}),
+       "0 | 0", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }},
+      {"16 alignment 3 keeps the previous", [](MenuFile& m) { m.Settings.DescriptionAlignment = 3; },
+       On(Align, {kText, kShadow}), "1 | 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }},
+      {"16 alignment -1 keeps the previous", [](MenuFile& m) { m.Settings.DescriptionAlignment = -1; },
+       On(Align, {kText, kShadow}), "2 | 2", [](MenuFile& m) { m.Settings.DescriptionAlignment = 2; }},
+      {"17-18 time 0, date 5", [](MenuFile& m) { m.Settings.TimeShown = 0, m.Settings.DateShown = 5; },
+       On(Shown, {kTime, kDate}), "hidden | shown"},
+      {"17-18 time -1, date 0", [](MenuFile& m) { m.Settings.TimeShown = -1, m.Settings.DateShown = 0; },
+       On(Shown, {kTime, kDate}), "shown | hidden"},
+      {"19-21 clock colour", [](MenuFile& m) { m.Settings.ClockColour = {1, 2, 0x103}; }, On(Colour, {kTime, kDate}),
+       "030201 | 030201"},
+      {"22-25 clock positions", [](MenuFile& m) { m.Settings.TimeLeft = 11, m.Settings.TimeTop = 12,
+                                                   m.Settings.DateLeft = 13, m.Settings.DateTop = 14; },
+       On(Box, {kTime, kDate}), "11 12 60 17 | 13 14 60 17"},
+      {"clock texts from the current time and date", [](MenuFile&) {}, On(Text, {kTime, kDate}),
+       "12:00:00 | 01/02/2026"},
+      {"26 initial button 1", [](MenuFile& m) { m.Settings.InitialButton = 1; },
+       [](PlayerRig& r) { return S(r.Window.Menu.InitialButton) + " " + S(r.Window.HighlightedButton); }, "1 1"},
+      {"button 100 highlighted shows its description", [](MenuFile& m) {
+         m.Buttons.resize(100, B(m)), m.Buttons[99].Description = "Last"; },
+       [](PlayerRig& r) { return r.Window.HighlightButton(100), On(Text, {kText})(r); }, "Last"},
+      {"26 initial button 0", [](MenuFile& m) { m.Settings.InitialButton = 0; },
+       [](PlayerRig& r) { return S(r.Window.HighlightedButton) + " " + S(r.SoundOut.Played.size()); }, "0 1"},
+      {"26 initial button -1", [](MenuFile& m) { m.Settings.InitialButton = -1; },
+       [](PlayerRig& r) { return S(r.Window.Menu.InitialButton) + " " + S(r.Window.HighlightedButton); }, "-1 0"},
+      {"27 transparent 13, shaped", [](MenuFile& m) { m.Settings.TransparentColour = 13; },
+       [](PlayerRig& r) { return Hex(static_cast<uint32_t>(r.Window.Menu.TransparentColour)) + " " + S(r.View.HasOutline); },
+       "FF00FF 1"},
+      {"27 transparent 0, rectangular and untouched", [](MenuFile& m) { m.Settings.TransparentColour = 0; },
+       [](PlayerRig& r) { return S(r.Window.Menu.TransparentColour) + " " + S(r.View.HasOutline); }, "-1 0"},
+      {"27 transparent -2, rectangular", [](MenuFile& m) { m.Settings.TransparentColour = -2; },
+       [](PlayerRig& r) { return S(r.Window.Menu.TransparentColour) + " " + S(r.View.HasOutline); }, "-1 0"},
+      {"28-29 accessory picture", [](MenuFile& m) { m.Settings.AccessoryLeft = 150, m.Settings.AccessoryTop = 160; },
+       [](PlayerRig& r) { return On(At, {K::imgAccPicture})(r) + " " + On(Shown, {K::imgAccPicture})(r); },
+       "150 160 hidden"},
+      {"30 animation interval", [](MenuFile& m) { m.Settings.AnimInterval = 250; },
+       [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer3]) + " " + S(r.Window.Menu.AnimInterval); }, "250 250"},
+      {"31 scroll title 1", [](MenuFile& m) { m.Settings.ScrollTitle = 1; },
+       [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer4]); }, "160"},
+      {"31 scroll title -1", [](MenuFile& m) { m.Settings.ScrollTitle = -1; },
+       [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer4]) + " " + S(r.Window.Menu.ScrollTitle); }, "160 1"},
+      {"31 scroll title 0", [](MenuFile& m) { m.Settings.ScrollTitle = 0; },
+       [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer4]) + " " + S(r.Window.Menu.ScrollTitle); }, "0 0"},
+      {"32 shape text", [](MenuFile& m) { m.Settings.TransparentColour = 1, m.Settings.ShapeText = "04000300Y00010000001003900400"; },
+       [](PlayerRig& r) { return r.Window.ShapeText + " " + Outline(r); },
+       "04000300Y00010000001003900400 1 1 | 10 0 380 1 | 0 1 400 299"},
+      {"32 shape text NULL: the background rectangle", [](MenuFile& m) { m.Settings.TransparentColour = 1, m.Settings.ShapeText = "NULL"; },
+       Outline, "1 1 | 0 0 400 300"},
+      {"27 transparent 0 after a shaped menu: its own whole rectangle", [](MenuFile& m) {
+         m.Settings.TransparentColour = 0;
+         m.Pictures[0] = PictureAt(0, 0, 0, SolidPicture(320, 200, 0));
+       },
+       Outline, "2 1 | 0 0 320 200",
+       [](MenuFile& m) { m.Settings.TransparentColour = 13, m.Settings.ShapeText = "04000300Y00010000001003900400"; }},
+      {"33-37 time font", [](MenuFile& m) { m.Settings.TimeFont = {"Courier New", 14, -1, 1, 0}; }, On(Font, {kTime}),
+       "Courier New 14 1"},
+      {"36 time italic", [](MenuFile& m) { m.Settings.TimeFont = {"Courier", 15, 0, -1, 1}; }, On(Font, {kTime}), "Courier 15 2"},
+      {"37 time underline", [](MenuFile& m) { m.Settings.TimeFont = {"Courier", 16, 1, 0, -1}; }, On(Font, {kTime}), "Courier 16 4"},
+      {"38-42 date font", [](MenuFile& m) { m.Settings.DateFont = {"Times New Roman", 7, -1, 1, 0}; }, On(Font, {kDate}),
+       "Times New Roman 7 1"},
+      {"41 date italic", [](MenuFile& m) { m.Settings.DateFont = {"Times", 17, 0, -1, 1}; }, On(Font, {kDate}), "Times 17 2"},
+      {"42 date underline", [](MenuFile& m) { m.Settings.DateFont = {"Times", 18, 1, 0, -1}; }, On(Font, {kDate}), "Times 18 4"},
+      {"43 shadow offset 2", [](MenuFile& m) { m.Settings.ShadowOffset = 2; },
+       [](PlayerRig& r) { return On(Box, {kShadow})(r) + " " + On(Shown, {kShadow})(r) + " " + S(r.Window.Menu.ShadowOffset); },
+       "12 22 200 40 shown 2"},
+      {"43 shadow offset 0", [](MenuFile& m) { m.Settings.ShadowOffset = 0; }, On(Shown, {kShadow}), "hidden"},
+      {"43 shadow offset -3", [](MenuFile& m) { m.Settings.ShadowOffset = -3; }, On(Shown, {kShadow}), "hidden"},
+      {"44-46 shadow colour", [](MenuFile& m) { m.Settings.ShadowColour = {200, 100, 50}; }, On(Colour, {kShadow}), "3264C8"},
+  });
 }
 
-TEST(ButtonRecordTest, TheThreeKindsShowTheirControlAndTheirShortcut) {
-  PlayerRig rig;
-  MenuFile menu = BasicMenu("Buttons");
-  ButtonRecord image;
-  image.Left = 30;
-  image.Top = 40;
-  image.ShortcutKey = "5";
-  image.Target = "readme.txt";
-  image.Parameters = "-x";
-  image.Description = "Read me";
-  image.MinimizeAfter = 1;
-  image.CloseAfter = -1;
-  image.AnimMode = 3;
-  image.RunMaximized = 2;
-  image.WaitForExit = -1;
-  image.ViewerCheck = 1;
-  image.ViewerName = "Viewer";
-  image.ViewerVersion = "5";
-  image.ViewerCompare = 1;
-  ButtonRecord push = PushButtonRecord("&Setup", 100, 110);
-  ButtonRecord label = PushButtonRecord("&Install", 200, 210);
-  label.ButtonKind = 2;
-  label.Italic = -1;
-  label.Bold = 1;  // only -1 sets a style
-  label.FontColour = 0x0000FF;
-  label.Alignment = 1;
-  menu.Buttons = {image, push, label};
-  menu.Pictures.push_back(PictureAt(1, 0, 0, SolidPicture(64, 32, 0x00FF0000)));
-  menu.Pictures.push_back(PictureAt(1, 1, 0, SolidPicture(64, 32, 0x0000FF00)));
-  rig.Install({{"a.mnu", menu}});
-  rig.Start();
-  ASSERT_TRUE(rig.Dialog.Messages.empty());
+// Button 1's controls: picture, push button, label, keyboard control.
+const std::vector<K> kFour = {K::ImgBtn, K::WinBtn, K::LblBtn, K::KeyBtn};
 
-  EXPECT_EQ(rig.Window.Menu.ButtonCount, 3);
-  const TOVButton& b1 = rig.Window.Menu.Buttons[1];
-  EXPECT_EQ(b1.Target, "readme.txt");
-  EXPECT_EQ(b1.Parameters, "-x");
-  EXPECT_EQ(b1.Description, "Read me");
-  EXPECT_EQ(b1.MinimizeAfter, 1);
-  EXPECT_EQ(b1.CloseAfter, -1);
-  EXPECT_EQ(b1.AnimMode, 3);
-  EXPECT_EQ(b1.RunMaximized, 2);
-  EXPECT_EQ(b1.WaitForExit, -1);
-  EXPECT_EQ(b1.ViewerCheck, 1);
-  EXPECT_EQ(b1.ViewerName, "Viewer");
-  EXPECT_EQ(b1.ViewerVersion, "5");
-  EXPECT_EQ(b1.ViewerCompare, 1);
-
-  // Image button: its picture at the menu's position, sized to the picture; the keyboard
-  // control holds "&5" off screen.
-  const ControlState& img = Ctl(rig, ControlKind::ImgBtn, 1);
-  EXPECT_TRUE(img.Visible);
-  EXPECT_EQ(img.Bounds, (Bounds{30, 40, 64, 32}));
-  ASSERT_TRUE(img.Picture);
-  EXPECT_EQ(img.Picture->Pixels[0], 0x00FF0000u);
-  EXPECT_FALSE(Ctl(rig, ControlKind::WinBtn, 1).Visible);
-  EXPECT_FALSE(Ctl(rig, ControlKind::LblBtn, 1).Visible);
-  EXPECT_EQ(Ctl(rig, ControlKind::KeyBtn, 1).Text, "&5");
-  EXPECT_TRUE(Ctl(rig, ControlKind::KeyBtn, 1).Visible);
-  EXPECT_EQ(Ctl(rig, ControlKind::KeyBtn, 1).Bounds, (Bounds{-40, -40, 20, 20}));
-
-  // Push button: visible with caption, size and font; its keyboard control is hidden.
-  const ControlState& win = Ctl(rig, ControlKind::WinBtn, 2);
-  EXPECT_TRUE(win.Visible);
-  EXPECT_EQ(win.Text, "&Setup");
-  EXPECT_EQ(win.Bounds, (Bounds{100, 110, 90, 24}));
-  EXPECT_EQ(win.Font.Name, "Verdana");
-  EXPECT_EQ(win.Font.Size, 9);
-  EXPECT_FALSE(Ctl(rig, ControlKind::KeyBtn, 2).Visible);
-  EXPECT_FALSE(Ctl(rig, ControlKind::ImgBtn, 2).Visible);
-
-  // Label button: caption with one trailing space for italic; the keyboard control carries the
-  // caption so that its "&" letter is the shortcut; colour and alignment from the record.
-  const ControlState& lbl = Ctl(rig, ControlKind::LblBtn, 3);
-  EXPECT_TRUE(lbl.Visible);
-  EXPECT_EQ(lbl.Text, "&Install ");
-  EXPECT_EQ(Ctl(rig, ControlKind::WinBtn, 3).Text, "&Install");
-  EXPECT_EQ(Ctl(rig, ControlKind::KeyBtn, 3).Text, "&Install");
-  EXPECT_EQ(lbl.Bounds, (Bounds{200, 210, 90, 24}));
-  EXPECT_EQ(lbl.Font.Style, kFontItalic);
-  EXPECT_EQ(lbl.Font.Colour, std::optional<ColourValue>(0x0000FF));
-  EXPECT_EQ(lbl.Alignment, TextAlignment::Right);
-  EXPECT_FALSE(Ctl(rig, ControlKind::WinBtn, 3).Visible);
-
-  // Frames: the image button has none beyond the still pictures.
-  EXPECT_EQ(rig.Window.Menu.Buttons[1].LastFrame, (std::array<int32_t, 4>{0, 0, 0, 0}));
+TEST(ButtonRecordTest, EachFieldHasItsEffect) {
+  RunRows({
+      {"1-3 texts", [](MenuFile& m) { B(m).Target = "t.txt", B(m).Parameters = "-x", B(m).Description = "Read me"; },
+       Rec([](const TOVButton& b) { return b.Target + "|" + b.Parameters + "|" + b.Description; }), "t.txt|-x|Read me"},
+      {"4-5 position", [](MenuFile& m) { B(m).Left = 30, B(m).Top = 40; }, On(At, {K::ImgBtn, K::WinBtn, K::LblBtn}),
+       "30 40 | 30 40 | 30 40"},
+      {"6-8 minimise, close, animation", [](MenuFile& m) { B(m).MinimizeAfter = 3, B(m).CloseAfter = -1, B(m).AnimMode = 4; },
+       Rec([](const TOVButton& b) { return S(b.MinimizeAfter) + " " + S(b.CloseAfter) + " " + S(b.AnimMode); }), "3 -1 4"},
+      {"9 shortcut", [](MenuFile& m) { B(m).ShortcutKey = "5", B(m).ButtonKind = 0; },
+       [](PlayerRig& r) { return r.Window.Menu.Buttons[1].ShortcutKey + " " + On(Text, {K::KeyBtn})(r) + " " + On(Box, {K::KeyBtn})(r); },
+       "5 &5 -40 -40 20 20"},
+      {"10-12 window state, watch, kind", [](MenuFile& m) { B(m).RunMaximized = 2, B(m).WaitForExit = -1, B(m).ButtonKind = 1; },
+       Rec([](const TOVButton& b) { return S(b.RunMaximized) + " " + S(b.WaitForExit) + " " + S(b.ButtonKind); }), "2 -1 1"},
+      {"12 kind 0: the picture", [](MenuFile& m) {
+         B(m).ButtonKind = 0;
+         m.Pictures.push_back(PictureAt(1, 0, 0, SolidPicture(64, 32, 0x00FF0000)));
+         m.Pictures.push_back(PictureAt(1, 1, 0, SolidPicture(64, 32, 0x0000FF00)));
+       },
+       [](PlayerRig& r) {
+         const ControlState& img = Ctl(r, K::ImgBtn, 1);
+         return On(Shown, kFour)(r) + " " + Box(img) + " " + Hex(img.Picture ? img.Picture->Pixels[0] : 0) + " " +
+                S(r.Window.Menu.Buttons[1].LastFrame[1]);
+       },
+       "shown | hidden | hidden | shown 5 6 64 32 FF0000 0"},
+      {"frames counted up to 100", [](MenuFile& m) {
+         for (int32_t f = 1; f <= 100; ++f) m.Pictures.push_back(PictureAt(1, 3, f, SolidPicture(1, 1, 0)));
+       },
+       Rec([](const TOVButton& b) { return S(b.LastFrame[3]); }), "100"},
+      {"12 kind 1: the push button", [](MenuFile& m) { B(m).ButtonKind = 1; }, On(Shown, kFour), "hidden | shown | hidden | hidden"},
+      {"12 kind 2: the label", [](MenuFile& m) { B(m).ButtonKind = 2; }, On(Shown, kFour), "hidden | hidden | shown | shown"},
+      {"12 kind 7: the label", [](MenuFile& m) { B(m).ButtonKind = 7; }, On(Shown, kFour), "hidden | hidden | shown | shown"},
+      {"13 caption of a push button", [](MenuFile& m) { B(m).Caption = "&Setup", B(m).ButtonKind = 1; },
+       On(Text, {K::WinBtn, K::LblBtn, K::KeyBtn}), "&Setup | &Setup | &0"},
+      {"13 caption of a label button", [](MenuFile& m) { B(m).Caption = "&Install"; },
+       On(Text, {K::WinBtn, K::LblBtn, K::KeyBtn}), "&Install | &Install | &Install"},
+      {"14-15 size", [](MenuFile& m) { B(m).Width = 70, B(m).Height = 33; }, On(Box, {K::WinBtn, K::LblBtn}),
+       "5 6 70 33 | 5 6 70 33"},
+      {"16-17 font", [](MenuFile& m) { B(m).FontName = "Georgia", B(m).FontSize = 13; },
+       [](PlayerRig& r) { return On(Font, {K::WinBtn, K::LblBtn})(r) + " " + r.Window.Menu.Buttons[1].FontName; },
+       "Georgia 13 0 | Georgia 13 0 Georgia"},
+      {"18 colour", [](MenuFile& m) { B(m).FontColour = 0x0000FF; },
+       [](PlayerRig& r) { return On(Colour, {K::LblBtn, K::WinBtn})(r) + " " + S(r.Window.Menu.Buttons[1].FontColour); },
+       "0000FF | none 255"},
+      {"19 alignment 1", [](MenuFile& m) { B(m).Alignment = 1; }, On(Align, {K::LblBtn}), "1"},
+      {"19 alignment 0 after 2", [](MenuFile& m) { B(m).Alignment = 0; }, On(Align, {K::LblBtn}), "0",
+       [](MenuFile& m) { B(m).Alignment = 2; }},
+      {"19 alignment 3 keeps the previous", [](MenuFile& m) { B(m).Alignment = 3; }, On(Align, {K::LblBtn}), "2",
+       [](MenuFile& m) { B(m).Alignment = 2; }},
+      {"19 alignment -1 keeps the previous", [](MenuFile& m) { B(m).Alignment = -1; }, On(Align, {K::LblBtn}), "1",
+       [](MenuFile& m) { B(m).Alignment = 1; }},
+      {"20 bold, 1 is no style", [](MenuFile& m) { B(m).Bold = -1, B(m).Italic = 1; },
+       On(Font, {K::WinBtn, K::LblBtn}), "Verdana 9 1 | Verdana 9 1"},
+      {"21 italic: the label gets a space", [](MenuFile& m) { B(m).Italic = -1, B(m).Underline = 1; },
+       [](PlayerRig& r) { return On(Font, {K::WinBtn, K::LblBtn})(r) + " " + On(Text, {K::WinBtn, K::LblBtn})(r) + "."; },
+       "Verdana 9 2 | Verdana 9 2 &Go | &Go ."},
+      {"22 underline", [](MenuFile& m) { B(m).Underline = -1, B(m).Bold = 2; }, On(Font, {K::WinBtn, K::LblBtn}),
+       "Verdana 9 4 | Verdana 9 4"},
+      {"23-26 viewer", [](MenuFile& m) { B(m).ViewerCheck = 1, B(m).ViewerName = "Viewer", B(m).ViewerVersion = "5", B(m).ViewerCompare = 2; },
+       Rec([](const TOVButton& b) { return S(b.ViewerCheck) + b.ViewerName + b.ViewerVersion + S(b.ViewerCompare); }), "1Viewer52"},
+      {"version 6: viewer and style cleared, created fonts kept, alignment field kept",
+       [](MenuFile& m) { m.Header.Version = 6; },
+       [](PlayerRig& r) {
+         const TOVButton& b = r.Window.Menu.Buttons[1];
+         return S(b.ViewerCheck) + b.ViewerName + b.ViewerVersion + S(b.ViewerCompare) + " " + S(b.FontStyle) + " " +
+                S(b.Alignment) + " " + On(Font, {K::LblBtn})(r) + " " + On(Text, {K::LblBtn})(r) + ".";
+       },
+       "00 0 2 Tahoma 8 0 &Go.",
+       [](MenuFile& m) { B(m).ViewerCheck = 1, B(m).ViewerName = "V", B(m).ViewerVersion = "5", B(m).ViewerCompare = 1,
+                         B(m).Italic = -1, B(m).Alignment = 2; }},
+  });
 }
 
 TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied) {
@@ -215,7 +289,17 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_LT(at("KeyBtn006"), at("LblBtn007"));
   // Button 7 as made (its record later moved it).
   PlayerRig fresh;
+  TOVButton& made = fresh.Window.Menu.Buttons[7];
+  made.Target = made.Parameters = made.Description = "old";
+  made.MinimizeAfter = made.WaitForExit = made.RunMaximized = made.CloseAfter = made.AnimMode = made.ButtonKind =
+      made.ButtonState = made.CurrentFrame = made.AnimDirection = made.ImgBtnShownState = 3;
+  made.LastFrame = {1, 2, 3, 4};
   fresh.Window.CreateButtonControls(7);
+  EXPECT_EQ(made.Target + made.Parameters + made.Description, "") << "every field starts afresh";
+  EXPECT_EQ((std::vector<int32_t>{made.MinimizeAfter, made.WaitForExit, made.RunMaximized, made.CloseAfter,
+                                  made.AnimMode, made.ButtonKind, made.ButtonState, made.CurrentFrame,
+                                  made.AnimDirection, made.ImgBtnShownState, made.LastFrame[0], made.LastFrame[3]}),
+            std::vector<int32_t>(12, 0));
   const ControlState& label = Ctl(fresh, ControlKind::LblBtn, 7);
   EXPECT_EQ(label.Text, "Button &7");
   EXPECT_EQ(label.Bounds, (Bounds{200, 60, 97, 25}));
@@ -225,32 +309,6 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_EQ(Ctl(fresh, ControlKind::KeyBtn, 7).Bounds, (Bounds{-40, -40, 20, 20}));
   EXPECT_TRUE(Ctl(fresh, ControlKind::KeyBtn, 7).Visible);
   EXPECT_EQ(fresh.Window.Menu.Buttons[7].ShortcutKey, "0");
-}
-
-TEST(ButtonRecordTest, Version6KeepsTheCreatedFontsAndAddsNoItalicSpace) {
-  PlayerRig rig;
-  MenuFile later = BasicMenu("Later");
-  ButtonRecord italic = PushButtonRecord("Go", 5, 5);
-  italic.ButtonKind = 2;
-  italic.Italic = -1;
-  italic.Alignment = 2;
-  later.Buttons = {italic};
-  MenuFile six = BasicMenu("Six");
-  six.Header.Version = 6;
-  ButtonRecord plain = PushButtonRecord("Go", 5, 5);
-  plain.ButtonKind = 2;
-  six.Buttons = {plain};
-  rig.Install({{"later.mnu", later}, {"six.mnu", six}});
-  rig.Start();
-  EXPECT_EQ(Ctl(rig, ControlKind::LblBtn, 1).Text, "Go ");
-  rig.Window.LoadMenu("six.mnu");
-  ASSERT_TRUE(rig.Dialog.Messages.empty());
-  const ControlState& label = Ctl(rig, ControlKind::LblBtn, 1);
-  EXPECT_EQ(label.Text, "Go");
-  EXPECT_EQ(label.Font, ControlFont{});
-  EXPECT_EQ(rig.Window.Menu.Buttons[1].ViewerCheck, 0);
-  // The record's alignment field outlives the menu it came from.
-  EXPECT_EQ(rig.Window.Menu.Buttons[1].Alignment, 2);
 }
 
 TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
@@ -306,7 +364,7 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   EXPECT_LT(placed, shown);
   EXPECT_LT(shown, window);
   EXPECT_LT(window, timer3);
-  EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)], "pump");
+  EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)] + " " + log[static_cast<size_t>(timer3 + 3)], "pump pump");
   // The initial button is highlighted with its select sound; the frames were counted first.
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
   EXPECT_EQ(rig.Window.Menu.Buttons[1].LastFrame[1], 2);
@@ -327,6 +385,7 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   EXPECT_EQ(rig.Dialog.Messages[0].Text, "Error loading binary menu data.");
   EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Warning);
   EXPECT_EQ(rig.Dialog.Messages[0].Caption, "");
+  EXPECT_EQ(std::make_pair(rig.Dialog.Messages[0].HelpContext, rig.Dialog.Messages[0].DefaultIndex), std::make_pair(0, -1));
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_TRUE(rig.Window.MenuActive);
 }
@@ -373,38 +432,6 @@ TEST(MenuLoadingTest, PicturesOutsideTheTableAreSkipped) {
   EXPECT_TRUE(rig.View.WindowVisible);
 }
 
-TEST(WindowShapeLoadingTest, AShapedMenuGetsItsOutlineAndARectangularOneAfterItIsWholeAgain) {
-  PlayerRig rig;
-  MenuFile shaped = BasicMenu("Shaped");
-  shaped.Settings.TransparentColour = 13;
-  shaped.Settings.ShapeText = "04000300Y00010000001003900400";
-  MenuFile plain = BasicMenu("Plain");
-  plain.Settings.TransparentColour = 0;
-  plain.Pictures[0] = PictureAt(0, 0, 0, SolidPicture(320, 200, 0));
-  rig.Install({{"shaped.mnu", shaped}, {"plain.mnu", plain}});
-  rig.Start();
-  ASSERT_TRUE(rig.View.HasOutline);
-  EXPECT_EQ(rig.Window.Menu.TransparentColour, 0xFF00FF);
-  EXPECT_EQ(rig.View.Outline.Kept.size(), 2u);  // row 0 without its ends, then one band
-  EXPECT_TRUE(rig.Window.ShapeApplied);
-  rig.Window.LoadMenu("plain.mnu");
-  ASSERT_EQ(rig.View.Outline.Kept.size(), 1u);
-  EXPECT_EQ(rig.View.Outline.Kept[0], (Bounds{0, 0, 320, 200}));
-  EXPECT_EQ(rig.View.OutlinesGiven, 2);
-}
-
-TEST(WindowShapeLoadingTest, AnUnreadableShapeTextKeepsTheBackgroundRectangle) {
-  PlayerRig rig;
-  MenuFile shaped = BasicMenu("Shaped");
-  shaped.Settings.TransparentColour = 1;
-  shaped.Settings.ShapeText = "NULL";
-  rig.Install({{"shaped.mnu", shaped}});
-  rig.Start();
-  ASSERT_TRUE(rig.View.HasOutline);
-  ASSERT_EQ(rig.View.Outline.Kept.size(), 1u);
-  EXPECT_EQ(rig.View.Outline.Kept[0], (Bounds{0, 0, 400, 300}));
-}
-
 TEST(TimersTest, ClockTitleAndRestoreTicks) {
   PlayerRig rig;
   MenuFile menu = BasicMenu("Demo");
@@ -413,11 +440,12 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   rig.Start();
 
   rig.View.TimeText = "12:00:01";
+  rig.View.DateText = "02/02/2026";
   rig.Window.Timer1_Timer();
-  EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text, "12:00:01");
+  EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text + " " + Ctl(rig, ControlKind::lblDate).Text, "12:00:01 02/02/2026");
 
   rig.Window.Timer4_Timer();
-  EXPECT_EQ(rig.View.Caption, "Demo     D");
+  EXPECT_EQ(rig.View.Caption + " " + rig.View.Log.back(), "Demo     D pump");
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption, "emo     De");
 
@@ -434,6 +462,7 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
 
   rig.Window.Timer2Timer();
   EXPECT_EQ(rig.View.Terminations, 1);
+  EXPECT_TRUE(rig.Window.ApplicationEnding);
 
   int steps = 0;
   rig.Window.AnimateButtons = [&] {

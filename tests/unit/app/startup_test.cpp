@@ -45,6 +45,7 @@ TEST(StartupTest, ABrokenContainerEndsAfterItsMessagesWithTheExitSound) {
   EXPECT_EQ(rig.Dialog.Messages[1].Kind, MessageKind::Error);
   EXPECT_EQ(rig.Dialog.Messages[1].Caption, "Orvane");
   EXPECT_EQ(rig.View.Terminations, 1);
+  EXPECT_TRUE(rig.Window.ApplicationEnding);
   EXPECT_TRUE(rig.View.Controls.empty()) << "no window content is built";
   ASSERT_FALSE(rig.SoundOut.Played.empty());
   EXPECT_EQ(rig.SoundOut.Played.back(), "builtin 5 wait");
@@ -122,10 +123,10 @@ TEST(StartupTest, TheSequenceRunsInItsOrderAndOnlyOnce) {
 TEST(StartupTest, SideFilesReplaceTheBuiltInIconAndSounds) {
   PlayerRig rig;
   rig.Install({{"Main.mnu", NamedMenu("Main")}});
-  rig.Files.Files["D:\\orvane.ico"] = FileAttributes{};
   FileAttributes hidden;
-  hidden.Hidden = true;
-  rig.Files.Files["D:\\start.wav"] = hidden;  // any attributes count for the start sound
+  hidden.Hidden = hidden.System = true;  // any attributes count for the icon and the start sound
+  rig.Files.Files["D:\\orvane.ico"] = hidden;
+  rig.Files.Files["D:\\start.wav"] = hidden;
   rig.Start();
   EXPECT_EQ(rig.View.IconLoaded, "D:\\orvane.ico");
   ASSERT_EQ(rig.SoundOut.Played.size(), 1u);

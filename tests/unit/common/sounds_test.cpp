@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/sounds.h"
+#include "support/recording_dialog.h"
 
 namespace orvane {
 namespace {
@@ -47,34 +48,15 @@ class RecordingOutput : public SoundOutput {
   int pumps = 0;
 };
 
-class RecordingDialog : public MessageDialog {
- public:
-  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons, int32_t,
-                    int32_t, const std::string& caption) override {
-    shown.push_back(text + "|" + std::to_string(static_cast<int>(kind)) + "|" +
-                    std::to_string(buttons) + "|" + caption);
-    return 1;
-  }
-  std::vector<std::string> shown;
-};
-
 constexpr char kFolder[] = "D:\\";
 
-FileAttributes Hidden() {
+FileAttributes Attributes(bool folder, bool hidden, bool system) {
   FileAttributes a;
-  a.Hidden = true;
+  a.Directory = folder, a.Hidden = hidden, a.System = system;
   return a;
 }
-FileAttributes SystemFile() {
-  FileAttributes a;
-  a.System = true;
-  return a;
-}
-FileAttributes Folder() {
-  FileAttributes a;
-  a.Directory = true;
-  return a;
-}
+const FileAttributes kHidden = Attributes(false, true, false), kSystem = Attributes(false, false, true),
+                     kFolderEntry = Attributes(true, false, false);
 
 class SoundsTest : public ::testing::Test {
  protected:
@@ -112,13 +94,13 @@ TEST_F(SoundsTest, SelectRowTriesMenuThenNumberedThenPlainName) {
   sounds.PlaySelectSound("mainmenu.mnu", 3);
   EXPECT_EQ(fs.lookups, (std::vector<std::string>{"D:\\mainmenus3.wav", "D:\\select3.wav",
                                                   "D:\\select.wav"}));
-  Add("select.wav", Hidden());  // any attributes count for select
+  Add("select.wav", kHidden);  // any attributes count for select
   sounds.PlaySelectSound("mainmenu.mnu", 3);
   EXPECT_EQ(Last(), "file D:\\select.wav nowait");
   Add("select3.wav");
   sounds.PlaySelectSound("mainmenu.mnu", 3);
   EXPECT_EQ(Last(), "file D:\\select3.wav nowait");
-  Add("mainmenus3.wav", SystemFile());
+  Add("mainmenus3.wav", kSystem);
   sounds.PlaySelectSound("mainmenu.mnu", 3);
   EXPECT_EQ(Last(), "file D:\\mainmenus3.wav nowait");
   sounds.PlaySelectSound("mainmenu.mnu", 4);
@@ -139,8 +121,8 @@ TEST_F(SoundsTest, BaseIsTheNameBeforeTheFirstDotAndEmptyWithoutDot) {
 }
 
 TEST_F(SoundsTest, ClickRowIgnoresHiddenAndSystemFilesAndNumbersHaveNoLeadingZeros) {
-  Add("click.wav", Hidden());
-  Add("click12.wav", SystemFile());
+  Add("click.wav", kHidden);
+  Add("click12.wav", kSystem);
   sounds.PlayClickSound("mainmenu.mnu", 12, true);
   EXPECT_EQ(fs.lookups, (std::vector<std::string>{"D:\\mainmenuc12.wav", "D:\\click12.wav",
                                                   "D:\\click.wav"}));
@@ -172,8 +154,8 @@ TEST_F(SoundsTest, ClickPlaysOncePerActionAndPumpsAHundredTimes) {
 }
 
 TEST_F(SoundsTest, StartAndExitTakeAnyAttributesStartDoesNotWaitExitDoes) {
-  Add("start.wav", Hidden());
-  Add("exit.wav", SystemFile());
+  Add("start.wav", kHidden);
+  Add("exit.wav", kSystem);
   sounds.PlayStartSound();
   sounds.PlayExitSound();
   EXPECT_EQ(out.calls, (std::vector<std::string>{"file D:\\start.wav nowait",
@@ -193,7 +175,7 @@ TEST_F(SoundsTest, ChangeSoundByNewMenuNameThenChangeWavOrdinaryOnly) {
 }
 
 TEST_F(SoundsTest, NoActionPlaysOnlyAnOrdinaryFileAndWaits) {
-  Add("noaction.wav", Hidden());
+  Add("noaction.wav", kHidden);
   sounds.PlayNoActionSound();
   EXPECT_TRUE(out.calls.empty());
   fs.files[std::string(kFolder) + "noaction.wav"] = FileAttributes{};
@@ -202,8 +184,8 @@ TEST_F(SoundsTest, NoActionPlaysOnlyAnOrdinaryFileAndWaits) {
 }
 
 TEST_F(SoundsTest, AFolderNamedLikeASoundIsSkipped) {
-  Add("start.wav", Folder());
-  Add("mainmenuc1.wav", Folder());
+  Add("start.wav", kFolderEntry);
+  Add("mainmenuc1.wav", kFolderEntry);
   Add("click1.wav");
   sounds.PlayStartSound();
   sounds.PlayClickSound("mainmenu.mnu", 1, true);
@@ -211,14 +193,15 @@ TEST_F(SoundsTest, AFolderNamedLikeASoundIsSkipped) {
 }
 
 TEST_F(SoundsTest, LoadFailureIsShownAsAnErrorWithThePlatformText) {
-  RecordingDialog dialog;
+  testing::RecordingMessageDialog dialog;
   EXPECT_TRUE(sounds.LoadBuiltInSounds(dialog, "Orvane"));
-  EXPECT_TRUE(dialog.shown.empty());
+  EXPECT_TRUE(dialog.Messages.empty());
   out.loadError = "The specified resource name cannot be found in the image file.";
   EXPECT_FALSE(sounds.LoadBuiltInSounds(dialog, "Orvane"));
-  EXPECT_EQ(dialog.shown, std::vector<std::string>{
-                              "The specified resource name cannot be found in the image file.|1|4|"
-                              "Orvane"});
+  ASSERT_EQ(dialog.Messages.size(), 1u);
+  const testing::ShownMessage& m = dialog.Messages[0];
+  EXPECT_EQ(m.Text + "|" + m.Caption, "The specified resource name cannot be found in the image file.|Orvane");
+  EXPECT_EQ(std::make_pair(m.Kind, m.Buttons), std::make_pair(MessageKind::Error, mb::OK));
 }
 
 }  // namespace

@@ -20,8 +20,10 @@ namespace {
 using Check = std::string (*)(const uint8_t*, size_t);
 
 std::vector<uint8_t> ReadInput(const std::string& target, const std::string& name) {
-  // An absolute folder from the build: __FILE__ may be relative (compiler caches rewrite it).
-  std::ifstream in(std::string(ORVANE_FUZZ_INPUTS) + "/" + target + "/" + name, std::ios::binary);
+  // From the build's own record of the source folder: __FILE__ is relative when the compiler
+  // launcher (ccache with a base folder) rewrites the paths.
+  std::ifstream in(std::string(ORVANE_UNIT_TEST_DIR) + "fuzz_regressions/inputs/" + target + "/" + name,
+                   std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

@@ -182,13 +182,7 @@ TEST(MenuBody, AButtonCountAboveAHundredKeepsTheFirstHundredInStep) {
   for (uint8_t version : {6, 7}) {
     std::vector<ButtonRecord> buttons;
     for (int n = 1; n <= 120; ++n) buttons.push_back(ChosenButton(n));
-    MenuFile written;
-    written.Header.Version = version;
-    written.Settings = ChosenSettings();
-    written.Buttons = buttons;
-    written.Pictures = SomePictures();
-    written.Header.ButtonCount = 120;
-    written.Header.PictureCount = 4;
+    const MenuFile written{{{{'M', 'E', 'N', 'U'}}, 1, version, 0, 0, 120, 4}, ChosenSettings(), buttons, SomePictures()};
     ReaderRig rig;
     rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
     MenuFile read;

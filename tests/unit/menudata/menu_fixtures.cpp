@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orvane::testing {
 
 namespace {
@@ -16,146 +18,37 @@ std::string RandomText(std::mt19937& random) {
 
 int32_t RandomNumber(std::mt19937& random) { return static_cast<int32_t>(random()); }
 
-FontSetting RandomFont(std::mt19937& random) {
-  return {RandomText(random), RandomNumber(random), RandomNumber(random), RandomNumber(random),
-          RandomNumber(random)};
-}
-
-RgbSetting RandomRgb(std::mt19937& random) {
-  return {RandomNumber(random), RandomNumber(random), RandomNumber(random)};
-}
-
 }  // namespace
 
+// Aggregates in the fields' file order; braced lists draw their random values left to right.
 MenuSettings ChosenSettings() {
-  MenuSettings s;
-  s.MenuTitle = "Sample Disc";
-  s.Placement = 7;
-  s.DefaultDescription = "Choose an item";
-  s.DescriptionFont = {"Arial", 12, -1, 0, 1};
-  s.DescriptionColour = {0x101, 0x202, 0x303};
-  s.DescriptionLeft = 11;
-  s.DescriptionTop = 12;
-  s.DescriptionWidth = 300;
-  s.DescriptionHeight = 40;
-  s.DescriptionAlignment = 2;
-  s.TimeShown = -1;
-  s.DateShown = 1;
-  s.ClockColour = {21, 22, 23};
-  s.TimeLeft = 24;
-  s.TimeTop = 25;
-  s.DateLeft = 26;
-  s.DateTop = 27;
-  s.InitialButton = 3;
-  s.TransparentColour = 13;
-  s.AccessoryLeft = 28;
-  s.AccessoryTop = 29;
-  s.AnimInterval = 150;
-  s.ScrollTitle = -1;
-  s.ShapeText = "07200491Y000100000010Y0002";
-  s.TimeFont = {"Courier New", 70000, 0, -1, 0};
-  s.DateFont = {"Times", -9, -1, -1, -1};
-  s.ShadowOffset = 2;
-  s.ShadowColour = {-1, 0, 255};
-  s.LaterLayoutTexts = {"forty-seven", "", "forty-nine", "fifty"};
-  return s;
+  return {"Sample Disc", 7, "Choose an item", {"Arial", 12, -1, 0, 1}, {0x101, 0x202, 0x303}, 11, 12, 300, 40, 2,
+          -1, 1, {21, 22, 23}, 24, 25, 26, 27, 3, 13, 28, 29, 150, -1, "07200491Y000100000010Y0002",
+          {"Courier New", 70000, 0, -1, 0}, {"Times", -9, -1, -1, -1}, 2, {-1, 0, 255},
+          {{"forty-seven", "", "forty-nine", "fifty"}}};
 }
 
 ButtonRecord ChosenButton(int number) {
   const std::string n = std::to_string(number);
-  ButtonRecord b;
-  b.Target = "docs\\file" + n + ".pdf";
-  b.Parameters = "/p" + n;
-  b.Description = "Opens file " + n;
-  b.Left = 100 + number;
-  b.Top = 200 + number;
-  b.MinimizeAfter = -1;
-  b.CloseAfter = 1;
-  b.AnimMode = number % 6;
-  b.ShortcutKey = "F" + n;
-  b.RunMaximized = -1;
-  b.WaitForExit = -1;
-  b.ButtonKind = number % 3;
-  b.Caption = "&Item " + n;
-  b.Width = 80;
-  b.Height = 24 + number;
-  b.FontName = "Tahoma";
-  b.FontSize = 9;
-  b.FontColour = 0x00123456;
-  b.Alignment = 1;
-  b.Bold = -1;
-  b.Italic = 0;
-  b.Underline = -1;
-  b.ViewerCheck = 1;
-  b.ViewerName = "AcroRd32.exe";
-  b.ViewerVersion = "5.1";
-  b.ViewerCompare = 1;
-  return b;
+  return {"docs\\file" + n + ".pdf", "/p" + n, "Opens file " + n, 100 + number, 200 + number, -1, 1, number % 6,
+          "F" + n, -1, -1, number % 3, "&Item " + n, 80, 24 + number, "Tahoma", 9, 0x00123456, 1, -1, 0, -1, 1,
+          "AcroRd32.exe", "5.1", 1};
 }
 
 MenuSettings RandomSettings(std::mt19937& r) {
-  MenuSettings s;
-  s.MenuTitle = RandomText(r);
-  s.Placement = RandomNumber(r);
-  s.DefaultDescription = RandomText(r);
-  s.DescriptionFont = RandomFont(r);
-  s.DescriptionColour = RandomRgb(r);
-  s.DescriptionLeft = RandomNumber(r);
-  s.DescriptionTop = RandomNumber(r);
-  s.DescriptionWidth = RandomNumber(r);
-  s.DescriptionHeight = RandomNumber(r);
-  s.DescriptionAlignment = RandomNumber(r);
-  s.TimeShown = RandomNumber(r);
-  s.DateShown = RandomNumber(r);
-  s.ClockColour = RandomRgb(r);
-  s.TimeLeft = RandomNumber(r);
-  s.TimeTop = RandomNumber(r);
-  s.DateLeft = RandomNumber(r);
-  s.DateTop = RandomNumber(r);
-  s.InitialButton = RandomNumber(r);
-  s.TransparentColour = RandomNumber(r);
-  s.AccessoryLeft = RandomNumber(r);
-  s.AccessoryTop = RandomNumber(r);
-  s.AnimInterval = RandomNumber(r);
-  s.ScrollTitle = RandomNumber(r);
-  s.ShapeText = RandomText(r);
-  s.TimeFont = RandomFont(r);
-  s.DateFont = RandomFont(r);
-  s.ShadowOffset = RandomNumber(r);
-  s.ShadowColour = RandomRgb(r);
-  for (std::string& text : s.LaterLayoutTexts) text = RandomText(r);
-  return s;
+  const auto t = [&r] { return RandomText(r); };
+  const auto n = [&r] { return RandomNumber(r); };
+  const auto f = [&] { return FontSetting{t(), n(), n(), n(), n()}; };
+  const auto c = [&] { return RgbSetting{n(), n(), n()}; };
+  return {t(), n(), t(), f(), c(), n(), n(), n(), n(), n(), n(), n(), c(), n(), n(), n(), n(), n(), n(), n(), n(),
+          n(), n(), t(), f(), f(), n(), c(), {{t(), t(), t(), t()}}};
 }
 
 ButtonRecord RandomButton(std::mt19937& r) {
-  ButtonRecord b;
-  b.Target = RandomText(r);
-  b.Parameters = RandomText(r);
-  b.Description = RandomText(r);
-  b.Left = RandomNumber(r);
-  b.Top = RandomNumber(r);
-  b.MinimizeAfter = RandomNumber(r);
-  b.CloseAfter = RandomNumber(r);
-  b.AnimMode = RandomNumber(r);
-  b.ShortcutKey = RandomText(r);
-  b.RunMaximized = RandomNumber(r);
-  b.WaitForExit = RandomNumber(r);
-  b.ButtonKind = RandomNumber(r);
-  b.Caption = RandomText(r);
-  b.Width = RandomNumber(r);
-  b.Height = RandomNumber(r);
-  b.FontName = RandomText(r);
-  b.FontSize = RandomNumber(r);
-  b.FontColour = RandomNumber(r);
-  b.Alignment = RandomNumber(r);
-  b.Bold = RandomNumber(r);
-  b.Italic = RandomNumber(r);
-  b.Underline = RandomNumber(r);
-  b.ViewerCheck = RandomNumber(r);
-  b.ViewerName = RandomText(r);
-  b.ViewerVersion = RandomText(r);
-  b.ViewerCompare = RandomNumber(r);
-  return b;
+  const auto t = [&r] { return RandomText(r); };
+  const auto n = [&r] { return RandomNumber(r); };
+  return {t(), t(), t(), n(), n(), n(), n(), n(), t(), n(), n(), n(), t(),
+          n(), n(), t(), n(), n(), n(), n(), n(), n(), n(), t(), t(), n()};
 }
 
 MenuFile MenuOf(uint8_t version, std::vector<ButtonRecord> buttons, std::vector<PictureValue> pictures,
@@ -194,12 +87,8 @@ void ExpectSameButton(const ButtonRecord& read, const ButtonRecord& written, uin
 }
 
 void ExpectSamePicture(const PictureValue& a, const PictureValue& b) {
-  EXPECT_EQ(a.Unused, b.Unused);
-  EXPECT_EQ(a.Slot.Button, b.Slot.Button);
-  EXPECT_EQ(a.Slot.State, b.Slot.State);
-  EXPECT_EQ(a.Slot.Frame, b.Slot.Frame);
-  EXPECT_EQ(a.Image.Width, b.Image.Width);
-  EXPECT_EQ(a.Image.Height, b.Image.Height);
+  EXPECT_EQ(std::tie(a.Unused, a.Slot.Button, a.Slot.State, a.Slot.Frame, a.Image.Width, a.Image.Height),
+            std::tie(b.Unused, b.Slot.Button, b.Slot.State, b.Slot.Frame, b.Image.Width, b.Image.Height));
   EXPECT_TRUE(a.Image.Pixels == b.Image.Pixels) << "pixels differ";
 }
 

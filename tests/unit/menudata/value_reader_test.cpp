@@ -130,9 +130,13 @@ TEST(ValueReader, AStreamEndingInsideAValueFlagsAndYieldsNeutral) {
     SCOPED_TRACE("cut at " + std::to_string(cut));
     ReaderRig rig;
     rig.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+    // Each reader sets the flag itself when the end falls inside its value.
     const uint8_t b = rig.Unit.ReadByteValue();
+    EXPECT_EQ(rig.Unit.ReadErrorFlag, cut < 6);
     const int32_t s = rig.Unit.ReadShortValue();
+    EXPECT_EQ(rig.Unit.ReadErrorFlag, cut < 15);
     const int32_t l = rig.Unit.ReadLongValue();
+    EXPECT_EQ(rig.Unit.ReadErrorFlag, cut < 24);
     const std::string t = rig.Unit.ReadTextValue();
     EXPECT_TRUE(rig.Unit.ReadErrorFlag);
     EXPECT_EQ(b, cut >= 6 ? 5 : 0);

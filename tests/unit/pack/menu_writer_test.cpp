@@ -7,22 +7,6 @@
 namespace orvane::pack {
 namespace {
 
-// With every text empty a text value takes 5 bytes and a short or long value 9, so the sizes
-// count the values of each layout: settings 6 texts + 40 numbers (+4 texts later), records
-// 5 texts + 10 numbers (+3 texts and 8 numbers later).
-TEST(MenuWriter, WritesTheValuesOfEachLayout) {
-  MenuFile menu;
-  menu.Buttons.resize(2);
-  UpdateCounts(menu);
-
-  menu.Header.Version = 6;
-  EXPECT_EQ(WriteMenuFile(menu).size(), 11u + 390u + 2 * 115u);
-  menu.Header.Version = 7;
-  EXPECT_EQ(WriteMenuFile(menu).size(), 11u + 410u + 2 * 202u);
-  menu.Header.Version = 8;
-  EXPECT_EQ(WriteMenuFile(menu).size(), 11u + 410u + 2 * 202u);
-}
-
 TEST(MenuWriter, CountsAreWrittenAsTheyStand) {
   MenuFile menu;
   menu.Buttons.resize(3);

@@ -48,7 +48,7 @@ const char kFullSource[] = R"({
 })";
 
 const char kLaterButton[] = R"(, "font": {"name": "Verdana", "size": 11, "colour": {"value": -5},
-     "underline": true}, "alignment": "centre",
+     "bold": -2, "italic": true, "underline": true}, "alignment": "centre",
      "viewer": {"check": -1, "name": "Viewer", "version": "2", "compare": 4})";
 
 std::string FullSource(int version) {
