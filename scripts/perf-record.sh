@@ -12,7 +12,13 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 native="$root/build/perf"
+# shellcheck source=windows-target.sh
+source "$root/scripts/windows-target.sh"
+# The tree whose player this machine's Wine runs, and the 32-bit tree of the player that ships
+# (the same tree where the machine runs 32-bit programs).
 windows="${ORVANE_PERF_WINDOWS:-$root/build/windows}"
+shipped="$windows"
+machine_runs_32bit || shipped="$root/build/windows-i686"
 jobs="${PERF_JOBS:-$(nproc)}"
 log="$native/perf-record.log"
 
@@ -22,9 +28,12 @@ build() {
     -DORVANE_BENCH=ON > "$log"
   cmake --build "$native" -j "$jobs" --target menu_decode_bench tree_search_bench \
     menu_peak_memory startup_reads orvane-pack >> "$log"
-  cmake -S "$root" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >> "$log"
+  configure_windows_tree "$root" "$windows" "$(windows_test_toolchain "$root")" >> "$log"
   cmake --build "$windows" -j "$jobs" --target orvane >> "$log"
+  if [ "$shipped" != "$windows" ]; then
+    configure_windows_tree "$root" "$shipped" "$root/cmake/mingw-i686.cmake" -DORVANE_TESTS=OFF >> "$log"
+    cmake --build "$shipped" -j "$jobs" --target orvane >> "$log"
+  fi
 }
 
 # name value target: prints the line and returns 1 when the value is over its target.
@@ -56,7 +65,7 @@ echo "$memory_out" >> "$log"
 memory=$(echo "$memory_out" | sed -n 's/^ratio load\/pixels: \([0-9.]*\).*/\1/p')
 
 exe="$windows/src/win32/orvane.exe"
-size=$(stat -c %s "$exe")
+size=$(stat -c %s "$shipped/src/win32/orvane.exe")
 
 echo "counting the player's start-up reads of its own file on the demo disc"
 reads_out="$("$root/scripts/startup-reads.sh" "$native/src/pack/orvane-pack" "$exe" \

@@ -12,7 +12,8 @@
 # synchronous handle; Wine's loader maps the executable's image with pread64() and mmap() and is
 # left out. Counting stops when the menu window is visible.
 #
-# Where Wine cannot start 32-bit programs (a kernel without 32-bit support), NATIVE_STARTUP
+# ORVANE_EXE must be a player that this machine's Wine runs (the x86_64 test build where the
+# kernel runs no 32-bit programs: scripts/windows-target.sh). Where Wine does not start at all, NATIVE_STARTUP
 # (bench/startup_reads of a native tree: the same readers over POSIX files, one read() per
 # platform read) is traced on the same disc instead, and the output says so.
 set -euo pipefail
@@ -28,8 +29,11 @@ traced=(strace -f -y -ttt -s 0 -e trace=openat,read,pread64,lseek -o "$trace")
 "$root/scripts/demo-disc.sh" "$tool" "$player" "$work" > "$work/demo-disc.log"
 rm -f "$trace"
 
+export ORVANE_WIN_BUILD="$(cd "$(dirname "$player")/../.." && pwd)"
+# shellcheck source=wine-env.sh
+source "$root/scripts/wine-env.sh"
 if ! wine --version >/dev/null 2>&1; then
-  echo "mode: native start-up readers (Wine cannot start 32-bit programs on this machine)"
+  echo "mode: native start-up readers (Wine does not start on this machine)"
   "${traced[@]}" "$native_startup" "$disc/" orvane.exe > "$work/startup-native.log"
   shown=$(date +%s.%N)
   measured=1
@@ -38,10 +42,7 @@ else
 fi
 
 if [ "$measured" = 0 ]; then
-  echo "mode: the player under Wine"
-  export ORVANE_WIN_BUILD="$(cd "$(dirname "$player")/../.." && pwd)"
-  # shellcheck source=wine-env.sh
-  source "$root/scripts/wine-env.sh"
+  echo "mode: the player under Wine ($WINEARCH)"
   # shellcheck source=../tests/wine_display.sh
   source "$root/tests/wine_display.sh"
 
