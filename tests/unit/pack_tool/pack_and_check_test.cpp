@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "menudata/menu_fixtures.h"
 #include "pack_tool/tool_fixtures.h"
 #include "tool/disc_check.h"
 #include "writer/container_find.h"
@@ -132,6 +133,43 @@ TEST_F(DiscTest, RepackingReplacesTheContainerAndExtractGivesTheFilesBack) {
   EXPECT_EQ(ReadBytes(folder_.PathOf("x/sub.mnu")), ReadBytes(folder_.PathOf("menus/sub.mnu")));
   const auto bare = ReadBytes(folder_.PathOf("x/unpacked-orvane.exe"));
   EXPECT_EQ(std::string(bare.begin(), bare.end()), kPlayer);
+}
+
+TEST_F(DiscTest, ASignedPlayerIsReadAndRepackingItRemovesTheSignature) {
+  // Signed before packing, with a checksum that the signature made: neither can survive.
+  Bytes player = testing::PeHeaders(false);
+  testing::PutU32(player, testing::kOptionalHeader + 64, 0x12345);
+  testing::AppendCertificateTable(player, false);
+  folder_.WriteFile("player.exe", player);
+  MakeDisc(kGoodMain);
+  const std::string disc = folder_.PathOf("disc/orvane.exe");
+  const Bytes packed = ReadBytes(disc);
+  EXPECT_EQ(packed.size() % 8, 0u) << "a signing tool adds no padding after the trailer";
+  EXPECT_EQ(FindContainerEnd(packed).CertificateTable, -1);
+  EXPECT_EQ(Bytes(packed.begin() + testing::SecurityEntryOf(false), packed.begin() + testing::SecurityEntryOf(false) + 8),
+            Bytes(8, 0));
+  EXPECT_EQ(packed[testing::kOptionalHeader + 64] | packed[testing::kOptionalHeader + 65], 0);
+  EXPECT_EQ(*FindContainerStart(packed), testing::PeHeaders(false).size());
+
+  // Signed after packing: every reading command finds the menus in front of the signature.
+  Bytes signedPlayer = packed;
+  testing::AppendCertificateTable(signedPlayer, false);
+  folder_.WriteFile("disc/orvane.exe", signedPlayer);
+  auto r = RunTool({"list", disc});
+  EXPECT_NE(r.Out.find("signed (certificate table at byte " + std::to_string(packed.size()) + ")"),
+            std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("sub.mnu: byte"), std::string::npos) << r.Out;
+  r = RunTool({"extract", disc, "-o", folder_.PathOf("x")});
+  EXPECT_EQ(ReadBytes(folder_.PathOf("x/sub.mnu")), ReadBytes(folder_.PathOf("menus/sub.mnu")));
+  r = Check();
+  EXPECT_EQ(r.Out.find("container"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("main.mnu: button 2: target"), std::string::npos) << r.Out;  // no readme
+
+  r = RunTool({"pack", disc, folder_.PathOf("menus/main.mnu"), folder_.PathOf("menus/sub.mnu"), "-o", disc});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_NE(r.Out.find("removing its signature"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("is not signed: sign it again"), std::string::npos) << r.Out;
+  EXPECT_EQ(ReadBytes(disc), packed);
 }
 
 TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
