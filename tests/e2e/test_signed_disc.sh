@@ -14,6 +14,12 @@ FOLDER="$E2E_WORK/folder"     # the author's disc folder
 IMAGE="$E2E_WORK/disc.iso"
 mkdir -p "$SRC" "$FOLDER"
 
+# The two DLLs outside the system's known list are loaded at run time from the system folder,
+# never through the import table (which Windows resolves from the program's folder first).
+imports=$(i686-w64-mingw32-objdump -p "$ORVANE_PLAYER_EXE" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z\n' 'a-z ')
+expect_true "the player imports neither version.dll nor winmm.dll ($imports)" \
+  sh -c "! echo '$imports' | grep -qw -e version.dll -e winmm.dll"
+
 # ---- pack, sign, verify ---------------------------------------------------------------------
 # Main (green, 400 x 300): push button 1 switches to Second, push button 2 opens a document whose
 # viewer must be Wine's installer at exactly version 4.5. Second: one button that closes.
