@@ -29,9 +29,11 @@ FARPROC SystemFunction(const char* dll, const char* name) {
     HMODULE module = nullptr;
     if (length > 0 && length < MAX_PATH) {
       const std::string path = std::string(folder, length) + "\\" + dll;
-      // The full path keeps the program's folder out; the altered search path takes the DLL's
-      // own dependencies from the system folder too.
-      module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+      // The full path keeps the program's folder out, and the DLL's own dependencies come from
+      // the system folder too: by the search flag, or on systems that lack it (the call then
+      // fails) by the search that starts in the DLL's folder.
+      module = LoadLibraryExA(path.c_str(), nullptr, kSearchSystem32);
+      if (!module) module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     }
     found = loaded.emplace(dll, module).first;
   }
