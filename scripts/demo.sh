@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the demo disc and shows it: installs what is missing, builds the authoring tool (native)
 # and the player (Windows), draws the art, builds and packs the menus into build/demo-disc/, checks
-# the disc, then runs the player under Wine: on the real display when there is one (close it with
-# its Exit button), otherwise on a virtual display, saving a screenshot to docs/demo.png.
+# the disc and writes its web pages, then runs the player under Wine: on the real display when there
+# is one (close it with its Exit button), otherwise on a virtual display, saving a screenshot to
+# docs/demo.png (and one of the pages in headless Chromium to docs/demo-web.png).
 # ORVANE_NATIVE_BUILD and ORVANE_WIN_BUILD choose other build trees.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -16,8 +17,9 @@ jobs=$(nproc)
 
 [ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$native" -j "$jobs" --target orvane-pack
-[ -f "$windows/CMakeCache.txt" ] || cmake -S . -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+# shellcheck source=windows-target.sh
+source "$root/scripts/windows-target.sh"
+[ -f "$windows/CMakeCache.txt" ] || configure_windows_tree . "$windows" "$(windows_test_toolchain "$root")"
 cmake --build "$windows" -j "$jobs" --target orvane
 
 tool="$native/src/pack/orvane-pack"
@@ -37,6 +39,8 @@ mkdir -p "$disc"
 cp -R "$root/demo/disc/." "$disc/"
 "$tool" pack "$player" "$menus/main.mnu" "$menus/tour.mnu" -o "$disc/orvane.exe"
 "$tool" check "$disc"
+# The same menus as web pages beside the player, for the computers that cannot run it.
+"$tool" html "$disc/orvane.exe" -o "$disc"
 
 echo "== showing it"
 export ORVANE_WIN_BUILD="$windows"
@@ -54,6 +58,15 @@ fi
 
 shot="$root/docs/demo.png"
 mkdir -p "$root/docs"
+if command -v chromium >/dev/null; then
+  profile=$(mktemp -d)
+  chromium --headless=new --no-sandbox --disable-gpu --disable-background-networking \
+    --disable-component-update --disable-sync --no-first-run --hide-scrollbars \
+    --force-device-scale-factor=1 --user-data-dir="$profile" --window-size=688,448 \
+    --virtual-time-budget=3000 --screenshot="$root/docs/demo-web.png" "file://$disc/index.html" \
+    >/dev/null 2>&1 && echo "the pages' screenshot saved to $root/docs/demo-web.png"
+  rm -rf "$profile"
+fi
 export ORVANE_DEMO_SHOT="$shot"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -u

@@ -7,9 +7,10 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev googletest libbenchmark-dev zlib1g-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libz-mingw-w64-dev libstb-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  wine wine32:i386 xvfb xauth openbox xdotool imagemagick xclip x11-utils
+  wine wine32:i386 wine64 xvfb xauth openbox xdotool imagemagick xclip x11-utils
   python3 strace osslsigncode openssl xorriso chromium chromium-driver python3-selenium
 )
 

@@ -4,11 +4,23 @@
 
 namespace orvane {
 
-void OpenAboutWindow(HINSTANCE instance, HWND menuWindow, MessageDialog& dialog,
+HWND CreateAboutIconPicture(HINSTANCE instance, HWND menuWindow) {
+  HWND picture = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_ICON, 4, 36, 32, 32,
+                                 menuWindow, nullptr, instance, nullptr);
+  if (!picture) return nullptr;
+  // Shared: the system frees it with the module, however many windows copy it.
+  HICON icon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, LR_SHARED));
+  if (icon) SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+  return picture;
+}
+
+void OpenAboutWindow(HINSTANCE instance, HWND imgAboutIcon, MessageDialog& dialog,
                      const std::string& dialogCaption) {
-  // The About window shows the application's icon as it stands (built-in or the side icon).
-  HICON icon = reinterpret_cast<HICON>(SendMessageA(menuWindow, WM_GETICON, ICON_BIG, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrA(menuWindow, GCLP_HICON));
+  // The built-in picture, whatever icon the application carries beside it.
+  HICON icon = imgAboutIcon
+                   ? reinterpret_cast<HICON>(SendMessageA(imgAboutIcon, STM_GETICON, 0, 0))
+                   : nullptr;
   ShowAboutWindow(instance, icon, dialog, dialogCaption);
 }
 

@@ -66,8 +66,9 @@ bool FrmMenu::Create(const StartupInfo& startup) {
     dispatcher_->LoadErrorFlags();
   };
   core_->RunButtonAction = [this](int32_t n) { dispatcher_->RunButtonAction(n); };
+  imgAboutIcon_ = CreateAboutIconPicture(instance_, window_);
   core_->ShowAboutWindow = [this] {
-    OpenAboutWindow(instance_, window_, dialog_, core_->DialogCaption);
+    OpenAboutWindow(instance_, imgAboutIcon_, dialog_, core_->DialogCaption);
   };
   core_->AnimateButtons = [this] { orvane::AnimateButtons(*core_); };
   input_ = std::make_unique<MenuInputRouter>(window_, *core_, *view_);

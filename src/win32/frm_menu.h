@@ -52,6 +52,7 @@ class FrmMenu {
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
+  HWND imgAboutIcon_ = nullptr;  // hidden; the picture that the About window shows
   HMENU popupMenu1_ = nullptr;
   HBITMAP aboutItemBitmap_ = nullptr;
 

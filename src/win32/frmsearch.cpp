@@ -1,5 +1,7 @@
 #include "frmsearch.h"
 
+#include "pump_messages.h"
+
 namespace orvane {
 
 namespace {
@@ -61,9 +63,14 @@ TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
 
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
+  // Cancel is first in the tab order and takes the focus; the search's own message pumping
+  // gives this window's keys to the dialog manager, so Alt+C, Enter and Space cancel too.
+  if (cancel_) SetFocus(cancel_);
+  SetDialogKeyWindow(window_);
 }
 
 TfrmSearchCls::~TfrmSearchCls() {
+  if (window_ && DialogKeyWindow() == window_) SetDialogKeyWindow(nullptr);
   if (window_) {
     SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
@@ -91,6 +98,13 @@ LRESULT CALLBACK TfrmSearchCls::WindowProc(HWND window, UINT message, WPARAM wPa
   }
   // The window has no close box; Alt+F4 must not destroy it under the running search.
   if (message == WM_CLOSE) return 0;
+  // Enter clicks Cancel, the window's only button.
+  if (message == DM_GETDEFID) return MAKELRESULT(kCancelId, DC_HASDEFID);
+  // Whenever the window is activated, Cancel has the focus.
+  if (self && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && self->cancel_) {
+    SetFocus(self->cancel_);
+    return 0;
+  }
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

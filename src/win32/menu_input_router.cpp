@@ -67,6 +67,7 @@ LRESULT CALLBACK MenuInputRouter::ButtonProc(HWND button, UINT message, WPARAM w
   if (!router || found == router->buttons_.end()) return DefWindowProcA(button, message, wParam, lParam);
   const Subclassed entry = found->second;
   if (message == WM_NCDESTROY) {
+    if (router->lastFocused_ == button) router->lastFocused_ = nullptr;
     router->buttons_.erase(found);
     RemovePropA(button, kRouterProperty);
     SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry.Original));
@@ -92,7 +93,9 @@ LRESULT MenuInputRouter::OnButtonMessage(HWND button, const Subclassed& entry, U
       if (input_.CharacterTyped(id, static_cast<char>(wParam), true)) return 0;
       break;
     case WM_SETFOCUS: {
-      PostMessageA(window_, kButtonFocused, static_cast<WPARAM>(id.Kind), id.Button);
+      lastFocused_ = button;
+      if (!restoringFocus_)
+        PostMessageA(window_, kButtonFocused, static_cast<WPARAM>(id.Kind), id.Button);
       break;
     }
     case WM_MOUSEMOVE:
@@ -154,8 +157,16 @@ bool MenuInputRouter::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       }
       return true;
     case WM_SETFOCUS:
-      // Activated with no control focused: the first one in creation order takes the focus.
-      if (core_.MenuActive) input_.FocusFirstControl();
+      // The window was activated or given the focus, so no control has it. The control that had
+      // it before gets it back as it was: nothing is selected again and no sound plays. Without
+      // one, the first control in creation order takes it.
+      if (lastFocused_ && IsWindowVisible(lastFocused_) && IsWindowEnabled(lastFocused_)) {
+        restoringFocus_ = true;
+        SetFocus(lastFocused_);
+        restoringFocus_ = false;
+      } else {
+        input_.FocusFirstControl();
+      }
       return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

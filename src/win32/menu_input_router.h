@@ -46,6 +46,9 @@ class MenuInputRouter {
   std::map<HWND, Subclassed> buttons_;
   // The picture under the last mouse press; its release goes to it wherever the pointer is.
   int32_t pressedPicture_ = 0;
+  // The push button that last had the focus; it gets it back when the window is activated.
+  HWND lastFocused_ = nullptr;
+  bool restoringFocus_ = false;
 };
 
 }  // namespace orvane

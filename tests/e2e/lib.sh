@@ -90,7 +90,7 @@ e2e_make_disc() {
   ln -sfn "$E2E_DISC" "$WINEPREFIX/dosdevices/d:"
 }
 
-# e2e_start_player [ARGUMENT]: D:\orvane.exe with the optional first argument. With
+# e2e_start_player [ARGUMENT]: D:\orvane.exe (or E2E_PLAYER) with the optional first argument. With
 # E2E_WINE_TRACE set to Wine debug channels, Wine's trace of the player (and of what it starts)
 # is appended to $E2E_TRACE.
 E2E_TRACE="$E2E_WORK/wine-trace.txt"
@@ -99,7 +99,7 @@ e2e_start_player() {
   : >"$E2E_PLAYED"
   local debug="${E2E_WINE_TRACE:-$WINEDEBUG}" trace=/dev/null
   [ -n "${E2E_WINE_TRACE:-}" ] && trace="$E2E_TRACE"
-  (cd "$E2E_DISC" && HOME="$E2E_WORK/home" WINEDEBUG="$debug" exec wine 'D:\orvane.exe' "$@" \
+  (cd "$E2E_DISC" && HOME="$E2E_WORK/home" WINEDEBUG="$debug" exec wine "${E2E_PLAYER:-D:\\orvane.exe}" "$@" \
     >/dev/null 2>>"$trace") &
   player_pid=$!
 }

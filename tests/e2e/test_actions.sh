@@ -126,11 +126,26 @@ start() {
 make_disc
 start
 
+# Right after start-up the first button, a push button, has the focus: Enter runs it.
 # Parameters: quoted when they start with a letter, as they stand after "-".
-log=$(launch_and_log 1 "")
-expect_true "%CD% in quoted parameters ($log)" grep -qx 'arg1=D:\\data file.txt' <<<"$log"
+xdotool windowactivate --sync "$(find_window '^Actions$')" >/dev/null 2>&1 || true
+xdotool key --clearmodifiers Return
+log=$(probe_log "" 20)
+expect_true "Enter after start-up: %CD% in quoted parameters ($log)" grep -qx 'arg1=D:\\data file.txt' <<<"$log"
 expect_true "the working folder is the target's ($log)" grep -qx 'cwd=D:\\' <<<"$log"
 rm -f "$E2E_DISC/probe.log"
+sleep 1
+
+# The message button, reached with Tab and run with Enter, keeps the focus after its message is
+# closed: Enter shows the same message again.
+xdotool windowactivate --sync "$(find_window '^Actions$')" >/dev/null 2>&1 || true
+xdotool key --clearmodifiers Tab Tab Tab Tab Tab Tab Return
+seen=$(read_dialog '^Orvane$' 20)
+expect_true "message with a line mark ($seen)" \
+  [ "$seen" = 'First line\rSecond line' -o "$seen" = 'First line\nSecond line' ]
+xdotool windowactivate --sync "$(find_window '^Actions$')" >/dev/null 2>&1 || true
+xdotool key --clearmodifiers Return
+expect_eq "the focus stays on the message button" "$(read_dialog '^Orvane$' 20)" "$seen"
 log=$(launch_and_log 2 "")
 expect_true "unquoted parameters ($log)" grep -qx 'cmdline=.*probe.exe"\? -x D /y' <<<"$log"
 
@@ -145,10 +160,6 @@ expect_true "the found target's folder is the working folder" grep -qx 'cwd=D:\\
 
 expect_eq "a hidden file is not accepted" "$(dialog_of 6)" \
   'Orvane cannot find the specified file:\r\rC:\gone\.hidden.exe'
-
-seen=$(dialog_of 7)
-expect_true "message with a line mark ($seen)" \
-  [ "$seen" = 'First line\rSecond line' -o "$seen" = 'First line\nSecond line' ]
 
 expect_eq "switch to a missing menu" "$(dialog_of 9)" 'Could not find menu:\rnone.mnu'
 
@@ -210,6 +221,34 @@ sleep 5
 expect_eq "err.txt: no no-viewer message" "$(find_window '^Orvane$')" ""
 click_button 13
 expect_true "CloseAfter ends the player" e2e_wait_exit 60
+
+# The drive-wide search's progress window: the player in D:\sub\ (its own tree is searched
+# first, without the window) and eleven thousand folders on the disc, whose search Alt+C cancels
+# before it ends; two links back to their own folder make it endless where the file system
+# follows them. Button 6's hidden file is searched for, and the missing file is reported.
+rm -f "$E2E_DISC/err.txt"
+mkdir -p "$E2E_DISC/sub" "$E2E_DISC"/many/{0..9}/{0..9}/{0..9}/{0..9}
+cp "$E2E_DISC/orvane.exe" "$E2E_DISC/sub/"
+ln -s . "$E2E_DISC/many/a"
+ln -s . "$E2E_DISC/many/b"
+E2E_PLAYER='D:\sub\orvane.exe' start
+click_button 6
+search=$(wait_window '^ Target not found\.\.\. searching:$' 60)
+expect_true "the progress window shows with its caption" [ -n "$search" ]
+if [ -n "$search" ]; then
+  read -r sx sy _ _ <<<"$(window_geometry "$search")"
+  screenshot "$E2E_WORK/search.png"
+  xdotool windowactivate --sync "$search" >/dev/null 2>&1 || true
+  xdotool key --clearmodifiers alt+c
+  expect_true "Alt+C ends the search" \
+    wait_until 20 sh -c "! xdotool search --onlyvisible --name '^ Target not found' | grep -q ."
+  ink=$(count_colour "$E2E_WORK/search.png" $((sx + 8)) $((sy + 8)) 450 13 0 0 0)
+  expect_true "the progress window showed the folder ($ink dark pixels)" [ "$ink" -gt 20 ]
+fi
+seen=$(read_dialog '^Orvane$' 20)
+expect_true "the cancelled search ends in the file-not-found message ($seen)" \
+  grep -q '^Orvane cannot find the specified file:' <<<"$seen"
+rm -rf "$E2E_DISC/many"
 
 e2e_stop_player
 e2e_finish

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The side icon: an icon file named like the executable (orvane.ico next to orvane.exe, found in
 # any letter case) replaces the built-in icon; without one the built-in icon stays. The window's
-# icon is read from the X property that Wine fills from it.
+# icon is read from the X property that Wine fills from it. The About window keeps the built-in
+# picture either way.
 source "$(dirname "$0")/lib.sh"
 e2e_start_display
 e2e_make_disc two-menus
@@ -43,6 +44,26 @@ if [ -z "$id" ]; then fail "side icon: the menu never appeared"; else
   wait_until 20 sh -c "[ \$(xprop -id $id -f _NET_WM_ICON 32c '=\$0+\n' _NET_WM_ICON | tr ',' '\n' | tr -d ' ' | grep -cx $RED) -ge 1024 ]" || true
   side=$(red_icon_pixels "$id")
   expect_true "side icon: the window carries it ($side red pixels)" [ "$side" -ge 1024 ]
+  # The About window (from the background's context menu) still shows the built-in picture, a
+  # blue disc with a pale ring, in its 32 x 32 icon at (14, 16).
+  about=""
+  for attempt in 1 2 3 4 5; do
+    xdotool mousemove --sync $((362 + 200)) $((284 + 150)) click 3
+    sleep 0.5
+    xdotool mousemove --sync $((362 + 215)) $((284 + 160)) click 1
+    about=$(wait_window '^About$' 15)
+    [ -n "$about" ] && break
+    xdotool key Escape
+  done
+  if [ -z "$about" ]; then fail "side icon: no About window"; else
+    read -r ax ay _ _ <<<"$(window_geometry "$about")"
+    sleep 1
+    screenshot "$E2E_WORK/about.png"
+    red=$(count_colour "$E2E_WORK/about.png" $((ax + 14)) $((ay + 16)) 32 32 255 0 0)
+    ring=$(count_colour "$E2E_WORK/about.png" $((ax + 14)) $((ay + 16)) 32 32 200 235 250)
+    expect_true "side icon: About shows the built-in picture ($red red, $ring ring pixels)" \
+      [ "$red" -eq 0 -a "$ring" -ge 100 ]
+  fi
 fi
 e2e_stop_player
 

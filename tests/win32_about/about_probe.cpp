@@ -2,7 +2,8 @@
 //
 //   about_probe REPORT
 //     Draws the background gradient with GDI's own lines and compares it with the core's
-//     picture, decodes the embedded logo, then opens two About windows as the menu window does.
+//     picture, decodes the embedded logo, measures the ink of the title in normal and bold
+//     type, then opens two About windows as the menu window does.
 //     REPORT is rewritten whenever something changes: the comparison, the logo's size, and for
 //     each window its caption, frame, client size, style and whether it is visible, with its
 //     Close button. Every message the windows show goes to REPORT.messages instead of a box.
@@ -75,6 +76,40 @@ int GradientMismatches() {
   return mismatches;
 }
 
+// Dark pixels of the product name drawn in black on white in Arial of character height 21 with
+// the given weight: what the window's title shows in that weight.
+int TitleInk(int weight) {
+  const int width = 200, height = 22;
+  const BITMAPINFO info = orvane::PictureBitmapInfo(width, height);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap || !bits) return -1;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  RECT all{0, 0, width, height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  HFONT font = CreateFontA(-21, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, "Arial");
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  DrawTextA(dc, "Orvane", 6, &all, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  GdiFlush();
+  int ink = 0;
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    const uint32_t p = pixels[i];
+    if ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF) < 3 * 128) ++ink;
+  }
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  return ink;
+}
+
 std::string Describe(HWND hwnd, size_t index) {
   std::ostringstream out;
   char caption[256] = {};
@@ -145,7 +180,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const orvane::Picture logo = orvane::LoadAboutLogo(instance);
   std::ostringstream fixed;
   fixed << "gradient_mismatches=" << GradientMismatches() << "\n"
-        << "logo=" << logo.Width << "x" << logo.Height << "\n";
+        << "logo=" << logo.Width << "x" << logo.Height << "\n"
+        << "title_ink=" << TitleInk(FW_NORMAL) << "," << TitleInk(FW_BOLD) << "\n";
   g_static = fixed.str();
 
   RecordingDialog dialog;

@@ -91,6 +91,14 @@ import -window root "$out/two_windows.png"
 expect_equal "gradient top left" "$(pixel "$out/two_windows.png" $((ox + 9 + 5)) $((oy + 9)))" FCFCFE
 expect_equal "top row right half" "$(pixel "$out/two_windows.png" $((ox + 9 + 300)) $((oy + 9)))" FFFFFF
 expect_equal "gradient bottom" "$(pixel "$out/two_windows.png" $((ox + 9 + 5)) $((oy + 9 + 233)))" F4F3EE
+# The title (Label1 at (60, 16)) in Arial of normal weight: its ink is closer to the probe's
+# normal type than to its bold type.
+ink=$(convert "$out/two_windows.png" -crop 200x22+$((ox + 60))+$((oy + 16)) +repage \
+  -fx '(r + g + b) * 255 < 3 * 128 ? 1 : 0' -format '%[fx:round(mean * w * h)]' info:)
+normal=$(field title_ink | cut -d, -f1)
+bold=$(field title_ink | cut -d, -f2)
+if [ "$normal" != "$bold" ] && [ $(( (ink - normal) ** 2 )) -lt $(( (ink - bold) ** 2 )) ]; then pass; else
+  fail "title ink $ink: normal type $normal, bold $bold"; fi
 
 # "&Close" on the front window hides it; the other stays.
 xdotool mousemove $((ox + 352 + 40)) $((oy + 256 + 12)) click 1

@@ -222,6 +222,9 @@ void MenuInput::ClickControl(const ControlId& id) {
 }
 
 void MenuInput::GotFocus(const ControlId& id) {
+  // The window's first activation gives a control the focus while the menu is still being
+  // applied; the control keeps the focus, but nothing is selected yet.
+  if (!w_.MenuActive) return;
   if (id.Kind == ControlKind::KeyBtn) btnShortcut_GotFocus(id.Button);
   if (id.Kind == ControlKind::WinBtn) cmdButton_GotFocus(id.Button);
 }

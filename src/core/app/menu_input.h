@@ -90,9 +90,9 @@ class MenuInput {
   bool CharacterTyped(const std::optional<ControlId>& focused, char typed, bool alt = false);
   // The click of a focusable control (Enter, Space, its shortcut).
   void ClickControl(const ControlId& id);
-  // A focusable control got the focus.
+  // A focusable control got the focus; nothing happens before the menu is active.
   void GotFocus(const ControlId& id);
-  // The window was activated with no control focused: the first one in creation order.
+  // No control of the window has the focus: the first one in creation order takes it.
   void FocusFirstControl();
 
  private:

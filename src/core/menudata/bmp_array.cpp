@@ -31,8 +31,9 @@ struct BmpArray::Inflater {
   ~Inflater() {
     if (ready) inflateEnd(&stream);
   }
-  // Inflates the whole block into out; true only when the zlib stream ends exactly where both
-  // the block and the output end (a short, long, damaged or trailing-garbage block fails).
+  // Fills out from the start of the zlib stream and stops there: a stream that holds more, and
+  // bytes after the stream, are left unread. Never writes past outSize. False when the stream
+  // is damaged or ends before out is full.
   bool Inflate(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize) {
     if (!ready) {
       if (inflateInit(&stream) != Z_OK) return false;
@@ -45,7 +46,9 @@ struct BmpArray::Inflater {
     stream.next_out = out;
     stream.avail_out = static_cast<uInt>(outSize);
     const int status = inflate(&stream, Z_FINISH);
-    return status == Z_STREAM_END && stream.avail_out == 0 && stream.avail_in == 0;
+    // Z_BUF_ERROR: out is full and the stream goes on.
+    const bool sound = status == Z_STREAM_END || status == Z_OK || status == Z_BUF_ERROR;
+    return sound && stream.avail_out == 0;
   }
 };
 
@@ -84,13 +87,14 @@ bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxB
   Clear(picture);
   int32_t width = 0, height = 0, blockLength = 0;
   if (!in.ReadI32(width) || !in.ReadI32(height) || !in.ReadI32(blockLength)) return false;
-  // Four bytes of inflated length and at least a zlib header and checksum.
-  if (blockLength <= 4 || blockLength > in.Remaining()) return false;
+  if (blockLength <= 0 || blockLength > in.Remaining()) return false;
   const int64_t blockEnd = in.Position() + blockLength;
   const auto refuse = [&] {
     in.Seek(blockEnd);  // stay in step with the values after this one
     return false;
   };
+  // Four bytes of inflated length and at least a zlib header and checksum.
+  if (blockLength <= 4) return refuse();
   if (!PictureSizeAccepted(width, height) || int64_t{width} * height * 4 > maxBytes)
     return refuse();
 

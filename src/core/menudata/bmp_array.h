@@ -23,8 +23,10 @@ class BmpArray {
   // then empty. A payload whose sizes are plausible is read past even when refused, as is one
   // that would decode to more than maxBytes.
   bool ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxBytes);
-  // Width, height, block length C, then C bytes: the inflated length U and a zlib stream that
-  // must inflate to exactly width x height x 4 bytes and end exactly at the end of the block.
+  // Width, height, block length C, then C bytes: the inflated length U, which must be width x
+  // height x 4, and a zlib stream whose first U inflated bytes are the pixels; whatever the
+  // stream or the block holds after them is ignored. The reader always ends at the end of the
+  // block when C is within the file.
   bool ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxBytes);
   // Reads past a payload of either layout without decoding it; false when its length cannot be
   // trusted.

@@ -25,7 +25,10 @@ const char kUsage[] =
     "                                  exit status 1 when anything was found\n"
     "  orvane-pack image DISC_DIR -o DISC.iso [--label LABEL] [--force]\n"
     "      check, then an ISO 9660 image with Joliet names and an autorun.inf (through\n"
-    "      xorriso); nothing is written when check finds a problem, unless --force\n";
+    "      xorriso); nothing is written when check finds a problem, unless --force\n"
+    "  orvane-pack html PLAYER.exe -o FOLDER\n"
+    "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
+    "      buttons the pages cannot offer (programs, targets off the disc)\n";
 
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
@@ -40,6 +43,7 @@ const std::map<std::string, CommandSpec>& Commands() {
       {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
       {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
       {"image", {RunImage, 1, 1, true}},
+      {"html", {RunHtml, 1, 1, true}},
   };
   return commands;
 }

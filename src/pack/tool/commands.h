@@ -23,6 +23,7 @@ int RunDump(const CommandArgs& args, std::ostream& out);
 int RunExtract(const CommandArgs& args, std::ostream& out);
 int RunCheck(const CommandArgs& args, std::ostream& out);
 int RunImage(const CommandArgs& args, std::ostream& out);
+int RunHtml(const CommandArgs& args, std::ostream& out);
 
 // Parses "orvane-pack COMMAND ..." (args without the program name) and runs it; ToolErrors are
 // printed on err as "orvane-pack: <message>".

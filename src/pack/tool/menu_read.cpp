@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
-#include "common/message_dialog.h"
 #include "menudata/mdlfilebin.h"
 #include "writer/container_find.h"
 
@@ -37,34 +35,18 @@ class SpanFile : public ReadFile {
   int64_t position_ = 0;
 };
 
-class SpanOpener : public FileOpener {
- public:
-  static constexpr const char* kName = "packed";
-  SpanOpener(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  std::unique_ptr<ReadFile> OpenRead(const std::string& path) override {
-    if (path != kName) return nullptr;
-    return std::make_unique<SpanFile>(data_, size_);
-  }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-};
-
-class CollectingDialog : public MessageDialog {
- public:
-  explicit CollectingDialog(std::vector<std::string>& texts) : texts_(texts) {}
-  TModalResult Show(const std::string& text, MessageKind, MessageButtons, int32_t, int32_t,
-                    const std::string&) override {
-    texts_.push_back(text);
-    return 1;
-  }
-
- private:
-  std::vector<std::string>& texts_;
-};
-
 }  // namespace
+
+std::unique_ptr<ReadFile> SpanOpener::OpenRead(const std::string& path) {
+  if (path != kName) return nullptr;
+  return std::make_unique<SpanFile>(data_, size_);
+}
+
+TModalResult CollectingDialog::Show(const std::string& text, MessageKind, MessageButtons, int32_t,
+                                    int32_t, const std::string&) {
+  texts_.push_back(text);
+  return 1;
+}
 
 ReadMenu ReadMenuBytes(const uint8_t* data, size_t size) {
   ReadMenu result;

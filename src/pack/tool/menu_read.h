@@ -2,14 +2,40 @@
 // Reading menus and packed players back, with the player's own readers, so that what the tool
 // lists, dumps and checks is what the player will see.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/message_dialog.h"
+#include "common/file.h"
 #include "menudata/menu_file.h"
 #include "writer/menu_writer.h"
 
 namespace orvane::pack {
+
+// Bytes in memory as the one file, named kName, that the player's readers can open.
+class SpanOpener : public FileOpener {
+ public:
+  static constexpr const char* kName = "packed";
+  SpanOpener(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+  std::unique_ptr<ReadFile> OpenRead(const std::string& path) override;
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+};
+
+// Keeps the texts of the messages that the player's readers would have shown.
+class CollectingDialog : public MessageDialog {
+ public:
+  explicit CollectingDialog(std::vector<std::string>& texts) : texts_(texts) {}
+  TModalResult Show(const std::string& text, MessageKind, MessageButtons, int32_t, int32_t,
+                    const std::string&) override;
+
+ private:
+  std::vector<std::string>& texts_;
+};
 
 struct ReadMenu {
   bool HeaderAccepted = false;        // kind 1 and version 6 or later

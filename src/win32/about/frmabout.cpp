@@ -139,11 +139,11 @@ void TfrmAboutCls::PlaceLabel(Label& label, POINT at) {
 
 void TfrmAboutCls::Form_Load() {
   formFont_ = MakeFont("Tahoma", 11, FW_NORMAL, false);
-  titleFont_ = MakeFont("Arial", 21, FW_BOLD, false);
+  titleFont_ = MakeFont("Arial", 21, FW_NORMAL, false);
   subtitleFont_ = MakeFont("Arial", 13, FW_NORMAL, false);
   linkFont_ = MakeFont("Tahoma", 11, FW_NORMAL, true);
 
-  // Image1 keeps its own copy of the menu window's icon.
+  // Image1 keeps its own copy of the icon it is given.
   if (ownerIcon_) Image1_ = CopyIcon(ownerIcon_);
   Picture2_ = BitmapOf(DrawAboutGradient());
   Picture3_ = BitmapOf(LoadAboutLogo(instance_));

@@ -4,6 +4,13 @@
 
 namespace orvane {
 
+namespace {
+HWND dialogKeyWindow = nullptr;
+}  // namespace
+
+void SetDialogKeyWindow(HWND window) { dialogKeyWindow = window; }
+HWND DialogKeyWindow() { return dialogKeyWindow; }
+
 bool PumpPendingMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -11,6 +18,7 @@ bool PumpPendingMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
+    if (dialogKeyWindow && IsDialogMessageA(dialogKeyWindow, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -12,6 +12,7 @@
 #include "actions/version_name.h"
 #include "actions/viewer_check.h"
 #include "frmsearch.h"
+#include "pump_messages.h"
 #include "win32_file_system.h"
 #include "win32_shell.h"
 #include "win32_version_info.h"
@@ -168,12 +169,37 @@ TEST(TfrmSearchCls, LayoutAndCancel) {
   GetWindowTextA(window.lblDir(), text, sizeof(text));
   EXPECT_STREQ(text, "E:\\a & b\\");
 
+  EXPECT_EQ(GetFocus(), window.Command1());
   EXPECT_FALSE(search.SearchCancelled);
   SendMessageA(window.Command1(), BM_CLICK, 0, 0);
   EXPECT_TRUE(search.SearchCancelled);
   EXPECT_FALSE(IsWindowEnabled(window.Command1()));
   GetWindowTextA(window.Command1(), text, sizeof(text));
   EXPECT_STREQ(text, "Wait...");
+}
+
+// The search's own message pumping hands the window's keys to the dialog manager.
+TEST(TfrmSearchCls, AltCEnterAndSpaceCancel) {
+  Win32FileSystem files;
+  CountingPump pump;
+  FakeProgress unused;
+  struct Keys {
+    const char* what;
+    UINT down, up;
+    WPARAM key;
+    LPARAM flags;
+  } cases[] = {{"Alt+C", WM_SYSCHAR, 0, 'c', 0x20000000},
+               {"Enter", WM_KEYDOWN, WM_KEYUP, VK_RETURN, 0},
+               {"Space", WM_KEYDOWN, WM_KEYUP, VK_SPACE, 0}};
+  for (const Keys& k : cases) {
+    TreeSearch search(files, pump, unused);
+    TfrmSearchCls window(nullptr, search);
+    ASSERT_EQ(GetFocus(), window.Command1()) << k.what;
+    PostMessageA(window.Command1(), k.down, k.key, k.flags);
+    if (k.up) PostMessageA(window.Command1(), k.up, k.key, k.flags | 0xC0000000);
+    PumpPendingMessages();
+    EXPECT_TRUE(search.SearchCancelled) << k.what;
+  }
 }
 
 TEST(Win32TreeSearch, HiddenFilesAreNotAcceptedOnTheRealFileSystem) {

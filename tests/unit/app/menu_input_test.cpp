@@ -212,6 +212,15 @@ TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
   rig.View.Log.clear();
   input.FocusFirstControl();
   EXPECT_EQ(DeliverFocus(), ButtonControl(ControlKind::KeyBtn, 1));
+
+  // Before the menu is active (the window's first activation) the focus handler does nothing.
+  rig.Window.MenuActive = false;
+  rig.Window.SelectedButton = 0;
+  const size_t sounds = SelectSounds();
+  input.GotFocus(ButtonControl(ControlKind::KeyBtn, 2));
+  input.GotFocus(ButtonControl(ControlKind::WinBtn, 4));
+  EXPECT_EQ(rig.Window.SelectedButton, 0);
+  EXPECT_EQ(SelectSounds(), sounds);
 }
 
 TEST_F(MenuInputTest, EnterShortcutsAndDigits) {

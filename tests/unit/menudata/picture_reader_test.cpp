@@ -125,8 +125,6 @@ TEST(PictureReader, RefusesImpossibleSizesAndStaysInStepWhenTheBlockLengthIsKnow
       {"inflated length not width x height x 4", PackedValue(4, 3, BlockWithLength(47, goodBlock))},
       {"inflated length negative", PackedValue(4, 3, BlockWithLength(-48, goodBlock))},
       {"zlib stream inflates to less", PackedValue(4, 4, BlockWithLength(64, goodBlock))},
-      {"zlib stream inflates to more",
-       PackedValue(4, 2, BlockWithLength(32, goodBlock))},
   };
   for (const Case& c : cases) {
     const Outcome out = ReadOne(c.file, 7);
@@ -145,15 +143,12 @@ TEST(PictureReader, RefusesDamagedZlibBlocks) {
   badChecksum.push_back(static_cast<uint8_t>(block.back() ^ 1));
   Bytes badHeader = block;
   badHeader[4] = 0x00;
-  Bytes trailing = block;
-  trailing.insert(trailing.end(), {0, 0, 0, 0});
   Bytes cut(block.begin(), block.end() - 6);
   struct Case {
     const char* what;
     Bytes block;
   } cases[] = {{"flipped bits", flipped},   {"bad Adler-32", badChecksum},
-               {"bad zlib header", badHeader}, {"trailing garbage", trailing},
-               {"stream cut short", cut}};
+               {"bad zlib header", badHeader}, {"stream cut short", cut}};
   for (const Case& c : cases) {
     const Outcome out = ReadOne(PackedValue(16, 8, c.block), 7);
     EXPECT_FALSE(out.decoded) << c.what;
@@ -164,12 +159,47 @@ TEST(PictureReader, RefusesDamagedZlibBlocks) {
   EXPECT_TRUE(good.decoded && !good.flag && good.inStep);
 }
 
+// Only the first width x height x 4 inflated bytes belong to the picture; whatever the block holds
+// after them is ignored.
+TEST(PictureReader, TakesTheFirstInflatedBytesAndIgnoresTheRestOfTheBlock) {
+  const Picture image = GradientPicture(4, 3, 1);
+  const Bytes block = pack::CompressPixels(image);
+  Bytes trailing = block;
+  trailing.insert(trailing.end(), {0x78, 0x9C, 0xFF, 0, 0, 0});
+  struct Case {
+    const char* what;
+    int32_t height;
+    Bytes block;
+  } cases[] = {{"bytes after the zlib stream", 3, trailing},
+               {"stream inflates to more", 2, BlockWithLength(32, block)},
+               {"longer stream with bytes after it", 1, BlockWithLength(16, trailing)}};
+  for (const Case& c : cases) {
+    ReaderRig rig;
+    rig.OpenBare(PackedValue(4, c.height, c.block));
+    rig.Unit.MenuVersion = 7;
+    PictureValue read;
+    EXPECT_TRUE(rig.Unit.ReadImageValue(read)) << c.what;
+    EXPECT_FALSE(rig.Unit.ReadErrorFlag) << c.what;
+    EXPECT_EQ(read.Image.Pixels,
+              std::vector<uint32_t>(image.Pixels.begin(), image.Pixels.begin() + 4 * c.height))
+        << c.what;
+    EXPECT_EQ(rig.Unit.ReadShortValue(), kMarker) << c.what;
+  }
+}
+
 TEST(PictureReader, BlockLengthsThatCannotBeTrusted) {
   const Bytes block = pack::CompressPixels(GradientPicture(4, 3, 1));
-  for (int32_t length : {0, -1, 4, INT32_MIN, INT32_MAX, static_cast<int32_t>(block.size()) + 10}) {
+  for (int32_t length : {0, -1, INT32_MIN, INT32_MAX, static_cast<int32_t>(block.size()) + 10}) {
     const Outcome out = ReadOne(PackedValue(4, 3, block, length), 7);
     EXPECT_FALSE(out.decoded) << length;
     EXPECT_TRUE(out.flag) << length;
+  }
+  // Too short to hold a length and a stream, but read past like any block.
+  for (int32_t length = 1; length <= 4; ++length) {
+    const Outcome out = ReadOne(PackedValue(4, 3, Bytes(length, 0x30), length), 7);
+    EXPECT_FALSE(out.decoded) << length;
+    EXPECT_TRUE(out.flag) << length;
+    EXPECT_TRUE(out.inStep) << length;
   }
 }
 

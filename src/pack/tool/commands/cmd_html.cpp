@@ -1,0 +1,26 @@
+// html: the menus of a packed player as web pages, for the computers that cannot run it.
+#include <ostream>
+
+#include "tool/commands.h"
+#include "tool/disc/web_pages.h"
+#include "tool/input_file.h"
+#include "tool/tool_error.h"
+
+namespace orvane::pack {
+
+int RunHtml(const CommandArgs& args, std::ostream& out) {
+  const InputFile input = LoadInputFile(args.Inputs[0]);
+  if (!input.Player) throw ToolError(args.Inputs[0], "", "is a menu file; give the packed player");
+  if (input.Player->DirectoryError || input.Player->Entries.empty())
+    throw ToolError(args.Inputs[0], "", "the player cannot read its menus");
+  const WrittenPages pages =
+      WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output);
+  for (const std::string& warning : pages.Warnings) out << "  warning: " << warning << "\n";
+  for (const std::string& page : pages.Files) out << "wrote " << page << "\n";
+  // Information for the author, not a failure: a disc with a setup program is normal.
+  if (!pages.NotOffered.empty()) out << "the pages show these buttons disabled:\n";
+  for (const Finding& f : pages.NotOffered) out << "  " << FormatFinding(f) << "\n";
+  return 0;
+}
+
+}  // namespace orvane::pack

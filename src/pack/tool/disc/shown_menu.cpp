@@ -1,0 +1,85 @@
+#include "tool/disc/shown_menu.h"
+
+#include "app/menu_window.h"
+#include "common/debug_trace.h"
+
+namespace orvane::pack {
+
+namespace {
+
+// Takes every change and keeps only the outline; nothing here is drawn.
+class HeadlessView : public MenuView {
+ public:
+  std::optional<WindowOutline> Outline;
+  bool Terminated = false;
+
+  void CreateControl(const ControlId&, const ControlState&) override {}
+  void DestroyControl(const ControlId&) override {}
+  void SetControlBounds(const ControlId&, const Bounds&) override {}
+  void SetControlVisible(const ControlId&, bool) override {}
+  void SetControlText(const ControlId&, const std::string&) override {}
+  void SetControlFont(const ControlId&, const ControlFont&) override {}
+  void SetControlAlignment(const ControlId&, TextAlignment) override {}
+  void SetControlPicture(const ControlId&, const PictureRef&) override {}
+  void BringControlToFront(const ControlId&) override {}
+  void SendControlToBack(const ControlId&) override {}
+  void FocusControl(const ControlId&) override {}
+  void ReleasePictures() override {}
+  void SetWindowVisible(bool) override {}
+  void SetWindowBounds(const Bounds&) override {}
+  void SetCaption(const std::string&) override {}
+  void SetWindowOutline(const WindowOutline& outline) override { Outline = outline; }
+  void ReleaseWindowOutline() override {}
+  void RepaintWindow() override {}
+  void FocusWindow() override {}
+  ScreenSize GetScreenSize() override { return {1024, 768}; }
+  bool LoadApplicationIcon(const std::string&) override { return false; }
+  void SetTimerInterval(MenuTimer, int32_t) override {}
+  void ProcessPendingMessages() override {}
+  void TerminateApplication() override { Terminated = true; }
+  void RestoreApplication() override {}
+  void MinimizeApplication() override {}
+  // The pages show the visitor's own clock.
+  std::string CurrentTimeText() override { return ""; }
+  std::string CurrentDateText() override { return ""; }
+};
+
+class Silence : public SoundOutput, public FileSystem, public ProcessWatch {
+ public:
+  bool LoadBuiltIn(std::string&) override { return true; }
+  void PlayFile(const std::string&, bool) override {}
+  void PlayBuiltIn(int32_t, bool) override {}
+  void PumpMessages() override {}
+  std::optional<FileAttributes> GetAttributes(const std::string&) override { return std::nullopt; }
+  std::vector<FolderEntry> ListFolder(const std::string&) override { return {}; }
+  bool WriteTextFile(const std::string&, const std::string&) override { return false; }
+  bool DeleteFile(const std::string&) override { return false; }
+  bool LaunchedProcessRunning() override { return false; }
+};
+
+}  // namespace
+
+ShownMenu LoadShownMenu(const Bytes& executable, const std::string& name) {
+  ShownMenu shown;
+  SpanOpener opener(executable.data(), executable.size());
+  CollectingDialog dialog(shown.Messages);
+  MdlFileBin data(opener, dialog);
+  data.ApplicationFolder.clear();
+  HeadlessView view;
+  Silence silence;
+  Sounds sounds(silence, silence);
+  NullDebugOutput trace;
+  MenuWindow window({view, data, dialog, sounds, silence, silence, trace});
+  window.ExeName = SpanOpener::kName;
+  window.DialogCaption = "Orvane";
+  data.ReadPackageDirectory(window.ExeName);
+  if (data.ReadErrorFlag) return shown;
+  window.CreateBaseControls();
+  window.LoadMenu(name);
+  shown.Loaded = !view.Terminated && window.Menu.Images.HasImage(0, kNormalState, 0);
+  shown.Menu = window.Menu;
+  shown.Outline = view.Outline;
+  return shown;
+}
+
+}  // namespace orvane::pack

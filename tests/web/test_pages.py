@@ -1,0 +1,304 @@
+#!/usr/bin/env python3
+"""The web pages of `orvane-pack html` in a real browser (headless Chromium driven by Selenium).
+
+One disc with two menus, built from sources drawn here:
+- "shots" (shaped, image buttons only): its page's pixels in the menu's area equal the real
+  player's under Wine for the normal state, while the pointer is over a button (highlighted and
+  accessory pictures) and while it is pressed; the cut pixels show the page behind.
+- "main" (the first menu, index.html): Tab and Enter, a shortcut letter, a menu switch, a "$"
+  message with its line marks, a document link that reaches the file on the disc, a program shown
+  disabled, and a hostile caption, description and target that stay text.
+
+Environment (from CTest): ORVANE_PACK, ORVANE_PLAYER_EXE, ORVANE_E2E_FIXTURE, ORVANE_SOURCE.
+"""
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+PACK = os.environ["ORVANE_PACK"]
+PLAYER = os.environ["ORVANE_PLAYER_EXE"]
+SOURCE = os.environ["ORVANE_SOURCE"]
+
+failures = []
+
+
+def check(what, ok, detail=""):
+    print(("ok: " if ok else "FAIL: ") + what + ("" if ok else ": " + str(detail)))
+    if not ok:
+        failures.append(what)
+
+
+# ---- pictures ---------------------------------------------------------------------------------
+def write_png(path, width, height, pixel):
+    raw = b"".join(b"\0" + b"".join(bytes(pixel(x, y)) for x in range(width)) for y in range(height))
+
+    def chunk(tag, data):
+        return struct.pack(">I", len(data)) + tag + data + struct.pack(">I", zlib.crc32(tag + data))
+
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+                + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
+
+
+def striped(colour):
+    """A field of one colour with a lighter column every fourth pixel: misplaced by one, it differs."""
+    return lambda x, y: tuple(min(c + 90, 255) for c in colour) if x % 4 == 0 else colour
+
+
+W, H = 160, 100                      # the shots menu
+CUTS = [(y, 120, 160) for y in range(12)] + [(99, 0, 10)]   # rows and pixel runs cut out
+BUTTON = (10, 10, 48, 24)            # left, top, width, height of its first image button
+ACCESSORY = (100, 50)
+NORMAL, LIT, PRESSED = (0, 0, 200), (200, 160, 0), (170, 0, 170)
+
+
+def cut(x, y):
+    return any(y == row and x1 <= x < x2 for row, x1, x2 in CUTS)
+
+
+def make_disc(work):
+    src, disc = os.path.join(work, "src"), os.path.join(work, "disc")
+    os.makedirs(src)
+    os.makedirs(os.path.join(disc, "docs"))
+    pictures = {
+        "shots_bg.png": (W, H, lambda x, y: (x * 255 // W, y * 255 // H, (x * y) % 256)),
+        "b_normal.png": (48, 24, striped(NORMAL)),
+        "b_lit.png": (48, 24, striped(LIT)),
+        "b_pressed.png": (48, 24, striped(PRESSED)),
+        "b_acc.png": (40, 30, lambda x, y: (0, 160, 80) if (x // 5 + y // 5) % 2 else (250, 250, 250)),
+        "c_normal.png": (48, 24, striped((0, 120, 0))),
+        "c_lit.png": (48, 24, striped((120, 0, 0))),
+        "main_bg.png": (300, 200, lambda x, y: (20, 40, 60)),
+        "doc.png": (40, 40, striped((90, 90, 90))),
+    }
+    for name, (w, h, pixel) in pictures.items():
+        write_png(os.path.join(src, name), w, h, pixel)
+    shots = {
+        "title": "Shots", "placement": "top-left",
+        "shape": {"runs": [list(c) for c in CUTS]},
+        "pictures": {"normal": "shots_bg.png"},
+        "accessory": {"left": ACCESSORY[0], "top": ACCESSORY[1]},
+        "buttons": [
+            {"target": "*", "left": BUTTON[0], "top": BUTTON[1], "shortcut": "1",
+             "pictures": {"normal": "b_normal.png", "highlighted": "b_lit.png",
+                          "pressed": "b_pressed.png", "accessory": "b_acc.png"}},
+            {"target": "*", "left": 10, "top": 60, "shortcut": "2",
+             "pictures": {"normal": "c_normal.png", "highlighted": "c_lit.png"}},
+        ],
+    }
+    label = {"kind": "label", "width": 120, "height": 18, "font": {"name": "Tahoma", "size": 9}}
+    main = {
+        "title": "Main <menu>", "pictures": {"normal": "main_bg.png"},
+        "description": {"text": "Choose.", "left": 150, "top": 150, "width": 140, "height": 40},
+        "buttons": [
+            {"target": "%docs\\read me.txt", "left": 10, "top": 10, "shortcut": "1",
+             "description": "Read the notes.", "pictures": {"normal": "doc.png"}},
+            {"kind": "push", "caption": "&Go to shots", "target": "SHOTS.MNU",
+             "left": 10, "top": 60, "width": 120, "height": 24},
+            dict(label, caption="&Message", target="$First line\u00b6Second line", left=10, top=90),
+            {"kind": "push", "caption": "&Setup", "target": "%setup.exe", "description": "Install.",
+             "left": 10, "top": 115, "width": 120, "height": 24},
+            dict(label, caption="<script>document.title='owned'</script>&Hostile",
+                 target="javascript:alert(1)", description="<b>bold</b>", left=10, top=145),
+        ],
+    }
+    for name, menu in (("main", main), ("shots", shots)):
+        with open(os.path.join(src, name + ".json"), "w") as f:
+            json.dump(menu, f)
+    with open(os.path.join(disc, "docs", "read me.txt"), "w") as f:
+        f.write("the notes on the disc\n")
+    run = lambda *args: subprocess.run([PACK, *args], check=True, stdout=subprocess.PIPE, text=True).stdout
+    run("build", os.path.join(src, "main.json"), os.path.join(src, "shots.json"), "-o", os.path.join(work, "menus"))
+    run("pack", PLAYER, os.path.join(work, "menus", "main.mnu"), os.path.join(work, "menus", "shots.mnu"),
+        "-o", os.path.join(disc, "orvane.exe"))
+    listing = run("html", os.path.join(disc, "orvane.exe"), "-o", disc)
+    check("html lists the program it cannot offer", 'main.mnu: button 4: target: "%setup.exe"' in listing, listing)
+    check("html writes a page per menu", all(os.path.isfile(os.path.join(disc, p))
+                                             for p in ("index.html", "shots.html")), listing)
+    return disc
+
+
+# ---- the real player under Wine: one session, three screenshots ------------------------------
+WINE_SESSION = r'''
+source "$ORVANE_SOURCE/tests/e2e/lib.sh"
+E2E_DISC="$1"
+out="$2"
+e2e_start_display
+ln -sfn "$E2E_DISC" "$WINEPREFIX/dosdevices/d:"
+e2e_start_player shots.mnu
+[ -n "$(wait_window '^Shots$' 120)" ] || { echo "the player's menu never appeared"; exit 1; }
+# shot NAME X Y R G B: once the pixel (X, Y) has that colour, a screenshot a moment later.
+shot() {
+  local end=$((SECONDS + 40))
+  until screenshot "$out/$1.png" && [ "$(pixel "$out/$1.png" "$2" "$3")" = "$4 $5 $6" ]; do
+    [ $SECONDS -lt $end ] || { echo "$1: pixel ($2, $3) is $(pixel "$out/$1.png" "$2" "$3")"; exit 1; }
+    sleep 0.3
+  done
+  sleep 0.5
+  screenshot "$out/$1.png"
+}
+# The window's activation highlights its first button; the pointer on the background undoes that.
+sleep 2
+xdotool mousemove --sync 141 81
+xdotool mousemove --sync 140 80
+shot normal 12 11 $NORMAL
+xdotool mousemove --sync 34 22
+shot hover 12 11 $LIT
+xdotool mousedown 1
+shot pressed 12 11 $PRESSED
+xdotool mouseup 1
+'''
+
+
+def player_shots(disc, out):
+    env = dict(os.environ, NORMAL="%d %d %d" % NORMAL, LIT="%d %d %d" % LIT, PRESSED="%d %d %d" % PRESSED)
+    result = subprocess.run(["bash", "-c", WINE_SESSION, "wine-session", disc, out], env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, timeout=400)
+    check("the player's screenshots under Wine", result.returncode == 0, result.stdout[-2000:])
+    return result.returncode == 0
+
+
+def rgb(png, x, y, w, h):
+    return subprocess.run(["/usr/bin/convert", png, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+                           "-depth", "8", "rgb:-"], check=True, stdout=subprocess.PIPE).stdout
+
+
+# ---- the pages in Chromium --------------------------------------------------------------------
+def start_browser(work):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                "--disable-component-update", "--disable-sync", "--no-first-run",
+                "--force-color-profile=srgb", "--force-device-scale-factor=1", "--hide-scrollbars",
+                "--user-data-dir=" + os.path.join(work, "chromium")):
+        options.add_argument(arg)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    # 1 CSS pixel is one device pixel, and the viewport is the player's screen.
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 1024, "height": 768, "deviceScaleFactor": 1, "mobile": False})
+    return driver
+
+
+def pointer(driver, x, y, press=None):
+    actions = ActionChains(driver)
+    actions.w3c_actions.pointer_action.move_to_location(x, y)
+    if press == "down":
+        actions.w3c_actions.pointer_action.pointer_down()
+    elif press == "up":
+        actions.w3c_actions.pointer_action.pointer_up()
+    actions.perform()
+    time.sleep(0.4)
+
+
+def compare_shots(driver, disc, shots, work):
+    driver.get("file://" + os.path.join(disc, "shots.html"))
+    time.sleep(0.5)
+    left, top = driver.execute_script(
+        "var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+    behind = tuple(int(v) for v in driver.execute_script(
+        "return getComputedStyle(document.body).backgroundColor.match(/\\d+/g);"))
+    left, top = int(left), int(top)
+    for name, x, y, press in (("normal", 140, 80, None), ("hover", 34, 22, None), ("pressed", 34, 22, "down")):
+        pointer(driver, left + x, top + y, press)
+        page_png = os.path.join(work, "page-%s.png" % name)
+        driver.save_screenshot(page_png)
+        page = rgb(page_png, left, top, W, H)
+        player = rgb(os.path.join(shots, name + ".png"), 0, 0, W, H)
+        wrong = []
+        for i in range(W * H):
+            px, py = i % W, i // W
+            want = bytes(behind) if cut(px, py) else player[3 * i:3 * i + 3]
+            if page[3 * i:3 * i + 3] != want:
+                wrong.append((px, py, tuple(page[3 * i:3 * i + 3]), tuple(want)))
+        check("shots, %s: the page's pixels are the player's (the page behind the cut ones)" % name,
+              not wrong, "%d pixels differ, first %s" % (len(wrong), wrong[:3]))
+    pointer(driver, left + 34, top + 22, "up")
+
+
+def behaviour(driver, disc):
+    index = "file://" + os.path.join(disc, "index.html")
+    driver.get(index)
+    time.sleep(0.5)
+    js = driver.execute_script
+    check("index: the title, escaped", driver.title == "Main <menu>", driver.title)
+    check("index: the first button has the focus", js("return document.activeElement.id") == "b1")
+    hostile = js("var b = document.getElementById('b5'); return [b.textContent, b.querySelectorAll('script').length,"
+                 " document.scripts.length, b.href || '', [].map.call(document.links, a => a.protocol)];")
+    check("hostile caption shown as text", hostile[0] == "<script>document.title='owned'</script>Hostile"
+          and hostile[1] == 0 and hostile[2] == 1, hostile)
+    check("no link leaves the page's own schemes", set(hostile[4]) == {"file:"}, hostile[4])
+    menu = js("var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+    pointer(driver, menu[0] + 20, menu[1] + 150)
+    check("hostile description shown as text",
+          js("var d = document.getElementById('desc'); return [d.textContent, d.children.length]") == ["<b>bold</b>", 0])
+    pointer(driver, menu[0] + 20, menu[1] + 120)
+    check("a program: disabled, its explanation as description",
+          js("return [document.getElementById('desc').textContent, document.getElementById('b4').getAttribute('aria-disabled')]")
+          == ["Needs Windows: starts the program setup.exe.", "true"])
+    driver.find_element("id", "b4").click()
+    time.sleep(0.3)
+    check("a program: a click does nothing", driver.current_url == index, driver.current_url)
+
+    keys = lambda *typed: ActionChains(driver).send_keys(*typed).perform()
+    keys("m")
+    time.sleep(0.3)
+    message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
+    check("shortcut M shows the message with its line marks", message == [True, "First line\nSecond line"], message)
+    keys(Keys.ENTER)
+    time.sleep(0.3)
+    check("the message closes with its OK button", js("return document.getElementById('msg').open") is False)
+
+    js("document.getElementById('b1').focus()")
+    keys(Keys.TAB)
+    check("Tab goes to the second button", js("return document.activeElement.id") == "b2")
+    keys(Keys.ENTER)
+    time.sleep(0.5)
+    check("Enter on the menu switch opens the other menu's page",
+          driver.current_url.endswith("/shots.html") and driver.title == "Shots", driver.current_url)
+
+    driver.get(index)
+    time.sleep(0.3)
+    document = driver.find_element("id", "b1").get_attribute("href")
+    check("the document link is the file on the disc", document == "file://" + os.path.join(disc, "docs", "read%20me.txt"), document)
+    keys("1")
+    time.sleep(0.8)
+    shown = driver.find_element("tag name", "body").text
+    check("shortcut 1 opens the document", shown.strip() == "the notes on the disc", shown)
+
+
+def main():
+    work = tempfile.mkdtemp(prefix="orvane-web.")
+    try:
+        disc = make_disc(work)
+        shots = os.path.join(work, "shots")
+        os.makedirs(shots)
+        have_shots = player_shots(disc, shots)
+        driver = start_browser(work)
+        try:
+            behaviour(driver, disc)
+            if have_shots:
+                compare_shots(driver, disc, shots, work)
+        finally:
+            driver.quit()
+    finally:
+        if os.environ.get("ORVANE_E2E_KEEP"):
+            print("kept " + work)
+        else:
+            shutil.rmtree(work, ignore_errors=True)
+    print("web pages: %d failed" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
