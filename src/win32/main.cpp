@@ -34,8 +34,10 @@ std::string FirstArgument() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // Before anything can load a DLL: none from the program's folder (a disc or a writable stick).
   orvane::RestrictDllSearchToSystem();
+  using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = orvane::SystemFunctionAs<InitControls>("comctl32.dll", "InitCommonControlsEx");
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  if (init) init(&controls);
 
   orvane::StartupInfo startup;
   startup.ExePath = ExecutablePath();

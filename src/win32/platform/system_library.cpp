@@ -24,16 +24,16 @@ FARPROC SystemFunction(const char* dll, const char* name) {
   static std::map<std::string, HMODULE> loaded;
   auto found = loaded.find(dll);
   if (found == loaded.end()) {
+    // By name, searching the system folder only: the manifest's side-by-side assemblies (the
+    // common controls of version 6) still apply, and the DLL's own imports come from there too.
+    HMODULE module = LoadLibraryExA(dll, nullptr, kSearchSystem32);
     char folder[MAX_PATH];
     const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    HMODULE module = nullptr;
-    if (length > 0 && length < MAX_PATH) {
+    if (!module && length > 0 && length < MAX_PATH) {
+      // Systems without the search flag refuse it: the full path, whose search for the DLL's
+      // imports starts in the system folder.
       const std::string path = std::string(folder, length) + "\\" + dll;
-      // The full path keeps the program's folder out, and the DLL's own dependencies come from
-      // the system folder too: by the search flag, or on systems that lack it (the call then
-      // fails) by the search that starts in the DLL's folder.
-      module = LoadLibraryExA(path.c_str(), nullptr, kSearchSystem32);
-      if (!module) module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+      module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     }
     found = loaded.emplace(dll, module).first;
   }
