@@ -138,6 +138,24 @@ int main(int argc, char** argv) {
     const Bytes packed = orvane::pack::AppendContainer(exe, files, options);
     ok &= WriteSeed(root + "/container", n++, packed.data(), packed.size());
   }
+  // A signed player: PE32 headers whose security entry describes a certificate table after the
+  // trailer, so that the fuzzer starts from the headers that rule reads.
+  {
+    Bytes headers(88 + 224, 0);
+    const auto put = [](Bytes& b, size_t at, uint32_t value, int count) {
+      for (int i = 0; i < count; ++i) b[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    headers[0] = 'M', headers[1] = 'Z', headers[64] = 'P', headers[65] = 'E';
+    put(headers, 0x3C, 64, 4);
+    put(headers, 64 + 20, 224, 2);  // size of the optional header
+    put(headers, 88, 0x10B, 2);     // PE32
+    put(headers, 88 + 92, 16, 4);   // data directory entries
+    Bytes packed = orvane::pack::AppendContainer(headers, containers[0], options);
+    put(packed, 88 + 96 + 32, static_cast<uint32_t>(packed.size()), 4);
+    put(packed, 88 + 96 + 36, 16, 4);
+    packed.insert(packed.end(), 16, 0x30);
+    ok &= WriteSeed(root + "/container", n++, packed.data(), packed.size());
+  }
 
   for (const std::string shape :
        {"NULL", "01000050Y00010000000400960100", "00080006Y000100000002Y0006000600080000000100070008",

@@ -1,5 +1,6 @@
-// Program entry: the application title, the common controls with visual styles, the menu window
-// (whose creation runs the start-up sequence) and the message loop.
+// Program entry: the DLL search narrowed to the system folder, the application title, the common
+// controls with visual styles, the menu window (whose creation runs the start-up sequence) and
+// the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "frm_menu.h"
+#include "system_library.h"
 
 namespace {
 
@@ -30,8 +32,12 @@ std::string FirstArgument() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Before anything can load a DLL: none from the program's folder (a disc or a writable stick).
+  orvane::RestrictDllSearchToSystem();
+  using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = orvane::SystemFunctionAs<InitControls>("comctl32.dll", "InitCommonControlsEx");
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  if (init) init(&controls);
 
   orvane::StartupInfo startup;
   startup.ExePath = ExecutablePath();

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "menudata/bmp_array.h"
 #include "menudata/buffered_file.h"
+#include "menudata/container_end.h"
 #include "menudata/read_limits.h"
 
 namespace orvane {
@@ -82,12 +83,14 @@ void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
     return;
   }
   Stream& stream = *menuStream_;
-  const int64_t size = stream.Size();
+  // The trailer is the last four bytes, or in a signed file the four before its certificates.
+  const int64_t end = FindContainerEnd(stream.Size(), [&stream](int64_t at, void* out, size_t count) {
+                        return stream.Seek(at) && stream.Read(out, count);
+                      }).Trailer;
   int32_t trailer = 0;
-  const bool trailerRead = size >= 4 && stream.Seek(size - 4) && stream.ReadI32(trailer);
-  const int64_t trailerAt = stream.Position() - 4;
+  const bool trailerRead = end >= 0 && stream.Seek(end) && stream.ReadI32(trailer);
   const int64_t header = int64_t{trailer} - 1;
-  if (!trailerRead || header == 0 || header > size - 4) {
+  if (!trailerRead || header == 0 || header > end) {
     Tell(kInvalidAddress, MessageKind::Error);
     CloseMenuStream();
     ReadErrorFlag = true;
@@ -100,7 +103,7 @@ void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
     ReadErrorFlag = true;
     return;
   }
-  if (!ReadDirectory(stream, trailerAt)) ReadErrorFlag = true;
+  if (!ReadDirectory(stream, end)) ReadErrorFlag = true;
   CloseMenuStream();
 }
 

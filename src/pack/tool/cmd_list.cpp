@@ -40,7 +40,9 @@ int RunList(const CommandArgs& args, std::ostream& out) {
   if (input.Player) {
     const PackedPlayer& p = *input.Player;
     out << input.Path << ": packed player, container at byte " << p.ContainerStart << ", "
-        << p.Entries.size() << " packed files\n";
+        << p.Entries.size() << " packed files";
+    if (p.CertificateTable) out << ", signed (certificate table at byte " << *p.CertificateTable << ")";
+    out << "\n";
     if (p.DirectoryError) PrintMessages(p.Messages, out);
     for (size_t i = 0; i < p.Entries.size(); ++i) {
       const ReadMenu read = ReadPackedMenu(input.Data, p, p.Entries[i]);

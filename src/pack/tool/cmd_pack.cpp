@@ -19,6 +19,9 @@ int RunPack(const CommandArgs& args, std::ostream& out) {
   Bytes player = ReadWholeFile(playerPath);
   if (player.size() < 2 || player[0] != 'M' || player[1] != 'Z')
     throw ToolError(playerPath, "", "is not a Windows executable");
+  // A signature covers the menus too: it cannot survive new ones.
+  const bool wasSigned = RemoveSignature(player);
+  if (wasSigned) out << playerPath << ": removing its signature, which the new menus would break\n";
   if (const std::optional<size_t> start = FindContainerStart(player)) {
     out << playerPath << ": replacing the menus it already carries\n";
     player.resize(*start);
@@ -40,7 +43,9 @@ int RunPack(const CommandArgs& args, std::ostream& out) {
   }
   Bytes packed;
   try {
-    packed = AppendContainer(player, files);
+    ContainerOptions options;
+    options.FileAlignment = 8;  // what a signing tool aligns its certificate table to
+    packed = AppendContainer(player, files, options);
   } catch (const std::invalid_argument& e) {
     throw ToolError(args.Output, "", e.what());
   }
@@ -49,6 +54,7 @@ int RunPack(const CommandArgs& args, std::ostream& out) {
   WriteFileAtomically(args.Output, packed);
   out << "wrote " << args.Output << " (" << files.size() << " menus, default " << files[0].Name
       << ", " << packed.size() << " bytes)\n";
+  if (wasSigned) out << args.Output << " is not signed: sign it again before it goes on a disc\n";
   return 0;
 }
 

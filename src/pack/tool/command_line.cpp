@@ -23,6 +23,9 @@ const char kUsage[] =
     "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
     "                                  outlines of every packed player in the folder;\n"
     "                                  exit status 1 on problems (notes do not count)\n"
+    "  orvane-pack image DISC_DIR -o DISC.iso [--label LABEL] [--force]\n"
+    "      check, then an ISO 9660 image with Joliet names and an autorun.inf (through\n"
+    "      xorriso); nothing is written when check finds a problem, unless --force\n"
     "  orvane-pack html PLAYER.exe -o FOLDER\n"
     "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
     "      buttons the pages cannot offer (programs, targets off the disc)\n";
@@ -39,6 +42,7 @@ const std::map<std::string, CommandSpec>& Commands() {
       {"build", {RunBuild, 1, 1000, true}},  {"pack", {RunPack, 2, 1000, true}},
       {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
       {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
+      {"image", {RunImage, 1, 1, true}},
       {"html", {RunHtml, 1, 1, true}},
   };
   return commands;
@@ -60,7 +64,9 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   CommandArgs parsed;
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "-o" || a == "--version") {
+    if (a == "--force" && args[0] == "image") {
+      parsed.Force = true;
+    } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image")) {
       if (i + 1 >= args.size()) {
         err << "orvane-pack " << args[0] << ": " << a << " needs a value\n";
         return 2;
@@ -68,6 +74,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       const std::string& value = args[++i];
       if (a == "-o") {
         parsed.Output = value;
+      } else if (a == "--label") {
+        parsed.Label = value;
       } else if (args[0] != "build" || (value != "6" && value != "7")) {
         err << "orvane-pack " << args[0] << ": --version takes 6 or 7, and only for build\n";
         return 2;

@@ -12,6 +12,8 @@ struct CommandArgs {
   std::vector<std::string> Inputs;
   std::string Output;                 // -o
   std::optional<int> MenuVersion;     // --version (build)
+  std::string Label;                  // --label (image)
+  bool Force = false;                 // --force (image)
 };
 
 int RunBuild(const CommandArgs& args, std::ostream& out);
@@ -20,6 +22,7 @@ int RunList(const CommandArgs& args, std::ostream& out);
 int RunDump(const CommandArgs& args, std::ostream& out);
 int RunExtract(const CommandArgs& args, std::ostream& out);
 int RunCheck(const CommandArgs& args, std::ostream& out);
+int RunImage(const CommandArgs& args, std::ostream& out);
 int RunHtml(const CommandArgs& args, std::ostream& out);
 
 // Parses "orvane-pack COMMAND ..." (args without the program name) and runs it; ToolErrors are

@@ -73,6 +73,9 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
   if (!start) return std::nullopt;
   PackedPlayer player;
   player.ContainerStart = *start;
+  const ContainerEnd end = FindContainerEnd(executable);
+  player.Trailer = static_cast<size_t>(end.Trailer);  // a container was found before it
+  if (end.CertificateTable >= 0) player.CertificateTable = static_cast<size_t>(end.CertificateTable);
   SpanOpener opener(executable.data(), executable.size());
   CollectingDialog dialog(player.Messages);
   MdlFileBin unit(opener, dialog);
@@ -90,7 +93,7 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
 
 ReadMenu ReadPackedMenu(const Bytes& executable, const PackedPlayer& player,
                         const PackedEntry& entry) {
-  const size_t trailer = executable.size() - 4;  // a container always has its trailer
+  const size_t trailer = player.Trailer;
   if (entry.Offset >= trailer) {
     ReadMenu nothing;
     nothing.Messages.push_back("its offset lies outside the file");

@@ -55,6 +55,8 @@ struct PackedEntry {
 
 struct PackedPlayer {
   size_t ContainerStart = 0;
+  size_t Trailer = 0;                    // where the trailer stands; packed files end before it
+  std::optional<size_t> CertificateTable;  // set for a signed player
   std::vector<PackedEntry> Entries;      // directory order; the first is the default menu
   bool DirectoryError = false;
   std::vector<std::string> Messages;

@@ -46,6 +46,13 @@ Bytes AppendContainer(const Bytes& executable, const std::vector<PackedFile>& fi
   header.RawByte(static_cast<uint8_t>(files.size()));
 
   uint64_t next = headerPosition + header.bytes().size() + files.size() * (kNameField + 4);
+  // Padding goes between the directory and the first packed file, where nothing is read and no
+  // packed file's extent reaches.
+  uint64_t end = next + 4;
+  for (const PackedFile& file : files) end += file.Data.size();
+  const size_t alignment = options.FileAlignment ? options.FileAlignment : 1;
+  const size_t padding = static_cast<size_t>((alignment - end % alignment) % alignment);
+  next += padding;
   for (const PackedFile& file : files) {
     std::string padded = file.Name;
     padded.resize(kNameField, ' ');
@@ -58,6 +65,7 @@ Bytes AppendContainer(const Bytes& executable, const std::vector<PackedFile>& fi
   out.reserve(static_cast<size_t>(next + 4));
   out.insert(out.end(), executable.begin(), executable.end());
   out.insert(out.end(), header.bytes().begin(), header.bytes().end());
+  out.insert(out.end(), padding, 0);
   for (const PackedFile& file : files) out.insert(out.end(), file.Data.begin(), file.Data.end());
   ValueWriter trailer;
   trailer.RawInt32(storedHeader);

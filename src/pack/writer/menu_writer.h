@@ -53,6 +53,9 @@ struct ContainerOptions {
   std::array<uint8_t, 3> Version{{1, 0, 0}};
   std::string Text;   // the header's text value, kept by the player and not used
   uint8_t Byte = 0;   // the header's byte value, likewise
+  // The whole file is padded to a multiple of this, so that a signing tool appends its
+  // certificate table right after the trailer, with no padding of its own in between.
+  size_t FileAlignment = 1;
 };
 
 // A copy of the executable with a container of the given files appended (first file = default

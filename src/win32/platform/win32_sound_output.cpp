@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "pump_messages.h"
+#include "system_library.h"
 #include "win32_error_text.h"
 
 namespace orvane {
@@ -13,6 +14,13 @@ namespace {
 constexpr const char* kResourceNames[5] = {"start_wav", "select_wav", "click_wav", "change_wav",
                                            "exit_wav"};
 constexpr const char kResourceType[] = "wave";
+
+// winmm.dll is loaded from the system folder at the first sound (see system_library.h).
+BOOL PlaySoundFromSystem(LPCSTR sound, HMODULE module, DWORD flags) {
+  using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+  static const PlaySoundFunction play = SystemFunctionAs<PlaySoundFunction>("winmm.dll", "PlaySoundA");
+  return play ? play(sound, module, flags) : FALSE;
+}
 }  // namespace
 
 Win32SoundOutput::Win32SoundOutput(void* module)
@@ -43,13 +51,13 @@ bool Win32SoundOutput::LoadBuiltIn(std::string& error) {
 
 void Win32SoundOutput::PlayFile(const std::string& path, bool wait) {
   // No SND_FILENAME and no SND_NODEFAULT: a file that is no wave sounds the system default.
-  PlaySoundA(path.c_str(), nullptr, wait ? SND_SYNC : SND_ASYNC);
+  PlaySoundFromSystem(path.c_str(), nullptr, wait ? SND_SYNC : SND_ASYNC);
 }
 
 void Win32SoundOutput::PlayBuiltIn(int32_t slot, bool wait) {
   Image image = BuiltInImage(slot);
   if (!image.Data) return;
-  PlaySoundA(static_cast<const char*>(image.Data), nullptr,
+  PlaySoundFromSystem(static_cast<const char*>(image.Data), nullptr,
              SND_MEMORY | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC));
 }
 

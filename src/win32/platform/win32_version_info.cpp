@@ -4,9 +4,27 @@
 
 #include <vector>
 
+#include "system_library.h"
+
 namespace orvane {
 
 namespace {
+
+// version.dll comes from the system folder at the first viewer check (see system_library.h).
+struct VersionFunctions {
+  using SizeFunction = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+  using InfoFunction = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+  using QueryFunction = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+  SizeFunction Size = SystemFunctionAs<SizeFunction>("version.dll", "GetFileVersionInfoSizeA");
+  InfoFunction Info = SystemFunctionAs<InfoFunction>("version.dll", "GetFileVersionInfoA");
+  QueryFunction Query = SystemFunctionAs<QueryFunction>("version.dll", "VerQueryValueA");
+  bool Complete() const { return Size && Info && Query; }
+};
+
+const VersionFunctions& Version() {
+  static const VersionFunctions functions;
+  return functions;
+}
 
 // Version resources are a few kilobytes; anything claiming more than this is not one.
 constexpr DWORD kMaxVersionInfoBytes = 1u << 20;
@@ -18,7 +36,7 @@ class Win32VersionInfoBlock : public VersionInfoBlock {
   std::optional<std::string> Query(const std::string& subBlock) override {
     void* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data_.data(), subBlock.c_str(), &value, &length) || !value)
+    if (!Version().Query(data_.data(), subBlock.c_str(), &value, &length) || !value)
       return std::nullopt;
     const char* begin = static_cast<const char*>(value);
     const char* end = data_.data() + data_.size();
@@ -36,11 +54,12 @@ class Win32VersionInfoBlock : public VersionInfoBlock {
 }  // namespace
 
 std::unique_ptr<VersionInfoBlock> Win32VersionInfoSource::Load(const std::string& programPath) {
+  if (!Version().Complete()) return nullptr;
   DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(programPath.c_str(), &handle);
+  const DWORD size = Version().Size(programPath.c_str(), &handle);
   if (size == 0 || size > kMaxVersionInfoBytes) return nullptr;
   std::vector<char> data(size);
-  if (!GetFileVersionInfoA(programPath.c_str(), 0, size, data.data())) return nullptr;
+  if (!Version().Info(programPath.c_str(), 0, size, data.data())) return nullptr;
   return std::make_unique<Win32VersionInfoBlock>(std::move(data));
 }
 

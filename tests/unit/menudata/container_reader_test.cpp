@@ -159,6 +159,94 @@ TEST(ContainerReader, BadAddressesAndMagic) {
   EXPECT_TRUE(rig.Dialog.Messages.empty());
 }
 
+// A signed player with one menu; the patches below damage it.
+struct SignedFile {
+  explicit SignedFile(bool wide) : Entry(SecurityEntryOf(wide)), ContainerStart(PeHeaders(wide).size()) {
+    File = pack::AppendContainer(PeHeaders(wide), {{"Main.mnu", {1}}});
+    AppendCertificateTable(File, wide);
+  }
+  void Put(size_t at, uint64_t value, int count = 4) { PutU32(File, at, value, count); }
+  size_t Entry;  // the security entry: table position, then table size
+  size_t ContainerStart;
+  Bytes File;
+};
+
+TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostileHeaders) {
+  const char* kUnreadable = "Could not retrieve packed files";  // the table's last bytes: -1
+  const char* kInvalid = "Invalid menu address.";
+  using Patch = void (*)(SignedFile&);
+  struct Case {
+    const char* what;
+    bool wide;
+    Patch patch;
+    const char* message;  // nullptr: the directory is read
+  } cases[] = {
+      {"PE32", false, [](SignedFile&) {}, nullptr},
+      {"PE32+", true, [](SignedFile&) {}, nullptr},
+      {"table size 0", false, [](SignedFile& f) { f.Put(f.Entry + 4, 0); }, kUnreadable},
+      {"table position 0", false, [](SignedFile& f) { f.Put(f.Entry, 0); }, kUnreadable},
+      {"table ends before the end", false, [](SignedFile& f) { f.Put(f.Entry + 4, 23); }, kUnreadable},
+      {"table runs past the end", true, [](SignedFile& f) { f.Put(f.Entry + 4, 25); }, kUnreadable},
+      {"position + size overflow 32 bits", false,
+       [](SignedFile& f) {
+         f.Put(f.Entry, f.File.size() + 16);
+         f.Put(f.Entry + 4, 0x100000000 - 16);
+       },
+       kUnreadable},
+      {"e_lfanew past the end", false, [](SignedFile& f) { f.Put(0x3C, 0xFFFFFFF0); }, kUnreadable},
+      {"e_lfanew 10 bytes before the end", false, [](SignedFile& f) { f.Put(0x3C, f.File.size() - 10); },
+       kUnreadable},
+      {"no PE signature", false, [](SignedFile& f) { f.File[kPeHeader] = 'X'; }, kUnreadable},
+      {"unknown optional header", false, [](SignedFile& f) { f.Put(kOptionalHeader, 0x107, 2); }, kUnreadable},
+      {"optional header too short for the entry", false,
+       [](SignedFile& f) { f.Put(kPeHeader + 20, 100, 2); }, kUnreadable},
+      {"only four directory entries", true, [](SignedFile& f) { f.Put(kOptionalHeader + 108, 4); },
+       kUnreadable},
+      {"table at byte 2: no room for a trailer", false,
+       [](SignedFile& f) {
+         f.Put(f.Entry, 2);
+         f.Put(f.Entry + 4, f.File.size() - 2);
+       },
+       kInvalid},
+      {"table starting inside the container", false,
+       [](SignedFile& f) {
+         const size_t at = f.ContainerStart + 8;  // the trailer would be "FPAK"'s version bytes
+         f.Put(f.Entry, at);
+         f.Put(f.Entry + 4, f.File.size() - at);
+       },
+       kInvalid},
+      {"padding between trailer and table", false,
+       [](SignedFile& f) {
+         const size_t table = f.File.size() - 24;
+         f.File.insert(f.File.begin() + static_cast<std::ptrdiff_t>(table), 8, 0);
+         f.Put(f.Entry, table + 8);
+       },
+       kUnreadable},
+      {"unsigned, with a damaged entry: read as ever", false,
+       [](SignedFile& f) {
+         f.File.resize(f.File.size() - 24);
+         f.Put(f.Entry, 0xFFFFFF00);
+         f.Put(f.Entry + 4, 0x200);
+       },
+       nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SignedFile file(c.wide);
+    c.patch(file);
+    ReaderRig rig;
+    rig.Start(file.File);
+    if (!c.message) {
+      EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+      EXPECT_TRUE(rig.Dialog.Messages.empty());
+      EXPECT_EQ(rig.Unit.PackageDirectory.Names[0], "main.mnu");
+    } else {
+      EXPECT_TRUE(rig.Unit.ReadErrorFlag);
+      ExpectOneMessage(rig.Dialog, c.message, kError);
+    }
+  }
+}
+
 TEST(ContainerReader, AnExecutableThatCannotBeOpenedIsReportedNotCrashed) {
   ReaderRig rig;
   rig.Unit.ReadErrorFlag = true;

@@ -67,6 +67,31 @@ Bytes PackedExecutable(const std::vector<pack::PackedFile>& files) {
   return pack::AppendContainer(exe, files);
 }
 
+Bytes PeHeaders(bool wide) {
+  Bytes headers(kOptionalHeader + (wide ? 240 : 224), 0);
+  headers[0] = 'M';
+  headers[1] = 'Z';
+  PutU32(headers, 0x3C, kPeHeader);
+  headers[kPeHeader] = 'P';
+  headers[kPeHeader + 1] = 'E';
+  PutU32(headers, kPeHeader + 20, wide ? 240 : 224, 2);         // size of the optional header
+  PutU32(headers, kOptionalHeader, wide ? 0x20B : 0x10B, 2);    // its magic
+  PutU32(headers, kOptionalHeader + (wide ? 108 : 92), 16);     // data directory entries
+  return headers;
+}
+
+size_t SecurityEntryOf(bool wide) { return kOptionalHeader + (wide ? 112 : 96) + 4 * 8; }
+
+void PutU32(Bytes& bytes, size_t at, uint64_t value, int count) {
+  for (int i = 0; i < count; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+void AppendCertificateTable(Bytes& file, bool wide, size_t tableSize) {
+  PutU32(file, SecurityEntryOf(wide), file.size());
+  PutU32(file, SecurityEntryOf(wide) + 4, tableSize);
+  file.insert(file.end(), tableSize, 0xFF);
+}
+
 namespace {
 void ExpectSameBytes(const Bytes& read, const Bytes& written) {
   if (read == written) return;

@@ -52,6 +52,16 @@ MenuFile MenuOf(uint8_t version, std::vector<ButtonRecord> buttons, std::vector<
 // A fake executable followed by a container of the files.
 Bytes PackedExecutable(const std::vector<pack::PackedFile>& files);
 
+// Windows executable headers as far as the certificate rule reads them (PE32, or PE32+ when
+// wide), and a signature as a signing tool leaves it for the player: a certificate table of 0xFF
+// bytes appended and described by the security entry, which lies at SecurityEntryOf(wide).
+constexpr size_t kPeHeader = 64;
+constexpr size_t kOptionalHeader = kPeHeader + 24;
+Bytes PeHeaders(bool wide);
+size_t SecurityEntryOf(bool wide);
+void PutU32(Bytes& bytes, size_t at, uint64_t value, int count = 4);
+void AppendCertificateTable(Bytes& file, bool wide, size_t tableSize = 24);
+
 // One reader unit over in-memory files, with the player's folder and caption.
 struct ReaderRig {
   static constexpr const char* kFolder = "/disc/";

@@ -8,6 +8,26 @@
 namespace orvane::pack {
 namespace {
 
+int32_t Int32At(const Bytes& b, size_t at) {
+  return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                              static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+TEST(ContainerWriter, PadsBetweenTheDirectoryAndTheFilesToTheFileAlignment) {
+  ContainerOptions options;
+  options.FileAlignment = 8;
+  for (size_t exeSize = 5; exeSize < 13; ++exeSize) {
+    const Bytes out = AppendContainer(Bytes(exeSize, 'M'), {{"a", {0xA1, 0xA2, 0xA3}}}, options);
+    const size_t directory = exeSize + 4 + 3 + 5 + 6 + 1;
+    const size_t first = static_cast<size_t>(Int32At(out, directory + 256) - 1);
+    EXPECT_EQ(out.size() % 8, 0u) << exeSize;
+    EXPECT_LT(first - (directory + 260), 8u) << exeSize;
+    EXPECT_EQ(out[first], 0xA1);
+    EXPECT_EQ(first + 3 + 4, out.size()) << "the last file ends at the trailer";
+    EXPECT_EQ(Int32At(out, out.size() - 4), static_cast<int32_t>(exeSize + 1));
+  }
+}
+
 TEST(ContainerWriter, RefusesWhatTheContainerCannotHold) {
   const Bytes exe = {'M', 'Z'};
   std::vector<PackedFile> many(101, PackedFile{"m", {}});

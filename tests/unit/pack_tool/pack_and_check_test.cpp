@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "menudata/menu_fixtures.h"
 #include "pack_tool/tool_fixtures.h"
+#include "tool/disc/disc_image.h"
 #include "tool/disc_check.h"
+#include "tool/tool_error.h"
 #include "writer/container_find.h"
 
 namespace orvane::pack {
@@ -185,6 +189,89 @@ TEST_F(DiscTest, RepackingReplacesTheContainerAndExtractGivesTheFilesBack) {
   EXPECT_EQ(ReadBytes(folder_.PathOf("x/sub.mnu")), ReadBytes(folder_.PathOf("menus/sub.mnu")));
   const auto bare = ReadBytes(folder_.PathOf("x/unpacked-orvane.exe"));
   EXPECT_EQ(std::string(bare.begin(), bare.end()), kPlayer);
+}
+
+TEST_F(DiscTest, ASignedPlayerIsReadAndRepackingItRemovesTheSignature) {
+  // Signed before packing, with a checksum that the signature made: neither can survive.
+  Bytes player = testing::PeHeaders(false);
+  testing::PutU32(player, testing::kOptionalHeader + 64, 0x12345);
+  testing::AppendCertificateTable(player, false);
+  folder_.WriteFile("player.exe", player);
+  MakeDisc(kGoodMain);
+  const std::string disc = folder_.PathOf("disc/orvane.exe");
+  const Bytes packed = ReadBytes(disc);
+  EXPECT_EQ(packed.size() % 8, 0u) << "a signing tool adds no padding after the trailer";
+  EXPECT_EQ(FindContainerEnd(packed).CertificateTable, -1);
+  EXPECT_EQ(Bytes(packed.begin() + testing::SecurityEntryOf(false), packed.begin() + testing::SecurityEntryOf(false) + 8),
+            Bytes(8, 0));
+  EXPECT_EQ(packed[testing::kOptionalHeader + 64] | packed[testing::kOptionalHeader + 65], 0);
+  EXPECT_EQ(*FindContainerStart(packed), testing::PeHeaders(false).size());
+
+  // Signed after packing: every reading command finds the menus in front of the signature.
+  Bytes signedPlayer = packed;
+  testing::AppendCertificateTable(signedPlayer, false);
+  folder_.WriteFile("disc/orvane.exe", signedPlayer);
+  auto r = RunTool({"list", disc});
+  EXPECT_NE(r.Out.find("signed (certificate table at byte " + std::to_string(packed.size()) + ")"),
+            std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("sub.mnu: byte"), std::string::npos) << r.Out;
+  r = RunTool({"extract", disc, "-o", folder_.PathOf("x")});
+  EXPECT_EQ(ReadBytes(folder_.PathOf("x/sub.mnu")), ReadBytes(folder_.PathOf("menus/sub.mnu")));
+  r = Check();
+  EXPECT_EQ(r.Out.find("container"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("main.mnu: button 2: target"), std::string::npos) << r.Out;  // no readme
+
+  r = RunTool({"pack", disc, folder_.PathOf("menus/main.mnu"), folder_.PathOf("menus/sub.mnu"), "-o", disc});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_NE(r.Out.find("removing its signature"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("is not signed: sign it again"), std::string::npos) << r.Out;
+  EXPECT_EQ(ReadBytes(disc), packed);
+}
+
+TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
+  MakeDisc(kGoodMain);  // its targets are missing from the disc folder
+  auto r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso"), "--label", "x"});
+  EXPECT_EQ(r.Status, 1) << r.Err;
+  EXPECT_NE(r.Out.find("\"%readme.txt\": no such file on the disc"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("no image written"), std::string::npos) << r.Out;
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso")));
+  EXPECT_EQ(RunTool({"check", folder_.PathOf("disc"), "--force"}).Status, 2) << "image's options only";
+
+  std::ostringstream out;
+  ImageRequest request{folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", "orvane-no-such-xorriso"};
+  try {
+    WriteDiscImage(request, out);
+    ADD_FAILURE() << "no image can be written without xorriso";
+  } catch (const ToolError& e) {
+    EXPECT_NE(std::string(e.what()).find("apt-get install xorriso"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso")));
+  EXPECT_NE(out.str().find("autorun.inf: open=orvane.exe, icon=orvane.exe, label=disc"), std::string::npos);
+  request.Output = folder_.PathOf("disc/inside.iso");
+  EXPECT_THROW(WriteDiscImage(request, out), ToolError) << "an image that would hold itself";
+}
+
+TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
+  struct Case {
+    std::string wanted, fitted;
+    bool noted;
+  } cases[] = {
+      {"MY_DISC_2", "MY_DISC_2", false},
+      {"My Disc", "MY_DISC", true},
+      {"\xC3\x9C" "ber-Disc", "_BER_DISC", true},  // one "_" for the two bytes of one character
+      {std::string(40, 'A'), std::string(32, 'A'), true},
+      {"", "DISC", true},
+  };
+  for (const Case& c : cases) {
+    const VolumeLabel label = FitVolumeLabel(c.wanted);
+    EXPECT_EQ(label.Text, c.fitted) << c.wanted;
+    EXPECT_EQ(!label.Note.empty(), c.noted) << c.wanted;
+  }
+  EXPECT_NE(FitVolumeLabel("My Disc").Note.find("upper case"), std::string::npos);
+  EXPECT_EQ(AutorunText("orvane.exe", "orvane.ico", "My Disc"),
+            "[autorun]\r\nopen=orvane.exe\r\nicon=orvane.ico\r\nlabel=My Disc\r\n");
+  EXPECT_EQ(AutorunText("my player.exe", "my player.exe", "x"),
+            "[autorun]\r\nopen=\"my player.exe\"\r\nicon=my player.exe\r\nlabel=x\r\n");
 }
 
 TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {

@@ -1,0 +1,179 @@
+#include "tool/disc/disc_image.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+#include "common/text.h"
+#include "tool/code_page.h"
+#include "tool/disc/run_program.h"
+#include "tool/disc_check.h"
+#include "tool/file_io.h"
+#include "tool/menu_read.h"
+#include "tool/tool_error.h"
+
+namespace fs = std::filesystem;
+
+namespace orvane::pack {
+
+namespace {
+
+constexpr size_t kMaxVolumeLabel = 32;
+// Joliet leaf names, with the compliance rule that xorriso is given below.
+constexpr size_t kMaxJolietName = 103;
+const char kDefaultLabel[] = "DISC";
+
+bool IsDCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
+
+// Characters of a UTF-8 text (continuation bytes are not counted), near enough to Joliet's
+// UCS-2 units for names of the Basic Multilingual Plane.
+size_t CharacterCount(const std::string& utf8) {
+  size_t count = 0;
+  for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
+  return count;
+}
+
+// The packed players at the top of the folder, as check finds them.
+std::vector<std::string> PackedPlayers(const std::string& discDir) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(discDir, ec), last; !ec && it != last; it.increment(ec)) {
+    if (!it->is_regular_file(ec) || AsciiLower(it->path().extension().string()) != ".exe") continue;
+    if (ReadPackedPlayer(ReadWholeFile(it->path().string()))) names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Every name in the folder must reach Windows whole.
+void CheckNames(const std::string& discDir) {
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(discDir, ec), last; !ec && it != last; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (CharacterCount(name) > kMaxJolietName)
+      throw ToolError(it->path().string(), "",
+                      "has a name longer than " + std::to_string(kMaxJolietName) +
+                          " characters, which a disc's Joliet names cannot hold; shorten it");
+  }
+  if (ec) throw ToolError(discDir, "", "cannot be read: " + ec.message());
+}
+
+bool Inside(const fs::path& path, const fs::path& folder) {
+  std::error_code ec;
+  const fs::path p = fs::weakly_canonical(path, ec);
+  const fs::path f = fs::weakly_canonical(folder, ec);
+  auto pi = p.begin();
+  for (auto fi = f.begin(); fi != f.end(); ++fi, ++pi) {
+    if (fi->empty()) continue;  // a trailing separator
+    if (pi == p.end() || *pi != *fi) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+VolumeLabel FitVolumeLabel(const std::string& wanted) {
+  VolumeLabel label;
+  bool changedCase = false, replaced = false;
+  for (size_t i = 0; i < wanted.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(wanted[i]);
+    if ((c & 0xC0) == 0x80) continue;  // the rest of a character already replaced
+    const char upper = AsciiUpper(std::string(1, static_cast<char>(c)))[0];
+    changedCase |= upper != static_cast<char>(c);
+    replaced |= !IsDCharacter(upper);
+    label.Text += IsDCharacter(upper) ? upper : '_';
+  }
+  const bool cut = label.Text.size() > kMaxVolumeLabel;
+  if (cut) label.Text.resize(kMaxVolumeLabel);
+  if (label.Text.empty()) label.Text = kDefaultLabel;
+
+  std::vector<std::string> how;
+  if (changedCase) how.push_back("upper case");
+  if (replaced) how.push_back("\"_\" for each character other than A-Z, 0-9 and _");
+  if (cut) how.push_back("cut to " + std::to_string(kMaxVolumeLabel) + " characters");
+  if (wanted.empty()) how.push_back("none was given");
+  if (!how.empty()) {
+    label.Note = "volume label \"" + wanted + "\" made to fit ISO 9660 as \"" + label.Text + "\" (";
+    for (size_t i = 0; i < how.size(); ++i) label.Note += (i ? ", " : "") + how[i];
+    label.Note += ")";
+  }
+  return label;
+}
+
+std::string AutorunText(const std::string& player, const std::string& icon, const std::string& label) {
+  const std::string open = player.find(' ') != std::string::npos ? "\"" + player + "\"" : player;
+  return "[autorun]\r\nopen=" + open + "\r\nicon=" + icon + "\r\nlabel=" + label + "\r\n";
+}
+
+void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
+  const fs::path disc(request.DiscDir);
+  std::error_code ec;
+  if (!fs::is_directory(disc, ec)) throw ToolError(request.DiscDir, "", "is not a folder");
+  if (Inside(request.Output, disc))
+    throw ToolError(request.Output, "", "lies inside the disc folder, so the image would hold itself; "
+                                        "write it elsewhere");
+  CheckNames(request.DiscDir);
+
+  std::string wanted = request.Label;
+  if (wanted.empty()) wanted = fs::weakly_canonical(disc, ec).filename().string();
+  const VolumeLabel label = FitVolumeLabel(wanted);
+  if (!label.Note.empty()) out << label.Note << "\n";
+
+  const fs::path output(request.Output);
+  const std::string temp = request.Output + ".orvane-pack-tmp";
+  const std::string autorunTemp = request.Output + ".autorun-tmp";
+  std::vector<std::string> arguments = {
+      "-no_rc", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
+      "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
+      "-compliance", "joliet_long_names", "-follow", "link", "-map", request.DiscDir, "/"};
+
+  const bool ownAutorun = !FindOnDisc(request.DiscDir, "autorun.inf", false).empty();
+  if (ownAutorun) {
+    out << "autorun.inf: the folder's own\n";
+  } else {
+    const std::vector<std::string> players = PackedPlayers(request.DiscDir);
+    if (players.size() != 1)
+      throw ToolError(request.DiscDir, "",
+                      players.empty() ? "holds no packed player to start"
+                                      : "holds " + std::to_string(players.size()) +
+                                            " packed players; write an autorun.inf that names the one to start");
+    const std::string& player = players[0];
+    const std::string stem = fs::path(player).stem().string();
+    const std::string iconPath = FindOnDisc(request.DiscDir, stem + ".ico", false);
+    const std::string icon = iconPath.empty() ? player : fs::path(iconPath).filename().string();
+    // Windows reads autorun.inf in its own code page; a label it could not show stays fitted.
+    std::string autorunLabel = Utf8ToCp1252(wanted).value_or(label.Text);
+    for (char& c : autorunLabel)
+      if (static_cast<unsigned char>(c) < 32) c = ' ';  // a line break would end the entry
+    const std::string text = AutorunText(player, icon, autorunLabel);
+    WriteFileAtomically(autorunTemp, text);
+    arguments.insert(arguments.end(), {"-map", autorunTemp, "/autorun.inf"});
+    out << "autorun.inf: open=" << player << ", icon=" << icon << ", label=" << Cp1252ToUtf8(autorunLabel)
+        << "\n";
+  }
+  arguments.push_back("-commit");
+
+  fs::remove(temp, ec);
+  const int status = RunProgram(request.Xorriso, arguments);
+  fs::remove(autorunTemp, ec);
+  if (status == kProgramNotFound)
+    throw ToolError(request.Output, "",
+                    "cannot be written: the program " + request.Xorriso +
+                        " was not found; install it (Debian and Ubuntu: apt-get install xorriso)");
+  if (status != 0 || !fs::is_regular_file(temp, ec)) {
+    fs::remove(temp, ec);
+    throw ToolError(request.Output, "", request.Xorriso + " failed (exit status " +
+                                            std::to_string(status) + "); no image written");
+  }
+  fs::rename(temp, output, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    throw ToolError(request.Output, "", "cannot be replaced: " + ec.message());
+  }
+  out << "wrote " << request.Output << " (ISO 9660 with Joliet names, volume " << label.Text << ", "
+      << fs::file_size(output, ec) << " bytes)\n";
+}
+
+}  // namespace orvane::pack

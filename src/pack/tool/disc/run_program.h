@@ -1,0 +1,16 @@
+#pragma once
+// Runs another program and waits for it: the tool hands the disc image to xorriso rather than
+// writing ISO 9660 itself.
+#include <string>
+#include <vector>
+
+namespace orvane::pack {
+
+// Not an exit status: the program could not be found or started.
+constexpr int kProgramNotFound = -1;
+
+// Runs program (looked up on PATH) with the arguments, its output going to ours. Returns its exit
+// status, or kProgramNotFound.
+int RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+
+}  // namespace orvane::pack
