@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "pack_tool/tool_fixtures.h"
-#include "tool/menu_source.h"
+#include "tool/source/menu_source.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {

@@ -7,7 +7,7 @@
 #include "menudata/menu_fixtures.h"
 #include "pack_tool/tool_fixtures.h"
 #include "tool/disc/disc_image.h"
-#include "tool/disc_check.h"
+#include "tool/disc/disc_check.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
 

@@ -3,8 +3,8 @@
 
 #include <stdexcept>
 
-#include "tool/code_page.h"
-#include "tool/shape.h"
+#include "tool/source/code_page.h"
+#include "tool/source/shape.h"
 
 namespace orvane::pack {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "pack_tool/tool_fixtures.h"
-#include "tool/disc_check.h"
+#include "tool/disc/disc_check.h"
 #include "tool/menu_read.h"
 #include "writer/container_find.h"
 #include "writer/menu_writer.h"

@@ -8,9 +8,9 @@
 
 #include "menudata/picture.h"
 #include "support/temp_folder.h"
-#include "tool/commands.h"
-#include "tool/png_io.h"
-#include "tool/source_fields.h"
+#include "tool/commands/commands.h"
+#include "tool/source/png_io.h"
+#include "tool/source/source_fields.h"
 
 namespace orvane::testing {
 

@@ -1,7 +1,7 @@
 // html: the menus of a packed player as web pages, for the computers that cannot run it.
 #include <ostream>
 
-#include "tool/commands.h"
+#include "tool/commands/commands.h"
 #include "tool/disc/web_pages.h"
 #include "tool/input_file.h"
 #include "tool/tool_error.h"

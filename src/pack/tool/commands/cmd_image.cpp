@@ -1,23 +1,21 @@
 // image: the disc folder checked, then written as an ISO image ready to burn.
 #include <ostream>
 
-#include "tool/commands.h"
+#include "tool/commands/commands.h"
 #include "tool/disc/disc_image.h"
-#include "tool/disc_check.h"
+#include "tool/disc/disc_check.h"
 
 namespace orvane::pack {
 
 int RunImage(const CommandArgs& args, std::ostream& out) {
   const std::string& disc = args.Inputs[0];
-  const std::vector<Finding> findings = CheckDisc(disc);
-  for (const Finding& f : findings) out << FormatFinding(f) << "\n";
-  if (!findings.empty()) {
-    out << findings.size() << (findings.size() == 1 ? " problem" : " problems") << " found";
+  // Notes (pictures the player never shows) are printed but do not stop the image.
+  if (PrintReport(CheckDisc(disc), disc, out) != 0) {
     if (!args.Force) {
-      out << ": no image written (fix the disc, or write it anyway with --force)\n";
+      out << "no image written (fix the disc, or write it anyway with --force)\n";
       return 1;
     }
-    out << ": writing the image anyway (--force)\n";
+    out << "writing the image anyway (--force)\n";
   }
   ImageRequest request;
   request.DiscDir = disc;

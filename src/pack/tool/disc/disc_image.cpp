@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/text.h"
-#include "tool/code_page.h"
+#include "tool/source/code_page.h"
 #include "tool/disc/run_program.h"
-#include "tool/disc_check.h"
+#include "tool/disc/disc_check.h"
 #include "tool/file_io.h"
 #include "tool/menu_read.h"
 #include "tool/tool_error.h"

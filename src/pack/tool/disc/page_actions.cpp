@@ -6,8 +6,8 @@
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "common/text.h"
-#include "tool/code_page.h"
-#include "tool/disc_check.h"
+#include "tool/source/code_page.h"
+#include "tool/disc/disc_check.h"
 
 namespace orvane::pack {
 

@@ -7,11 +7,11 @@
 #include "actions/target_text.h"
 #include "app/selection.h"
 #include "common/text.h"
-#include "tool/code_page.h"
+#include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
 #include "tool/disc/shown_menu.h"
 #include "tool/file_io.h"
-#include "tool/png_io.h"
+#include "tool/source/png_io.h"
 
 namespace fs = std::filesystem;
 

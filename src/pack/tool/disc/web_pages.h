@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tool/disc/page_actions.h"
-#include "tool/disc_check.h"
+#include "tool/disc/disc_check.h"
 #include "tool/menu_read.h"
 
 namespace orvane::pack {

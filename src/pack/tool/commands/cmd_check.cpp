@@ -1,8 +1,8 @@
 // check: what a careful author runs before burning a disc.
 #include <ostream>
 
-#include "tool/commands.h"
-#include "tool/disc_check.h"
+#include "tool/commands/commands.h"
+#include "tool/disc/disc_check.h"
 
 namespace orvane::pack {
 

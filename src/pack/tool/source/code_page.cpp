@@ -1,4 +1,4 @@
-#include "tool/code_page.h"
+#include "tool/source/code_page.h"
 
 #include <cstdint>
 

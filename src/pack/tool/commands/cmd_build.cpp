@@ -2,9 +2,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "tool/commands.h"
+#include "tool/commands/commands.h"
 #include "tool/file_io.h"
-#include "tool/menu_source.h"
+#include "tool/source/menu_source.h"
 #include "tool/tool_error.h"
 #include "writer/menu_writer.h"
 

@@ -1,4 +1,4 @@
-#include "tool/shape.h"
+#include "tool/source/shape.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "menudata/menu_file.h"
-#include "tool/source_fields.h"
+#include "tool/source/source_fields.h"
 
 namespace orvane::pack {
 

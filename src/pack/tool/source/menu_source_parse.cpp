@@ -5,9 +5,9 @@
 #include <stdexcept>
 
 #include "tool/file_io.h"
-#include "tool/menu_source.h"
-#include "tool/png_io.h"
-#include "tool/shape.h"
+#include "tool/source/menu_source.h"
+#include "tool/source/png_io.h"
+#include "tool/source/shape.h"
 #include "tool/tool_error.h"
 #include "writer/menu_writer.h"
 

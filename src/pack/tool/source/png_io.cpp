@@ -1,4 +1,4 @@
-#include "tool/png_io.h"
+#include "tool/source/png_io.h"
 
 #include <limits>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tool/png_io.h"
+#include "tool/source/png_io.h"
 
 namespace orvane::pack {
 

@@ -4,11 +4,11 @@
 #include <stdexcept>
 
 #include "common/text.h"
-#include "tool/commands.h"
+#include "tool/commands/commands.h"
 #include "tool/file_io.h"
 #include "tool/input_file.h"
 #include "tool/menu_read.h"
-#include "tool/menu_source.h"
+#include "tool/source/menu_source.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
 

@@ -1,10 +1,10 @@
-#include "tool/source_fields.h"
+#include "tool/source/source_fields.h"
 
 #include <cstdio>
 
 #include "common/qbcolor.h"
 #include "menudata/read_limits.h"
-#include "tool/code_page.h"
+#include "tool/source/code_page.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {

@@ -2,7 +2,7 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "tool/commands.h"
+#include "tool/commands/commands.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {

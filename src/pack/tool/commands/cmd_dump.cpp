@@ -1,10 +1,10 @@
 // dump: a menu file or a packed player back to the sources that build reads.
 #include <ostream>
 
-#include "tool/code_page.h"
-#include "tool/commands.h"
+#include "tool/source/code_page.h"
+#include "tool/commands/commands.h"
 #include "tool/input_file.h"
-#include "tool/menu_dump.h"
+#include "tool/source/menu_dump.h"
 
 namespace orvane::pack {
 

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <ostream>
 
-#include "tool/commands.h"
+#include "tool/commands/commands.h"
 #include "tool/file_io.h"
 #include "tool/input_file.h"
-#include "tool/menu_source.h"
-#include "tool/png_io.h"
+#include "tool/source/menu_source.h"
+#include "tool/source/png_io.h"
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,10 @@
 // list: what a packed player or a menu file holds.
 #include <ostream>
 
-#include "tool/code_page.h"
-#include "tool/commands.h"
+#include "tool/source/code_page.h"
+#include "tool/commands/commands.h"
 #include "tool/input_file.h"
-#include "tool/source_fields.h"
+#include "tool/source/source_fields.h"
 
 namespace orvane::pack {
 

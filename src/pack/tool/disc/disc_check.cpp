@@ -1,4 +1,4 @@
-#include "tool/disc_check.h"
+#include "tool/disc/disc_check.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -9,10 +9,10 @@
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "common/text.h"
-#include "tool/code_page.h"
+#include "tool/source/code_page.h"
 #include "tool/file_io.h"
-#include "tool/shape.h"
-#include "tool/source_fields.h"
+#include "tool/source/shape.h"
+#include "tool/source/source_fields.h"
 #include "tool/tool_error.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "tool/menu_dump.h"
+#include "tool/source/menu_dump.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -6,8 +6,8 @@
 #include <tuple>
 
 #include "tool/file_io.h"
-#include "tool/menu_source.h"
-#include "tool/png_io.h"
+#include "tool/source/menu_source.h"
+#include "tool/source/png_io.h"
 
 namespace fs = std::filesystem;
 
