@@ -77,5 +77,23 @@ TEST(HostileSizes, PicturesOfOneMenuDecodeToAtMostTheMenuBudget) {
   EXPECT_EQ(images.Get(0, 2, 0)->Pixels, small.Pixels);
 }
 
+// A slot one past a table edge would land on a neighbouring slot (the table is one flat array),
+// so every edge is tried against the slot it would overwrite.
+TEST(HostileSizes, SlotsOutsideTheImageTableStoreNothing) {
+  ImageTable images;
+  const Picture dot{1, 1, {0x00FF0000}};
+  struct Edge { int32_t Button, State, Frame, AliasButton, AliasState, AliasFrame; };
+  const int32_t lastFrame = ImageTable::kFrames - 1;
+  for (const Edge& e : {Edge{1, 0, ImageTable::kFrames, 1, 1, 0}, Edge{1, ImageTable::kStates, 0, 2, 0, 0},
+                        Edge{1, -1, 0, 0, 3, 0}, Edge{1, 0, -1, 0, 3, lastFrame}}) {
+    images.StoreImage(e.Button, e.State, dot, e.Frame);
+    EXPECT_FALSE(images.HasImage(e.Button, e.State, e.Frame));
+    EXPECT_FALSE(images.HasImage(e.AliasButton, e.AliasState, e.AliasFrame))
+        << e.Button << "," << e.State << "," << e.Frame;
+  }
+  images.StoreImage(ImageTable::kButtons - 1, 3, dot, lastFrame);
+  EXPECT_TRUE(images.HasImage(ImageTable::kButtons - 1, 3, lastFrame));
+}
+
 }  // namespace
 }  // namespace orvane
