@@ -143,14 +143,16 @@ struct ShownMessage {
   MessageKind kind;
   MessageButtons buttons;
   std::string caption;
+  int32_t helpContext = 0;
+  int32_t defaultIndex = -1;
 };
 
 struct RecordingDialog : MessageDialog {
   std::vector<ShownMessage> shown;
   std::function<void()> whileShown;  // runs as if the modal loop dispatched a message
-  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons, int32_t,
-                    int32_t, const std::string& caption) override {
-    shown.push_back({text, kind, buttons, caption});
+  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons,
+                    int32_t helpContext, int32_t defaultIndex, const std::string& caption) override {
+    shown.push_back({text, kind, buttons, caption, helpContext, defaultIndex});
     if (whileShown) whileShown();
     return 1;
   }

@@ -66,6 +66,8 @@ TEST(Dispatcher, MessageWithLineMarksThenCloses) {
   EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Information);
   EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
   EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
+  EXPECT_EQ(t.dialog.shown[0].helpContext, 0);
+  EXPECT_EQ(t.dialog.shown[0].defaultIndex, -1);
   EXPECT_EQ(logWhileShown, 0u);  // closing waits for the message to be dismissed
   EXPECT_EQ(t.host.log, kCloseSteps);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});

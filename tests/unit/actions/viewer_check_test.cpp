@@ -55,6 +55,8 @@ TEST(VersionName, ShortOrMissingPartsGiveEmptyTexts) {
   FakeVersionInfo versions;
   NullDebugOutput trace;
   versions.AddProgram("C:\\a.exe", "A", 1, 2);
+  versions.programs["C:\\a.exe"]["\\"] = versions.programs["C:\\a.exe"]["\\"].substr(0, 12);
+  EXPECT_EQ(ReadFileVersion(versions, "C:\\a.exe", trace), "1.2");  // just long enough
   versions.programs["C:\\a.exe"]["\\"] = std::string(11, '\0');
   versions.programs["C:\\a.exe"]["\\VarFileInfo\\Translation"] = "ab";
   EXPECT_EQ(ReadFileVersion(versions, "C:\\a.exe", trace), "");
@@ -127,6 +129,12 @@ TEST(CheckRequiredViewer, NothingFoundIsNotAvailableWithVersionZero) {
   t.shell.associations["b.doc"] = "C:\\noversion.exe";  // a program without version information
   target = "E:\\b.doc";
   EXPECT_TRUE(t.Check({"N/A", "0.0", 1}, target));
+  // A name without a version number counts as no viewer as well.
+  t.shell.associations["c.doc"] = "C:\\nameonly.exe";
+  t.versions.AddProgram("C:\\nameonly.exe", "Viewer", 1, 0);
+  t.versions.programs["C:\\nameonly.exe"]["\\"] = std::string(11, '\0');
+  target = "E:\\c.doc";
+  EXPECT_TRUE(t.Check({"N/A", "0", 1}, target));
 
   std::string empty;
   const size_t queries = t.shell.queries.size();

@@ -92,7 +92,7 @@ TEST(ControlNamesTest, ButtonControlsCarryTheirNumberInThreeDigits) {
   EXPECT_EQ(ControlName(BaseControl(ControlKind::lblAccText)), "lblAccText");
   for (ControlKind kind :
        {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
-    for (int32_t n : {1, 12, 100})
+    for (int32_t n : {1, 12, 99, 100})
       EXPECT_EQ(ButtonNumberFromName(ControlName(ButtonControl(kind, n))), n);
   EXPECT_EQ(ButtonNumberFromName("MenBck"), -1);
   EXPECT_EQ(ButtonNumberFromName("12"), -1);

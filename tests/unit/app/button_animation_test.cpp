@@ -181,7 +181,16 @@ TEST_F(AnimateButtonsTest, TheSelectedButtonsAccessoryPictureLoops) {
                                               Mark(2, 3, 0), Mark(2, 3, 1)}));
   EXPECT_EQ(rig.Window.AccessoryFrame, 1);
 
-  // A button without accessory frames, or a selection beyond the menu, leaves it alone.
+  // A button without accessory frames, or a selection beyond the menu, leaves it alone; button 1
+  // with accessory frames of its own animates them like any other.
+  for (int32_t f = 0; f <= 2; ++f)
+    rig.Window.Menu.Images.StoreImage(1, kAccessoryState, SolidPicture(4, 4, Mark(1, 3, f)), f);
+  rig.Window.Menu.Buttons[1].LastFrame[kAccessoryState] = 2;
+  rig.Window.SelectedButton = 1;
+  rig.Window.AccessoryFrame = 0;
+  Tick();
+  EXPECT_EQ(Shown(ControlKind::imgAccPicture), Mark(1, 3, 1));
+  rig.Window.Menu.Buttons[1].LastFrame[kAccessoryState] = 0;
   for (int32_t selected : {1, 3, 0}) {
     rig.Window.SelectedButton = selected;
     const size_t before = rig.View.Log.size();

@@ -90,6 +90,13 @@ TEST_F(SmallBuffer, ALimitHoldsReadsAndFillsBeforeItAndCanMove) {
   EXPECT_EQ(large[9], 39);
   EXPECT_EQ(file->Position(), 40);
   EXPECT_EQ(file->Size(), 100);
+  file->LimitTo(100);
+  ASSERT_TRUE(file->Seek(50));
+  ASSERT_TRUE(file->ReadU8(b));  // buffers 50..65
+  file->LimitTo(60);             // inside a buffer that does not start at 0
+  ASSERT_TRUE(file->ReadU8(b));
+  EXPECT_EQ(b, 51);
+  EXPECT_EQ(file->Remaining(), 8);
 }
 
 }  // namespace
