@@ -96,6 +96,7 @@ TEST(ControlNamesTest, ButtonControlsCarryTheirNumberInThreeDigits) {
       EXPECT_EQ(ButtonNumberFromName(ControlName(ButtonControl(kind, n))), n);
   EXPECT_EQ(ButtonNumberFromName("MenBck"), -1);
   EXPECT_EQ(ButtonNumberFromName("12"), -1);
+  EXPECT_EQ(ButtonNumberFromName("012"), 12);
 }
 
 }  // namespace

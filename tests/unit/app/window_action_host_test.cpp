@@ -40,6 +40,7 @@ TEST(WindowActionHostTest, ButtonsOfTheShownMenuCarryTheirActionFields) {
   EXPECT_EQ(action->Viewer.ViewerVersion, "7");
   EXPECT_EQ(action->Viewer.ViewerCompare, 1);
   EXPECT_FALSE(host.Button(0).has_value());
+  ASSERT_TRUE(host.Button(2).has_value()) << "the last button";
   EXPECT_FALSE(host.Button(3).has_value());
   EXPECT_EQ(host.MenuFileName(), "host.mnu");
 

@@ -85,6 +85,10 @@ TEST(ContainerReader, SeekPackagePositionsTheStreamAtThePackedFile) {
     EXPECT_EQ(rig.Unit.ReadShortValue(), name == "a" ? 111 : 222) << which;
   }
   EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  rig.Unit.CloseMenuStream();
+  std::string name = "a";
+  rig.Unit.SeekPackage(name);
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag) << "a known package but no open stream";
 }
 
 TEST(ContainerReader, AMissingPackageIsReportedWithItsLowerCaseNameAndTheStreamStays) {
