@@ -29,6 +29,7 @@ TEST(Text, TrimDropsControlCharactersAndBlanksAtBothEnds) {
   EXPECT_EQ(TrimControl("a b"), "a b");
   EXPECT_EQ(TrimControl("   "), "");
   EXPECT_EQ(TrimControl("\x7f"), "\x7f");
+  EXPECT_EQ(TrimControl("!a!"), "!a!");  // only codes 0 to 32 are trimmed
 }
 
 TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {

@@ -27,6 +27,7 @@ TEST(ContainerReader, ReadsTheDirectoryWithTrimmedLowerCaseNamesAndPositions) {
   const Bytes exe = pack::AppendContainer({'M', 'Z'}, {{"Main.MNU", {1, 2, 3}}, {"\tSecond Menu.mnu", {4}}},
                                           options);
   rig.Files.AddFile("/disc/orvane.exe", exe);
+  rig.Unit.ReadErrorFlag = true;  // left from before: reading the directory starts afresh
   rig.Unit.ReadPackageDirectory("orvane.exe");
 
   EXPECT_FALSE(rig.Unit.ReadErrorFlag);
