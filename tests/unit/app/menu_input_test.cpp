@@ -105,6 +105,7 @@ TEST_F(MenuInputTest, PointerOverPicturesAndBackground) {
   EXPECT_EQ(SelectSounds(), soundsBefore + 2);
 
   input.picButton_MouseMove(1);
+  EXPECT_EQ(LogCount("picture imgAccPicture"), 1u);  // button 1's is still in place
   input.MenBckMouseMove(200, 200);
   EXPECT_EQ(Shown(1), Mark(1, kNormalState));
   EXPECT_EQ(rig.Window.HighlightedButton, -1);
@@ -204,6 +205,8 @@ TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
   EXPECT_TRUE(Key(NavigationKey::Left, {false, false, true}));
   EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
   EXPECT_EQ(rig.Window.SelectedButton, 5);
+  EXPECT_TRUE(Key(NavigationKey::Down, {false, false, true}));
+  EXPECT_EQ(rig.Window.SelectedButton, 1);
 
   EXPECT_FALSE(Key(NavigationKey::Other));
   EXPECT_TRUE(actions.empty());
@@ -251,6 +254,7 @@ TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
   EXPECT_TRUE(Key(NavigationKey::Enter));
   focused = ButtonControl(ControlKind::KeyBtn, 5);
   EXPECT_TRUE(Key(NavigationKey::Enter, {false, true, false}));
+  EXPECT_EQ(LogCount("pump"), 1u);  // the pressed picture gets painted; the description stays
   EXPECT_EQ(actions, (std::vector<int32_t>{4, 5}));
   EXPECT_EQ(shownDuringAction.back(), Mark(5, kPressedState));
   EXPECT_EQ(Shown(5), Mark(5, kHighlightedState));

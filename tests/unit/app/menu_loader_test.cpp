@@ -146,6 +146,9 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
       {"button 100 highlighted shows its description", [](MenuFile& m) {
          m.Buttons.resize(100, B(m)), m.Buttons[99].Description = "Last"; },
        [](PlayerRig& r) { return r.Window.HighlightButton(100), On(Text, {kText})(r); }, "Last"},
+      {"button 100's controls go with its menu", [](MenuFile&) {},
+       [](PlayerRig& r) { return S(r.Window.Menu.Buttons[100].ControlsExist); }, "0",
+       [](MenuFile& m) { m.Buttons.resize(100, B(m)); }},
       {"26 initial button 0", [](MenuFile& m) { m.Settings.InitialButton = 0; },
        [](PlayerRig& r) { return S(r.Window.HighlightedButton) + " " + S(r.SoundOut.Played.size()); }, "0 1"},
       {"26 initial button -1", [](MenuFile& m) { m.Settings.InitialButton = -1; },
@@ -399,8 +402,10 @@ TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {
   rig.Install({{"good.mnu", good}, {"old.mnu", old}});
   rig.Start();
   rig.View.Log.clear();
+  rig.Window.HighlightedButton = 1;  // the pointer was on "Keep"
   rig.Window.LoadMenu("old.mnu");
   ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
+  EXPECT_EQ(rig.Window.HighlightedButton, 1);
   EXPECT_EQ(rig.Dialog.Messages[1].Text, "Menu could not be read.");
   EXPECT_EQ(rig.View.Terminations, 0);
   EXPECT_TRUE(rig.View.WindowVisible);

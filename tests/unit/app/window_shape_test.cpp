@@ -50,9 +50,10 @@ TEST(WindowShapeTest, RunsStayOnTheirRowUntilTheNextRowMark) {
 }
 
 TEST(WindowShapeTest, CutsOutsideTheOutlineAndEmptyRunsChangeNothing) {
-  // Row mark 0 points above the outline, rows 3 and 9 below it; x1 >= x2 cuts nothing.
+  // Row mark 0 points above the outline, rows 3 and 9 below it; x1 >= x2 or x1 past the width
+  // cuts nothing.
   const auto outline = BuildShapeRegion("00040002" "Y0000" "00000004" "Y0003" "00000004" "Y0009" "00000004"
-                                        "Y0001" "00030001" "00020002");
+                                        "Y0001" "00030001" "00020002" "00060009");
   ASSERT_TRUE(outline.has_value());
   EXPECT_EQ(KeptPixels(*outline).size(), 8u);
   ASSERT_EQ(outline->Kept.size(), 1u);

@@ -21,6 +21,18 @@ std::vector<TModalResult> Results(const DialogModel& m) {
   return out;
 }
 
+// "width x height | icon | text | buttons", each rectangle as left,top,width,height.
+std::string Placed(const DialogGeometry& g) {
+  auto rect = [](const DialogRect& r) {
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Width) +
+           "," + std::to_string(r.Height);
+  };
+  std::string s = std::to_string(g.ClientWidth) + "x" + std::to_string(g.ClientHeight) + " | " +
+                  rect(g.Icon) + " | " + rect(g.Text) + " |";
+  for (const DialogRect& b : g.Buttons) s += " " + rect(b);
+  return s;
+}
+
 TEST(DialogButtons, OkAloneIsDefaultAndCancelAtOnce) {
   DialogModel m = BuildDialogModel(MessageKind::Information, 4, -1, "Orvane", "Title");
   ASSERT_EQ(Labels(m), std::vector<std::string>{"OK"});
@@ -125,6 +137,7 @@ TEST(DialogText, LineBreaksOfEveryKindBecomeCrLf) {
   EXPECT_EQ(NormalizeLineBreaks("a\r\n\r\nb\n"), "a\r\n\r\nb\r\n");
   EXPECT_EQ(NormalizeLineBreaks("\n\r"), "\r\n\r\n");
   EXPECT_EQ(NormalizeLineBreaks("plain"), "plain");
+  EXPECT_EQ(NormalizeLineBreaks("\r\nends\r\n"), "\r\nends\r\n");
 }
 
 TEST(DialogGeometry, IconBesideTextAndButtonsCentredBelowWithoutOverlap) {
@@ -136,6 +149,8 @@ TEST(DialogGeometry, IconBesideTextAndButtonsCentredBelowWithoutOverlap) {
   in.TextHeight = 52;
   in.LabelWidths = {20, 14, 36};
   DialogGeometry g = LayoutDialog(in);
+  // Margins of 8 units, a 10-unit gap after the icon, buttons of 50 x 14 units 4 apart.
+  EXPECT_EQ(Placed(g), "371x116 | 12,13,32,32 | 59,13,300,52 | 67,81,75,22 148,81,75,22 229,81,75,22");
   ASSERT_EQ(g.Buttons.size(), 3u);
   // Text right of the icon, both inside the client area.
   EXPECT_GE(g.Text.Left, g.Icon.Left + g.Icon.Width);
@@ -172,6 +187,9 @@ TEST(DialogGeometry, WideButtonRowWidensTheDialogAndShortTextCentresOnTheIcon) {
   DialogGeometry b = LayoutDialog(bare);
   EXPECT_EQ(b.Text.Left, b.Icon.Left);
   EXPECT_GT(b.ClientWidth, b.Buttons[0].Width);
+
+  bare.AverageCharWidth = bare.CharHeight = 0;  // a font that reports no size counts as 1 x 1
+  EXPECT_EQ(Placed(LayoutDialog(bare)), "17x4 | 2,1,0,0 | 2,1,0,0 | 2,2,13,1");
 }
 
 }  // namespace
