@@ -20,6 +20,7 @@
 #include "common/message_dialog.h"
 #include "common/sounds.h"
 #include "common/text.h"
+#include "support/memory_file.h"
 
 namespace orvane::action_testing {
 
@@ -108,33 +109,12 @@ class FakeFileSystem : public FileSystem {
 struct FakeOpener : FileOpener {
   std::map<std::string, std::string> files;  // exact path -> content
 
-  class Reader : public ReadFile {
-   public:
-    explicit Reader(std::string content) : content_(std::move(content)) {}
-    int64_t Size() override { return static_cast<int64_t>(content_.size()); }
-    int64_t Position() override { return position_; }
-    bool Seek(int64_t position) override {
-      if (position < 0) return false;
-      position_ = position;
-      return true;
-    }
-    size_t Read(void* buffer, size_t count) override {
-      if (position_ >= Size()) return 0;
-      size_t n = std::min(count, content_.size() - static_cast<size_t>(position_));
-      std::copy_n(content_.data() + position_, n, static_cast<char*>(buffer));
-      position_ += static_cast<int64_t>(n);
-      return n;
-    }
-
-   private:
-    std::string content_;
-    int64_t position_ = 0;
-  };
-
   std::unique_ptr<ReadFile> OpenRead(const std::string& path) override {
     auto it = files.find(path);
     if (it == files.end()) return nullptr;
-    return std::make_unique<Reader>(it->second);
+    return std::make_unique<testing::MemoryReadFile>(
+        std::make_shared<const std::vector<uint8_t>>(it->second.begin(), it->second.end()),
+        std::make_shared<testing::FileUseCounts>());
   }
 };
 
@@ -194,7 +174,6 @@ struct RecordingShell : Shell {
 
 struct RecordingSoundOutput : SoundOutput {
   std::vector<std::string> played;  // "builtin 3 wait", "file E:\x.wav nowait"
-  std::function<void()> onPump;
   bool LoadBuiltIn(std::string&) override { return true; }
   void PlayFile(const std::string& path, bool wait) override {
     played.push_back("file " + path + (wait ? " wait" : " nowait"));
@@ -202,18 +181,12 @@ struct RecordingSoundOutput : SoundOutput {
   void PlayBuiltIn(int32_t slot, bool wait) override {
     played.push_back("builtin " + std::to_string(slot) + (wait ? " wait" : " nowait"));
   }
-  void PumpMessages() override {
-    if (onPump) onPump();
-  }
+  void PumpMessages() override {}
 };
 
 struct CountingPump : MessagePump {
   int pumps = 0;
-  std::function<void()> onPump;
-  void PumpMessages() override {
-    ++pumps;
-    if (onPump) onPump();
-  }
+  void PumpMessages() override { ++pumps; }
 };
 
 // A progress window that records what it was shown and can press Cancel after some folders.
@@ -243,7 +216,6 @@ struct FakeProgress : SearchProgressFactory {
 struct FakeVersionInfo : VersionInfoSource {
   // program path -> sub-block -> bytes
   std::map<std::string, std::map<std::string, std::string>> programs;
-  std::vector<std::string> loaded;
 
   struct Block : VersionInfoBlock {
     std::map<std::string, std::string> parts;
@@ -254,7 +226,6 @@ struct FakeVersionInfo : VersionInfoSource {
     }
   };
   std::unique_ptr<VersionInfoBlock> Load(const std::string& path) override {
-    loaded.push_back(path);
     auto it = programs.find(path);
     if (it == programs.end()) return nullptr;
     auto block = std::make_unique<Block>();
@@ -285,7 +256,6 @@ struct FakeHost : ActionHost {
   std::set<std::string> packages;
   std::vector<std::string> log;
   std::function<void()> onPump;
-  int pumps = 0;
 
   std::optional<ButtonAction> Button(int32_t number) override {
     auto it = buttons.find(number);
@@ -308,7 +278,6 @@ struct FakeHost : ActionHost {
   void MinimizeApplication() override { log.push_back("minimize"); }
   void StartRestoreWatch() override { log.push_back("restore watch"); }
   void PumpMessages() override {
-    ++pumps;
     if (onPump) onPump();
   }
 };

@@ -2,7 +2,7 @@
 // sounds and the window for each kind of target.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <map>
 
 #include "action_fakes.h"
 #include "actions/dispatcher.h"
@@ -15,6 +15,12 @@ using namespace orvane::action_testing;
 const std::string kClickWait = "builtin 3 wait";
 const std::string kChange = "builtin 4 wait";
 const std::vector<std::string> kCloseSteps = {"hide", "unload", "delayed close", "terminate"};
+
+// What the shell was asked: verb|file|parameters|directory|show mode (0 hidden, 1 normal).
+std::string Sent(const ShellRequest& r) {
+  return r.Verb + "|" + r.File + "|" + r.Parameters + "|" + r.Directory + "|" +
+         std::to_string(r.ShowMode);
+}
 
 struct Dispatch : DispatchRig {
   using DispatchRig::DispatchRig;
@@ -111,101 +117,75 @@ TEST(Dispatcher, RawLaunchIsHiddenWithItsOwnFolderAndNothingElse) {
   ButtonAction& button = t.Button(1, "%NOPROC%%CD%:\\tools\\run.exe");
   button.Parameters = "ignored";
   button.RunMaximized = 1;
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.Verb, "open");
-  EXPECT_EQ(request.File, "E:\\tools\\run.exe");
-  EXPECT_EQ(request.Parameters, "");
-  EXPECT_EQ(request.Directory, "E:\\tools\\");
-  EXPECT_EQ(request.ShowMode, kShowHidden);
+  EXPECT_EQ(Sent(t.Run(1)), "open|E:\\tools\\run.exe||E:\\tools\\|0");
   EXPECT_TRUE(t.files.listed.empty());  // a missing file is not searched for
   EXPECT_EQ(t.Clicks(), 1);
-  // Neither the "%" prefix nor the slash rule applies.
-  Dispatch percent;
-  percent.Button(1, "%NOPROC%%setup/run.exe");
-  EXPECT_EQ(percent.Run(1).File, "%setup/run.exe");
 }
 
-TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
-  Dispatch root("D:\\");
-  root.files.AddFile("D:\\docs\\a.pdf");
-  root.Button(1, "%docs/a.pdf");
-  ShellRequest request = root.Run(1);
-  EXPECT_EQ(request.File, "D:\\docs\\a.pdf");
-  EXPECT_EQ(request.Directory, "D:\\docs\\");
-  EXPECT_EQ(request.ShowMode, kShowNormal);
-  EXPECT_TRUE(root.files.listed.empty()) << "found where the target says, not by a search";
-
-  Dispatch sub("E:\\disc\\player\\");
-  sub.files.AddFile("E:\\setup\\run.exe");
-  sub.Button(1, "\\setup\\run.exe");
-  request = sub.Run(1);
-  EXPECT_EQ(request.File, "E:\\setup\\run.exe");
-  EXPECT_EQ(request.Directory, "E:\\setup\\");
-}
-
-TEST(Dispatcher, ParametersExpandTheDriveAndAreQuotedByTheRule) {
-  const std::vector<std::array<std::string, 3>> rows = {  // target, parameters, parameters passed
-      {"E:\\tool.exe", "%CD%", "\"E\""},
-      {"E:\\tool.exe", "-in %CD%:\\data -out %CD%", "-in E:\\data -out E"},
-      {"\"E:\\my tool.exe\"", "readme.txt", "readme.txt"}};
-  for (const auto& row : rows) {
-    Dispatch t;
-    t.files.AddFile("E:\\tool.exe");
-    t.Button(1, row[0]).Parameters = row[1];
-    EXPECT_EQ(t.Run(1).Parameters, row[2]);
+// One plain launch each: the disc, the target and what the shell is asked to do, after one
+// click and with nothing else happening.
+TEST(Dispatcher, TargetsReachTheShellAsTheyResolve) {
+  struct Row {
+    const char* name;
+    std::string folder;                                // the player's folder
+    std::vector<std::string> files;                    // on the disc; "~" in front: hidden
+    std::map<std::string, std::string> associations;   // lower-case file -> program
+    std::string target, parameters;
+    std::string sent;   // verb|file|parameters|directory|show mode
+    std::string unlisted;  // a folder never listed while looking for the file ("*": none is)
+  };
+  const std::string web = "c:\\windows\\home.htm";
+  const Row rows[] = {
+      {"raw launch: neither the % prefix nor the slash rule", "E:\\", {}, {},
+       "%NOPROC%%setup/run.exe", "", "open|%setup/run.exe|||0", ""},
+      {"% prefix: from the player's folder, found where the target says", "D:\\",
+       {"D:\\docs\\a.pdf"}, {}, "%docs/a.pdf", "", "open|D:\\docs\\a.pdf||D:\\docs\\|1", "*"},
+      {"\\ prefix: from the root of the player's drive", "E:\\disc\\player\\",
+       {"E:\\setup\\run.exe"}, {}, "\\setup\\run.exe", "", "open|E:\\setup\\run.exe||E:\\setup\\|1",
+       ""},
+      {"%CD% alone is quoted", "E:\\", {"E:\\tool.exe"}, {}, "E:\\tool.exe", "%CD%",
+       "open|E:\\tool.exe|\"E\"|E:\\|1", ""},
+      {"%CD% inside parameters is not quoted", "E:\\", {"E:\\tool.exe"}, {}, "E:\\tool.exe",
+       "-in %CD%:\\data -out %CD%", "open|E:\\tool.exe|-in E:\\data -out E|E:\\|1", ""},
+      {"parameters without %CD% pass unchanged", "E:\\", {"E:\\tool.exe"}, {},
+       "\"E:\\my tool.exe\"", "readme.txt", "open|\"E:\\my tool.exe\"|readme.txt|\"E:\\|1", ""},
+      {"a missing target is found on the player's drive", "E:\\", {"E:\\data\\x.pdf"}, {},
+       "C:\\data\\x.pdf", "", "open|E:\\data\\x.pdf||E:\\data\\|1", ""},
+      {"a hidden target counts as present", "E:\\", {"~E:\\x.pdf"}, {}, "E:\\x.pdf", "",
+       "open|E:\\x.pdf||E:\\|1", "*"},
+      {"a hidden target is never found", "E:\\", {"~E:\\docs\\x.pdf"}, {}, "C:\\docs\\x.pdf", "",
+       "open|C:\\docs\\x.pdf||C:\\docs\\|1", ""},
+      {"a web address goes to the browser, quoted", "E:\\", {"C:\\WINDOWS\\home.htm"},
+       {{web, "C:\\Web\\browse.exe"}}, "www.orvane.example/a b", "not used",
+       "open|C:\\Web\\browse.exe|\"www.orvane.example/a b\"||1", ""},
+      {"a web address without a browser, slashes untouched", "E:\\", {}, {},
+       "HTTP://orvane.example/", "not used", "open|HTTP://orvane.example/|||1", ""},
+      {"a local file named like an address is not searched for", "E:\\",
+       {"E:\\docs\\ftpguide.pdf"}, {}, "ftpguide.pdf", "", "open|ftpguide.pdf|||1", "E:\\docs\\"},
+      {"a PDX file is opened by its program", "E:\\", {"E:\\show.PDX"},
+       {{"e:\\show.pdx", "C:\\Pdx\\pdxview.exe"}}, "E:\\show.PDX", "",
+       "open|C:\\Pdx\\pdxview.exe|\"E:\\show.PDX\"|C:\\Pdx\\|1", ""},
+      {"a PDX file without a program drops the parameters", "E:\\", {"E:\\show.pdx"}, {},
+       "E:\\show.pdx", "dropped", "open|E:\\show.pdx||E:\\|1", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Dispatch t(row.folder);
+    for (const std::string& file : row.files) {
+      if (file[0] == '~') t.files.AddFile(file.substr(1), {false, true});
+      else t.files.AddFile(file);
+    }
+    t.shell.associations = row.associations;
+    t.Button(1, row.target).Parameters = row.parameters;
+    EXPECT_EQ(Sent(t.Run(1)), row.sent);
+    EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});
+    if (row.unlisted == "*") {
+      EXPECT_TRUE(t.files.listed.empty());
+    }
+    for (const std::string& folder : t.files.listed) EXPECT_NE(folder, row.unlisted);
+    EXPECT_EQ(t.progress.opened, 0);
+    EXPECT_TRUE(t.host.log.empty());
   }
-}
-
-TEST(Dispatcher, MissingTargetIsFoundAfterOneClick) {
-  Dispatch t;
-  t.files.AddFile("E:\\data\\x.pdf");
-  t.Button(1, "C:\\data\\x.pdf");
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.File, "E:\\data\\x.pdf");
-  EXPECT_EQ(request.Directory, "E:\\data\\");
-  EXPECT_EQ(t.Clicks(), 1);
-  EXPECT_EQ(t.soundOut.played.front(), kClickWait);
-}
-
-TEST(Dispatcher, HiddenTargetCountsAsPresentButIsNeverFound) {
-  Dispatch present;
-  present.files.AddFile("E:\\x.pdf", {false, true});
-  present.Button(1, "E:\\x.pdf");
-  EXPECT_EQ(present.Run(1).File, "E:\\x.pdf");
-  EXPECT_TRUE(present.files.listed.empty());
-
-  Dispatch missing;
-  missing.files.AddFile("E:\\docs\\x.pdf", {false, true});
-  missing.Button(1, "C:\\docs\\x.pdf");
-  EXPECT_EQ(missing.Run(1).File, "C:\\docs\\x.pdf");
-}
-
-TEST(Dispatcher, WebAddressGoesToTheBrowserWithTheAddressQuoted) {
-  Dispatch t;
-  t.files.AddFile("C:\\WINDOWS\\home.htm");
-  t.shell.associations["c:\\windows\\home.htm"] = "C:\\Web\\browse.exe";
-  t.Button(1, "www.orvane.example/a b").Parameters = "not used";
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.File, "C:\\Web\\browse.exe");
-  EXPECT_EQ(request.Parameters, "\"www.orvane.example/a b\"");
-  EXPECT_EQ(request.Directory, "");
-
-  Dispatch none;
-  none.Button(1, "HTTP://orvane.example/").Parameters = "not used";
-  request = none.Run(1);
-  EXPECT_EQ(request.File, "HTTP://orvane.example/");  // slashes untouched
-  EXPECT_EQ(request.Parameters, "");
-  EXPECT_EQ(request.Verb, "open");
-  EXPECT_EQ(none.Clicks(), 1);
-}
-
-TEST(Dispatcher, LocalFileNamedLikeAnAddressIsNotSearchedFor) {
-  Dispatch t;
-  t.files.AddFile("E:\\docs\\ftpguide.pdf");
-  t.Button(1, "ftpguide.pdf");
-  EXPECT_EQ(t.Run(1).File, "ftpguide.pdf");
-  EXPECT_EQ(t.progress.opened, 0);
-  for (const std::string& folder : t.files.listed) EXPECT_NE(folder, "E:\\docs\\");
 }
 
 TEST(Dispatcher, FolderIsExploredAndMailNeverWatched) {
