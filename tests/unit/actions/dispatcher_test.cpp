@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "action_fakes.h"
 #include "actions/dispatcher.h"
@@ -40,6 +41,12 @@ struct Dispatch : DispatchRig {
     EXPECT_FALSE(dispatcher.ActionBusy);
     EXPECT_TRUE(shell.requests.empty());
   }
+  // The one message shown, with its text and kind.
+  void ExpectMessage(const std::string& text, MessageKind kind) {
+    ASSERT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(dialog.shown[0].text, text);
+    EXPECT_EQ(dialog.shown[0].kind, kind);
+  }
   int Clicks() const {
     return static_cast<int>(std::count_if(soundOut.played.begin(), soundOut.played.end(),
                                           [](const std::string& s) {
@@ -67,13 +74,10 @@ TEST(Dispatcher, MessageWithLineMarksThenCloses) {
   size_t logWhileShown = 99;
   t.dialog.whileShown = [&] { logWhileShown = t.host.log.size(); };
   t.RunWithoutLaunch(1);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text, "First line\rSecond line");
-  EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Information);
-  EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
-  EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
-  EXPECT_EQ(t.dialog.shown[0].helpContext, 0);
-  EXPECT_EQ(t.dialog.shown[0].defaultIndex, -1);
+  t.ExpectMessage("First line\rSecond line", MessageKind::Information);
+  const ShownMessage& m = t.dialog.shown.at(0);
+  EXPECT_EQ(std::tie(m.buttons, m.caption, m.helpContext, m.defaultIndex),
+            std::make_tuple(mb::OK, std::string("Orvane"), 0, -1));
   EXPECT_EQ(logWhileShown, 0u);  // closing waits for the message to be dismissed
   EXPECT_EQ(t.host.log, kCloseSteps);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});
@@ -92,9 +96,7 @@ TEST(Dispatcher, MenuSwitchLoadsTheLowerCaseNameAndNeverMinimises) {
   Dispatch missing;
   missing.Button(1, "%Extras.mnu");
   missing.RunWithoutLaunch(1);
-  ASSERT_EQ(missing.dialog.shown.size(), 1u);
-  EXPECT_EQ(missing.dialog.shown[0].text, "Could not find menu:\r%extras.mnu");
-  EXPECT_EQ(missing.dialog.shown[0].kind, MessageKind::Warning);
+  missing.ExpectMessage("Could not find menu:\r%extras.mnu", MessageKind::Warning);
   EXPECT_TRUE(missing.host.log.empty());
 }
 
@@ -262,9 +264,7 @@ TEST(Dispatcher, FileNotFoundIsReportedWithTheStoredTargetAndNothingFollows) {
   button.CloseAfter = 1;
   button.WaitForExit = -1;
   t.Run(1);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text, "Orvane cannot find the specified file:\r\r%docs/none.pdf");
-  EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Information);
+  t.ExpectMessage("Orvane cannot find the specified file:\r\r%docs/none.pdf", MessageKind::Information);
   EXPECT_TRUE(t.host.log.empty());
 }
 
@@ -284,11 +284,9 @@ TEST(Dispatcher, NoAssociationShowsTheHelpMenuOrTheNoViewerMessage) {
   message.shell.results.push_back({false, kShellNoAssociation, kNoProcess});
   message.Button(1, "%a.xyz");
   message.Run(1);
-  ASSERT_EQ(message.dialog.shown.size(), 1u);
-  EXPECT_EQ(message.dialog.shown[0].text,
-            "You do not appear to have a suitable viewer (or version) able to open the "
-            "file:\r\n\r\n%a.xyz");
-  EXPECT_EQ(message.dialog.shown[0].kind, MessageKind::Warning);
+  message.ExpectMessage(
+      "You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%a.xyz",
+      MessageKind::Warning);
 }
 
 TEST(Dispatcher, HelpMenuOfANameWithoutDotDropsItsFirstCharacter) {
@@ -325,24 +323,6 @@ TEST(Dispatcher, ViewerCheckLeavesTheFileNameAndKeepsTheFolder) {
   oldButton.Viewer = {"Adobe Acrobat", "7", 1};
   old.RunWithoutLaunch(1);
   EXPECT_EQ(old.host.log, std::vector<std::string>{"load pdf.mnu"});
-}
-
-TEST(Dispatcher, PdxFilesAreOpenedByTheirProgramWithTheFileAsParameter) {
-  Dispatch t;
-  t.files.AddFile("E:\\show.PDX");
-  t.shell.associations["e:\\show.pdx"] = "C:\\Pdx\\pdxview.exe";
-  t.Button(1, "E:\\show.PDX");
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.File, "C:\\Pdx\\pdxview.exe");
-  EXPECT_EQ(request.Parameters, "\"E:\\show.PDX\"");
-  EXPECT_EQ(request.Directory, "C:\\Pdx\\");
-
-  Dispatch none;
-  none.files.AddFile("E:\\show.pdx");
-  none.Button(1, "E:\\show.pdx").Parameters = "dropped";
-  request = none.Run(1);
-  EXPECT_EQ(request.File, "E:\\show.pdx");
-  EXPECT_EQ(request.Parameters, "");
 }
 
 TEST(Dispatcher, OtherShellErrorsCountAsLaunches) {
