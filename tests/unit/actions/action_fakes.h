@@ -69,6 +69,7 @@ class FakeFileSystem : public FileSystem {
 
  private:
   struct Entry {
+    std::string key;
     std::string parent;  // key of the parent folder
     std::string name;
     FileAttributes attributes;
@@ -85,14 +86,8 @@ class FakeFileSystem : public FileSystem {
     size_t at = key.rfind('\\', key.size() - 2);
     return at == std::string::npos ? std::string() : Key(key.substr(0, at + 1));
   }
-  std::vector<Entry>::iterator Find(const std::string& key) {
-    return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-      const bool joined = e.parent.empty() || e.parent.back() == '\\';
-      return Key(e.parent + (joined ? "" : "\\") + e.name) == key;
-    });
-  }
   std::vector<Entry>::const_iterator Find(const std::string& key) const {
-    return const_cast<FakeFileSystem*>(this)->Find(key);
+    return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.key == key; });
   }
   void Add(const std::string& path, const FileAttributes& attributes) {
     std::string key = Key(path);
@@ -100,7 +95,7 @@ class FakeFileSystem : public FileSystem {
     while (trimmed.size() > 3 && trimmed.back() == '\\') trimmed.pop_back();
     const std::string parent = ParentKey(key);
     if (parent.size() > 3 && !Has(parent)) AddFolder(parent);
-    entries_.push_back({parent, trimmed.substr(trimmed.rfind('\\') + 1), attributes});
+    entries_.push_back({key, parent, trimmed.substr(trimmed.rfind('\\') + 1), attributes});
   }
 
   std::vector<Entry> entries_;
