@@ -123,54 +123,51 @@ TEST(Dispatcher, RawLaunchIsHiddenWithItsOwnFolderAndNothingElse) {
 TEST(Dispatcher, TargetsReachTheShellAsTheyResolve) {
   struct Row {
     const char* name;
-    std::string folder;                                // the player's folder
-    std::vector<std::string> files;                    // on the disc; "~" in front: hidden
-    std::map<std::string, std::string> associations;   // lower-case file -> program
     std::string target, parameters;
-    std::string sent;   // verb|file|parameters|directory|show mode
-    std::string unlisted;  // a folder never listed while looking for the file ("*": none is)
+    std::string sent;                 // verb|file|parameters|directory|show mode
+    std::string file = "";            // on the disc; "~" in front: hidden
+    std::string unlisted = "";        // a folder never listed while looking for it ("*": none is)
+    std::map<std::string, std::string> associations = {};  // lower-case file -> program
+    std::string folder = "E:\\";      // the player's
   };
-  const std::string web = "c:\\windows\\home.htm";
+  const std::string browser = "c:\\windows\\home.htm";
   const Row rows[] = {
-      {"raw launch: neither the % prefix nor the slash rule", "E:\\", {}, {},
-       "%NOPROC%%setup/run.exe", "", "open|%setup/run.exe|||0", ""},
-      {"% prefix: from the player's folder, found where the target says", "D:\\",
-       {"D:\\docs\\a.pdf"}, {}, "%docs/a.pdf", "", "open|D:\\docs\\a.pdf||D:\\docs\\|1", "*"},
-      {"\\ prefix: from the root of the player's drive", "E:\\disc\\player\\",
-       {"E:\\setup\\run.exe"}, {}, "\\setup\\run.exe", "", "open|E:\\setup\\run.exe||E:\\setup\\|1",
-       ""},
-      {"%CD% alone is quoted", "E:\\", {"E:\\tool.exe"}, {}, "E:\\tool.exe", "%CD%",
-       "open|E:\\tool.exe|\"E\"|E:\\|1", ""},
-      {"%CD% inside parameters is not quoted", "E:\\", {"E:\\tool.exe"}, {}, "E:\\tool.exe",
-       "-in %CD%:\\data -out %CD%", "open|E:\\tool.exe|-in E:\\data -out E|E:\\|1", ""},
-      {"parameters without %CD% pass unchanged", "E:\\", {"E:\\tool.exe"}, {},
-       "\"E:\\my tool.exe\"", "readme.txt", "open|\"E:\\my tool.exe\"|readme.txt|\"E:\\|1", ""},
-      {"a missing target is found on the player's drive", "E:\\", {"E:\\data\\x.pdf"}, {},
-       "C:\\data\\x.pdf", "", "open|E:\\data\\x.pdf||E:\\data\\|1", ""},
-      {"a hidden target counts as present", "E:\\", {"~E:\\x.pdf"}, {}, "E:\\x.pdf", "",
-       "open|E:\\x.pdf||E:\\|1", "*"},
-      {"a hidden target is never found", "E:\\", {"~E:\\docs\\x.pdf"}, {}, "C:\\docs\\x.pdf", "",
-       "open|C:\\docs\\x.pdf||C:\\docs\\|1", ""},
-      {"a web address goes to the browser, quoted", "E:\\", {"C:\\WINDOWS\\home.htm"},
-       {{web, "C:\\Web\\browse.exe"}}, "www.orvane.example/a b", "not used",
-       "open|C:\\Web\\browse.exe|\"www.orvane.example/a b\"||1", ""},
-      {"a web address without a browser, slashes untouched", "E:\\", {}, {},
-       "HTTP://orvane.example/", "not used", "open|HTTP://orvane.example/|||1", ""},
-      {"a local file named like an address is not searched for", "E:\\",
-       {"E:\\docs\\ftpguide.pdf"}, {}, "ftpguide.pdf", "", "open|ftpguide.pdf|||1", "E:\\docs\\"},
-      {"a PDX file is opened by its program", "E:\\", {"E:\\show.PDX"},
-       {{"e:\\show.pdx", "C:\\Pdx\\pdxview.exe"}}, "E:\\show.PDX", "",
-       "open|C:\\Pdx\\pdxview.exe|\"E:\\show.PDX\"|C:\\Pdx\\|1", ""},
-      {"a PDX file without a program drops the parameters", "E:\\", {"E:\\show.pdx"}, {},
-       "E:\\show.pdx", "dropped", "open|E:\\show.pdx||E:\\|1", ""},
+      {"raw launch: neither the % prefix nor the slash rule", "%NOPROC%%setup/run.exe", "",
+       "open|%setup/run.exe|||0"},
+      {"% prefix: from the player's folder, found where the target says", "%docs/a.pdf", "",
+       "open|D:\\docs\\a.pdf||D:\\docs\\|1", "D:\\docs\\a.pdf", "*", {}, "D:\\"},
+      {"\\ prefix: from the root of the player's drive", "\\setup\\run.exe", "",
+       "open|E:\\setup\\run.exe||E:\\setup\\|1", "E:\\setup\\run.exe", "", {}, "E:\\disc\\player\\"},
+      {"%CD% alone is quoted", "E:\\tool.exe", "%CD%", "open|E:\\tool.exe|\"E\"|E:\\|1",
+       "E:\\tool.exe"},
+      {"%CD% inside parameters is not quoted", "E:\\tool.exe", "-in %CD%:\\data -out %CD%",
+       "open|E:\\tool.exe|-in E:\\data -out E|E:\\|1", "E:\\tool.exe"},
+      {"parameters without %CD% pass unchanged", "\"E:\\my tool.exe\"", "readme.txt",
+       "open|\"E:\\my tool.exe\"|readme.txt|\"E:\\|1", "E:\\tool.exe"},
+      {"a missing target is found on the player's drive", "C:\\data\\x.pdf", "",
+       "open|E:\\data\\x.pdf||E:\\data\\|1", "E:\\data\\x.pdf"},
+      {"a hidden target counts as present", "E:\\x.pdf", "", "open|E:\\x.pdf||E:\\|1",
+       "~E:\\x.pdf", "*"},
+      {"a hidden target is never found", "C:\\docs\\x.pdf", "", "open|C:\\docs\\x.pdf||C:\\docs\\|1",
+       "~E:\\docs\\x.pdf"},
+      {"a web address goes to the browser, quoted", "www.orvane.example/a b", "not used",
+       "open|C:\\Web\\browse.exe|\"www.orvane.example/a b\"||1", "C:\\WINDOWS\\home.htm", "",
+       {{browser, "C:\\Web\\browse.exe"}}},
+      {"a web address without a browser, slashes untouched", "HTTP://orvane.example/",
+       "not used", "open|HTTP://orvane.example/|||1"},
+      {"a local file named like an address is not searched for", "ftpguide.pdf", "",
+       "open|ftpguide.pdf|||1", "E:\\docs\\ftpguide.pdf", "E:\\docs\\"},
+      {"a PDX file is opened by its program", "E:\\show.PDX", "",
+       "open|C:\\Pdx\\pdxview.exe|\"E:\\show.PDX\"|C:\\Pdx\\|1", "E:\\show.PDX", "",
+       {{"e:\\show.pdx", "C:\\Pdx\\pdxview.exe"}}},
+      {"a PDX file without a program drops the parameters", "E:\\show.pdx", "dropped",
+       "open|E:\\show.pdx||E:\\|1", "E:\\show.pdx"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Dispatch t(row.folder);
-    for (const std::string& file : row.files) {
-      if (file[0] == '~') t.files.AddFile(file.substr(1), {false, true});
-      else t.files.AddFile(file);
-    }
+    const bool hidden = !row.file.empty() && row.file[0] == '~';
+    if (!row.file.empty()) t.files.AddFile(row.file.substr(hidden), {false, hidden});
     t.shell.associations = row.associations;
     t.Button(1, row.target).Parameters = row.parameters;
     EXPECT_EQ(Sent(t.Run(1)), row.sent);
