@@ -8,7 +8,6 @@
 namespace orvane::testing {
 namespace {
 
-
 const char kVersionNotice[] =
     "This is not an Orvane Version 6 or above file. If you have created the menu in a previous "
     "version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software's "
