@@ -20,6 +20,7 @@
 #include "common/message_dialog.h"
 #include "common/sounds.h"
 #include "common/text.h"
+#include "support/memory_file.h"
 
 namespace orvane::action_testing {
 
@@ -68,6 +69,7 @@ class FakeFileSystem : public FileSystem {
 
  private:
   struct Entry {
+    std::string key;
     std::string parent;  // key of the parent folder
     std::string name;
     FileAttributes attributes;
@@ -84,14 +86,8 @@ class FakeFileSystem : public FileSystem {
     size_t at = key.rfind('\\', key.size() - 2);
     return at == std::string::npos ? std::string() : Key(key.substr(0, at + 1));
   }
-  std::vector<Entry>::iterator Find(const std::string& key) {
-    return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-      const bool joined = e.parent.empty() || e.parent.back() == '\\';
-      return Key(e.parent + (joined ? "" : "\\") + e.name) == key;
-    });
-  }
   std::vector<Entry>::const_iterator Find(const std::string& key) const {
-    return const_cast<FakeFileSystem*>(this)->Find(key);
+    return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.key == key; });
   }
   void Add(const std::string& path, const FileAttributes& attributes) {
     std::string key = Key(path);
@@ -99,7 +95,7 @@ class FakeFileSystem : public FileSystem {
     while (trimmed.size() > 3 && trimmed.back() == '\\') trimmed.pop_back();
     const std::string parent = ParentKey(key);
     if (parent.size() > 3 && !Has(parent)) AddFolder(parent);
-    entries_.push_back({parent, trimmed.substr(trimmed.rfind('\\') + 1), attributes});
+    entries_.push_back({key, parent, trimmed.substr(trimmed.rfind('\\') + 1), attributes});
   }
 
   std::vector<Entry> entries_;
@@ -108,33 +104,12 @@ class FakeFileSystem : public FileSystem {
 struct FakeOpener : FileOpener {
   std::map<std::string, std::string> files;  // exact path -> content
 
-  class Reader : public ReadFile {
-   public:
-    explicit Reader(std::string content) : content_(std::move(content)) {}
-    int64_t Size() override { return static_cast<int64_t>(content_.size()); }
-    int64_t Position() override { return position_; }
-    bool Seek(int64_t position) override {
-      if (position < 0) return false;
-      position_ = position;
-      return true;
-    }
-    size_t Read(void* buffer, size_t count) override {
-      if (position_ >= Size()) return 0;
-      size_t n = std::min(count, content_.size() - static_cast<size_t>(position_));
-      std::copy_n(content_.data() + position_, n, static_cast<char*>(buffer));
-      position_ += static_cast<int64_t>(n);
-      return n;
-    }
-
-   private:
-    std::string content_;
-    int64_t position_ = 0;
-  };
-
   std::unique_ptr<ReadFile> OpenRead(const std::string& path) override {
     auto it = files.find(path);
     if (it == files.end()) return nullptr;
-    return std::make_unique<Reader>(it->second);
+    return std::make_unique<testing::MemoryReadFile>(
+        std::make_shared<const std::vector<uint8_t>>(it->second.begin(), it->second.end()),
+        std::make_shared<testing::FileUseCounts>());
   }
 };
 
@@ -194,7 +169,6 @@ struct RecordingShell : Shell {
 
 struct RecordingSoundOutput : SoundOutput {
   std::vector<std::string> played;  // "builtin 3 wait", "file E:\x.wav nowait"
-  std::function<void()> onPump;
   bool LoadBuiltIn(std::string&) override { return true; }
   void PlayFile(const std::string& path, bool wait) override {
     played.push_back("file " + path + (wait ? " wait" : " nowait"));
@@ -202,18 +176,12 @@ struct RecordingSoundOutput : SoundOutput {
   void PlayBuiltIn(int32_t slot, bool wait) override {
     played.push_back("builtin " + std::to_string(slot) + (wait ? " wait" : " nowait"));
   }
-  void PumpMessages() override {
-    if (onPump) onPump();
-  }
+  void PumpMessages() override {}
 };
 
 struct CountingPump : MessagePump {
   int pumps = 0;
-  std::function<void()> onPump;
-  void PumpMessages() override {
-    ++pumps;
-    if (onPump) onPump();
-  }
+  void PumpMessages() override { ++pumps; }
 };
 
 // A progress window that records what it was shown and can press Cancel after some folders.
@@ -243,7 +211,6 @@ struct FakeProgress : SearchProgressFactory {
 struct FakeVersionInfo : VersionInfoSource {
   // program path -> sub-block -> bytes
   std::map<std::string, std::map<std::string, std::string>> programs;
-  std::vector<std::string> loaded;
 
   struct Block : VersionInfoBlock {
     std::map<std::string, std::string> parts;
@@ -254,7 +221,6 @@ struct FakeVersionInfo : VersionInfoSource {
     }
   };
   std::unique_ptr<VersionInfoBlock> Load(const std::string& path) override {
-    loaded.push_back(path);
     auto it = programs.find(path);
     if (it == programs.end()) return nullptr;
     auto block = std::make_unique<Block>();
@@ -285,7 +251,6 @@ struct FakeHost : ActionHost {
   std::set<std::string> packages;
   std::vector<std::string> log;
   std::function<void()> onPump;
-  int pumps = 0;
 
   std::optional<ButtonAction> Button(int32_t number) override {
     auto it = buttons.find(number);
@@ -308,7 +273,6 @@ struct FakeHost : ActionHost {
   void MinimizeApplication() override { log.push_back("minimize"); }
   void StartRestoreWatch() override { log.push_back("restore watch"); }
   void PumpMessages() override {
-    ++pumps;
     if (onPump) onPump();
   }
 };

@@ -2,7 +2,8 @@
 // sounds and the window for each kind of target.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <map>
+#include <tuple>
 
 #include "action_fakes.h"
 #include "actions/dispatcher.h"
@@ -15,6 +16,12 @@ using namespace orvane::action_testing;
 const std::string kClickWait = "builtin 3 wait";
 const std::string kChange = "builtin 4 wait";
 const std::vector<std::string> kCloseSteps = {"hide", "unload", "delayed close", "terminate"};
+
+// What the shell was asked: verb|file|parameters|directory|show mode (0 hidden, 1 normal).
+std::string Sent(const ShellRequest& r) {
+  return r.Verb + "|" + r.File + "|" + r.Parameters + "|" + r.Directory + "|" +
+         std::to_string(r.ShowMode);
+}
 
 struct Dispatch : DispatchRig {
   using DispatchRig::DispatchRig;
@@ -34,11 +41,11 @@ struct Dispatch : DispatchRig {
     EXPECT_FALSE(dispatcher.ActionBusy);
     EXPECT_TRUE(shell.requests.empty());
   }
-  int Clicks() const {
-    return static_cast<int>(std::count_if(soundOut.played.begin(), soundOut.played.end(),
-                                          [](const std::string& s) {
-                                            return s.rfind("builtin 3", 0) == 0;
-                                          }));
+  // The one message shown, with its text and kind.
+  void ExpectMessage(const std::string& text, MessageKind kind) {
+    ASSERT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(dialog.shown[0].text, text);
+    EXPECT_EQ(dialog.shown[0].kind, kind);
   }
 };
 
@@ -61,13 +68,10 @@ TEST(Dispatcher, MessageWithLineMarksThenCloses) {
   size_t logWhileShown = 99;
   t.dialog.whileShown = [&] { logWhileShown = t.host.log.size(); };
   t.RunWithoutLaunch(1);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text, "First line\rSecond line");
-  EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Information);
-  EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
-  EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
-  EXPECT_EQ(t.dialog.shown[0].helpContext, 0);
-  EXPECT_EQ(t.dialog.shown[0].defaultIndex, -1);
+  t.ExpectMessage("First line\rSecond line", MessageKind::Information);
+  const ShownMessage& m = t.dialog.shown.at(0);
+  EXPECT_EQ(std::tie(m.buttons, m.caption, m.helpContext, m.defaultIndex),
+            std::make_tuple(mb::OK, std::string("Orvane"), 0, -1));
   EXPECT_EQ(logWhileShown, 0u);  // closing waits for the message to be dismissed
   EXPECT_EQ(t.host.log, kCloseSteps);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});
@@ -86,9 +90,7 @@ TEST(Dispatcher, MenuSwitchLoadsTheLowerCaseNameAndNeverMinimises) {
   Dispatch missing;
   missing.Button(1, "%Extras.mnu");
   missing.RunWithoutLaunch(1);
-  ASSERT_EQ(missing.dialog.shown.size(), 1u);
-  EXPECT_EQ(missing.dialog.shown[0].text, "Could not find menu:\r%extras.mnu");
-  EXPECT_EQ(missing.dialog.shown[0].kind, MessageKind::Warning);
+  missing.ExpectMessage("Could not find menu:\r%extras.mnu", MessageKind::Warning);
   EXPECT_TRUE(missing.host.log.empty());
 }
 
@@ -111,101 +113,72 @@ TEST(Dispatcher, RawLaunchIsHiddenWithItsOwnFolderAndNothingElse) {
   ButtonAction& button = t.Button(1, "%NOPROC%%CD%:\\tools\\run.exe");
   button.Parameters = "ignored";
   button.RunMaximized = 1;
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.Verb, "open");
-  EXPECT_EQ(request.File, "E:\\tools\\run.exe");
-  EXPECT_EQ(request.Parameters, "");
-  EXPECT_EQ(request.Directory, "E:\\tools\\");
-  EXPECT_EQ(request.ShowMode, kShowHidden);
+  EXPECT_EQ(Sent(t.Run(1)), "open|E:\\tools\\run.exe||E:\\tools\\|0");
   EXPECT_TRUE(t.files.listed.empty());  // a missing file is not searched for
-  EXPECT_EQ(t.Clicks(), 1);
-  // Neither the "%" prefix nor the slash rule applies.
-  Dispatch percent;
-  percent.Button(1, "%NOPROC%%setup/run.exe");
-  EXPECT_EQ(percent.Run(1).File, "%setup/run.exe");
+  EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});
 }
 
-TEST(Dispatcher, PercentAndBackslashPrefixesAndTheDirectory) {
-  Dispatch root("D:\\");
-  root.files.AddFile("D:\\docs\\a.pdf");
-  root.Button(1, "%docs/a.pdf");
-  ShellRequest request = root.Run(1);
-  EXPECT_EQ(request.File, "D:\\docs\\a.pdf");
-  EXPECT_EQ(request.Directory, "D:\\docs\\");
-  EXPECT_EQ(request.ShowMode, kShowNormal);
-  EXPECT_TRUE(root.files.listed.empty()) << "found where the target says, not by a search";
-
-  Dispatch sub("E:\\disc\\player\\");
-  sub.files.AddFile("E:\\setup\\run.exe");
-  sub.Button(1, "\\setup\\run.exe");
-  request = sub.Run(1);
-  EXPECT_EQ(request.File, "E:\\setup\\run.exe");
-  EXPECT_EQ(request.Directory, "E:\\setup\\");
-}
-
-TEST(Dispatcher, ParametersExpandTheDriveAndAreQuotedByTheRule) {
-  const std::vector<std::array<std::string, 3>> rows = {  // target, parameters, parameters passed
-      {"E:\\tool.exe", "%CD%", "\"E\""},
-      {"E:\\tool.exe", "-in %CD%:\\data -out %CD%", "-in E:\\data -out E"},
-      {"\"E:\\my tool.exe\"", "readme.txt", "readme.txt"}};
-  for (const auto& row : rows) {
-    Dispatch t;
-    t.files.AddFile("E:\\tool.exe");
-    t.Button(1, row[0]).Parameters = row[1];
-    EXPECT_EQ(t.Run(1).Parameters, row[2]);
+// One plain launch each: the disc, the target and what the shell is asked to do, after one
+// click and with nothing else happening.
+TEST(Dispatcher, TargetsReachTheShellAsTheyResolve) {
+  struct Row {
+    const char* name;
+    std::string target, parameters;
+    std::string sent;                 // verb|file|parameters|directory|show mode
+    std::string file = "";            // on the disc; "~" in front: hidden
+    std::string unlisted = "";        // a folder never listed while looking for it ("*": none is)
+    std::map<std::string, std::string> associations = {};  // lower-case file -> program
+    std::string folder = "E:\\";      // the player's
+  };
+  const std::string browser = "c:\\windows\\home.htm";
+  const Row rows[] = {
+      {"raw launch: neither the % prefix nor the slash rule", "%NOPROC%%setup/run.exe", "",
+       "open|%setup/run.exe|||0"},
+      {"% prefix: from the player's folder, found where the target says", "%docs/a.pdf", "",
+       "open|D:\\docs\\a.pdf||D:\\docs\\|1", "D:\\docs\\a.pdf", "*", {}, "D:\\"},
+      {"\\ prefix: from the root of the player's drive", "\\setup\\run.exe", "",
+       "open|E:\\setup\\run.exe||E:\\setup\\|1", "E:\\setup\\run.exe", "", {}, "E:\\disc\\player\\"},
+      {"%CD% alone is quoted", "E:\\tool.exe", "%CD%", "open|E:\\tool.exe|\"E\"|E:\\|1",
+       "E:\\tool.exe"},
+      {"%CD% inside parameters is not quoted", "E:\\tool.exe", "-in %CD%:\\data -out %CD%",
+       "open|E:\\tool.exe|-in E:\\data -out E|E:\\|1", "E:\\tool.exe"},
+      {"parameters without %CD% pass unchanged", "\"E:\\my tool.exe\"", "readme.txt",
+       "open|\"E:\\my tool.exe\"|readme.txt|\"E:\\|1", "E:\\tool.exe"},
+      {"a missing target is found on the player's drive", "C:\\data\\x.pdf", "",
+       "open|E:\\data\\x.pdf||E:\\data\\|1", "E:\\data\\x.pdf"},
+      {"a hidden target counts as present", "E:\\x.pdf", "", "open|E:\\x.pdf||E:\\|1",
+       "~E:\\x.pdf", "*"},
+      {"a hidden target is never found", "C:\\docs\\x.pdf", "", "open|C:\\docs\\x.pdf||C:\\docs\\|1",
+       "~E:\\docs\\x.pdf"},
+      {"a web address goes to the browser, quoted", "www.orvane.example/a b", "not used",
+       "open|C:\\Web\\browse.exe|\"www.orvane.example/a b\"||1", "C:\\WINDOWS\\home.htm", "",
+       {{browser, "C:\\Web\\browse.exe"}}},
+      {"a web address without a browser, slashes untouched", "HTTP://orvane.example/",
+       "not used", "open|HTTP://orvane.example/|||1"},
+      {"a local file named like an address is not searched for", "ftpguide.pdf", "",
+       "open|ftpguide.pdf|||1", "E:\\docs\\ftpguide.pdf", "E:\\docs\\"},
+      {"a PDX file is opened by its program", "E:\\show.PDX", "",
+       "open|C:\\Pdx\\pdxview.exe|\"E:\\show.PDX\"|C:\\Pdx\\|1", "E:\\show.PDX", "",
+       {{"e:\\show.pdx", "C:\\Pdx\\pdxview.exe"}}},
+      {"a PDX file without a program drops the parameters", "E:\\show.pdx", "dropped",
+       "open|E:\\show.pdx||E:\\|1", "E:\\show.pdx"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Dispatch t(row.folder);
+    const bool hidden = !row.file.empty() && row.file[0] == '~';
+    if (!row.file.empty()) t.files.AddFile(row.file.substr(hidden), {false, hidden});
+    t.shell.associations = row.associations;
+    t.Button(1, row.target).Parameters = row.parameters;
+    EXPECT_EQ(Sent(t.Run(1)), row.sent);
+    EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});
+    if (row.unlisted == "*") {
+      EXPECT_TRUE(t.files.listed.empty());
+    }
+    for (const std::string& folder : t.files.listed) EXPECT_NE(folder, row.unlisted);
+    EXPECT_EQ(t.progress.opened, 0);
+    EXPECT_TRUE(t.host.log.empty());
   }
-}
-
-TEST(Dispatcher, MissingTargetIsFoundAfterOneClick) {
-  Dispatch t;
-  t.files.AddFile("E:\\data\\x.pdf");
-  t.Button(1, "C:\\data\\x.pdf");
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.File, "E:\\data\\x.pdf");
-  EXPECT_EQ(request.Directory, "E:\\data\\");
-  EXPECT_EQ(t.Clicks(), 1);
-  EXPECT_EQ(t.soundOut.played.front(), kClickWait);
-}
-
-TEST(Dispatcher, HiddenTargetCountsAsPresentButIsNeverFound) {
-  Dispatch present;
-  present.files.AddFile("E:\\x.pdf", {false, true});
-  present.Button(1, "E:\\x.pdf");
-  EXPECT_EQ(present.Run(1).File, "E:\\x.pdf");
-  EXPECT_TRUE(present.files.listed.empty());
-
-  Dispatch missing;
-  missing.files.AddFile("E:\\docs\\x.pdf", {false, true});
-  missing.Button(1, "C:\\docs\\x.pdf");
-  EXPECT_EQ(missing.Run(1).File, "C:\\docs\\x.pdf");
-}
-
-TEST(Dispatcher, WebAddressGoesToTheBrowserWithTheAddressQuoted) {
-  Dispatch t;
-  t.files.AddFile("C:\\WINDOWS\\home.htm");
-  t.shell.associations["c:\\windows\\home.htm"] = "C:\\Web\\browse.exe";
-  t.Button(1, "www.orvane.example/a b").Parameters = "not used";
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.File, "C:\\Web\\browse.exe");
-  EXPECT_EQ(request.Parameters, "\"www.orvane.example/a b\"");
-  EXPECT_EQ(request.Directory, "");
-
-  Dispatch none;
-  none.Button(1, "HTTP://orvane.example/").Parameters = "not used";
-  request = none.Run(1);
-  EXPECT_EQ(request.File, "HTTP://orvane.example/");  // slashes untouched
-  EXPECT_EQ(request.Parameters, "");
-  EXPECT_EQ(request.Verb, "open");
-  EXPECT_EQ(none.Clicks(), 1);
-}
-
-TEST(Dispatcher, LocalFileNamedLikeAnAddressIsNotSearchedFor) {
-  Dispatch t;
-  t.files.AddFile("E:\\docs\\ftpguide.pdf");
-  t.Button(1, "ftpguide.pdf");
-  EXPECT_EQ(t.Run(1).File, "ftpguide.pdf");
-  EXPECT_EQ(t.progress.opened, 0);
-  for (const std::string& folder : t.files.listed) EXPECT_NE(folder, "E:\\docs\\");
 }
 
 TEST(Dispatcher, FolderIsExploredAndMailNeverWatched) {
@@ -282,9 +255,7 @@ TEST(Dispatcher, FileNotFoundIsReportedWithTheStoredTargetAndNothingFollows) {
   button.CloseAfter = 1;
   button.WaitForExit = -1;
   t.Run(1);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text, "Orvane cannot find the specified file:\r\r%docs/none.pdf");
-  EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Information);
+  t.ExpectMessage("Orvane cannot find the specified file:\r\r%docs/none.pdf", MessageKind::Information);
   EXPECT_TRUE(t.host.log.empty());
 }
 
@@ -304,11 +275,9 @@ TEST(Dispatcher, NoAssociationShowsTheHelpMenuOrTheNoViewerMessage) {
   message.shell.results.push_back({false, kShellNoAssociation, kNoProcess});
   message.Button(1, "%a.xyz");
   message.Run(1);
-  ASSERT_EQ(message.dialog.shown.size(), 1u);
-  EXPECT_EQ(message.dialog.shown[0].text,
-            "You do not appear to have a suitable viewer (or version) able to open the "
-            "file:\r\n\r\n%a.xyz");
-  EXPECT_EQ(message.dialog.shown[0].kind, MessageKind::Warning);
+  message.ExpectMessage(
+      "You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%a.xyz",
+      MessageKind::Warning);
 }
 
 TEST(Dispatcher, HelpMenuOfANameWithoutDotDropsItsFirstCharacter) {
@@ -345,24 +314,6 @@ TEST(Dispatcher, ViewerCheckLeavesTheFileNameAndKeepsTheFolder) {
   oldButton.Viewer = {"Adobe Acrobat", "7", 1};
   old.RunWithoutLaunch(1);
   EXPECT_EQ(old.host.log, std::vector<std::string>{"load pdf.mnu"});
-}
-
-TEST(Dispatcher, PdxFilesAreOpenedByTheirProgramWithTheFileAsParameter) {
-  Dispatch t;
-  t.files.AddFile("E:\\show.PDX");
-  t.shell.associations["e:\\show.pdx"] = "C:\\Pdx\\pdxview.exe";
-  t.Button(1, "E:\\show.PDX");
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.File, "C:\\Pdx\\pdxview.exe");
-  EXPECT_EQ(request.Parameters, "\"E:\\show.PDX\"");
-  EXPECT_EQ(request.Directory, "C:\\Pdx\\");
-
-  Dispatch none;
-  none.files.AddFile("E:\\show.pdx");
-  none.Button(1, "E:\\show.pdx").Parameters = "dropped";
-  request = none.Run(1);
-  EXPECT_EQ(request.File, "E:\\show.pdx");
-  EXPECT_EQ(request.Parameters, "");
 }
 
 TEST(Dispatcher, OtherShellErrorsCountAsLaunches) {

@@ -5,13 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "action_fakes.h"
 #include "actions/missing_target.h"
 #include "actions/tree_search.h"
 #include "posix_file_system.h"
+#include "support/temp_folder.h"
 
 namespace orvane {
 namespace {
@@ -20,70 +20,62 @@ using action_testing::CountingPump;
 using action_testing::FakeProgress;
 using action_testing::RecordingShell;
 
-class TempTree {
- public:
-  TempTree() {
-    char pattern[] = "/tmp/orvane_tree_XXXXXX";
-    root_ = ::mkdtemp(pattern);
-  }
-  ~TempTree() { std::system(("rm -rf '" + root_ + "'").c_str()); }
-  const std::string& root() const { return root_; }
-  void Folder(const std::string& relative) { ::mkdir((root_ + "/" + relative).c_str(), 0755); }
-  void File(const std::string& relative) { std::ofstream(root_ + "/" + relative) << "x"; }
-  void Link(const std::string& target, const std::string& relative) {
-    ASSERT_EQ(::symlink(target.c_str(), (root_ + "/" + relative).c_str()), 0);
-  }
-
- private:
-  std::string root_;
-};
-
+// A temporary tree with the application drive mapped onto it.
 struct PosixSearch {
-  TempTree tree;
+  testing::TempFolder temp;
+  std::string root = temp.Folder();  // without its closing separator, from the constructor on
   PosixFileSystem files;
   CountingPump pump;
   FakeProgress progress;
   TreeSearch search{files, pump, progress};
-  PosixSearch() { files.MapDrive('E', tree.root()); }
+  PosixSearch() {
+    root.pop_back();
+    files.MapDrive('E', root);
+  }
+  void Folder(const std::string& relative) { ::mkdir((root + "/" + relative).c_str(), 0755); }
+  void File(const std::string& relative) { std::ofstream(root + "/" + relative) << "x"; }
+  void Link(const std::string& target, const std::string& relative) {
+    ASSERT_EQ(::symlink(target.c_str(), (root + "/" + relative).c_str()), 0);
+  }
 };
 
 TEST(PosixTreeSearch, FindsFilesAndSkipsHiddenOnes) {
   PosixSearch t;
-  t.tree.Folder("docs");
-  t.tree.Folder("docs/.hidden");
-  t.tree.File("docs/.hidden/guide.pdf");
-  t.tree.File("docs/.guide.pdf");
+  t.Folder("docs");
+  t.Folder("docs/.hidden");
+  t.File("docs/.hidden/guide.pdf");
+  t.File("docs/.guide.pdf");
   EXPECT_EQ(t.search.SearchFolderTree("guide.pdf", false, "E:\\"), kNotFound);
-  t.tree.Folder("docs/manuals");
-  t.tree.File("docs/manuals/Guide.PDF");
+  t.Folder("docs/manuals");
+  t.File("docs/manuals/Guide.PDF");
   EXPECT_EQ(t.search.SearchFolderTree("guide.pdf", false, "E:\\"), "E:\\docs\\manuals\\Guide.PDF");
 }
 
 TEST(PosixTreeSearch, FolderNamedLikeTheTargetMetFirstIsReturned) {
   PosixSearch t;
-  t.tree.Folder("setup.exe");
-  t.tree.Folder("bin");
-  t.tree.File("bin/setup.exe");
+  t.Folder("setup.exe");
+  t.Folder("bin");
+  t.File("bin/setup.exe");
   EXPECT_EQ(t.search.SearchFolderTree("setup.exe", false, "E:\\"), "E:\\setup.exe");
 }
 
 TEST(PosixTreeSearch, LinkCycleEnds) {
   PosixSearch t;
-  t.tree.Folder("a");
-  t.tree.Link(t.tree.root(), "a/loop");       // back to the root
-  t.tree.Link(t.tree.root() + "/a", "again");  // and into a folder searched anyway
+  t.Folder("a");
+  t.Link(t.root, "a/loop");       // back to the root
+  t.Link(t.root + "/a", "again");  // and into a folder searched anyway
   EXPECT_EQ(t.search.SearchFolderTree("nothing.pdf", true, "E:\\"), kNotFound);
   EXPECT_EQ(t.pump.pumps, 2);  // the root and a, nothing through the links
 }
 
 TEST(PosixTreeSearch, ProgressThresholdAndCancelOverARealTree) {
   PosixSearch t;
-  for (int i = 0; i < 19; ++i) t.tree.Folder("f" + std::to_string(i));
+  for (int i = 0; i < 19; ++i) t.Folder("f" + std::to_string(i));
   EXPECT_EQ(t.search.SearchFolderTree("x.pdf", true, "E:\\"), kNotFound);
   EXPECT_EQ(t.progress.opened, 0);
 
-  for (int i = 19; i < 40; ++i) t.tree.Folder("f" + std::to_string(i));
-  t.tree.File("f39/x.pdf");
+  for (int i = 19; i < 40; ++i) t.Folder("f" + std::to_string(i));
+  t.File("f39/x.pdf");
   t.progress.cancelAfterFolders = 3;
   EXPECT_EQ(t.search.SearchFolderTree("x.pdf", true, "E:\\"), "x.pdf");
   EXPECT_EQ(t.progress.opened, 1);
@@ -93,11 +85,11 @@ TEST(PosixTreeSearch, ProgressThresholdAndCancelOverARealTree) {
 
 TEST(PosixFileSystem, DrivePathsAttributesAndCaseBlindLookup) {
   PosixSearch t;
-  t.tree.Folder("Docs");
-  t.tree.File("Docs/Read.Me");
-  t.tree.File(".secret");
-  EXPECT_EQ(t.files.NativePath("E:\\Docs\\Read.Me"), t.tree.root() + "/Docs/Read.Me");
-  EXPECT_EQ(t.files.NativePath("e:"), t.tree.root() + "/");
+  t.Folder("Docs");
+  t.File("Docs/Read.Me");
+  t.File(".secret");
+  EXPECT_EQ(t.files.NativePath("E:\\Docs\\Read.Me"), t.root + "/Docs/Read.Me");
+  EXPECT_EQ(t.files.NativePath("e:"), t.root + "/");
   EXPECT_EQ(t.files.NativePath("F:\\x"), "");
   EXPECT_EQ(t.files.NativePath("docs\\x"), "");
 
@@ -124,26 +116,26 @@ TEST(PosixFileSystem, DrivePathsAttributesAndCaseBlindLookup) {
 TEST(PosixLocateMissingTarget, LikelyFoldersThenTreeThenDrive) {
   PosixSearch t;
   RecordingShell shell;
-  t.tree.Folder("disc");
-  t.tree.Folder("disc/player");
-  t.tree.Folder("docs");
-  t.tree.File("docs/x.pdf");
+  t.Folder("disc");
+  t.Folder("disc/player");
+  t.Folder("docs");
+  t.File("docs/x.pdf");
   LookupContext context{shell, t.files, "E:\\disc\\player\\"};
   // c:\data\docs\x.pdf is looked for as E:\data\docs\x.pdf, then E:\docs\x.pdf.
   EXPECT_EQ(LocateMissingTarget("C:\\data\\docs\\x.pdf", context, t.pump, t.search),
             "E:\\docs\\x.pdf");
   EXPECT_EQ(t.progress.opened, 0);
 
-  t.tree.Folder("disc/player/sub");
-  t.tree.File("disc/player/sub/y.pdf");
+  t.Folder("disc/player/sub");
+  t.File("disc/player/sub/y.pdf");
   EXPECT_EQ(LocateMissingTarget("C:\\y.pdf", context, t.pump, t.search),
             "E:\\disc\\player\\sub\\y.pdf");
 
-  t.tree.Folder("other");
-  t.tree.File("other/z.pdf");
+  t.Folder("other");
+  t.File("other/z.pdf");
   EXPECT_EQ(LocateMissingTarget("C:\\z.pdf", context, t.pump, t.search), "E:\\other\\z.pdf");
 
-  t.tree.File("other/.w.pdf");
+  t.File("other/.w.pdf");
   EXPECT_EQ(LocateMissingTarget("C:\\other\\.w.pdf", context, t.pump, t.search),
             "C:\\other\\.w.pdf");
 }

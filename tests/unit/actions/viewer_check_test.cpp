@@ -1,6 +1,9 @@
 // The viewer requirement: version information, canonical names, decimal versions, the check.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "action_fakes.h"
 #include "actions/decimal_text.h"
 #include "actions/version_name.h"
@@ -19,16 +22,13 @@ struct RecordingTrace : DebugOutput {
 };
 
 TEST(VersionName, CanonicalNameRulesInOrder) {
-  EXPECT_EQ(CanonicalViewerName("Adobe Reader"), "Adobe Acrobat");
-  EXPECT_EQ(CanonicalViewerName("Acrobat Reader"), "Adobe Acrobat");
-  EXPECT_EQ(CanonicalViewerName("Adobe Acrobat Pro"), "Adobe Acrobat");
-  EXPECT_EQ(CanonicalViewerName("Foxit Reader"), "Foxit");
-  EXPECT_EQ(CanonicalViewerName("PDF-XChange Viewer Reader"), "PDF-XChange");
-  EXPECT_EQ(CanonicalViewerName("Media Player Version 9"), "Media Player");
-  EXPECT_EQ(CanonicalViewerName("Tool ver 2"), "Tool");
-  EXPECT_EQ(CanonicalViewerName("Tool ver2"), "Tool ver2");
-  EXPECT_EQ(CanonicalViewerName("Readers Digest"), "Readers Digest");
-  EXPECT_EQ(CanonicalViewerName(""), "");
+  const std::pair<std::string, std::string> rows[] = {  // product name, canonical name
+      {"Adobe Reader", "Adobe Acrobat"}, {"Acrobat Reader", "Adobe Acrobat"},
+      {"Adobe Acrobat Pro", "Adobe Acrobat"}, {"Foxit Reader", "Foxit"},
+      {"PDF-XChange Viewer Reader", "PDF-XChange"}, {"Media Player Version 9", "Media Player"},
+      {"Tool ver 2", "Tool"}, {"Tool ver2", "Tool ver2"}, {"Readers Digest", "Readers Digest"},
+      {"", ""}};
+  for (const auto& [name, canonical] : rows) EXPECT_EQ(CanonicalViewerName(name), canonical) << name;
 }
 
 TEST(VersionName, ReadsNameAndVersionFromTheVersionInformation) {
@@ -70,17 +70,12 @@ TEST(VersionName, ShortOrMissingPartsGiveEmptyTexts) {
 }
 
 TEST(DecimalText, ComparedAsDecimalNumbers) {
-  EXPECT_EQ(CompareDecimalText("9.10", "9.1"), 0);
-  EXPECT_EQ(CompareDecimalText("9.10", "9.3"), -1);
-  EXPECT_EQ(CompareDecimalText("10.0", "9.3"), 1);
-  EXPECT_EQ(CompareDecimalText("6.0", "6"), 0);
-  EXPECT_EQ(CompareDecimalText("007", "7.000"), 0);
-  EXPECT_EQ(CompareDecimalText(".5", "0.5"), 0);
-  EXPECT_EQ(CompareDecimalText("123456789012345678901234567890", "9.9"), 1);
-  EXPECT_EQ(CompareDecimalText("", "1"), std::nullopt);
-  EXPECT_EQ(CompareDecimalText("5a", "1"), std::nullopt);
-  EXPECT_EQ(CompareDecimalText("1.2.3", "1"), std::nullopt);
-  EXPECT_EQ(CompareDecimalText("-1", "1"), std::nullopt);
+  const std::tuple<std::string, std::string, std::optional<int>> rows[] = {
+      {"9.10", "9.1", 0}, {"9.10", "9.3", -1}, {"10.0", "9.3", 1}, {"6.0", "6", 0},
+      {"007", "7.000", 0}, {".5", "0.5", 0}, {"123456789012345678901234567890", "9.9", 1},
+      {"", "1", std::nullopt}, {"5a", "1", std::nullopt}, {"1.2.3", "1", std::nullopt},
+      {"-1", "1", std::nullopt}};
+  for (const auto& [a, b, result] : rows) EXPECT_EQ(CompareDecimalText(a, b), result) << a << " " << b;
 }
 
 struct Viewer {
@@ -107,16 +102,15 @@ TEST(CheckRequiredViewer, AtLeastAndExactVersions) {
   EXPECT_EQ(t.shell.queries[0].file, "manual.pdf");
   EXPECT_EQ(t.shell.queries[0].folder, "d:\\docs\\");
 
-  target = "d:\\docs\\Manual.PDF";
-  EXPECT_FALSE(t.Check({"Adobe Acrobat", "7", 0}, target));
-  target = "d:\\docs\\Manual.PDF";
-  EXPECT_TRUE(t.Check({"Adobe Acrobat", "9.30", 0}, target));
-  target = "d:\\docs\\Manual.PDF";
-  EXPECT_FALSE(t.Check({"Adobe Acrobat", "10", 1}, target));
-  target = "d:\\docs\\Manual.PDF";
-  EXPECT_FALSE(t.Check({"Foxit", "1", 1}, target));
-  target = "d:\\docs\\Manual.PDF";
-  EXPECT_FALSE(t.Check({"Adobe Acrobat", "", 1}, target));  // no number: never met
+  // Compare 1 asks for at least the version, anything else for exactly it; no number is never met.
+  const std::pair<ViewerRequirement, bool> rows[] = {
+      {{"Adobe Acrobat", "7", 0}, false}, {{"Adobe Acrobat", "9.30", 0}, true},
+      {{"Adobe Acrobat", "10", 1}, false}, {{"Foxit", "1", 1}, false},
+      {{"Adobe Acrobat", "", 1}, false}};
+  for (const auto& [requirement, met] : rows) {
+    target = "d:\\docs\\Manual.PDF";
+    EXPECT_EQ(t.Check(requirement, target), met) << requirement.ViewerName << " " << requirement.ViewerVersion;
+  }
 }
 
 TEST(CheckRequiredViewer, NothingFoundIsNotAvailableWithVersionZero) {

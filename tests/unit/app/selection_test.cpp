@@ -1,7 +1,9 @@
 // Where the wheel, Alt+arrows, Tab and the plain arrows, shortcut characters and digits lead.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+#include <tuple>
 
 #include "app/selection.h"
 #include "player_rig.h"
@@ -10,21 +12,15 @@ namespace orvane::testing {
 namespace {
 
 TEST(SelectionTest, WheelAndAltArrowsWrapAroundTheButtons) {
-  // Down: the next button, 1 after the last.
-  EXPECT_EQ(NextButtonNumber(2, 5), 3);
-  EXPECT_EQ(NextButtonNumber(5, 5), 1);
-  EXPECT_EQ(NextButtonNumber(0, 5), 1);
-  // Up: the previous one; from 1 or from no selection, the last.
-  EXPECT_EQ(PreviousButtonNumber(3, 5), 2);
-  EXPECT_EQ(PreviousButtonNumber(1, 5), 5);
-  EXPECT_EQ(PreviousButtonNumber(0, 5), 5);
-  // A selection left over from a larger menu counts as none in both directions.
-  EXPECT_EQ(NextButtonNumber(9, 5), 1);
-  EXPECT_EQ(PreviousButtonNumber(9, 5), 5);
-  // A menu without buttons has nothing to select.
-  EXPECT_EQ(NextButtonNumber(0, 0), 0);
-  EXPECT_EQ(PreviousButtonNumber(0, 0), 0);
-
+  // Down: the next button, 1 after the last. Up: the previous one; from 1 or from no selection,
+  // the last. A selection left over from a larger menu counts as none in both directions, and a
+  // menu without buttons has nothing to select.
+  const std::array<int32_t, 4> rows[] = {  // selected, buttons, next, previous
+      {2, 5, 3, 1}, {5, 5, 1, 4}, {0, 5, 1, 5}, {3, 5, 4, 2}, {1, 5, 2, 5}, {9, 5, 1, 5}, {0, 0, 0, 0}};
+  for (const auto& [selected, count, next, previous] : rows) {
+    EXPECT_EQ(NextButtonNumber(selected, count), next) << selected << " of " << count;
+    EXPECT_EQ(PreviousButtonNumber(selected, count), previous) << selected << " of " << count;
+  }
   EXPECT_EQ(AltArrowButton(ArrowKey::Left, 1, 4), 4);
   EXPECT_EQ(AltArrowButton(ArrowKey::Up, 3, 4), 2);
   EXPECT_EQ(AltArrowButton(ArrowKey::Right, 4, 4), 1);
@@ -32,25 +28,16 @@ TEST(SelectionTest, WheelAndAltArrowsWrapAroundTheButtons) {
 }
 
 TEST(SelectionTest, ShortcutCharacterOfACaption) {
-  EXPECT_EQ(ShortcutCharacter("&Setup"), 'S');
-  EXPECT_EQ(ShortcutCharacter("Button &12"), '1');
-  EXPECT_EQ(ShortcutCharacter("&0"), '0');
-  EXPECT_EQ(ShortcutCharacter("Tom && Jerry"), 0);
-  EXPECT_EQ(ShortcutCharacter("R&&&D"), 'D');
-  EXPECT_EQ(ShortcutCharacter("&&&&x"), 0);
-  EXPECT_EQ(ShortcutCharacter("E&xit &Now"), 'x');
-  EXPECT_EQ(ShortcutCharacter("Trailing&"), 0);
-  EXPECT_EQ(ShortcutCharacter(""), 0);
+  const std::pair<std::string, char> rows[] = {
+      {"&Setup", 'S'}, {"Button &12", '1'}, {"&0", '0'}, {"Tom && Jerry", 0}, {"R&&&D", 'D'},
+      {"&&&&x", 0}, {"E&xit &Now", 'x'}, {"Trailing&", 0}, {"", 0}};
+  for (const auto& [caption, shortcut] : rows) EXPECT_EQ(ShortcutCharacter(caption), shortcut) << caption;
 }
 
 TEST(SelectionTest, DigitsChooseTheButtonOfTheirNumber) {
-  EXPECT_EQ(DigitButton('1', 3), 1);
-  EXPECT_EQ(DigitButton('3', 3), 3);
-  EXPECT_EQ(DigitButton('4', 3), 0);
-  EXPECT_EQ(DigitButton('8', 100), 8);
-  EXPECT_EQ(DigitButton('9', 100), 0);
-  EXPECT_EQ(DigitButton('0', 100), 0);
-  EXPECT_EQ(DigitButton('a', 100), 0);
+  const std::tuple<char, int32_t, int32_t> rows[] = {  // digit, buttons, button chosen
+      {'1', 3, 1}, {'3', 3, 3}, {'4', 3, 0}, {'8', 100, 8}, {'9', 100, 0}, {'0', 100, 0}, {'a', 100, 0}};
+  for (const auto& [digit, count, button] : rows) EXPECT_EQ(DigitButton(digit, count), button) << digit;
 }
 
 // A menu of `kinds` buttons as menu loading leaves it: image and label buttons focus through

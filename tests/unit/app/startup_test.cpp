@@ -1,97 +1,99 @@
 // The start-up sequence and the closing steps of the menu window.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "player_rig.h"
 
 namespace orvane::testing {
 namespace {
 
-MenuFile NamedMenu(const std::string& title) { return BasicMenu(title); }
+const char kVersionNotice[] =
+    "This is not an Orvane Version 6 or above file. If you have created the menu in a previous "
+    "version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software's "
+    "site to convert the file to Version 6 format.";
 
-TEST(StartupTest, WithoutArgumentTheFirstPackedMenuIsShown) {
-  PlayerRig rig;
-  rig.Install({{"Main.mnu", NamedMenu("Main")}, {"Second.mnu", NamedMenu("Second")}});
-  rig.Start();
-  EXPECT_TRUE(rig.Dialog.Messages.empty());
-  EXPECT_EQ(rig.Window.MenuFileName, "main.mnu");
-  EXPECT_EQ(rig.View.Caption, "Main");
-  EXPECT_TRUE(rig.View.WindowVisible);
-  EXPECT_TRUE(rig.Window.MenuActive);
-  EXPECT_EQ(rig.Window.ApplicationFolder, "D:\\");
-  EXPECT_EQ(rig.Window.ExeName, "orvane.exe");
-  EXPECT_EQ(rig.Window.DialogCaption, "Orvane");
-}
-
-TEST(StartupTest, EveryFormOfTheArgumentNamesTheSameMenu) {
-  for (const char* argument : {"C:\\menus\\Second.mnu", "Second.mnu", "C:Second.mnu",
-                               "E:\\extra\\SECOND.MNU"}) {
+// Without an argument the first packed menu is shown; every form of the argument names the
+// second one.
+TEST(StartupTest, TheArgumentOrElseTheFirstPackedMenuIsShown) {
+  for (const std::string argument : {"", "C:\\menus\\Second.mnu", "Second.mnu", "C:Second.mnu",
+                                     "E:\\extra\\SECOND.MNU"}) {
+    SCOPED_TRACE(argument);
     PlayerRig rig;
-    rig.Install({{"Main.mnu", NamedMenu("Main")}, {"Second.mnu", NamedMenu("Second")}});
+    rig.Install({{"Main.mnu", BasicMenu("Main")}, {"Second.mnu", BasicMenu("Second")}});
     rig.Start(argument);
-    EXPECT_EQ(rig.View.Caption, "Second") << argument;
-    EXPECT_TRUE(rig.Dialog.Messages.empty()) << argument;
+    EXPECT_TRUE(rig.Dialog.Messages.empty());
+    if (argument.empty()) { EXPECT_EQ(rig.Window.MenuFileName, "main.mnu"); }
+    EXPECT_EQ(rig.View.Caption, argument.empty() ? "Main" : "Second");
+    EXPECT_TRUE(rig.View.WindowVisible);
+    EXPECT_TRUE(rig.Window.MenuActive);
+    EXPECT_EQ(rig.Window.ApplicationFolder, "D:\\");
+    EXPECT_EQ(rig.Window.ExeName, "orvane.exe");
+    EXPECT_EQ(rig.Window.DialogCaption, "Orvane");
   }
 }
 
-TEST(StartupTest, ABrokenContainerEndsAfterItsMessagesWithTheExitSound) {
-  PlayerRig rig;
-  pack::Bytes exe(100, 0);
-  exe[96] = 1;  // trailer 1: the container would start at offset 0
-  rig.Opener.AddFile(PlayerRig::kExePath, exe);
-  rig.Start();
-  ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
-  EXPECT_EQ(rig.Dialog.Messages[0].Text, "Invalid menu address.");
-  EXPECT_EQ(rig.Dialog.Messages[1].Text, "Error in loading internal menu.");
-  EXPECT_EQ(rig.Dialog.Messages[1].Kind, MessageKind::Error);
-  EXPECT_EQ(rig.Dialog.Messages[1].Caption, "Orvane");
-  EXPECT_EQ(rig.View.Terminations, 1);
-  EXPECT_TRUE(rig.Window.ApplicationEnding);
-  EXPECT_TRUE(rig.View.Controls.empty()) << "no window content is built";
-  ASSERT_FALSE(rig.SoundOut.Played.empty());
-  EXPECT_EQ(rig.SoundOut.Played.back(), "builtin 5 wait");
-  for (const std::string& sound : rig.SoundOut.Played) EXPECT_NE(sound, "builtin 1 nowait");
-}
-
-TEST(StartupTest, AMissingExecutableIsReportedLikeABrokenContainer) {
-  PlayerRig rig;
-  rig.Start();
-  ASSERT_FALSE(rig.Dialog.Messages.empty());
-  EXPECT_EQ(rig.Dialog.Messages.back().Text, "Error in loading internal menu.");
-  EXPECT_EQ(rig.View.Terminations, 1);
-}
-
-TEST(StartupTest, AnUnknownMenuNameGivesTwoMessagesAndEndsWithoutStartSound) {
-  PlayerRig rig;
-  rig.Install({{"Main.mnu", NamedMenu("Main")}});
-  rig.Start("Nothing.mnu");
-  const std::vector<std::string> expected = {"Could not locate specified package:\r\rnothing.mnu",
-                                             "Menu could not be read."};
-  EXPECT_EQ(rig.MessageTexts(), expected);
-  EXPECT_EQ(rig.Dialog.Messages[1].Kind, MessageKind::Error);
-  EXPECT_EQ(rig.Dialog.Messages[1].Caption, "Orvane");
-  EXPECT_EQ(rig.View.Terminations, 1);
-  EXPECT_TRUE(rig.Window.ApplicationEnding);
-  EXPECT_FALSE(rig.View.WindowVisible);
-  EXPECT_TRUE(rig.SoundOut.Played.empty()) << "no start sound after the end was asked for";
-}
-
-TEST(StartupTest, AnOldVersionAsFirstMenuEndsTheProgramInsteadOfStayingHidden) {
-  PlayerRig rig;
-  MenuFile old = NamedMenu("Old");
-  old.Header.Version = 5;
-  rig.Install({{"Old.mnu", old}});
-  rig.Start();
-  ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
-  EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Information);
-  EXPECT_EQ(rig.Dialog.Messages[0].Text.rfind("This is not an Orvane Version 6 or above file.", 0),
-            0u);
-  EXPECT_EQ(rig.Dialog.Messages[1].Text, "Menu could not be read.");
-  EXPECT_EQ(rig.View.Terminations, 1);
+// Each way the first menu can fail: its messages, then the program ends instead of staying
+// hidden. Where the container fails, no window content is built and the exit sound plays; where
+// the menu fails, the window stays hidden and silent.
+TEST(StartupTest, AFirstMenuThatCannotBeReadEndsTheProgramAfterItsMessages) {
+  struct Row {
+    const char* name;
+    std::function<void(PlayerRig&)> install;
+    std::string argument;
+    std::vector<std::string> messages;
+    MessageKind firstKind;  // the last message is always an error
+    bool windowBuilt;
+  };
+  const std::string failed = "Error in loading internal menu.", unread = "Menu could not be read.";
+  const Row rows[] = {
+      {"a broken container",
+       [](PlayerRig& rig) {
+         pack::Bytes exe(100, 0);
+         exe[96] = 1;  // trailer 1: the container would start at offset 0
+         rig.Opener.AddFile(PlayerRig::kExePath, exe);
+       },
+       "", {"Invalid menu address.", failed}, MessageKind::Error, false},
+      {"a missing executable", [](PlayerRig&) {}, "",
+       {"Could not retrieve packed files", failed}, MessageKind::Error, false},
+      {"an unknown menu name",
+       [](PlayerRig& rig) { rig.Install({{"Main.mnu", BasicMenu("Main")}}); }, "Nothing.mnu",
+       {"Could not locate specified package:\r\rnothing.mnu", unread}, MessageKind::Warning, true},
+      {"an old version",
+       [](PlayerRig& rig) {
+         MenuFile old = BasicMenu("Old");
+         old.Header.Version = 5;
+         rig.Install({{"Old.mnu", old}});
+       },
+       "", {kVersionNotice, unread}, MessageKind::Information, true},
+      {"an empty container", [](PlayerRig& rig) { rig.InstallRaw({}); }, "",
+       {"Could not locate specified package:\r\r", unread}, MessageKind::Warning, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    PlayerRig rig;
+    row.install(rig);
+    rig.Start(row.argument);
+    EXPECT_EQ(rig.MessageTexts(), row.messages);
+    ASSERT_FALSE(rig.Dialog.Messages.empty());
+    EXPECT_EQ(rig.Dialog.Messages.front().Kind, row.firstKind);
+    EXPECT_EQ(rig.Dialog.Messages.back().Kind, MessageKind::Error);
+    EXPECT_EQ(rig.Dialog.Messages.back().Caption, "Orvane");
+    EXPECT_EQ(rig.View.Terminations, 1);
+    EXPECT_TRUE(rig.Window.ApplicationEnding);
+    EXPECT_EQ(rig.View.Controls.empty(), !row.windowBuilt);
+    if (row.windowBuilt) {
+      EXPECT_FALSE(rig.View.WindowVisible);
+      EXPECT_TRUE(rig.SoundOut.Played.empty()) << "no start sound after the end was asked for";
+    } else {
+      EXPECT_EQ(rig.SoundOut.Played, std::vector<std::string>{"builtin 5 wait"});
+    }
+  }
 }
 
 TEST(StartupTest, TheSequenceRunsInItsOrderAndOnlyOnce) {
   PlayerRig rig;
-  rig.Install({{"Main.mnu", NamedMenu("Main")}});
+  rig.Install({{"Main.mnu", BasicMenu("Main")}});
   std::vector<std::string> order;
   rig.Window.LoadErrorFlags = [&] {
     order.push_back("err.txt");
@@ -122,7 +124,7 @@ TEST(StartupTest, TheSequenceRunsInItsOrderAndOnlyOnce) {
 
 TEST(StartupTest, SideFilesReplaceTheBuiltInIconAndSounds) {
   PlayerRig rig;
-  rig.Install({{"Main.mnu", NamedMenu("Main")}});
+  rig.Install({{"Main.mnu", BasicMenu("Main")}});
   FileAttributes hidden;
   hidden.Hidden = hidden.System = true;  // any attributes count for the icon and the start sound
   rig.Files.Files["D:\\orvane.ico"] = hidden;
@@ -144,19 +146,9 @@ TEST(StartupTest, TheIconIsNamedAfterTheExecutableWithoutItsLastExtension) {
   EXPECT_EQ(rig.Window.ApplicationFolder, "D:\\disc\\");
 }
 
-TEST(StartupTest, AnEmptyContainerReportsTheMissingMenuAndEnds) {
-  PlayerRig rig;
-  rig.InstallRaw({});
-  rig.Start();
-  const std::vector<std::string> expected = {"Could not locate specified package:\r\r",
-                                             "Menu could not be read."};
-  EXPECT_EQ(rig.MessageTexts(), expected);
-  EXPECT_EQ(rig.View.Terminations, 1);
-}
-
 TEST(ClosingTest, TheExitSoundPlaysOnceToItsEndAndTheOutlineIsReleased) {
   PlayerRig rig;
-  rig.Install({{"Main.mnu", NamedMenu("Main")}});
+  rig.Install({{"Main.mnu", BasicMenu("Main")}});
   rig.Files.Files["D:\\exit.wav"] = FileAttributes{};
   rig.Start();
   rig.SoundOut.Played.clear();

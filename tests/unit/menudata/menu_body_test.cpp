@@ -14,6 +14,16 @@ std::vector<PictureValue> SomePictures() {
           PictureFor(1, 3, 7, GradientPicture(5, 9, 3)), PictureFor(100, 2, 100, GradientPicture(1, 1, 4))};
 }
 
+// A rig whose executable packs the one menu file "m", loaded into `read` by the loader's sequence.
+struct LoadedRig : ReaderRig {
+  MenuFile read;
+  bool loaded;
+  explicit LoadedRig(const Bytes& file) {
+    Start(PackedExecutable({{"m", file}}));
+    loaded = LoadMenu("m", read);
+  }
+};
+
 void ExpectRoundTrip(const MenuFile& written, const MenuFile& read) {
   EXPECT_EQ(read.Header.Version, written.Header.Version);
   ExpectSameFields(read, written);
@@ -96,53 +106,45 @@ TEST(MenuBody, AHundredButtonsAndThreeStatesEachRoundTrip) {
       pictures.push_back(PictureFor(static_cast<uint8_t>(n), state, 0, GradientPicture(6, 4, n * 3 + state)));
   }
   const MenuFile written = MenuOf(7, buttons, pictures);
-  ReaderRig rig;
-  rig.Start(PackedExecutable({{"big", pack::WriteMenuFile(written)}}));
-  MenuFile read;
-  ASSERT_TRUE(rig.LoadMenu("big", read));
+  LoadedRig rig(pack::WriteMenuFile(written));
+  ASSERT_TRUE(rig.loaded);
   EXPECT_FALSE(rig.Unit.ReadErrorFlag);
-  ExpectRoundTrip(written, read);
+  ExpectRoundTrip(written, rig.read);
 }
 
 TEST(MenuBody, APictureCountOfZeroOrLessMeansNoPictures) {
   for (int16_t count : {0, -1, INT16_MIN}) {
     MenuFile written = MenuOf(7, {ChosenButton(1)}, {});
     written.Header.PictureCount = count;
-    ReaderRig rig;
-    rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
-    MenuFile read;
-    ASSERT_TRUE(rig.LoadMenu("m", read));
+    LoadedRig rig(pack::WriteMenuFile(written));
+    ASSERT_TRUE(rig.loaded);
     EXPECT_FALSE(rig.Unit.ReadErrorFlag) << count;
-    EXPECT_TRUE(read.Pictures.empty()) << count;
-    ASSERT_EQ(read.Buttons.size(), 1u);
-    ExpectSameButton(read.Buttons[0], written.Buttons[0], 7);
+    EXPECT_TRUE(rig.read.Pictures.empty()) << count;
+    ASSERT_EQ(rig.read.Buttons.size(), 1u);
+    ExpectSameButton(rig.read.Buttons[0], written.Buttons[0], 7);
   }
 }
 
 TEST(MenuBody, AFailedPictureStoresNothingAndTheRestStillLoads) {
   MenuFile written = MenuOf(7, {ChosenButton(1)}, SomePictures());
   written.Pictures[1].Slot.State = 9;  // no such state
-  ReaderRig rig;
-  rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
-  MenuFile read;
-  ASSERT_TRUE(rig.LoadMenu("m", read));
+  LoadedRig rig(pack::WriteMenuFile(written));
+  ASSERT_TRUE(rig.loaded);
   EXPECT_TRUE(rig.Unit.ReadErrorFlag);
-  ASSERT_EQ(read.Pictures.size(), 3u);
-  ExpectSamePicture(read.Pictures[0], written.Pictures[0]);
-  ExpectSamePicture(read.Pictures[1], written.Pictures[2]);
-  ExpectSamePicture(read.Pictures[2], written.Pictures[3]);
+  ASSERT_EQ(rig.read.Pictures.size(), 3u);
+  ExpectSamePicture(rig.read.Pictures[0], written.Pictures[0]);
+  ExpectSamePicture(rig.read.Pictures[1], written.Pictures[2]);
+  ExpectSamePicture(rig.read.Pictures[2], written.Pictures[3]);
 }
 
 // More pictures announced than present: the missing ones fail, the present ones are kept.
 TEST(MenuBody, AFileEndingEarlyKeepsWhatWasReadAndFlags) {
   MenuFile written = MenuOf(7, {ChosenButton(1), ChosenButton(2)}, SomePictures());
   written.Header.PictureCount = 9;
-  ReaderRig rig;
-  rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
-  MenuFile read;
-  ASSERT_TRUE(rig.LoadMenu("m", read));
+  LoadedRig rig(pack::WriteMenuFile(written));
+  ASSERT_TRUE(rig.loaded);
   EXPECT_TRUE(rig.Unit.ReadErrorFlag);
-  EXPECT_EQ(read.Pictures.size(), 4u);
+  EXPECT_EQ(rig.read.Pictures.size(), 4u);
   EXPECT_TRUE(rig.Dialog.Messages.empty());
 
   // Cut inside the settings: everything after is neutral, nothing crashes.
@@ -167,14 +169,12 @@ TEST(MenuBody, AWrongTagInTheSettingsFlagsAndTheLoadFinishes) {
   const size_t placement = 11 + 5 + written.Settings.MenuTitle.size();
   ASSERT_EQ(file[placement], 2);
   file[placement] = 3;
-  ReaderRig rig;
-  rig.Start(PackedExecutable({{"m", file}}));
-  MenuFile read;
-  ASSERT_TRUE(rig.LoadMenu("m", read));
+  LoadedRig rig(file);
+  ASSERT_TRUE(rig.loaded);
   EXPECT_TRUE(rig.Unit.ReadErrorFlag);
-  EXPECT_EQ(read.Settings.MenuTitle, written.Settings.MenuTitle);
-  EXPECT_EQ(read.Settings.Placement, 0);
-  EXPECT_EQ(read.Buttons.size(), 1u);
+  EXPECT_EQ(rig.read.Settings.MenuTitle, written.Settings.MenuTitle);
+  EXPECT_EQ(rig.read.Settings.Placement, 0);
+  EXPECT_EQ(rig.read.Buttons.size(), 1u);
   EXPECT_TRUE(rig.Dialog.Messages.empty());
 }
 
@@ -184,25 +184,20 @@ TEST(MenuBody, AButtonCountAboveAHundredKeepsTheFirstHundredInStep) {
     std::vector<ButtonRecord> buttons;
     for (int n = 1; n <= 120; ++n) buttons.push_back(ChosenButton(n));
     const MenuFile written{{{{'M', 'E', 'N', 'U'}}, 1, version, 0, 0, 120, 4}, ChosenSettings(), buttons, SomePictures()};
-    ReaderRig rig;
-    rig.Start(PackedExecutable({{"m", pack::WriteMenuFile(written)}}));
-    MenuFile read;
-    ASSERT_TRUE(rig.LoadMenu("m", read));
+    LoadedRig rig(pack::WriteMenuFile(written));
+    ASSERT_TRUE(rig.loaded);
     EXPECT_TRUE(rig.Unit.ReadErrorFlag);
-    EXPECT_EQ(read.Header.ButtonCount, 100);
-    ASSERT_EQ(read.Buttons.size(), 100u);
-    ExpectSameButton(read.Buttons[99], buttons[99], version);
-    ASSERT_EQ(read.Pictures.size(), 4u);
-    ExpectSamePicture(read.Pictures[3], written.Pictures[3]);
+    EXPECT_EQ(rig.read.Header.ButtonCount, 100);
+    ASSERT_EQ(rig.read.Buttons.size(), 100u);
+    ExpectSameButton(rig.read.Buttons[99], buttons[99], version);
+    ASSERT_EQ(rig.read.Pictures.size(), 4u);
+    ExpectSamePicture(rig.read.Pictures[3], written.Pictures[3]);
   }
 }
 
 TEST(MenuBody, ALoaderSequenceThatFailsBeforeTheBodyLeavesNoStreamOpen) {
-  MenuFile old = MenuOf(5, {}, {});
-  ReaderRig rig;
-  rig.Start(PackedExecutable({{"old", pack::WriteMenuFile(old)}}));
-  MenuFile read;
-  EXPECT_FALSE(rig.LoadMenu("old", read));
+  LoadedRig rig(pack::WriteMenuFile(MenuOf(5, {}, {})));
+  EXPECT_FALSE(rig.loaded);
   EXPECT_EQ(rig.Files.Counts().OpenNow, 0);
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
   EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Information);

@@ -12,9 +12,13 @@ const char kVersionNotice[] =
     "version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software's "
     "site to convert the file to Version 6 format.";
 
+// A reader unit over bare bytes, positioned at their first byte.
+struct BareRig : ReaderRig {
+  explicit BareRig(Bytes bytes) { OpenBare(std::move(bytes)); }
+};
+
 TEST(ValueReader, GoldenVectors) {
-  ReaderRig rig;
-  rig.OpenBare({0x4D, 0x45, 0x4E, 0x55, 0x01, 0x07, 0x00, 0x00, 0x04, 0x0D, 0x00,  //
+  BareRig rig({0x4D, 0x45, 0x4E, 0x55, 0x01, 0x07, 0x00, 0x00, 0x04, 0x0D, 0x00,  //
                 0x02, 0x02, 0x00, 0x00, 0x00, 0x64, 0x00, 0x00, 0x00,              //
                 0x04, 0x05, 0x00, 0x00, 0x00, 0x41, 0x72, 0x69, 0x61, 0x6C,        //
                 0x02, 0x02, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF});
@@ -46,8 +50,7 @@ TEST(ValueReader, ReadsWhatTheWriterWritesAndIgnoresLengthFields) {
   w.RawByte(1);
   w.RawInt32(-1);
   w.RawByte(7);
-  ReaderRig rig;
-  rig.OpenBare(w.Take());
+  BareRig rig(w.Take());
   EXPECT_EQ(rig.Unit.ReadByteValue(), 0xFE);
   EXPECT_EQ(rig.Unit.ReadShortValue(), INT32_MIN);
   EXPECT_EQ(rig.Unit.ReadLongValue(), INT32_MAX);
@@ -58,20 +61,6 @@ TEST(ValueReader, ReadsWhatTheWriterWritesAndIgnoresLengthFields) {
   EXPECT_FALSE(rig.Unit.ReadErrorFlag);
 }
 
-TEST(ValueReader, TextLengthsOfZeroOrLessConsumeOnlyFiveBytes) {
-  pack::ValueWriter w;
-  for (int32_t length : {0, -1, INT32_MIN}) {
-    w.RawByte(4);
-    w.RawInt32(length);
-  }
-  w.WriteShortValue(9);
-  ReaderRig rig;
-  rig.OpenBare(w.Take());
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(rig.Unit.ReadTextValue(), "");
-  EXPECT_EQ(rig.Unit.ReadShortValue(), 9);
-  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
-}
-
 // A wrong tag consumes only the tag byte; the values after it come out of step.
 TEST(ValueReader, AWrongTagYieldsANeutralResultAndConsumesOnlyTheTag) {
   pack::ValueWriter w;
@@ -79,8 +68,7 @@ TEST(ValueReader, AWrongTagYieldsANeutralResultAndConsumesOnlyTheTag) {
   w.WriteByteValue(3);
   w.WriteShortValue(4);
   w.WriteLongValue(5);
-  ReaderRig rig;
-  rig.OpenBare(w.Take());
+  BareRig rig(w.Take());
   EXPECT_EQ(rig.Unit.ReadShortValue(), 0);  // meets tag 4
   EXPECT_TRUE(rig.Unit.ReadErrorFlag);
   rig.Unit.ReadErrorFlag = false;
@@ -99,8 +87,7 @@ TEST(ValueReader, AWrongTagYieldsANeutralResultAndConsumesOnlyTheTag) {
       {"text", [](MdlFileBin& u) { return u.ReadTextValue().empty(); }},
   };
   for (const Reader& r : readers) {
-    ReaderRig one;
-    one.OpenBare(foreign);
+    BareRig one(foreign);
     EXPECT_TRUE(r.readNeutral(one.Unit)) << r.name;
     EXPECT_TRUE(one.Unit.ReadErrorFlag) << r.name;
     one.Unit.ReadErrorFlag = false;
@@ -108,8 +95,7 @@ TEST(ValueReader, AWrongTagYieldsANeutralResultAndConsumesOnlyTheTag) {
     EXPECT_FALSE(one.Unit.ReadErrorFlag);
   }
   {
-    ReaderRig one;
-    one.OpenBare({9, 7, 0x02, 0x02, 0, 0, 0, 0x2A, 0, 0, 0});
+    BareRig one({9, 7, 0x02, 0x02, 0, 0, 0, 0x2A, 0, 0, 0});
     PictureValue picture;
     EXPECT_FALSE(one.Unit.ReadImageValue(picture));
     EXPECT_TRUE(one.Unit.ReadErrorFlag);
@@ -128,8 +114,7 @@ TEST(ValueReader, AStreamEndingInsideAValueFlagsAndYieldsNeutral) {
   const Bytes whole = w.Take();
   for (size_t cut = 0; cut < whole.size(); ++cut) {
     SCOPED_TRACE("cut at " + std::to_string(cut));
-    ReaderRig rig;
-    rig.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+    BareRig rig(Bytes(whole.begin(), whole.begin() + cut));
     // Each reader sets the flag itself when the end falls inside its value.
     const uint8_t b = rig.Unit.ReadByteValue();
     EXPECT_EQ(rig.Unit.ReadErrorFlag, cut < 6);
@@ -146,28 +131,33 @@ TEST(ValueReader, AStreamEndingInsideAValueFlagsAndYieldsNeutral) {
   }
 }
 
-TEST(ValueReader, ATextLongerThanTheRestOfTheFileIsRefusedWithoutAllocating) {
+// Lengths of zero or less consume only five bytes; a text over the 1 MiB limit is skipped so
+// the reader stays in step; a text longer than the rest of the file is refused without
+// allocating.
+TEST(ValueReader, TextLengthsZeroOrLessOverTheLimitOrPastTheEnd) {
   pack::ValueWriter w;
-  w.RawByte(4);
-  w.RawInt32(INT32_MAX);
-  w.RawText("short");
-  ReaderRig rig;
-  rig.OpenBare(w.Take());
-  EXPECT_EQ(rig.Unit.ReadTextValue(), "");
-  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
-}
-
-TEST(ValueReader, ATextOverTheLimitIsSkippedSoTheReaderStaysInStep) {
-  pack::ValueWriter w;
+  for (int32_t length : {0, -1, INT32_MIN}) {
+    w.RawByte(4);
+    w.RawInt32(length);
+  }
+  w.WriteShortValue(9);
   w.WriteTextValue(std::string((1 << 20) + 1, 'x'));
   w.WriteTextValue(std::string(1 << 20, 'y'));
   w.WriteShortValue(12);
-  ReaderRig rig;
-  rig.OpenBare(w.Take());
-  EXPECT_EQ(rig.Unit.ReadTextValue(), "");
+  w.RawByte(4);
+  w.RawInt32(INT32_MAX);
+  w.RawText("short");
+  BareRig rig(w.Take());
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(rig.Unit.ReadTextValue(), "");
+  EXPECT_EQ(rig.Unit.ReadShortValue(), 9);
+  EXPECT_FALSE(rig.Unit.ReadErrorFlag);
+  EXPECT_EQ(rig.Unit.ReadTextValue(), "") << "over the limit";
   EXPECT_TRUE(rig.Unit.ReadErrorFlag);
   EXPECT_EQ(rig.Unit.ReadTextValue().size(), size_t{1} << 20) << "1 MiB itself is accepted";
   EXPECT_EQ(rig.Unit.ReadShortValue(), 12);
+  rig.Unit.ReadErrorFlag = false;
+  EXPECT_EQ(rig.Unit.ReadTextValue(), "") << "longer than the rest of the file";
+  EXPECT_TRUE(rig.Unit.ReadErrorFlag);
 }
 
 TEST(MenuHeaderCheck, AcceptsKindOneAndVersionsFromSixWhateverTheMagic) {
@@ -179,8 +169,7 @@ TEST(MenuHeaderCheck, AcceptsKindOneAndVersionsFromSixWhateverTheMagic) {
     menu.Header.Unused7 = 0xCD;
     menu.Header.ButtonCount = 200;
     menu.Header.PictureCount = -3;
-    ReaderRig rig;
-    rig.OpenBare(pack::WriteMenuFile(menu));
+    BareRig rig(pack::WriteMenuFile(menu));
     MenuHeader header;
     ASSERT_TRUE(rig.Unit.CheckMenuHeader(header)) << int{version};
     EXPECT_EQ(rig.Unit.MenuVersion, version);
@@ -203,8 +192,7 @@ TEST(MenuHeaderCheck, OtherKindsAndOldVersionsGetTheVersionNotice) {
     MenuFile menu;
     menu.Header.Kind = c.kind;
     menu.Header.Version = c.version;
-    ReaderRig rig;
-    rig.OpenBare(pack::WriteMenuFile(menu));
+    BareRig rig(pack::WriteMenuFile(menu));
     MenuHeader header;
     EXPECT_FALSE(rig.Unit.CheckMenuHeader(header));
     EXPECT_TRUE(rig.Unit.ReadErrorFlag);
@@ -216,8 +204,7 @@ TEST(MenuHeaderCheck, AHeaderCutShortFailsWithoutTheNotice) {
   MenuFile menu;
   const Bytes whole = pack::WriteMenuFile(menu);
   for (size_t cut = 0; cut < 11; ++cut) {
-    ReaderRig rig;
-    rig.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+    BareRig rig(Bytes(whole.begin(), whole.begin() + cut));
     MenuHeader header;
     EXPECT_FALSE(rig.Unit.CheckMenuHeader(header)) << cut;
     EXPECT_TRUE(rig.Unit.ReadErrorFlag) << cut;
@@ -228,8 +215,7 @@ TEST(MenuHeaderCheck, AHeaderCutShortFailsWithoutTheNotice) {
 TEST(ValueReader, ReadsThroughABufferNotOnePlatformReadPerValue) {
   pack::ValueWriter w;
   for (int i = 0; i < 2000; ++i) w.WriteShortValue(i);
-  ReaderRig rig;
-  rig.OpenBare(w.Take());
+  BareRig rig(w.Take());
   rig.Files.ResetCounts();
   for (int i = 0; i < 2000; ++i) ASSERT_EQ(rig.Unit.ReadShortValue(), i);
   EXPECT_LE(rig.Files.Counts().Reads, 2) << "18000 bytes of values";

@@ -110,37 +110,29 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   const std::string file = folder_.PathOf("menu.json");
   EXPECT_EQ(ErrorOf(R"({"buttons": [{}, {"animaton": "loop"}]})"),
             file + ": buttons[1].animaton: unknown field (misspelt?)");
-  EXPECT_NE(ErrorOf(R"({"description": {"colour": "#12345"}})")
-                .find(file + ": description.colour: expected a colour"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})")
-                .find(file + ": buttons[0].pictures.pressed: "),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"title": "\u2192"})").find("title: holds a character"), std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"placement": "middle"})").find("placement: expected one of centre"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"initial_button": "nobody"})").find("initial_button: no button"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"version": 6, "buttons": [{"font": {"size": 9}}]})")
-                .find("buttons[0].font: exists only in menus of version 7"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"buttons": [{"pictures": {"normal": {"frames": "art/x_#.png"}}}]})")
-                .find("no frame found"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"file": "sub/menu.mnu"})").find("file: "), std::string::npos);
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
-  EXPECT_NE(ErrorOf(R"({"pictures": {"normal": "wide.png"}})").find("beyond what the player reads"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})")
-                .find("outside the width 20"),
-            std::string::npos);
-  // A transparent colour is one of the 16-colour table's, and black leaves no outline.
-  EXPECT_NE(ErrorOf(R"({"shape": {"runs": [], "transparent_colour": "#FF00FE"}})")
-                .find("shape.transparent_colour: #FF00FE is none of the 16 colours"),
-            std::string::npos);
-  EXPECT_NE(ErrorOf(R"({"shape": {"runs": [], "transparent_colour": "#000000"}})")
-                .find("#000000 is colour 0, which leaves the window rectangular"),
-            std::string::npos);
+  const std::pair<std::string, std::string> rows[] = {  // source, part of the error
+      {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
+      {R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})",
+       file + ": buttons[0].pictures.pressed: "},
+      {R"({"title": "\u2192"})", "title: holds a character"},
+      {R"({"placement": "middle"})", "placement: expected one of centre"},
+      {R"({"initial_button": "nobody"})", "initial_button: no button"},
+      {R"({"version": 6, "buttons": [{"font": {"size": 9}}]})",
+       "buttons[0].font: exists only in menus of version 7"},
+      {R"({"buttons": [{"pictures": {"normal": {"frames": "art/x_#.png"}}}]})", "no frame found"},
+      {R"({"file": "sub/menu.mnu"})", "file: "},
+      {R"({"pictures": {"normal": "wide.png"}})", "beyond what the player reads"},
+      {R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})",
+       "outside the width 20"},
+      // A transparent colour is one of the 16-colour table's, and black leaves no outline.
+      {R"({"shape": {"runs": [], "transparent_colour": "#FF00FE"}})",
+       "shape.transparent_colour: #FF00FE is none of the 16 colours"},
+      {R"({"shape": {"runs": [], "transparent_colour": "#000000"}})",
+       "#000000 is colour 0, which leaves the window rectangular"},
+  };
+  for (const auto& [source, part] : rows)
+    EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
 }
 
 TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {

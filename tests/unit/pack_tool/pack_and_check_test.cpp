@@ -148,26 +148,22 @@ TEST_F(DiscTest, PicturesThePlayerNeverShowsAreNotesThatLeaveTheStatusAlone) {
 }
 
 TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
-  // A launch leaves "%CD%" as text; a raw launch expands it, and a bare program name is
-  // Windows's to find.
-  EXPECT_EQ(ResolveTarget("%CD%:\\a\\b.txt").Kind, TargetKind::MacroAsText);
-  EXPECT_EQ(ResolveTarget("%NOPROC%notepad.exe").Kind, TargetKind::SearchPath);
-  EXPECT_EQ(ResolveTarget("%NOPROC%tools\\x.exe").Kind, TargetKind::DiscFile);
-  EXPECT_EQ(ResolveTarget("%a/b.txt").Path, "a\\b.txt");
-  EXPECT_EQ(ResolveTarget("\\a\\").Kind, TargetKind::DiscFolder);
-  EXPECT_EQ(ResolveTarget("C:\\Windows\\notepad.exe").Kind, TargetKind::OffDisc);
-  EXPECT_EQ(ResolveTarget("WWW.example.com").Kind, TargetKind::Address);
-  EXPECT_EQ(ResolveTarget("mailto:me@example.com").Kind, TargetKind::Address);
-  // The "%" comes first: the address test then sees a path on the disc.
-  EXPECT_EQ(ResolveTarget("%www.example.com").Kind, TargetKind::DiscFile);
-  EXPECT_EQ(ResolveTarget("Menu.MNU").Path, "menu.mnu");
-  // A folder before the menu name makes it a launch; a "%" keeps it a menu switch.
-  EXPECT_EQ(ResolveTarget("menus\\a.mnu").Kind, TargetKind::DiscFile);
-  EXPECT_EQ(ResolveTarget("%a.mnu").Kind, TargetKind::MenuSwitch);
-  EXPECT_EQ(ResolveTarget("%NOPROC%%CD%:\\run.bat").Path, "run.bat");
-  EXPECT_EQ(ResolveTarget("*").Kind, TargetKind::Nothing);
-  EXPECT_EQ(ResolveTarget("$msg").Kind, TargetKind::Message);
-  EXPECT_EQ(ResolveTarget("%..\\..\\x").Kind, TargetKind::DiscFile);
+  const std::pair<std::string, TargetKind> kinds[] = {
+      // A launch leaves "%CD%" as text; a raw launch expands it, and a bare program name is
+      // Windows's to find.
+      {"%CD%:\\a\\b.txt", TargetKind::MacroAsText}, {"%NOPROC%notepad.exe", TargetKind::SearchPath},
+      {"%NOPROC%tools\\x.exe", TargetKind::DiscFile}, {"\\a\\", TargetKind::DiscFolder},
+      {"C:\\Windows\\notepad.exe", TargetKind::OffDisc}, {"WWW.example.com", TargetKind::Address},
+      {"mailto:me@example.com", TargetKind::Address},
+      // The "%" comes first: the address test then sees a path on the disc.
+      {"%www.example.com", TargetKind::DiscFile},
+      // A folder before the menu name makes it a launch; a "%" keeps it a menu switch.
+      {"menus\\a.mnu", TargetKind::DiscFile}, {"%a.mnu", TargetKind::MenuSwitch},
+      {"*", TargetKind::Nothing}, {"$msg", TargetKind::Message}, {"%..\\..\\x", TargetKind::DiscFile}};
+  for (const auto& [target, kind] : kinds) EXPECT_EQ(ResolveTarget(target).Kind, kind) << target;
+  const std::pair<std::string, std::string> paths[] = {
+      {"%a/b.txt", "a\\b.txt"}, {"Menu.MNU", "menu.mnu"}, {"%NOPROC%%CD%:\\run.bat", "run.bat"}};
+  for (const auto& [target, path] : paths) EXPECT_EQ(ResolveTarget(target).Path, path) << target;
   EXPECT_EQ(FindOnDisc(folder_.Folder(), "..\\x", false), "");  // never above the disc's root
 }
 
