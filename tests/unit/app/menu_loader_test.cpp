@@ -331,6 +331,7 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
   for (ControlKind kind :
        {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
     EXPECT_EQ(rig.View.CountOf(kind), 2u);
+  rig.Window.SetBounds(ButtonControl(ControlKind::WinBtn, 3), Bounds{1, 2, 3, 4});  // left alone
   EXPECT_EQ(rig.View.Find(ButtonControl(ControlKind::WinBtn, 3)), nullptr);
   EXPECT_EQ(rig.Window.Menu.Images.Count(), 1u) << "only the new background is left";
   EXPECT_FALSE(rig.Window.Menu.Images.HasImage(5, 1, 3));

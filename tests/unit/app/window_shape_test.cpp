@@ -102,6 +102,7 @@ TEST(WindowShapeTest, ZeroSizeGivesAnEmptyOutline) {
   ASSERT_TRUE(outline.has_value());
   EXPECT_TRUE(outline->Kept.empty());
   EXPECT_TRUE(RectangleOutline(0, 10).Kept.empty());
+  EXPECT_TRUE(RectangleOutline(10, 0).Kept.empty());
   ASSERT_EQ(RectangleOutline(7, 3).Kept.size(), 1u);
 }
 

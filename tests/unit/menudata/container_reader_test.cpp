@@ -227,6 +227,13 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
          f.Put(f.Entry, table + 8);
        },
        kUnreadable},
+      {"a table of a single byte still counts", false,
+       [](SignedFile& f) {
+         f.File.resize(f.File.size() - 23);
+         f.Put(f.Entry, f.File.size() - 1);
+         f.Put(f.Entry + 4, 1);
+       },
+       nullptr},
       {"unsigned, with a damaged entry: read as ever", false,
        [](SignedFile& f) {
          f.File.resize(f.File.size() - 24);
