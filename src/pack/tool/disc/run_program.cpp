@@ -11,13 +11,7 @@ extern char** environ;
 
 namespace orvane::pack {
 
-#ifdef _WIN32
-
-namespace {
-
-// The spawn functions join the arguments with spaces; each one is quoted so that the program's
-// runtime splits them back as they were (backslashes count only in front of a quote).
-std::string Quoted(const std::string& argument) {
+std::string QuotedForWindows(const std::string& argument) {
   if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
   std::string quoted = "\"";
   size_t backslashes = 0;
@@ -34,11 +28,11 @@ std::string Quoted(const std::string& argument) {
   return quoted + "\"";
 }
 
-}  // namespace
+#ifdef _WIN32
 
 int RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  std::vector<std::string> quoted{Quoted(program)};
-  for (const std::string& a : arguments) quoted.push_back(Quoted(a));
+  std::vector<std::string> quoted{QuotedForWindows(program)};
+  for (const std::string& a : arguments) quoted.push_back(QuotedForWindows(a));
   std::vector<const char*> argv;
   for (const std::string& q : quoted) argv.push_back(q.c_str());
   argv.push_back(nullptr);

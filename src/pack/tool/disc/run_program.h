@@ -13,4 +13,8 @@ constexpr int kProgramNotFound = -1;
 // status, or kProgramNotFound.
 int RunProgram(const std::string& program, const std::vector<std::string>& arguments);
 
+// The spawn functions of Windows join the arguments with spaces; each one is quoted so that the
+// program's runtime splits them back as they were (backslashes count only in front of a quote).
+std::string QuotedForWindows(const std::string& argument);
+
 }  // namespace orvane::pack
