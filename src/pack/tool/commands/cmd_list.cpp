@@ -10,10 +10,6 @@ namespace orvane::pack {
 
 namespace {
 
-void PrintMessages(const std::vector<std::string>& messages, std::ostream& out) {
-  for (const std::string& m : messages) out << "    player message: " << Cp1252ToUtf8(m) << "\n";
-}
-
 void PrintMenuSummary(const ReadMenu& read, std::ostream& out) {
   const MenuFile& m = read.Menu;
   out << "version " << int(m.Header.Version) << ", " << m.Buttons.size() << " buttons, "
@@ -42,8 +38,8 @@ int RunList(const CommandArgs& args, std::ostream& out) {
     out << input.Path << ": packed player, container at byte " << p.ContainerStart << ", "
         << p.Entries.size() << " packed files";
     if (p.CertificateTable) out << ", signed (certificate table at byte " << *p.CertificateTable << ")";
+    if (p.DirectoryError) out << " (DAMAGED: the player cannot read the list of packed files)";
     out << "\n";
-    if (p.DirectoryError) PrintMessages(p.Messages, out);
     for (size_t i = 0; i < p.Entries.size(); ++i) {
       const ReadMenu read = ReadPackedMenu(input.Data, p, p.Entries[i]);
       out << "  " << p.Entries[i].Name << (i == 0 ? " (default)" : "") << ": byte "
@@ -57,7 +53,6 @@ int RunList(const CommandArgs& args, std::ostream& out) {
   }
   out << input.Path << ": menu file, ";
   PrintMenuSummary(*input.Menu, out);
-  PrintMessages(input.Menu->Messages, out);
   PrintButtons(input.Menu->Menu, out);
   return 0;
 }

@@ -386,9 +386,9 @@ DiscReport CheckDisc(const std::string& discDir) {
     ++packedPlayers;
     const std::string exeName = path.filename().string();
     if (player->DirectoryError) {
-      std::string detail;
-      for (const std::string& m : player->Messages) detail += " " + m;
-      findings.push_back({exeName, 0, "container", "the player cannot read its menus:" + detail});
+      findings.push_back({exeName, 0, "container",
+                          "the player cannot read its menus: the list of packed files is damaged "
+                          "or cut short"});
       continue;
     }
     if (player->Entries.empty())

@@ -318,7 +318,8 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
     if (!shown[i].Loaded) {
       std::string why;
       for (const std::string& message : shown[i].Messages) why += " " + Utf8(message);
-      written.Warnings.push_back(menuName + ": the player cannot read it; no page:" + why);
+      written.Warnings.push_back(menuName + ": the player cannot read it; no page" +
+                                 (why.empty() ? "" : ":" + why));
       continue;
     }
     MakeFolder((fs::path(folder) / kAssets / stems[i]).string());
