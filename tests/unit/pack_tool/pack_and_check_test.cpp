@@ -8,6 +8,7 @@
 #include "pack_tool/tool_fixtures.h"
 #include "tool/disc/disc_image.h"
 #include "tool/disc/disc_check.h"
+#include "tool/disc/run_program.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
 
@@ -39,7 +40,7 @@ class DiscTest : public ::testing::Test {
   void MakeDisc(const std::string& mainSource) {
     WriteText(folder_, "src/main.json", mainSource);
     auto r = RunTool({"build", folder_.PathOf("src/main.json"), folder_.PathOf("src/sub.json"),
-                      "-o", folder_.PathOf("menus")});
+                      "-o", folder_.PathOf("menus"), "--version", "7"});
     ASSERT_EQ(r.Status, 0) << r.Err;
     built_ = r.Out;
     r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"),
@@ -51,12 +52,13 @@ class DiscTest : public ::testing::Test {
   std::string built_;
 };
 
-const char kGoodMain[] = R"({"title": "Main", "pictures": {"normal": "bg.png"},
+const char kGoodMain[] = R"({"title": "Main", "pictures": {"normal": {"file": "bg.png", "fourth_byte": 255}},
   "shape": {"runs": [[0, 0, 3], [29, 37, 40]], "transparent_colour": "#FF00FF"},
   "buttons": [
-    {"target": "\\Docs\\Manual.PDF", "parameters": "%CD%:\\", "shortcut": "m", "animation": "loop",
+    {"target": "\\Docs\\Manual.PDF", "parameters": "%CD%:\\", "shortcut": "m", "animation": "bounce",
      "pictures": {"normal": "b.png", "highlighted": {"file": "b.png", "frames": ["f1.png"]}}},
-    {"kind": "push", "caption": "&Readme", "target": "%readme.txt", "wait_for_exit": true},
+    {"kind": "push", "caption": "&Readme", "target": "%readme.txt", "wait_for_exit": true,
+     "font": {"name": "Arial Black"}},
     {"kind": "label", "caption": "&Tools", "target": "\\tools\\"},
     {"kind": "push", "caption": "&Web", "target": "http://example.com"},
     {"kind": "push", "caption": "Setu&p", "target": "%NOPROC%%CD%:\\setup.exe"},
@@ -165,6 +167,7 @@ TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
       {"%a/b.txt", "a\\b.txt"}, {"Menu.MNU", "menu.mnu"}, {"%NOPROC%%CD%:\\run.bat", "run.bat"}};
   for (const auto& [target, path] : paths) EXPECT_EQ(ResolveTarget(target).Path, path) << target;
   EXPECT_EQ(FindOnDisc(folder_.Folder(), "..\\x", false), "");  // never above the disc's root
+  EXPECT_EQ(FindOnDisc(folder_.Folder(), ".\\..\\player.exe", false), "");
 }
 
 TEST_F(DiscTest, RepackingReplacesTheContainerAndExtractGivesTheFilesBack) {
@@ -245,6 +248,28 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_NE(out.str().find("autorun.inf: open=orvane.exe, icon=orvane.exe, label=disc"), std::string::npos);
   request.Output = folder_.PathOf("disc/inside.iso");
   EXPECT_THROW(WriteDiscImage(request, out), ToolError) << "an image that would hold itself";
+#ifndef _WIN32
+  EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);  // the arguments whole, the exit awaited
+#endif
+  EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
+}
+
+TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
+  MakeDisc(kGoodMain);
+  const auto r = RunTool({"html", folder_.PathOf("disc/orvane.exe"), "-o", folder_.PathOf("web")});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  const auto page = ReadBytes(folder_.PathOf("web/index.html"));
+  const std::string html(page.begin(), page.end());
+  for (const char* part :
+       {"<title>Main</title>", ";M&quot;:1,", "<div id=\"shadow\" class=\"t w\"",
+        "font-family:'Arial Black',", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
+        "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
+        "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\""})
+    EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
+  // Outside the outline the background is transparent, whatever its stored fourth byte.
+  const Picture bg = LoadPicturePng(folder_.PathOf("web/orvane-web/index/background.png"), {true, 0});
+  EXPECT_EQ(bg.Pixels[29 * 40 + 36] >> 24, 0xFFu);  // the last row is cut out from x = 37
+  EXPECT_EQ(bg.Pixels[29 * 40 + 37] >> 24, 0u);
 }
 
 TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {

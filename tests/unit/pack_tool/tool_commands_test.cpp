@@ -35,6 +35,8 @@ TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(noOutput.Status, 2);
   EXPECT_NE(noOutput.Err.find("usage:"), std::string::npos);
   EXPECT_EQ(RunTool({"build", "a.json", "-o", "x", "--version", "5"}).Status, 2);
+  EXPECT_EQ(RunTool({"list", "a", "--version", "7"}).Err,
+            "orvane-pack list: --version takes 6 or 7, and only for build\n");
   EXPECT_EQ(RunTool({"list", "a", "b"}).Status, 2);
   EXPECT_EQ(RunTool({"list", "a", "-o", "x"}).Status, 2);
   EXPECT_EQ(RunTool({"pack", "player.exe", "-o", "x"}).Status, 2);  // no menu
@@ -103,16 +105,21 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   odd.Buttons[0].AnimMode = 6;
   odd.Settings.InitialButton = 3;
   odd.Settings.Placement = 11;
+  // The last frame a state can have, and a button that the menu does not have.
+  odd.Pictures = {{0, {1, 1, kMaxFrame}, PatternPicture(2, 2, 1)}, {0, {2, 0, 0}, PatternPicture(2, 2, 2)}};
   UpdateCounts(odd);
   const Bytes player = AppendContainer(Bytes{'M', 'Z'}, {{"Main.mnu", damaged},
                                                           {"main.MNU", SmallMenu(1)},
                                                           {"odd.mnu", WriteMenuFile(odd)}});
   WriteText(folder, "disc/setup.EXE", std::string(player.begin(), player.end()));
   WriteText(folder, "disc/other.exe", "MZ without menus");
+  Bytes broken = AppendContainer(Bytes{'M', 'Z'}, {});
+  broken[2 + 18] = 255;  // its entry count: more entries than the file holds
+  WriteText(folder, "disc/broken.exe", std::string(broken.begin(), broken.end()));
 
+  const DiscReport report = CheckDisc(folder.PathOf("disc"));
   std::vector<std::string> lines;
-  for (const Finding& f : CheckDisc(folder.PathOf("disc")).Problems)
-    lines.push_back(FormatFinding(f));
+  for (const Finding& f : report.Problems) lines.push_back(FormatFinding(f));
   auto has = [&](const std::string& text) {
     for (const std::string& l : lines)
       if (l.find(text) != std::string::npos) return true;
@@ -126,7 +133,20 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   EXPECT_TRUE(has("odd.mnu: button 1: kind: 4 is no button kind"));
   EXPECT_TRUE(has("odd.mnu: button 1: animation: 6 is no animation mode"));
   EXPECT_TRUE(has("main.mnu: button 2: pictures.normal: an image button without its normal picture"));
-  EXPECT_EQ(lines.size(), 10u) << ::testing::PrintToString(lines);
+  EXPECT_TRUE(has("odd.mnu: button 1: pictures.highlighted.frames: frame 100 follows"));
+  EXPECT_TRUE(has("broken.exe: container: the player cannot read its menus: the list of packed "
+                  "files is damaged or cut short"));
+  EXPECT_EQ(lines.size(), 13u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(FormatFinding(report.Notes.at(0)),
+            "setup.EXE: odd.mnu: pictures: picture (button 2, state 0, frame 0) lies outside the "
+            "menu's buttons, states or frames 0 to 100; the player never shows it");
+  EXPECT_EQ(RunTool({"list", folder.PathOf("disc/broken.exe")}).Out,
+            folder.PathOf("disc/broken.exe") + ": packed player, container at byte 2, 0 packed files "
+                                               "(DAMAGED: the player cannot read the list of packed files)\n");
+  // One page for the two menus of one name, as the player reaches only the first.
+  EXPECT_EQ(RunTool({"html", folder.PathOf("disc/setup.EXE"), "-o", folder.PathOf("web")}).Out,
+            "  warning: setup.EXE: main.mnu: the player cannot read it; no page: Error loading "
+            "binary menu data.\n  warning: setup.EXE: odd.mnu: the player cannot read it; no page\n");
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ TEST(WebPages, TargetsBecomeLinksRelativeToTheDiscOrAreShownDisabled) {
       {"httpjavascript:alert(1)", 0, PageRun::Link, "./httpjavascript%3Aalert%281%29"},
       {"mailtojavascript:alert(1)", 0, PageRun::Link, "./mailtojavascript%3Aalert%281%29"},
       {"$First\xB6Second\r\nThird", 0, PageRun::Message, "First\nSecond\nThird"},
+      {"$\r\nSecond", 0, PageRun::Message, "\nSecond"},
       {"*", -1, PageRun::Nothing, ""},
       {"", 0, PageRun::Nothing, ""},
       {"", -1, PageRun::Close, ""},
