@@ -235,6 +235,9 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_NE(r.Out.find("no image written"), std::string::npos) << r.Out;
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso")));
   EXPECT_EQ(RunTool({"check", folder_.PathOf("disc"), "--force"}).Status, 2) << "image's options only";
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc/in.iso"), "--force"});
+  EXPECT_EQ(r.Err, "orvane-pack: " + folder_.PathOf("disc/in.iso") +
+                       ": lies inside the disc folder, so the image would hold itself; write it elsewhere\n");
 
   std::ostringstream out;
   ImageRequest request{folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", "orvane-no-such-xorriso"};
