@@ -251,8 +251,11 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_NE(out.str().find("autorun.inf: open=orvane.exe, icon=orvane.exe, label=disc"), std::string::npos);
   request.Output = folder_.PathOf("disc/inside.iso");
   EXPECT_THROW(WriteDiscImage(request, out), ToolError) << "an image that would hold itself";
-#ifndef _WIN32
-  EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);  // the arguments whole, the exit awaited
+  // The arguments reach the program whole, and its exit is awaited.
+#ifdef _WIN32
+  EXPECT_EQ(RunProgram("cmd", {"/c", "exit 3"}), 3);
+#else
+  EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);
 #endif
   EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
 }
