@@ -11,6 +11,7 @@ namespace {
 using testing::PatternPicture;
 using testing::TempFolder;
 using testing::WritePng;
+using testing::WriteText;
 
 class MenuSourceTest : public ::testing::Test {
  protected:
@@ -22,7 +23,8 @@ class MenuSourceTest : public ::testing::Test {
     WritePng(folder_, "art/spin_03.png", PatternPicture(6, 4, 5));
   }
   MenuSource Parse(const std::string& text) {
-    return ParseMenuSource(Json::parse(text), folder_.PathOf("menu.json"));
+    WriteText(folder_, "menu.json", text);
+    return LoadMenuSource(folder_.PathOf("menu.json"));
   }
   // The message of the ToolError that parsing throws, or "" when it parses.
   std::string ErrorOf(const std::string& text) {
@@ -41,7 +43,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
     "title": "Demo", "placement": "upper-right", "scroll_title": true, "anim_interval": 80,
     "description": {"text": "a\u00b6b", "colour": "#102030", "alignment": "centre",
                     "shadow": {"offset": 2, "colour": 12}},
-    "clock": {"time": {"left": 5, "top": 6}},
+    "clock": {"time": {"left": 5, "top": 6}}, "header": {"byte6": 3},
     "pictures": {"normal": "bg.png"},
     "buttons": [
       {"name": "go", "target": "x.exe", "pictures": {"normal": "art/b.png"}, "animation": "bounce",
@@ -87,6 +89,20 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(help.FontName, "Tahoma");
   EXPECT_EQ(s.Menu.Header.ButtonCount, 2);
   EXPECT_EQ(s.Menu.Header.PictureCount, 2);
+  EXPECT_EQ(s.Menu.Header.Unused7, 0);  // left out of the header
+
+  // The player's codes follow the order of the names.
+  int code = 0;
+  for (const char* name : {"centre", "top-left", "top-right", "bottom-left", "bottom-right",
+                           "top-left-quarter", "top-right-quarter", "bottom-left-quarter",
+                           "bottom-right-quarter", "upper-third", "upper-right"})
+    EXPECT_EQ(Parse(R"({"placement": ")" + std::string(name) + "\"}").Menu.Settings.Placement,
+              code++);
+  code = 0;
+  for (const char* name : {"still", "random", "once", "loop", "there-and-back", "bounce"})
+    EXPECT_EQ(Parse(R"({"buttons": [{"animation": ")" + std::string(name) + "\"}]}")
+                  .Menu.Buttons[0].AnimMode,
+              code++);
 }
 
 TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
@@ -113,6 +129,14 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
   const std::pair<std::string, std::string> rows[] = {  // source, part of the error
       {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
+      {R"({"clock": {"colour": "#12345G"}})", "clock.colour: expected a colour"},
+      {R"({"description": {"txt": "a"}})", "description.txt: unknown field"},
+      {"", file + ": is not valid JSON"},  // an empty file is read, then found empty
+      {R"({"header": {"byte7": 256}})", "header.byte7: 256 is outside 0 to 255"},
+      {R"({"unused_texts": ["a", "b", "c", "d", "e"]})",
+       "unused_texts: expected a list of four texts"},
+      {R"({"buttons": [{"name": "a"}, {"name": "a"}]})",
+       "buttons[1].name: another button is already named \"a\""},
       {R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})",
        file + ": buttons[0].pictures.pressed: "},
       {R"({"title": "\u2192"})", "title: holds a character"},
@@ -156,6 +180,13 @@ TEST_F(MenuSourceTest, OutlineComesFromAMaskPicture) {
     EXPECT_EQ(s.Menu.Settings.TransparentColour, 13) << colour;
     EXPECT_EQ(s.Menu.Settings.ShapeText, "00200010Y000100000002Y001000190020") << colour;
   }
+  // Without a background the mask gives the size; white is the last of the 16 colours.
+  EXPECT_EQ(Parse(R"({"shape": {"mask": "mask.png", "transparent_colour": 13}})")
+                .Menu.Settings.ShapeText,
+            "00200010Y000100000002Y001000190020");
+  EXPECT_EQ(Parse(R"({"shape": {"runs": [], "transparent_colour": "#FFFFFF"}})")
+                .Menu.Settings.TransparentColour,
+            15);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ const char kFullSource[] = R"({
   "description": {"text": "line\u00b6two", "font": {"name": "Arial", "size": 14, "bold": true,
                   "italic": 1, "underline": false}, "colour": {"red": 300, "green": -1, "blue": 2},
                   "left": -4, "top": 3, "width": 100, "height": 20, "alignment": 9,
-                  "shadow": {"offset": 2, "colour": "#0A0B0C"}},
+                  "shadow": {"offset": 2, "colour": "#000B0C"}},
   "clock": {"colour": 14, "time": {"shown": false, "left": 1, "top": 2},
             "date": {"left": 3, "top": 4, "font": {"size": 7}}},
   "accessory": {"left": 11, "top": 12},
@@ -92,10 +92,15 @@ TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
   const auto rebuilt = RunTool({"build", folder_.PathOf("dump/Full Menu.json"), "-o", folder_.PathOf("two")});
   ASSERT_EQ(rebuilt.Status, 0) << rebuilt.Err;
   EXPECT_EQ(ReadBytes(folder_.PathOf("two/Full Menu.MNU")), first);
+  // The dump reads as the source was written: a constant fourth byte, a flag as true.
+  Json dump = Json::parse(ReadBytes(folder_.PathOf("dump/Full Menu.json")));
+  EXPECT_EQ(dump["buttons"][0]["pictures"]["normal"]["fourth_byte"], 255);
+  EXPECT_EQ(dump["buttons"][0]["minimize_after"], true);
 
   // The fourth bytes made it through the PNG files, alpha channel and constants alike.
   const ReadMenu read = ReadMenuBytes(first);
   ASSERT_FALSE(read.ReadError);
+  EXPECT_EQ(read.Menu.Settings.LaterLayoutTexts[0], version == 6 ? "" : "a");
   bool sawAlpha = false, sawConstant = false;
   for (const PictureValue& p : read.Menu.Pictures) {
     sawAlpha = sawAlpha || (p.Slot.State == 3 && (p.Image.Pixels[5] >> 24) == 80);
@@ -135,6 +140,8 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     menu.Buttons.resize(2);
     menu.Buttons[0].Target = "a.exe";
     menu.Buttons[1].ButtonKind = 2;
+    menu.Buttons[0].ViewerCheck = 1;  // on, with no viewer named
+    menu.Header.Unused6 = 1;
     // Out of order, one slot twice (the later wins), one slot no button has.
     auto add = [&](int button, int state, int frame, uint32_t seed) {
       PictureValue p;
@@ -167,6 +174,9 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     ASSERT_EQ(dumped.Status, 0) << dumped.Err;
     EXPECT_NE(dumped.Out.find("appears twice"), std::string::npos);
     EXPECT_NE(dumped.Out.find("button 9"), std::string::npos);
+    // Only the four shown pictures are written out, not the one of button 9.
+    const std::filesystem::directory_iterator files(folder.PathOf("d/foreign"));
+    EXPECT_EQ(std::distance(begin(files), end(files)), 4);
     const auto built = RunTool({"build", folder.PathOf("d/foreign.json"), "-o", folder.PathOf("b")});
     ASSERT_EQ(built.Status, 0) << built.Err;
     const ReadMenu again = ReadMenuBytes(ReadBytes(folder.PathOf("b/foreign.mnu")));

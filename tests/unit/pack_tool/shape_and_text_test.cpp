@@ -63,6 +63,7 @@ TEST(CodePage, EveryByteSurvivesTheWayThroughUtf8) {
   EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC"), std::string("\x80"));  // euro sign
   EXPECT_FALSE(Utf8ToCp1252("\xE2\x86\x92").has_value());         // arrow: not in the code page
   EXPECT_FALSE(Utf8ToCp1252("\xC2").has_value());                 // cut short
+  EXPECT_FALSE(Utf8ToCp1252("\xC2\x80").has_value());             // U+0080: byte 0x80 is the euro
   EXPECT_FALSE(Utf8ToCp1252("\xF0\x9F\x98\x80").has_value());
 }
 

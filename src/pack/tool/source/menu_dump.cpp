@@ -203,21 +203,16 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   return o;
 }
 
-}  // namespace
-
-Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
-                    std::vector<std::string>& warnings) {
-  const std::string stem = StemOf(menuName);
-  const bool later = IsLaterLayout(menu.Header.Version);
-  const int buttonCount = static_cast<int>(menu.Buttons.size());
-
-  // The player stores each picture in its slot, a later one replacing an earlier one.
+// The player stores each picture in its slot, a later one replacing an earlier one.
+std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
+                                                  std::vector<std::string>& warnings) {
   std::map<SlotKey, const PictureValue*> slots;
   for (const PictureValue& p : menu.Pictures) {
     const PictureSlot& s = p.Slot;
     const std::string where = "picture of button " + std::to_string(s.Button) + ", state " +
                               std::to_string(s.State) + ", frame " + std::to_string(s.Frame);
-    if (s.Button > buttonCount || s.State > kMaxImageState || s.Frame < 0 || s.Frame > kMaxFrame) {
+    if (s.Button > menu.Buttons.size() || s.State > kMaxImageState || s.Frame < 0 ||
+        s.Frame > kMaxFrame) {
       warnings.push_back(where + ": no button or state of the menu shows it; left out");
       continue;
     }
@@ -229,6 +224,17 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
     (void)it;
     if (!fresh) warnings.push_back(where + ": appears twice; the later one is kept, as in the player");
   }
+  return slots;
+}
+
+}  // namespace
+
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
+                    std::vector<std::string>& warnings) {
+  const std::string stem = StemOf(menuName);
+  const bool later = IsLaterLayout(menu.Header.Version);
+  const int buttonCount = static_cast<int>(menu.Buttons.size());
+  const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, warnings);
 
   const MenuSettings& s = menu.Settings;
   const MenuSettings d = DefaultSettings();
@@ -285,17 +291,9 @@ DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
   const Json root = MenuSourceJson(menu, menuName, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());
-  // Write each picture that the source refers to; the slot decides the name, so a picture that
-  // was replaced by a later one of the same slot is overwritten by it.
-  std::map<SlotKey, const PictureValue*> written;
-  for (const PictureValue& p : menu.Pictures) {
-    const PictureSlot& s = p.Slot;
-    if (s.Button > menu.Buttons.size() || s.State > kMaxImageState || s.Frame < 0 ||
-        s.Frame > kMaxFrame || p.Image.Empty())
-      continue;
-    written[{s.Button, s.State, s.Frame}] = &p;
-  }
-  for (const auto& [key, p] : written) {
+  // Write each picture that the source refers to (its warnings are already in result).
+  std::vector<std::string> reported;
+  for (const auto& [key, p] : ShownSlots(menu, reported)) {
     bool asAlpha = false;
     FourthByteJson(p->Image, asAlpha);
     SavePicturePng((fs::path(outDir) / PictureFileName(stem, p->Slot)).string(), p->Image, asAlpha);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <stdexcept>
+#include <tuple>
 
 #include "tool/file_io.h"
 #include "tool/source/menu_source.h"
@@ -463,9 +464,8 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
   // One fixed order (button, state, frame), so a dump of this file builds to the same bytes.
   std::stable_sort(menu.Pictures.begin(), menu.Pictures.end(),
                    [](const PictureValue& a, const PictureValue& b) {
-                     if (a.Slot.Button != b.Slot.Button) return a.Slot.Button < b.Slot.Button;
-                     if (a.Slot.State != b.Slot.State) return a.Slot.State < b.Slot.State;
-                     return a.Slot.Frame < b.Slot.Frame;
+                     return std::tie(a.Slot.Button, a.Slot.State, a.Slot.Frame) <
+                            std::tie(b.Slot.Button, b.Slot.State, b.Slot.Frame);
                    });
   // Numbers that the player reads as off where true was most likely meant.
   auto warnFlags = [&](const std::vector<FlagField>& flags, const std::string& prefix) {
