@@ -67,6 +67,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(m.ShadowColour.Blue, 0);
   EXPECT_EQ(m.TimeShown, -1);  // naming the label shows it
   EXPECT_EQ(m.DateShown, 0);
+  EXPECT_EQ(m.DateFont.Name, "Tahoma");
   EXPECT_EQ(m.InitialButton, 1);
   EXPECT_EQ(m.ShapeText, "NULL");
 
@@ -108,8 +109,8 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
 TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
   const MenuSource s = Parse(R"({"buttons": [{"pictures": {
       "highlighted": {"frames": "art/spin_##.png"},
-      "normal": {"file": "art/b.png", "frames": ["art/spin_03.png", null, "art/spin_01.png"],
-                 "fourth_byte": 255}}}]})");
+      "normal": {"file": "art/b.png", "fourth_byte": 255, "frames": ["art/spin_03.png", null,
+                 {"file": "art/spin_01.png", "unused_byte": 0}]}}}]})");
   std::vector<std::tuple<int, int, int>> slots;
   for (const PictureValue& p : s.Menu.Pictures)
     slots.emplace_back(p.Slot.Button, p.Slot.State, p.Slot.Frame);
@@ -127,6 +128,10 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   EXPECT_EQ(ErrorOf(R"({"buttons": [{}, {"animaton": "loop"}]})"),
             file + ": buttons[1].animaton: unknown field (misspelt?)");
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
+  WritePng(folder_, "short.png", PatternPicture(20, 5, 7));
+  std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
+  png[18] = png[22] = 0x10, png[19] = png[23] = 0;  // 4096x4096, the most pixels allowed, no data
+  WriteText(folder_, "huge.png", std::string(png.begin(), png.end()));
   const std::pair<std::string, std::string> rows[] = {  // source, part of the error
       {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
       {R"({"clock": {"colour": "#12345G"}})", "clock.colour: expected a colour"},
@@ -147,8 +152,12 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
       {R"({"buttons": [{"pictures": {"normal": {"frames": "art/x_#.png"}}}]})", "no frame found"},
       {R"({"file": "sub/menu.mnu"})", "file: "},
       {R"({"pictures": {"normal": "wide.png"}})", "beyond what the player reads"},
+      {R"({"pictures": {"normal": "huge.png"}})", "huge.png: cannot be decoded"},
       {R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})",
        "outside the width 20"},
+      {R"({"shape": {"mask": "short.png"}, "pictures": {"normal": "bg.png"}})",
+       "shape.mask: mask is 20x5 but the background is 20x10"},
+      {R"({"shape": {"text": "NULL", "colur": 1}})", "shape.colur: unknown field"},
       // A transparent colour is one of the 16-colour table's, and black leaves no outline.
       {R"({"shape": {"runs": [], "transparent_colour": "#FF00FE"}})",
        "shape.transparent_colour: #FF00FE is none of the 16 colours"},
@@ -165,6 +174,10 @@ TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {
   EXPECT_NE(ErrorOf(R"({"buttons": [)" + buttons + "]}").find("at most 100"), std::string::npos);
   buttons = buttons.substr(3);
   EXPECT_EQ(Parse(R"({"buttons": [)" + buttons + "]}").Menu.Header.ButtonCount, 100);
+  std::string frames;  // and a hundred frames, the last one set
+  for (int i = 0; i < 99; ++i) frames += "null, ";
+  EXPECT_EQ(Parse(R"({"buttons": [{"pictures": {"normal": {"frames": [)" + frames +
+                  R"("art/b.png"]}}}]})").Menu.Pictures.at(0).Slot.Frame, 100);
 }
 
 TEST_F(MenuSourceTest, OutlineComesFromAMaskPicture) {
@@ -187,6 +200,7 @@ TEST_F(MenuSourceTest, OutlineComesFromAMaskPicture) {
   EXPECT_EQ(Parse(R"({"shape": {"runs": [], "transparent_colour": "#FFFFFF"}})")
                 .Menu.Settings.TransparentColour,
             15);
+  EXPECT_EQ(Parse(R"({"shape": {"runs": [], "transparent_colour": 1}})").Menu.Settings.TransparentColour, 1);
 }
 
 }  // namespace

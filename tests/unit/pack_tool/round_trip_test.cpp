@@ -5,6 +5,7 @@
 
 #include "pack_tool/tool_fixtures.h"
 #include "tool/menu_read.h"
+#include "tool/source/menu_source.h"
 #include "writer/menu_writer.h"
 
 namespace orvane::pack {
@@ -96,6 +97,8 @@ TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
   Json dump = Json::parse(ReadBytes(folder_.PathOf("dump/Full Menu.json")));
   EXPECT_EQ(dump["buttons"][0]["pictures"]["normal"]["fourth_byte"], 255);
   EXPECT_EQ(dump["buttons"][0]["minimize_after"], true);
+  EXPECT_FALSE(dump["buttons"][0].contains("width"));  // it is the normal picture's
+  EXPECT_EQ(dump["pictures"].size(), 2u);               // only the states that have pictures
 
   // The fourth bytes made it through the PNG files, alpha channel and constants alike.
   const ReadMenu read = ReadMenuBytes(first);
@@ -142,6 +145,9 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     menu.Buttons[1].ButtonKind = 2;
     menu.Buttons[0].ViewerCheck = 1;  // on, with no viewer named
     menu.Header.Unused6 = 1;
+    menu.Settings.ScrollTitle = -1;
+    menu.Settings.ShadowColour = {1, -1, 2};  // not a "#RRGGBB"
+    menu.Settings.TimeFont = menu.Settings.DateFont = DefaultSettings().TimeFont;
     // Out of order, one slot twice (the later wins), one slot no button has.
     auto add = [&](int button, int state, int frame, uint32_t seed) {
       PictureValue p;
@@ -179,6 +185,10 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     EXPECT_EQ(std::distance(begin(files), end(files)), 4);
     const auto built = RunTool({"build", folder.PathOf("d/foreign.json"), "-o", folder.PathOf("b")});
     ASSERT_EQ(built.Status, 0) << built.Err;
+    // A dump names only what differs from a source that leaves it out.
+    const Json dump = Json::parse(ReadBytes(folder.PathOf("d/foreign.json")));
+    EXPECT_EQ(dump["scroll_title"], true);
+    EXPECT_FALSE(dump.contains("clock") || dump.contains("unused_texts")) << dump.dump();
     const ReadMenu again = ReadMenuBytes(ReadBytes(folder.PathOf("b/foreign.mnu")));
     ASSERT_FALSE(again.ReadError);
 

@@ -30,9 +30,12 @@ TEST(ShapeText, ParsingFindsWhatThePlayerWouldMisread) {
   EXPECT_FALSE(ParseShapeText("NULL").Problems.empty());
   EXPECT_FALSE(ParseShapeText("00100010Y0001").Problems.empty());         // mark without run
   EXPECT_FALSE(ParseShapeText("00100010Y00010000").Problems.empty());     // run cut short
-  EXPECT_FALSE(ParseShapeText("00100010Y0011000000010").Problems.empty()); // row past height
+  EXPECT_EQ(ParseShapeText("00100010Y000000000001Y001100000001").Problems,
+            (std::vector<std::string>{"row 0 at character 9 is outside 1 to the height 10",
+                                      "row 11 at character 22 is outside 1 to the height 10"}));
   EXPECT_FALSE(ParseShapeText("00100010000500020").Problems.empty());      // x1 >= x2... and more
-  EXPECT_FALSE(ParseShapeText("0010001000000012").Problems.empty());       // past the width
+  EXPECT_EQ(ParseShapeText("0010001000000012").Problems,
+            std::vector<std::string>{"run 0 to 12 at character 9 is empty or outside the width 10"});
   EXPECT_FALSE(ParseShapeText("00100010Y00a100000001").Problems.empty());  // not digits
 }
 
