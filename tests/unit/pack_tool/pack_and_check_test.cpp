@@ -58,7 +58,7 @@ const char kGoodMain[] = R"({"title": "Main", "pictures": {"normal": {"file": "b
     {"target": "\\Docs\\Manual.PDF", "parameters": "%CD%:\\", "shortcut": "m", "animation": "bounce",
      "pictures": {"normal": "b.png", "highlighted": {"file": "b.png", "frames": ["f1.png"]}}},
     {"kind": "push", "caption": "&Readme", "target": "%readme.txt", "wait_for_exit": true,
-     "font": {"name": "Arial Black"}},
+     "font": {"name": "Arial Black", "size": -5000}},
     {"kind": "label", "caption": "&Tools", "target": "\\tools\\",
      "font": {"name": "Arial Black\u20AC", "size": 5000, "colour": "#123456"}},
     {"kind": "push", "caption": "&Web", "target": "http://example.com"},
@@ -258,11 +258,13 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_EQ(RunProgram("cmd", {"/c", "exit 3"}), 3);
 #else
   EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);
-  // A leftover of an interrupted run never becomes the image when the writer makes none.
-  WriteText(folder_, "disc.iso.orvane-pack-tmp", "stale");
-  request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", "true"};
+  // A writer that fails halfway leaves neither an image nor its half behind.
+  WriteText(folder_, "xorriso", "#!/bin/sh\nwhile [ \"$1\" != -outdev ]; do shift; done\n"
+                                "echo half >\"${2#stdio:}\"\nexit 1\n");
+  std::filesystem::permissions(folder_.PathOf("xorriso"), std::filesystem::perms::owner_all);
+  request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", folder_.PathOf("xorriso")};
   EXPECT_THROW(WriteDiscImage(request, out), ToolError);
-  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso")));
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.orvane-pack-tmp")));
 #endif
   EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
 }
@@ -275,7 +277,8 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
   const std::string html(page.begin(), page.end());
   for (const char* part :
        {"<title>Main</title>", ";M&quot;:1,", "<div id=\"shadow\" class=\"t w\"",
-        "font-family:'Arial Black',", "<div id=\"date\" class=\"t\"",
+        "<div id=\"menu\" style=\"width:40px;height:30px;\"", "<div id=\"date\" class=\"t\"",
+        "font-family:'Arial Black',sans-serif;font-size:1000px;",
         "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
         "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
         "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
