@@ -152,7 +152,8 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   EXPECT_EQ(RunTool({"html", folder.PathOf("disc/setup.EXE"), "-o", folder.PathOf("web")}).Out,
             "  warning: setup.EXE: main.mnu: the player cannot read it; no page: Error loading "
             "binary menu data.\n  warning: setup.EXE: odd.mnu: the player cannot read it; no page\n"
-            "wrote " + folder.PathOf("web/menu3index.html") + "\n");  // index.html is the first's
+            "wrote " + (std::filesystem::path(folder.PathOf("web")) / "menu3index.html").string() +
+                "\n");  // index.html is the first's
 }
 
 }  // namespace
