@@ -58,8 +58,9 @@ const char kGoodMain[] = R"({"title": "Main", "pictures": {"normal": {"file": "b
     {"target": "\\Docs\\Manual.PDF", "parameters": "%CD%:\\", "shortcut": "m", "animation": "bounce",
      "pictures": {"normal": "b.png", "highlighted": {"file": "b.png", "frames": ["f1.png"]}}},
     {"kind": "push", "caption": "&Readme", "target": "%readme.txt", "wait_for_exit": true,
-     "font": {"name": "Arial Black"}},
-    {"kind": "label", "caption": "&Tools", "target": "\\tools\\"},
+     "font": {"name": "Arial Black", "size": -5000}},
+    {"kind": "label", "caption": "&Tools", "target": "\\tools\\",
+     "font": {"name": "Arial Black\u20AC", "size": 5000, "colour": "#123456"}},
     {"kind": "push", "caption": "&Web", "target": "http://example.com"},
     {"kind": "push", "caption": "Setu&p", "target": "%NOPROC%%CD%:\\setup.exe"},
     {"kind": "push", "caption": "&Command", "target": "%NOPROC%cmd.exe"},
@@ -86,9 +87,9 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
     "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}},
     "buttons": [
       {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
-      {"kind": "push", "caption": "E&xit", "target": "\\docs\\"},
+      {"kind": "push", "caption": "E&xit\nthe menu and go back to Windows", "target": "\\docs\\"},
       {"kind": "push", "caption": "&Other", "target": "other.mnu"},
-      {"target": "docs", "animation": "once", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}},
+      {"target": "docs", "animation": "once", "shortcut": "o", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}},
       {"kind": "push", "caption": "&Flags", "target": "%CD%:\\docs\\a.pdf", "wait_for_exit": 1,
        "viewer": {"name": "Reader", "version": "5", "check": -1}}]})");
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
@@ -112,9 +113,10 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
            menu + "description.font.bold: 1 is off for the player, which counts this flag as on only at exactly -1",
            menu + "button 1: pictures.normal: an image button without its normal picture",
            menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc",
-           menu + "button 2: caption (\"Exit\"): shortcut key x is also button 1's",
+           menu + "button 2: caption (\"Exit the menu and go back t...\"): shortcut key x is also button 1's",
            menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu",
            menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)",
+           menu + "button 4: shortcut: shortcut key o is also button 3's",
            menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it",
            menu + "button 5: wait_for_exit (\"Flags\"): 1 is off for the player",
            menu + "button 5: viewer.check (\"Flags\"): -1 is off for the player",
@@ -122,7 +124,7 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
                   "in parameters and in %NOPROC% targets, so it looks for this name as it stands and "
                   "then searches the whole disc; write \"\\docs\\a.pdf\" (from the root of the "
                   "disc's drive) or \"%docs\\a.pdf\" (from the player's folder)\n",
-           std::string("12 problems found\n")})
+           std::string("13 problems found\n")})
     EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
 }
@@ -256,6 +258,13 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_EQ(RunProgram("cmd", {"/c", "exit 3"}), 3);
 #else
   EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);
+  // A writer that fails halfway leaves neither an image nor its half behind.
+  WriteText(folder_, "xorriso", "#!/bin/sh\nwhile [ \"$1\" != -outdev ]; do shift; done\n"
+                                "echo half >\"${2#stdio:}\"\nexit 1\n");
+  std::filesystem::permissions(folder_.PathOf("xorriso"), std::filesystem::perms::owner_all);
+  request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", folder_.PathOf("xorriso")};
+  EXPECT_THROW(WriteDiscImage(request, out), ToolError);
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.orvane-pack-tmp")));
 #endif
   EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
 }
@@ -268,7 +277,10 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
   const std::string html(page.begin(), page.end());
   for (const char* part :
        {"<title>Main</title>", ";M&quot;:1,", "<div id=\"shadow\" class=\"t w\"",
-        "font-family:'Arial Black',", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
+        "<div id=\"menu\" style=\"width:40px;height:30px;\"", "<div id=\"date\" class=\"t\"",
+        "font-family:'Arial Black',sans-serif;font-size:1000px;",
+        "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
+        "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
         "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
         "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\""})
     EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
@@ -326,6 +338,9 @@ TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
   EXPECT_NE(r.Err.find("main.json: title: expected a text"), std::string::npos) << r.Err;
   EXPECT_EQ(ReadBytes(folder_.PathOf("menus/main.mnu")), before);
   EXPECT_EQ(RunTool({"frobnicate"}).Status, 2);
+  WriteText(folder_, "mz.exe", "MZ");  // the two letters are all that pack asks of a player
+  EXPECT_EQ(RunTool({"pack", folder_.PathOf("mz.exe"), folder_.PathOf("menus/sub.mnu"), "-o",
+                     folder_.PathOf("out/orvane.exe")}).Status, 0);
   EXPECT_EQ(RunTool({"check", folder_.PathOf("src")}).Status, 2);  // no packed player there
 }
 

@@ -41,6 +41,7 @@ TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({"list", "a", "-o", "x"}).Status, 2);
   EXPECT_EQ(RunTool({"pack", "player.exe", "-o", "x"}).Status, 2);  // no menu
   EXPECT_EQ(RunTool({"dump", "a", "-o"}).Status, 2);
+  EXPECT_NE(RunTool({"html", "a", "b", "-o", "x"}).Err.find("html: wrong arguments"), std::string::npos);
   const auto missing = RunTool({"list", "/no/such/file.mnu"});
   EXPECT_EQ(missing.Status, 2);
   EXPECT_NE(missing.Err.find("/no/such/file.mnu: cannot be opened"), std::string::npos);
@@ -93,6 +94,7 @@ TEST(ContainerStart, OnlyATrailerThatPointsAtTheMagicCounts) {
   noMagic[exe.size()] = 'X';
   EXPECT_FALSE(FindContainerStart(noMagic).has_value());
   EXPECT_FALSE(FindContainerStart(Bytes{1, 2, 3}).has_value());
+  EXPECT_FALSE(FindContainerStart(AppendContainer(Bytes{}, {{"a.mnu", SmallMenu(0)}})).has_value());
 }
 
 TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
@@ -110,7 +112,8 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   UpdateCounts(odd);
   const Bytes player = AppendContainer(Bytes{'M', 'Z'}, {{"Main.mnu", damaged},
                                                           {"main.MNU", SmallMenu(1)},
-                                                          {"odd.mnu", WriteMenuFile(odd)}});
+                                                          {"odd.mnu", WriteMenuFile(odd)},
+                                                          {"index.mnu", SmallMenu(0)}});
   WriteText(folder, "disc/setup.EXE", std::string(player.begin(), player.end()));
   WriteText(folder, "disc/other.exe", "MZ without menus");
   Bytes broken = AppendContainer(Bytes{'M', 'Z'}, {});
@@ -140,13 +143,17 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   EXPECT_EQ(FormatFinding(report.Notes.at(0)),
             "setup.EXE: odd.mnu: pictures: picture (button 2, state 0, frame 0) lies outside the "
             "menu's buttons, states or frames 0 to 100; the player never shows it");
+  EXPECT_NE(RunTool({"list", folder.PathOf("disc/setup.EXE")})
+                .Out.find("\"\" (DAMAGED: the player reports a read error)\n"), std::string::npos);
   EXPECT_EQ(RunTool({"list", folder.PathOf("disc/broken.exe")}).Out,
             folder.PathOf("disc/broken.exe") + ": packed player, container at byte 2, 0 packed files "
                                                "(DAMAGED: the player cannot read the list of packed files)\n");
   // One page for the two menus of one name, as the player reaches only the first.
   EXPECT_EQ(RunTool({"html", folder.PathOf("disc/setup.EXE"), "-o", folder.PathOf("web")}).Out,
             "  warning: setup.EXE: main.mnu: the player cannot read it; no page: Error loading "
-            "binary menu data.\n  warning: setup.EXE: odd.mnu: the player cannot read it; no page\n");
+            "binary menu data.\n  warning: setup.EXE: odd.mnu: the player cannot read it; no page\n"
+            "wrote " + (std::filesystem::path(folder.PathOf("web")) / "menu3index.html").string() +
+                "\n");  // index.html is the first's
 }
 
 }  // namespace
