@@ -63,6 +63,16 @@ ACCESSORY = (100, 50)
 NORMAL, LIT, PRESSED = (0, 0, 200), (200, 160, 0), (170, 0, 170)
 
 
+# The frames each mode shows over eight ticks from frame 0 of four, as the player steps them.
+ANIMATIONS = {
+    "still": [0, 0, 0, 0, 0, 0, 0, 0],
+    "once": [1, 2, 3, 3, 3, 3, 3, 3],
+    "loop": [1, 2, 3, 0, 1, 2, 3, 0],
+    "there-and-back": [1, 2, 3, 2, 1, 0, 0, 0],
+    "bounce": [1, 2, 3, 2, 1, 0, 1, 2],
+}
+
+
 def cut(x, y):
     return any(y == row and x1 <= x < x2 for row, x1, x2 in CUTS)
 
@@ -82,6 +92,8 @@ def make_disc(work):
         "main_bg.png": (300, 200, lambda x, y: (20, 40, 60)),
         "doc.png": (40, 40, striped((90, 90, 90))),
     }
+    for f in range(4):  # the frames of the animated buttons, one colour each
+        pictures["f%d.png" % f] = (8, 8, lambda x, y, f=f: (60 * f, 0, 255 - 60 * f))
     for name, (w, h, pixel) in pictures.items():
         write_png(os.path.join(src, name), w, h, pixel)
     shots = {
@@ -113,15 +125,19 @@ def make_disc(work):
                  target="javascript:alert(1)", description="<b>bold</b>", left=10, top=145),
         ],
     }
-    for name, menu in (("main", main), ("shots", shots)):
+    frames = {"file": "f0.png", "frames": ["f1.png", "f2.png", "f3.png"]}
+    anim = {"title": "Anim", "pictures": {"normal": "doc.png"},
+            "buttons": [{"target": "*", "left": 10 * i, "top": 0, "animation": mode,
+                         "pictures": {"normal": frames}} for i, mode in enumerate(ANIMATIONS)]}
+    for name, menu in (("main", main), ("shots", shots), ("anim", anim)):
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
     with open(os.path.join(disc, "docs", "read me.txt"), "w") as f:
         f.write("the notes on the disc\n")
     run = lambda *args: subprocess.run([PACK, *args], check=True, stdout=subprocess.PIPE, text=True).stdout
-    run("build", os.path.join(src, "main.json"), os.path.join(src, "shots.json"), "-o", os.path.join(work, "menus"))
-    run("pack", PLAYER, os.path.join(work, "menus", "main.mnu"), os.path.join(work, "menus", "shots.mnu"),
-        "-o", os.path.join(disc, "orvane.exe"))
+    names = ("main", "shots", "anim")
+    run("build", *[os.path.join(src, n + ".json") for n in names], "-o", os.path.join(work, "menus"))
+    run("pack", PLAYER, *[os.path.join(work, "menus", n + ".mnu") for n in names], "-o", os.path.join(disc, "orvane.exe"))
     listing = run("html", os.path.join(disc, "orvane.exe"), "-o", disc)
     check("html lists the program it cannot offer", 'main.mnu: button 4: target: "%setup.exe"' in listing, listing)
     check("html writes a page per menu", all(os.path.isfile(os.path.join(disc, p))
@@ -277,6 +293,27 @@ def behaviour(driver, disc):
     check("shortcut 1 opens the document", shown.strip() == "the notes on the disc", shown)
 
 
+def animation(driver, disc):
+    # The page's timers are taken over, so that each tick is one call and nothing runs on its own.
+    hook = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
+        "window.ticks = []; window.setInterval = function (f) { ticks.push(f); return ticks.length; };"})
+    driver.get("file://" + os.path.join(disc, "anim.html"))
+    shown = driver.execute_script("""
+        var seen = {}, buttons = document.querySelectorAll('#menu .b');
+        for (var t = 0; t < 8; ++t) {
+          ticks[1]();  // the first timer is the clock's
+          buttons.forEach(function (el) {
+            var frames = JSON.parse(el.dataset.p)[0], src = el.querySelector('img').getAttribute('src');
+            (seen[el.id] = seen[el.id] || []).push(frames.indexOf(src));
+          });
+        }
+        return seen;""")
+    driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hook)
+    for i, (mode, want) in enumerate(ANIMATIONS.items()):
+        got = shown.get("b%d" % (i + 1))
+        check("animation %s: the frames of the player's steps" % mode, got == want, got)
+
+
 def main():
     work = tempfile.mkdtemp(prefix="orvane-web.")
     try:
@@ -289,6 +326,7 @@ def main():
             behaviour(driver, disc)
             if have_shots:
                 compare_shots(driver, disc, shots, work)
+            animation(driver, disc)
         finally:
             driver.quit()
     finally:
