@@ -69,11 +69,11 @@ ReadMenu ReadMenuBytes(const uint8_t* data, size_t size) {
 }
 
 std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
-  const std::optional<size_t> start = FindContainerStart(executable);
+  const ContainerEnd end = FindContainerEnd(executable);
+  const std::optional<size_t> start = FindContainerStart(executable, end);
   if (!start) return std::nullopt;
   PackedPlayer player;
   player.ContainerStart = *start;
-  const ContainerEnd end = FindContainerEnd(executable);
   player.Trailer = static_cast<size_t>(end.Trailer);  // a container was found before it
   if (end.CertificateTable >= 0) player.CertificateTable = static_cast<size_t>(end.CertificateTable);
   SpanOpener opener(executable.data(), executable.size());

@@ -15,7 +15,11 @@ ContainerEnd FindContainerEnd(const Bytes& executable) {
 }
 
 std::optional<size_t> FindContainerStart(const Bytes& executable) {
-  const int64_t trailer = FindContainerEnd(executable).Trailer;
+  return FindContainerStart(executable, FindContainerEnd(executable));
+}
+
+std::optional<size_t> FindContainerStart(const Bytes& executable, const ContainerEnd& end) {
+  const int64_t trailer = end.Trailer;
   if (trailer < 4) return std::nullopt;
   int32_t stored = 0;
   for (int i = 3; i >= 0; --i)

@@ -17,6 +17,8 @@ ContainerEnd FindContainerEnd(const Bytes& executable);
 // The position of the "FPAK" header that the trailer points at, or nothing when the executable
 // carries no container (trailer out of range, or no magic where it points).
 std::optional<size_t> FindContainerStart(const Bytes& executable);
+// The same, with the end already found for this executable.
+std::optional<size_t> FindContainerStart(const Bytes& executable, const ContainerEnd& end);
 
 // Cuts a signed executable's certificate table off and clears the header fields that described
 // it (the security entry, and the checksum that no longer fits). False when it was not signed.

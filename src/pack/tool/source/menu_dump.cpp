@@ -180,12 +180,7 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   PutIf(o, "window", b.RunMaximized != d.RunMaximized, NameOrNumber(WindowStateNames(), b.RunMaximized));
   PutIf(o, "wait_for_exit", b.WaitForExit != d.WaitForExit, FlagJson(b.WaitForExit, -1));
   if (later) {
-    Json font = Json::object();
-    PutIf(font, "name", b.FontName != d.FontName, TextJson(b.FontName));
-    PutIf(font, "size", b.FontSize != d.FontSize, b.FontSize);
-    PutIf(font, "bold", b.Bold != d.Bold, FlagJson(b.Bold, -1));
-    PutIf(font, "italic", b.Italic != d.Italic, FlagJson(b.Italic, -1));
-    PutIf(font, "underline", b.Underline != d.Underline, FlagJson(b.Underline, -1));
+    Json font = FontJson(ButtonFont(b), ButtonFont(d));
     PutIf(font, "colour", b.FontColour != d.FontColour, ColourValueJson(b.FontColour));
     PutIf(o, "font", !font.empty(), font);
     PutIf(o, "alignment", b.Alignment != d.Alignment, NameOrNumber(AlignmentNames(), b.Alignment));

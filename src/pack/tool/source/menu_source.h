@@ -22,6 +22,10 @@ extern const char* const kRectangularShapeText;
 
 MenuSettings DefaultSettings();
 ButtonRecord DefaultButton();
+// A button's font fields as the menu's fonts hold theirs (the colour stays with the button).
+inline FontSetting ButtonFont(const ButtonRecord& b) {
+  return {b.FontName, b.FontSize, b.Bold, b.Italic, b.Underline};
+}
 
 struct MenuSource {
   MenuFile Menu;             // counts set, ready to write

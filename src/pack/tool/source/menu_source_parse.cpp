@@ -181,14 +181,18 @@ std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& 
   return pictures;
 }
 
-void ReadFont(FieldReader& parent, const char* key, FontSetting& font) {
-  if (!parent.Has(key)) return;
-  FieldReader r = parent.Child(key);
+void ReadFontFields(FieldReader& r, FontSetting& font) {
   font.Name = r.Text("name", font.Name);
   font.Size = r.Int("size", font.Size);
   font.Bold = r.Flag("bold", font.Bold);
   font.Italic = r.Flag("italic", font.Italic);
   font.Underline = r.Flag("underline", font.Underline);
+}
+
+void ReadFont(FieldReader& parent, const char* key, FontSetting& font) {
+  if (!parent.Has(key)) return;
+  FieldReader r = parent.Child(key);
+  ReadFontFields(r, font);
   r.Finish();
 }
 
@@ -361,12 +365,15 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
   for (const char* key : kLaterOnly)
     if (!later && r.Has(key)) r.Fail(key, "exists only in menus of version 7 and later");
   if (r.Has("font")) {
+    // A button's font also has a colour, which the menu's fonts lack.
     FieldReader f = r.Child("font");
-    b.FontName = f.Text("name", b.FontName);
-    b.FontSize = f.Int("size", b.FontSize);
-    b.Bold = f.Flag("bold", b.Bold);
-    b.Italic = f.Flag("italic", b.Italic);
-    b.Underline = f.Flag("underline", b.Underline);
+    FontSetting font = ButtonFont(b);
+    ReadFontFields(f, font);
+    b.FontName = font.Name;
+    b.FontSize = font.Size;
+    b.Bold = font.Bold;
+    b.Italic = font.Italic;
+    b.Underline = font.Underline;
     b.FontColour = f.Colour("colour", b.FontColour);
     f.Finish();
   }
