@@ -18,7 +18,7 @@ source "$root/scripts/windows-target.sh"
 # (the same tree where the machine runs 32-bit programs).
 windows="${ORVANE_PERF_WINDOWS:-$root/build/windows}"
 shipped="$windows"
-machine_runs_32bit || shipped="$root/build/windows-i686"
+wine_runs_32bit || shipped="$root/build/windows-i686"
 jobs="${PERF_JOBS:-$(nproc)}"
 log="$native/perf-record.log"
 

@@ -14,12 +14,13 @@ windows="$root/build/windows"
 
 # shellcheck source=windows-target.sh
 source "$root/scripts/windows-target.sh"
+warn_if_not_32bit
 configure_windows_tree . "$windows" "$(windows_test_toolchain "$root")"
 cmake --build "$windows" -j "$jobs"
-if ! machine_runs_32bit; then
+if ! wine_runs_32bit; then
   # The tests run the 64-bit build here; the 32-bit player that ships is still built, so that it
   # is known to compile and link.
-  echo "== this machine runs no 32-bit programs: tests use the x86_64 build; building the i686 player"
+  echo "== $(no_32bit_reason): tests use the x86_64 build; building the i686 player"
   configure_windows_tree . "$root/build/windows-i686" "$root/cmake/mingw-i686.cmake" -DORVANE_TESTS=OFF
   cmake --build "$root/build/windows-i686" -j "$jobs" --target orvane
 fi
@@ -41,6 +42,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$windows" --output-on-f
 echo "== fuzz targets, a fixed number of runs each"
 "$root/scripts/fuzz-smoke.sh" || status=1
 
+warn_if_not_32bit
 if [ $status -ne 0 ]; then
   echo "FAILED"
 else

@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/windows-target.sh"
 export WINEPREFIX="${ORVANE_WIN_BUILD}/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if machine_runs_32bit; then
+if wine_runs_32bit; then
   export WINEARCH=win32
 else
   # 64-bit Wine only: Debian's wine and wine-stable scripts pick the 32-bit loader whenever it is

@@ -1,37 +1,4 @@
-// The stylesheet and the script that every menu page shares. The page holds what the player
-// decided when it loaded the menu (positions, texts, pictures, frames, tab order, shortcut keys);
-// the script only does what happens in the browser: pointer, focus, keys, animation ticks, clock.
-#include "tool/disc/web_pages.h"
-
-namespace orvane::pack {
-
-const char kPageStyle[] = R"(html, body { margin: 0; height: 100%; }
-body { display: flex; background: #30343b; }
-#menu { position: relative; margin: auto; flex: none; overflow: hidden; color: WindowText;
-  font: 11px Tahoma, sans-serif; -webkit-user-select: none; user-select: none; }
-#menu > * { position: absolute; box-sizing: border-box; margin: 0; }
-#menu img { display: block; }
-#menu .bg { left: 0; top: 0; }
-[hidden] { display: none !important; }
-.t { overflow: hidden; white-space: pre; }
-.w { white-space: pre-wrap; overflow-wrap: break-word; }
-.b { outline: none; cursor: pointer; color: inherit; text-decoration: none; }
-.label { background: ButtonFace; overflow: hidden; white-space: pre; }
-.push { display: flex; align-items: center; justify-content: center; overflow: hidden;
-  white-space: pre; background: ButtonFace; color: ButtonText; border: 1px solid #8a8a8a;
-  border-radius: 2px; }
-.push:focus-visible { outline: 1px dotted; outline-offset: -4px; }
-.push:active { background: #c8c8c8; }
-.off { cursor: not-allowed; }
-.push.off { color: GrayText; }
-dialog { font: 14px sans-serif; min-width: 16em; max-width: 32em; border: 1px solid #888;
-  border-radius: 6px; padding: 1.2em 1.4em; }
-dialog p { margin: 0; white-space: pre-wrap; }
-dialog form { margin-top: 1.2em; text-align: right; }
-dialog button { min-width: 6em; }
-)";
-
-const char kPageScript[] = R"((function () {
+(function () {
   "use strict";
   var menu = document.getElementById("menu");
   if (!menu) return;
@@ -198,6 +165,3 @@ const char kPageScript[] = R"((function () {
   // As the player's window when it is activated: the first button takes the focus.
   if (tab.length) focusButton(tab[0]);
 })();
-)";
-
-}  // namespace orvane::pack
