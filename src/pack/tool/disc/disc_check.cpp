@@ -10,6 +10,7 @@
 #include "actions/target_text.h"
 #include "common/text.h"
 #include "tool/source/code_page.h"
+#include "tool/counted.h"
 #include "tool/file_io.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
@@ -92,9 +93,8 @@ int PrintReport(const DiscReport& report, const std::string& discDir, std::ostre
   const size_t problems = report.Problems.size();
   const size_t notes = report.Notes.size();
   std::string summary = problems == 0 ? discDir + ": no problems found"
-                                      : std::to_string(problems) +
-                                            (problems == 1 ? " problem" : " problems") + " found";
-  if (notes > 0) summary += ", " + std::to_string(notes) + (notes == 1 ? " note" : " notes");
+                                      : Counted(problems, "problem") + " found";
+  if (notes > 0) summary += ", " + Counted(notes, "note");
   out << summary << "\n";
   return problems == 0 ? 0 : 1;
 }
@@ -248,8 +248,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
       (f == 0 ? stills : moving) += 1;
     }
     if (stills + moving == 0) return;
-    const std::string what = frames ? std::to_string(moving) + (moving == 1 ? " frame" : " frames")
-                                    : std::string("picture");
+    const std::string what = frames ? Counted(moving, "frame") : std::string("picture");
     const std::string field = "pictures." + std::string(ImageStateNames()[state].Name) +
                               (frames ? ".frames" : "");
     const std::string shown = label.empty() ? field : field + " (\"" + label + "\")";
