@@ -30,6 +30,8 @@ const char kUsage[] =
     "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
     "      buttons the pages cannot offer (programs, targets off the disc)\n";
 
+constexpr size_t kMaxProblemsShown = 30;
+
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
   size_t MinInputs;
@@ -97,7 +99,12 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return spec.Run(parsed, out);
   } catch (const ToolError& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    // Every problem of a run, one a line, up to a screenful.
+    const std::vector<std::string>& messages = e.Messages();
+    for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
+      err << "orvane-pack: " << messages[i] << "\n";
+    if (messages.size() > kMaxProblemsShown)
+      err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
     return 2;
   } catch (const std::exception& e) {
     err << "orvane-pack: " << e.what() << "\n";
