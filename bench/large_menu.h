@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "common/colour.h"
 #include "menudata/menu_file.h"
+#include "writer/menu_defaults.h"
 #include "writer/menu_writer.h"
 
 namespace orvane::bench {
@@ -24,17 +26,16 @@ inline Picture Artwork(int32_t width, int32_t height, uint32_t seed) {
       const uint32_t blue = (x * 255 / width + seed) & 0xFF;
       const uint32_t green = (y * 255 / height) & 0xFF;
       const uint32_t red = ((x + y) / 4 + (noise() % 8 == 0 ? noise() % 3 : 0)) & 0xFF;
-      p.Pixels[static_cast<size_t>(y) * width + x] = blue | green << 8 | red << 16;
+      p.Pixels[static_cast<size_t>(y) * width + x] = PixelOfRgb(red, green, blue);
     }
   return p;
 }
 
 inline MenuFile LargeMenu() {
   MenuFile menu;
-  menu.Header.Version = 7;
+  menu.Settings = pack::DefaultSettings();
   menu.Settings.MenuTitle = "Benchmark Disc";
   menu.Settings.DescriptionFont.Name = "Arial";
-  menu.Settings.ShapeText = "NULL";
   auto add = [&](uint8_t button, uint8_t state, Picture image) {
     PictureValue value;
     value.Slot = {button, state, 0};
@@ -43,11 +44,10 @@ inline MenuFile LargeMenu() {
   };
   add(0, 0, Artwork(720, 491, 1));
   for (int n = 1; n <= 100; ++n) {
-    ButtonRecord button;
+    ButtonRecord button = pack::DefaultButton();
     button.Target = "docs\\item" + std::to_string(n) + ".pdf";
     button.Description = "Opens item " + std::to_string(n);
     button.Caption = "Item " + std::to_string(n);
-    button.FontName = "Tahoma";
     menu.Buttons.push_back(button);
     for (uint8_t state = 0; state < 3; ++state)
       add(static_cast<uint8_t>(n), state, Artwork(140, 36, static_cast<uint32_t>(n * 3 + state)));

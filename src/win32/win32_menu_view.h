@@ -25,7 +25,6 @@ class Win32MenuView : public MenuView {
   std::optional<ControlId> WindowlessAt(POINT point) const { return windowless_.HitTest(point); }
   // The push button behind a WM_COMMAND control identifier.
   std::optional<ControlId> PushButtonOf(int commandId) const;
-  bool WindowShown() const { return shownOnce_; }
   // Told of every push button made, so that its keys and focus can be routed to the input
   // handlers.
   std::function<void(HWND, const ControlId&)> PushButtonCreated;

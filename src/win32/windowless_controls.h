@@ -20,7 +20,6 @@ class WindowlessControls {
 
   void Add(const ControlId& id, const ControlState& state);
   void Remove(const ControlId& id);
-  bool Contains(const ControlId& id) const { return Find(id) != nullptr; }
   // The stored state of a control; changes through it must be followed by Changed().
   ControlState* State(const ControlId& id);
   // Repaints where the control was before the change (old bounds) and where it is now.

@@ -23,10 +23,7 @@ int32_t RoundHalfToEven(float value) {
 int32_t Truncate(float value) { return static_cast<int32_t>(value); }
 
 // Picture pixels hold blue in the low byte, red in bits 16-23.
-uint32_t PixelOf(const GradientColour& c) {
-  return (static_cast<uint32_t>(c.Red) << 16) | (static_cast<uint32_t>(c.Green) << 8) |
-         static_cast<uint32_t>(c.Blue);
-}
+uint32_t PixelOf(const GradientColour& c) { return PixelOfRgb(c.Red, c.Green, c.Blue); }
 
 }  // namespace
 

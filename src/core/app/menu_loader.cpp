@@ -72,7 +72,7 @@ void MenuWindow::ApplyMenu(MenuFile& file) {
 
   // The reader keeps at most 100 records (and reports the rest); the window has no more.
   Menu.ButtonCount = std::min<int32_t>(file.Header.ButtonCount, kMaxButtons);
-  ApplySettings(file.Settings, laterLayout);
+  ApplySettings(file.Settings);
   for (int32_t n = 1; n <= Menu.ButtonCount; ++n) {
     CreateButtonControls(n);
     const size_t index = static_cast<size_t>(n - 1);

@@ -34,7 +34,7 @@ bool AlignmentFrom(int32_t value, TextAlignment& alignment) {
 }
 }  // namespace
 
-void MenuWindow::ApplySettings(const MenuSettings& st, bool /*laterLayout*/) {
+void MenuWindow::ApplySettings(const MenuSettings& st) {
   const ControlId text = BaseControl(ControlKind::lblAccText);
   const ControlId shadow = BaseControl(ControlKind::lblAccShadow);
   const ControlId time = BaseControl(ControlKind::lblTime);

@@ -116,7 +116,7 @@ class MenuWindow {
   void ReportMenuNotRead();
   bool ReadAndCheck(const std::string& name, MenuFile& file);
   void ApplyMenu(MenuFile& file);
-  void ApplySettings(const MenuSettings& settings, bool laterLayout);
+  void ApplySettings(const MenuSettings& settings);
   void ApplyButtonRecord(int32_t n, const ButtonRecord& record, bool laterLayout);
   void ShowMenuAgainAfterFailure(int32_t highlighted);
 

@@ -7,6 +7,7 @@
 #include "menudata/buffered_file.h"
 #include "menudata/container_end.h"
 #include "menudata/read_limits.h"
+#include "menudata/value_tags.h"
 
 namespace orvane {
 
@@ -16,12 +17,6 @@ class MdlFileBin::Stream : public BufferedFile {
 };
 
 namespace {
-
-constexpr uint8_t kByteTag = 1;
-constexpr uint8_t kShortTag = 2;
-constexpr uint8_t kLongTag = 3;
-constexpr uint8_t kTextTag = 4;
-constexpr uint8_t kPictureTag = 5;
 
 constexpr size_t kEntryNameLength = 256;
 constexpr size_t kEntryLength = kEntryNameLength + 4;

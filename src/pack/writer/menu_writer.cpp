@@ -3,23 +3,19 @@
 #include <stdexcept>
 #include <string>
 
+#include "menudata/menu_fields.h"
+
 namespace orvane::pack {
 
 namespace {
 
-void WriteFont(ValueWriter& out, const FontSetting& font) {
-  out.WriteTextValue(font.Name);
-  out.WriteLongValue(font.Size);
-  out.WriteShortValue(font.Bold);
-  out.WriteShortValue(font.Italic);
-  out.WriteShortValue(font.Underline);
-}
-
-void WriteRgb(ValueWriter& out, const RgbSetting& colour) {
-  out.WriteShortValue(colour.Red);
-  out.WriteShortValue(colour.Green);
-  out.WriteShortValue(colour.Blue);
-}
+// Writes each field as the next value.
+struct ValueWriting {
+  ValueWriter& Out;
+  void Text(const std::string& field) { Out.WriteTextValue(field); }
+  void Short(int32_t field) { Out.WriteShortValue(field); }
+  void Long(int32_t field) { Out.WriteLongValue(field); }
+};
 
 void WriteHeader(ValueWriter& out, const MenuHeader& header) {
   out.RawBytes(header.Magic.data(), header.Magic.size());
@@ -29,69 +25,6 @@ void WriteHeader(ValueWriter& out, const MenuHeader& header) {
   out.RawByte(header.Unused7);
   out.RawByte(header.ButtonCount);
   out.RawInt16(header.PictureCount);
-}
-
-void WriteSettings(ValueWriter& out, const MenuSettings& s, bool laterLayout) {
-  out.WriteTextValue(s.MenuTitle);
-  out.WriteShortValue(s.Placement);
-  out.WriteTextValue(s.DefaultDescription);
-  WriteFont(out, s.DescriptionFont);
-  WriteRgb(out, s.DescriptionColour);
-  out.WriteShortValue(s.DescriptionLeft);
-  out.WriteShortValue(s.DescriptionTop);
-  out.WriteShortValue(s.DescriptionWidth);
-  out.WriteShortValue(s.DescriptionHeight);
-  out.WriteShortValue(s.DescriptionAlignment);
-  out.WriteShortValue(s.TimeShown);
-  out.WriteShortValue(s.DateShown);
-  WriteRgb(out, s.ClockColour);
-  out.WriteShortValue(s.TimeLeft);
-  out.WriteShortValue(s.TimeTop);
-  out.WriteShortValue(s.DateLeft);
-  out.WriteShortValue(s.DateTop);
-  out.WriteShortValue(s.InitialButton);
-  out.WriteShortValue(s.TransparentColour);
-  out.WriteShortValue(s.AccessoryLeft);
-  out.WriteShortValue(s.AccessoryTop);
-  out.WriteShortValue(s.AnimInterval);
-  out.WriteShortValue(s.ScrollTitle);
-  out.WriteTextValue(s.ShapeText);
-  WriteFont(out, s.TimeFont);
-  WriteFont(out, s.DateFont);
-  out.WriteShortValue(s.ShadowOffset);
-  WriteRgb(out, s.ShadowColour);
-  if (laterLayout)
-    for (const std::string& text : s.LaterLayoutTexts) out.WriteTextValue(text);
-}
-
-void WriteButton(ValueWriter& out, const ButtonRecord& b, bool laterLayout) {
-  out.WriteTextValue(b.Target);
-  out.WriteTextValue(b.Parameters);
-  out.WriteTextValue(b.Description);
-  out.WriteShortValue(b.Left);
-  out.WriteShortValue(b.Top);
-  out.WriteShortValue(b.MinimizeAfter);
-  out.WriteShortValue(b.CloseAfter);
-  out.WriteShortValue(b.AnimMode);
-  out.WriteTextValue(b.ShortcutKey);
-  out.WriteShortValue(b.RunMaximized);
-  out.WriteShortValue(b.WaitForExit);
-  out.WriteShortValue(b.ButtonKind);
-  out.WriteTextValue(b.Caption);
-  out.WriteShortValue(b.Width);
-  out.WriteShortValue(b.Height);
-  if (!laterLayout) return;
-  out.WriteTextValue(b.FontName);
-  out.WriteShortValue(b.FontSize);
-  out.WriteShortValue(b.FontColour);
-  out.WriteShortValue(b.Alignment);
-  out.WriteShortValue(b.Bold);
-  out.WriteShortValue(b.Italic);
-  out.WriteShortValue(b.Underline);
-  out.WriteShortValue(b.ViewerCheck);
-  out.WriteTextValue(b.ViewerName);
-  out.WriteTextValue(b.ViewerVersion);
-  out.WriteShortValue(b.ViewerCompare);
 }
 
 }  // namespace
@@ -111,8 +44,9 @@ Bytes WriteMenuFile(const MenuFile& menu) {
   const bool laterLayout = IsLaterLayout(menu.Header.Version);
   ValueWriter out;
   WriteHeader(out, menu.Header);
-  WriteSettings(out, menu.Settings, laterLayout);
-  for (const ButtonRecord& button : menu.Buttons) WriteButton(out, button, laterLayout);
+  ValueWriting writing{out};
+  WalkSettings(menu.Settings, laterLayout, writing);
+  for (const ButtonRecord& button : menu.Buttons) WalkButton(button, laterLayout, writing);
   for (const PictureValue& picture : menu.Pictures)
     out.WritePictureValue(picture, menu.Header.Version);
   return out.Take();

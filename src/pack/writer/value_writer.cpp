@@ -1,18 +1,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "menudata/value_tags.h"
 #include "writer/menu_writer.h"
 
 namespace orvane::pack {
-
-namespace {
-// Value tags of a menu file.
-constexpr uint8_t kByteTag = 1;
-constexpr uint8_t kShortTag = 2;
-constexpr uint8_t kLongTag = 3;
-constexpr uint8_t kTextTag = 4;
-constexpr uint8_t kPictureTag = 5;
-}  // namespace
 
 void ValueWriter::RawByte(uint8_t value) { bytes_.push_back(value); }
 

@@ -10,8 +10,7 @@ namespace {
 
 uint32_t PixelOf(int32_t y) {
   const GradientColour c = AboutGradientLineColour(y, kAboutGradientHeight);
-  return (static_cast<uint32_t>(c.Red) << 16) | (static_cast<uint32_t>(c.Green) << 8) |
-         static_cast<uint32_t>(c.Blue);
+  return PixelOfRgb(c.Red, c.Green, c.Blue);
 }
 
 TEST(AboutGradientTest, LineColoursRunFromBluishWhiteToWarmGrey) {

@@ -9,6 +9,7 @@
 #include "recording_view.h"
 #include "support/memory_file.h"
 #include "support/recording_dialog.h"
+#include "writer/menu_defaults.h"
 #include "writer/menu_writer.h"
 
 namespace orvane::testing {
@@ -69,8 +70,7 @@ inline PictureValue PictureAt(uint8_t button, uint8_t state, int32_t frame, Pict
 // A version-7 menu with a 400 x 300 background, visible description, title and no buttons.
 inline MenuFile BasicMenu(const std::string& title) {
   MenuFile menu;
-  menu.Header.Version = 7;
-  MenuSettings& s = menu.Settings;
+  MenuSettings& s = menu.Settings = pack::DefaultSettings();
   s.MenuTitle = title;
   s.DefaultDescription = "Welcome";
   s.DescriptionFont = {"Arial", 10, 0, 0, 0};
@@ -78,16 +78,12 @@ inline MenuFile BasicMenu(const std::string& title) {
   s.DescriptionTop = 20;
   s.DescriptionWidth = 200;
   s.DescriptionHeight = 40;
-  s.AnimInterval = 100;
-  s.ShapeText = "NULL";
-  s.TimeFont = {"Tahoma", 8, 0, 0, 0};
-  s.DateFont = {"Tahoma", 8, 0, 0, 0};
   menu.Pictures.push_back(PictureAt(0, 0, 0, SolidPicture(400, 300, 0x00336699)));
   return menu;
 }
 
 inline ButtonRecord PushButtonRecord(const std::string& caption, int32_t left, int32_t top) {
-  ButtonRecord b;
+  ButtonRecord b = pack::DefaultButton();
   b.Caption = caption;
   b.Left = left;
   b.Top = top;

@@ -63,9 +63,12 @@ TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
   EXPECT_EQ(out.lines[7], "**** QBColor Called for: 7 **** ");
 }
 
-TEST(ComposeColour, UsesOnlyTheLowByteOfEachComponent) {
+TEST(ComposeColour, UsesOnlyTheLowByteOfEachComponentAndConvertsBetweenTheTwoOrders) {
   EXPECT_EQ(ComposeColour(0x12, 0x34, 0x56), 0x563412u);
   EXPECT_EQ(ComposeColour(0x1FF, -1, 0x100), 0x00FFFFu);
+  EXPECT_EQ(PixelOfRgb(0x12, 0x34, 0x156), 0x123456u);
+  EXPECT_EQ(SwapRedBlue(0xAB123456u), 0x563412u);
+  EXPECT_EQ(HexRgb(0xFF0A0B0Cu), "#0A0B0C");
 }
 
 TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {

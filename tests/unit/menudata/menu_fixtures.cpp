@@ -4,6 +4,8 @@
 
 #include <tuple>
 
+#include "menudata/menu_fields.h"
+
 namespace orvane::testing {
 
 namespace {
@@ -18,9 +20,17 @@ std::string RandomText(std::mt19937& random) {
 
 int32_t RandomNumber(std::mt19937& random) { return static_cast<int32_t>(random()); }
 
+// Every field of the layout, in file order, from the one generator.
+struct RandomFill {
+  std::mt19937& Random;
+  void Text(std::string& field) { field = RandomText(Random); }
+  void Short(int32_t& field) { field = RandomNumber(Random); }
+  void Long(int32_t& field) { field = RandomNumber(Random); }
+};
+
 }  // namespace
 
-// Aggregates in the fields' file order; braced lists draw their random values left to right.
+// Aggregates in the fields' file order.
 MenuSettings ChosenSettings() {
   return {"Sample Disc", 7, "Choose an item", {"Arial", 12, -1, 0, 1}, {0x101, 0x202, 0x303}, 11, 12, 300, 40, 2,
           -1, 1, {21, 22, 23}, 24, 25, 26, 27, 3, 13, 28, 29, 150, -1, "07200491Y000100000010Y0002",
@@ -36,19 +46,17 @@ ButtonRecord ChosenButton(int number) {
 }
 
 MenuSettings RandomSettings(std::mt19937& r) {
-  const auto t = [&r] { return RandomText(r); };
-  const auto n = [&r] { return RandomNumber(r); };
-  const auto f = [&] { return FontSetting{t(), n(), n(), n(), n()}; };
-  const auto c = [&] { return RgbSetting{n(), n(), n()}; };
-  return {t(), n(), t(), f(), c(), n(), n(), n(), n(), n(), n(), n(), c(), n(), n(), n(), n(), n(), n(), n(), n(),
-          n(), n(), t(), f(), f(), n(), c(), {{t(), t(), t(), t()}}};
+  MenuSettings s;
+  RandomFill fill{r};
+  WalkSettings(s, true, fill);
+  return s;
 }
 
 ButtonRecord RandomButton(std::mt19937& r) {
-  const auto t = [&r] { return RandomText(r); };
-  const auto n = [&r] { return RandomNumber(r); };
-  return {t(), t(), t(), n(), n(), n(), n(), n(), t(), n(), n(), n(), t(),
-          n(), n(), t(), n(), n(), n(), n(), n(), n(), n(), t(), t(), n()};
+  ButtonRecord b;
+  RandomFill fill{r};
+  WalkButton(b, true, fill);
+  return b;
 }
 
 MenuFile MenuOf(uint8_t version, std::vector<ButtonRecord> buttons, std::vector<PictureValue> pictures,

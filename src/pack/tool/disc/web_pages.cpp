@@ -6,6 +6,7 @@
 
 #include "actions/target_text.h"
 #include "app/selection.h"
+#include "common/colour.h"
 #include "common/text.h"
 #include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
@@ -59,12 +60,7 @@ std::string BoundsCss(const Bounds& b, bool withSize) {
   return css;
 }
 
-std::string ColourCss(ColourValue colour) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFFu, (colour >> 8) & 0xFFu,
-                (colour >> 16) & 0xFFu);
-  return text;
-}
+std::string ColourCss(ColourValue colour) { return HexRgb(SwapRedBlue(colour)); }
 
 // The font as the player's labels use it: points at 96 dots per inch, a negative size already
 // a height in pixels; the family name as stored, the browser falling back where it lacks it.

@@ -7,21 +7,10 @@
 
 #include "menudata/menu_file.h"
 #include "tool/source/source_fields.h"
+#include "writer/menu_defaults.h"
 
 namespace orvane::pack {
 
-// What a source may leave out. Shared by build (fills them in) and dump (leaves them out), so a
-// dumped source builds to the same bytes.
-constexpr uint8_t kDefaultVersion = 7;
-constexpr int32_t kDefaultButtonWidth = 97;
-constexpr int32_t kDefaultButtonHeight = 25;
-constexpr int32_t kDefaultTransparentColour = 13;
-extern const char* const kDefaultFontName;
-constexpr int32_t kDefaultFontSize = 8;
-extern const char* const kRectangularShapeText;
-
-MenuSettings DefaultSettings();
-ButtonRecord DefaultButton();
 // A button's font fields as the menu's fonts hold theirs (the colour stays with the button).
 inline FontSetting ButtonFont(const ButtonRecord& b) {
   return {b.FontName, b.FontSize, b.Bold, b.Italic, b.Underline};

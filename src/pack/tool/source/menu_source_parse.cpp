@@ -17,28 +17,6 @@ namespace fs = std::filesystem;
 
 namespace orvane::pack {
 
-const char* const kDefaultFontName = "Tahoma";
-const char* const kRectangularShapeText = "NULL";
-
-MenuSettings DefaultSettings() {
-  MenuSettings s;
-  s.DescriptionFont = {kDefaultFontName, kDefaultFontSize, 0, 0, 0};
-  s.TimeFont = s.DescriptionFont;
-  s.DateFont = s.DescriptionFont;
-  s.AnimInterval = 100;
-  s.ShapeText = kRectangularShapeText;
-  return s;
-}
-
-ButtonRecord DefaultButton() {
-  ButtonRecord b;
-  b.FontName = kDefaultFontName;
-  b.FontSize = kDefaultFontSize;
-  b.Width = kDefaultButtonWidth;
-  b.Height = kDefaultButtonHeight;
-  return b;
-}
-
 bool IsValidPackedName(const std::string& name) {
   return !name.empty() && name.size() <= 256 && name.find_first_of("/\\:") == std::string::npos &&
          name.front() > ' ' && name.back() > ' ';

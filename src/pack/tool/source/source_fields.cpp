@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 #include "common/qbcolor.h"
 #include "menudata/read_limits.h"
@@ -97,13 +96,6 @@ Json FlagJson(int32_t value, int32_t onValue) {
 
 namespace {
 
-std::string HexColour(uint32_t rgb) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF,
-                rgb & 0xFF);
-  return buffer;
-}
-
 bool IsByte(int32_t v) { return v >= 0 && v <= 255; }
 
 std::string Describe(const Json& value) {
@@ -116,7 +108,7 @@ std::string Describe(const Json& value) {
 
 Json RgbJson(const RgbSetting& rgb) {
   if (IsByte(rgb.Red) && IsByte(rgb.Green) && IsByte(rgb.Blue))
-    return HexColour(uint32_t(rgb.Red) << 16 | uint32_t(rgb.Green) << 8 | uint32_t(rgb.Blue));
+    return HexRgb(PixelOfRgb(rgb.Red, rgb.Green, rgb.Blue));
   Json o = Json::object();
   o["red"] = rgb.Red;
   o["green"] = rgb.Green;
@@ -126,8 +118,7 @@ Json RgbJson(const RgbSetting& rgb) {
 
 Json ColourValueJson(int32_t colour) {
   if (colour >= 0 && colour <= 0xFFFFFF) {
-    const uint32_t c = static_cast<uint32_t>(colour);
-    return HexColour((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16));
+    return HexRgb(SwapRedBlue(static_cast<uint32_t>(colour)));
   }
   Json o = Json::object();
   o["value"] = colour;
@@ -165,8 +156,7 @@ uint32_t RgbOfColourText(const Json& value, const std::string& file, const std::
   if (value.is_number_integer()) {
     const int32_t index = IntOf(value, file, path, 0, 15);
     NullDebugOutput quiet;
-    const ColourValue bgr = QBColor(static_cast<uint32_t>(index), quiet);
-    return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16);
+    return SwapRedBlue(QBColor(static_cast<uint32_t>(index), quiet));
   }
   if (value.is_string()) {
     const std::string text = value.get<std::string>();
@@ -372,7 +362,7 @@ int32_t FieldReader::Colour(const char* key, int32_t fallback) {
       return value;
     }
     const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
-    return static_cast<int32_t>((rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16);
+    return static_cast<int32_t>(SwapRedBlue(rgb));
   });
 }
 
