@@ -36,13 +36,7 @@ inline MenuFile LargeMenu() {
   menu.Settings = pack::DefaultSettings();
   menu.Settings.MenuTitle = "Benchmark Disc";
   menu.Settings.DescriptionFont.Name = "Arial";
-  auto add = [&](uint8_t button, uint8_t state, Picture image) {
-    PictureValue value;
-    value.Slot = {button, state, 0};
-    value.Image = std::move(image);
-    menu.Pictures.push_back(std::move(value));
-  };
-  add(0, 0, Artwork(720, 491, 1));
+  menu.Pictures.push_back(PictureAt(0, 0, 0, Artwork(720, 491, 1)));
   for (int n = 1; n <= 100; ++n) {
     ButtonRecord button = pack::DefaultButton();
     button.Target = "docs\\item" + std::to_string(n) + ".pdf";
@@ -50,7 +44,8 @@ inline MenuFile LargeMenu() {
     button.Caption = "Item " + std::to_string(n);
     menu.Buttons.push_back(button);
     for (uint8_t state = 0; state < 3; ++state)
-      add(static_cast<uint8_t>(n), state, Artwork(140, 36, static_cast<uint32_t>(n * 3 + state)));
+      menu.Pictures.push_back(PictureAt(static_cast<uint8_t>(n), state, 0,
+                                        Artwork(140, 36, static_cast<uint32_t>(n * 3 + state))));
   }
   pack::UpdateCounts(menu);
   return menu;

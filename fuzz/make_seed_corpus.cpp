@@ -14,6 +14,7 @@
 
 namespace {
 
+using orvane::PictureAt;
 using orvane::pack::Bytes;
 
 void MakeFolder(const std::string& path) { ::mkdir(path.c_str(), 0755); }
@@ -31,13 +32,6 @@ orvane::Picture Pattern(int32_t width, int32_t height, uint32_t seed) {
   p.Height = height;
   for (int32_t i = 0; i < width * height; ++i) p.Pixels.push_back(seed * 0x010203u + i * 0x0F0Fu);
   return p;
-}
-
-orvane::PictureValue PictureAt(uint8_t button, uint8_t state, int32_t frame, orvane::Picture p) {
-  orvane::PictureValue value;
-  value.Slot = {button, state, frame};
-  value.Image = std::move(p);
-  return value;
 }
 
 // A menu with an image, a push and a label button, every picture state and two animation frames.

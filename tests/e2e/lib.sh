@@ -72,18 +72,19 @@ e2e_start_player() {
   player_pid=$!
 }
 
-# open_menu TITLE_REGEX [ARGUMENT]: starts the player and waits for its menu window, whose id is
-# left in menu_id; when it never shows, the test fails and ends here.
-open_menu() {
-  local title=$1
-  shift
+# menu_shows WHAT TITLE_REGEX [ARGUMENT]: starts the player and waits for its menu window, whose
+# id is left in menu_id; false, counted as a failure of WHAT, when it never shows.
+menu_shows() {
+  local what=$1 title=$2
+  shift 2
   e2e_start_player "$@"
   menu_id=$(wait_window "$title" 90)
   [ -n "$menu_id" ] && return 0
-  fail "the menu never appeared"
-  e2e_finish
-  exit 1
+  fail "$what: the menu never appeared"
+  return 1
 }
+# open_menu TITLE_REGEX [ARGUMENT]: the same, and the test ends here when the menu never shows.
+open_menu() { menu_shows start-up "$@" || { e2e_finish; exit 1; }; }
 
 player_running() { [ -n "$player_pid" ] && kill -0 "$player_pid" 2>/dev/null; }
 

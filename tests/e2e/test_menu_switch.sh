@@ -8,9 +8,7 @@ probe() { python3 "$E2E_HERE/image_probe.py" "$@"; }
 
 # ---- four buttons, then one -----------------------------------------------------------------
 e2e_make_disc buttons
-e2e_start_player
-id=$(wait_window '^Buttons$' 90)
-if [ -z "$id" ]; then fail "buttons: the menu never appeared"; else
+if menu_shows "buttons" '^Buttons$'; then
   xdotool mousemove --sync 80 35 click 1   # the push button "&Setup" switches to few.mnu
   if [ -z "$(wait_window '^Few$' 60)" ]; then
     fail "fewer buttons: the push button did not switch menus"
@@ -31,9 +29,7 @@ e2e_stop_player
 # ---- a refused menu after a shown one -----------------------------------------------------------
 OLD='This is not an Orvane Version 6 or above file. If you have created the menu in a previous version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software'"'"'s site to convert the file to Version 6 format.'
 e2e_make_disc two-menus
-e2e_start_player
-id=$(wait_window '^Main Menu$' 90)
-if [ -z "$id" ]; then fail "refused header: the first menu never appeared"; else
+if menu_shows "refused header" '^Main Menu$'; then
   xdotool mousemove --sync $((362 + 50)) $((284 + 25)) click 1   # "&Old menu" at (10, 10)
   expect_eq "refused header: version notice" "$(read_dialog '^Orvane$' 60)" "$OLD"
   expect_eq "refused header: second message" "$(read_dialog '^Orvane$' 60)" "Menu could not be read."

@@ -10,9 +10,7 @@ WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLUE="0 0 255" YELLOW="255 255
 
 # The 200 x 100 quadrant picture at the top-left corner of the screen: white top row, red, green,
 # blue and yellow quadrants.
-e2e_start_player plain.mnu
-id=$(wait_window '^Quadrants$' 90)
-if [ -z "$id" ]; then fail "plain: the menu never appeared"; else
+if menu_shows "plain" '^Quadrants$' plain.mnu; then
   wait_until 20 sh -c "import -window root '$shot' && [ \"\$(/usr/bin/convert '$shot' -crop 1x1+150+75 +repage -depth 8 -format '%[fx:int(255*r)]' info:)\" = 255 ]" || true
   screenshot "$shot"
   expect_eq "plain: top row" "$(pixel "$shot" 100 0)" "$WHITE"
@@ -27,9 +25,7 @@ fi
 e2e_stop_player
 
 # The shaped variant cuts x 0..9 of the top row and the block x 30..69, y 10..39.
-e2e_start_player shaped.mnu
-id=$(wait_window '^Shaped$' 90)
-if [ -z "$id" ]; then fail "shaped: the menu never appeared"; else
+if menu_shows "shaped" '^Shaped$' shaped.mnu; then
   wait_until 20 sh -c "import -window root '$shot' && [ \"\$(/usr/bin/convert '$shot' -crop 1x1+150+75 +repage -depth 8 -format '%[fx:int(255*r)]' info:)\" = 255 ]" || true
   screenshot "$shot"
   expect_eq "shaped: cut top row start" "$(pixel "$shot" 5 0)" "$DESK"

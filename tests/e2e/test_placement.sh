@@ -7,14 +7,10 @@ e2e_make_disc placements
 
 # code expected-left expected-top
 while read -r code left top; do
-  e2e_start_player "place$code.mnu"
-  id=$(wait_window "^Place $code\$" 90)
-  if [ -z "$id" ]; then
-    fail "code $code: the menu never appeared"
-  else
+  if menu_shows "code $code" "^Place $code\$" "place$code.mnu"; then
     # The window manager may settle the window a moment after it is mapped.
-    wait_until 10 sh -c "[ \"\$(xdotool getwindowgeometry --shell $id | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$left Y=$top ' ]" || true
-    expect_eq "code $code: left top width height" "$(window_geometry "$id")" "$left $top 200 150"
+    wait_until 10 sh -c "[ \"\$(xdotool getwindowgeometry --shell $menu_id | grep -E '^(X|Y)=' | tr '\n' ' ')\" = 'X=$left Y=$top ' ]" || true
+    expect_eq "code $code: left top width height" "$(window_geometry "$menu_id")" "$left $top 200 150"
   fi
   e2e_stop_player
 done <<'CASES'

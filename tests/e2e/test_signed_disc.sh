@@ -98,9 +98,7 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n,b"
 expect_eq "a planted DLL leaves a mark when loaded" "$(marks)" "winmm.dll.loaded "
 rm -f "$D"/*.loaded
 export E2E_WINE_TRACE=trace+exec,trace+process
-e2e_start_player
-id=$(wait_window '^Signed Main$' 90)
-if [ -z "$id" ]; then fail "the signed player's first menu never appeared"; else
+if menu_shows "the signed player" '^Signed Main$'; then
   pass "the signed player shows its first menu"
   shot="$E2E_WORK/screen.png"
   screenshot "$shot"
@@ -122,7 +120,7 @@ if [ -z "$id" ]; then fail "the signed player's first menu never appeared"; else
   expect_eq "the viewer check passes: no message" "$(find_window '^Orvane$')" ""
 
   for _ in 1 2 3; do
-    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    xdotool windowactivate --sync "$menu_id" >/dev/null 2>&1 || true
     click_button 1
     [ -n "$(wait_window '^Signed Second$' 20)" ] && break
   done

@@ -42,12 +42,9 @@ ColourValue AboutGradientPenColour(int32_t y, int32_t height) {
 }
 
 Picture DrawAboutGradient(int32_t width, int32_t height) {
-  Picture picture;
   if (width < 1 || height < 1 || width > kAboutGradientMaxSide || height > kAboutGradientMaxSide)
-    return picture;
-  picture.Width = width;
-  picture.Height = height;
-  picture.Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0x00FFFFFFu);
+    return {};
+  Picture picture = SolidPicture(width, height, 0x00FFFFFFu);
 
   // A line from (0, y) to (width + 1, y + 1) steps down where it crosses the middle of its run:
   // the pixel at x lies on the lower row when 2x > width + 1. With an odd run (the window's 423)

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "menudata/picture.h"
@@ -101,6 +102,10 @@ struct PictureValue {
   PictureSlot Slot;
   Picture Image;
 };
+
+inline PictureValue PictureAt(uint8_t button, uint8_t state, int32_t frame, Picture image) {
+  return {0, {button, state, frame}, std::move(image)};
+}
 
 constexpr int kMaxButtons = 100;
 constexpr int kMaxImageState = 3;

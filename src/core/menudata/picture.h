@@ -15,4 +15,10 @@ struct Picture {
   bool Empty() const { return Pixels.empty(); }
 };
 
+// A picture of one pixel value throughout.
+inline Picture SolidPicture(int32_t width, int32_t height, uint32_t pixel) {
+  return {width, height,
+          std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height), pixel)};
+}
+
 }  // namespace orvane

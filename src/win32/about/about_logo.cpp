@@ -1,5 +1,7 @@
 #include "about_logo.h"
 
+#include "common/colour.h"
+
 // Private copy of the decoder, JPEG only, with every function static so that it cannot clash with
 // another stb_image in the same program.
 #define STB_IMAGE_STATIC
@@ -40,8 +42,7 @@ Picture DecodeAboutLogo(const void* data, size_t size) {
   picture.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
   for (size_t i = 0; i < picture.Pixels.size(); ++i) {
     const stbi_uc* p = rgb + i * 3;
-    picture.Pixels[i] = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) |
-                        static_cast<uint32_t>(p[2]);
+    picture.Pixels[i] = PixelOfRgb(p[0], p[1], p[2]);
   }
   stbi_image_free(rgb);
   return picture;

@@ -51,22 +51,6 @@ class ScriptedProcessWatch : public ProcessWatch {
   bool LaunchedProcessRunning() override { return Running; }
 };
 
-// A picture of one colour (0x00RRGGBB in the picture's blue-low layout: blue in bits 0-7).
-inline Picture SolidPicture(int32_t width, int32_t height, uint32_t pixel) {
-  Picture p;
-  p.Width = width;
-  p.Height = height;
-  p.Pixels.assign(static_cast<size_t>(width) * height, pixel);
-  return p;
-}
-
-inline PictureValue PictureAt(uint8_t button, uint8_t state, int32_t frame, Picture image) {
-  PictureValue value;
-  value.Slot = {button, state, frame};
-  value.Image = std::move(image);
-  return value;
-}
-
 // A version-7 menu with a 400 x 300 background, visible description, title and no buttons.
 inline MenuFile BasicMenu(const std::string& title) {
   MenuFile menu;

@@ -80,7 +80,7 @@ TEST(FuzzRegressions, PictureSidesTooLargeToCountInBytesAreRefused) {
   const pack::Bytes skipped = RawPictureHead(200, INT32_MAX, INT32_MAX - 1);
   pictures.insert(pictures.end(), skipped.begin(), skipped.end());
   pack::ValueWriter good;
-  good.WritePictureValue(testing::PictureAt(0, 0, 0, testing::SolidPicture(3, 2, 0x00112233)), 6);
+  good.WritePictureValue(PictureAt(0, 0, 0, SolidPicture(3, 2, 0x00112233)), 6);
   pictures.insert(pictures.end(), good.bytes().begin(), good.bytes().end());
 
   testing::PlayerRig rig;

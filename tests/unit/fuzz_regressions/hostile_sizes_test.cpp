@@ -46,8 +46,8 @@ TEST(HostileSizes, PicturesOfOneMenuDecodeToAtMostTheMenuBudget) {
   constexpr int32_t kSide = 4096;
   static_assert(int64_t{kSide} * kSide == kMaxPicturePixels, "the largest picture");
   static_assert(4 * kMaxPicturePixels * 4 == kMaxMenuPixelBytes, "four of them fill the budget");
-  const pack::Bytes block = pack::CompressPixels(testing::SolidPicture(kSide, kSide, 0));
-  const Picture small = testing::SolidPicture(2, 2, 0x00ABCDEF);
+  const pack::Bytes block = pack::CompressPixels(SolidPicture(kSide, kSide, 0));
+  const Picture small = SolidPicture(2, 2, 0x00ABCDEF);
   const pack::Bytes smallBlock = pack::CompressPixels(small);
 
   MenuFile menu = testing::BasicMenu("Budget");

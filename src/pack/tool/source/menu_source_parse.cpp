@@ -150,10 +150,8 @@ void ReadFrames(FieldReader& r, const SourceContext& ctx, uint8_t button, uint8_
     for (; frame <= kMaxFrame; ++frame) {
       const std::string name = ExpandFramePattern(pattern, frame);
       if (!fs::exists(ctx.Resolve(name))) break;
-      PictureValue value;
-      value.Slot = {button, state, frame};
-      value.Image = ctx.LoadPicture(name, fourth, path + " (" + name + ")");
-      out.push_back(std::move(value));
+      out.push_back(PictureAt(button, state, frame,
+                              ctx.LoadPicture(name, fourth, path + " (" + name + ")")));
     }
     if (frame == 1)
       throw ToolError(ctx.File(), path,

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "common/colour.h"
 #include "tool/file_io.h"
 #include "tool/tool_error.h"
 
@@ -50,7 +51,7 @@ Picture PictureFromRgba(const RgbaImage& image, FourthByte fourth) {
   for (size_t i = 0; i < count; ++i) {
     const uint8_t* p = &image.Rgba[i * 4];
     const uint32_t top = fourth.FromAlpha ? p[3] : fourth.Constant;
-    picture.Pixels[i] = uint32_t(p[2]) | (uint32_t(p[1]) << 8) | (uint32_t(p[0]) << 16) | (top << 24);
+    picture.Pixels[i] = PixelOfRgb(p[0], p[1], p[2]) | (top << 24);
   }
   return picture;
 }
