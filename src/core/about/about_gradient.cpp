@@ -1,5 +1,6 @@
 #include "about/about_gradient.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -56,8 +57,7 @@ Picture DrawAboutGradient(int32_t width, int32_t height) {
   // the pixel at x lies on the lower row when 2x > width + 1. With an odd run (the window's 423)
   // no pixel sits exactly on the middle.
   const int32_t run = width + 1;
-  int32_t firstLower = run / 2 + 1;
-  if (firstLower > width) firstLower = width;
+  const int32_t firstLower = std::min(run / 2 + 1, width);
   for (int32_t y = 0; y <= height; ++y) {
     const uint32_t pixel = PixelOf(AboutGradientLineColour(y, height));
     if (y < height) {

@@ -59,9 +59,7 @@ std::vector<std::string> SplitLines(const std::string& content, int count) {
     size_t end = content.find_first_of("\r\n", at);
     if (end == std::string::npos) end = content.size();
     lines.push_back(content.substr(at, end - at));
-    if (end < content.size() && content[end] == '\r' && end + 1 < content.size() &&
-        content[end + 1] == '\n')
-      ++end;
+    if (content.compare(end, 2, "\r\n") == 0) ++end;
     at = end + 1;
   }
   // Missing lines read as empty texts, which are not boolean texts.

@@ -1,5 +1,6 @@
 #include "menudata/mdlfilebin.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/text.h"
@@ -52,7 +53,7 @@ int FindSlot(const PackageDirectory& directory, const std::string& lowerName) {
 int64_t PackageEnd(const PackageDirectory& directory, int32_t position) {
   int64_t end = directory.FilesEnd;
   for (int32_t other : directory.Offsets)
-    if (other > position && other < end) end = other;
+    if (other > position) end = std::min<int64_t>(end, other);
   return end;
 }
 
@@ -275,8 +276,7 @@ bool MdlFileBin::ReadImageValue(PictureValue& destination) {
   uint8_t tag = 0;
   if (!s.ReadU8(tag)) return fail();
   if (tag != kPictureTag) {
-    uint8_t ignored = 0;
-    s.ReadU8(ignored);
+    s.Skip(1);
     return fail();
   }
   if (!s.ReadU8(destination.Unused) || !s.ReadU8(destination.Slot.Button) ||

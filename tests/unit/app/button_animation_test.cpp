@@ -191,6 +191,9 @@ TEST_F(AnimateButtonsTest, TheSelectedButtonsAccessoryPictureLoops) {
   Tick();
   EXPECT_EQ(Shown(ControlKind::imgAccPicture), Mark(1, 3, 1));
   rig.Window.Menu.Buttons[1].LastFrame[kAccessoryState] = 0;
+  // Records past the menu's buttons may hold frames left over from a larger menu.
+  rig.Window.Menu.Buttons[0].LastFrame[kAccessoryState] = 2;
+  rig.Window.Menu.Buttons[3].LastFrame[kAccessoryState] = 2;
   for (int32_t selected : {1, 3, 0}) {
     rig.Window.SelectedButton = selected;
     const size_t before = rig.View.Log.size();
