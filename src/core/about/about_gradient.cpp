@@ -58,16 +58,13 @@ Picture DrawAboutGradient(int32_t width, int32_t height) {
   // no pixel sits exactly on the middle.
   const int32_t run = width + 1;
   const int32_t firstLower = std::min(run / 2 + 1, width);
-  for (int32_t y = 0; y <= height; ++y) {
+  const auto rowStart = [&picture, width](int32_t y) {
+    return picture.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * width;
+  };
+  for (int32_t y = 0; y < height; ++y) {
     const uint32_t pixel = PixelOf(AboutGradientLineColour(y, height));
-    if (y < height) {
-      uint32_t* row = &picture.Pixels[static_cast<size_t>(y) * width];
-      for (int32_t x = 0; x < firstLower; ++x) row[x] = pixel;
-    }
-    if (y + 1 < height) {
-      uint32_t* row = &picture.Pixels[static_cast<size_t>(y + 1) * width];
-      for (int32_t x = firstLower; x < width; ++x) row[x] = pixel;
-    }
+    std::fill(rowStart(y), rowStart(y) + firstLower, pixel);
+    if (y + 1 < height) std::fill(rowStart(y + 1) + firstLower, rowStart(y + 2), pixel);
   }
   return picture;
 }

@@ -13,16 +13,7 @@ constexpr int kFlagLines = 3;
 // Three boolean lines fit many times over; a larger file is read only this far.
 constexpr size_t kMaxErrorFlagsBytes = 4096;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string TrimBlanks(const std::string& text) {
-  size_t first = 0;
-  size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
 
 // A decimal number: sign, digits with an optional fraction, optional exponent. Its truth is
 // decided on the digits alone, so no value can overflow.

@@ -129,6 +129,13 @@ TEST_F(MenuInputTest, PointerOverPicturesAndBackground) {
   input.BackgroundMoveBusy = true;
   input.MenBckMouseMove(1, 1);
   EXPECT_EQ(rig.Window.HighlightedButton, 2);
+
+  // Focus reaching the button under the pointer shows its highlighted picture afresh.
+  input.picButton_MouseMove(1);
+  rig.View.Log.clear();
+  input.GotFocus(ButtonControl(ControlKind::KeyBtn, 1));
+  EXPECT_EQ(LogCount("picture ImgBtn001"), 1u);
+  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
 }
 
 TEST_F(MenuInputTest, ReleaseRunsTheActionOnlyStrictlyInsideThePicture) {
@@ -314,9 +321,11 @@ TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
   focused = ButtonControl(ControlKind::KeyBtn, 5);
   EXPECT_TRUE(Key(NavigationKey::Enter, {false, true, false}));
   EXPECT_EQ(LogCount("pump"), 1u);  // the pressed picture gets painted; the description stays
-  EXPECT_EQ(actions, (std::vector<int32_t>{4, 5}));
   EXPECT_EQ(shownDuringAction.back(), Mark(5, kPressedState));
   EXPECT_EQ(Shown(5), Mark(5, kHighlightedState));
+  focused = ButtonControl(ControlKind::KeyBtn, 1);  // the first button
+  EXPECT_TRUE(Key(NavigationKey::Enter));
+  EXPECT_EQ(actions, (std::vector<int32_t>{4, 5, 1}));
 
   // A digit chooses the button of its number, then runs it once.
   actions.clear();

@@ -323,6 +323,18 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
       {"packed at the inflate ratio: decoded (and found damaged)", Payload(1032, 1, claim(4128), true), true, 1 << 20, {false, true, 20}},
       {"packed one pixel past the inflate ratio", Payload(1033, 1, claim(4132), true), true, 1 << 20, {false, false, 20}},
   };
+  // A payload read past without decoding: exactly the rest of the file, or one byte more.
+  for (bool packed : {false, true}) {
+    for (size_t missing : {0, 1}) {
+      const Bytes payload = packed ? Payload(3, 2, block, true) : Payload(3, 2, pixels, false);
+      MemoryFileOpener files;
+      files.AddFile("p", Bytes(payload.begin(), payload.end() - static_cast<std::ptrdiff_t>(missing)));
+      BufferedFile in(files.OpenRead("p"), 64);
+      BmpArray().SkipPixels(in, packed);
+      EXPECT_EQ(in.Position(), missing ? (packed ? 12 : 8) : static_cast<int64_t>(payload.size()))
+          << (packed ? "packed" : "raw") << ", " << missing << " byte missing";
+    }
+  }
   for (const Case& c : cases) {
     const Decoded got = Decode(c.payload, c.packed, c.maxBytes);
     EXPECT_EQ(got.ok, c.want.ok) << c.what;
