@@ -6,6 +6,7 @@
 #include "tool/commands/commands.h"
 #include "tool/file_io.h"
 #include "tool/input_file.h"
+#include "tool/source/menu_dump.h"
 #include "tool/source/menu_source.h"
 #include "tool/source/png_io.h"
 
@@ -38,10 +39,7 @@ int RunExtract(const CommandArgs& args, std::ostream& out) {
   }
   for (const PictureValue& p : input.Menu->Menu.Pictures) {
     if (p.Image.Empty()) continue;
-    char name[64];
-    std::snprintf(name, sizeof name, "button%03d_state%d_frame%03d.png", p.Slot.Button,
-                  p.Slot.State, static_cast<int>(p.Slot.Frame));
-    const std::string target = (fs::path(args.Output) / name).string();
+    const std::string target = (fs::path(args.Output) / PictureName(p.Slot)).string();
     SavePicturePng(target, p.Image, false);
     out << "wrote " << target << "\n";
   }

@@ -19,6 +19,11 @@ struct DumpResult {
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
                           const std::string& outDir);
 
+// A picture's file name as the source names its slot: "button03_highlighted.png", frames with
+// their number ("button03_highlighted_002.png"); button 0 is the menu's own. Dump and extract
+// both use it.
+std::string PictureName(const PictureSlot& slot);
+
 // The JSON alone, with picture file names as the dump writes them (no files touched).
 Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
                     std::vector<std::string>& warnings);
