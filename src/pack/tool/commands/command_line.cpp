@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "tool/commands/commands.h"
-#include "tool/tool_error.h"
+#include "tool/terminal_text.h"
 
 namespace orvane::pack {
 
@@ -96,11 +96,9 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   try {
     return spec.Run(parsed, out);
-  } catch (const ToolError& e) {
-    err << "orvane-pack: " << e.what() << "\n";
-    return 2;
   } catch (const std::exception& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    // Messages quote names and texts out of the files read.
+    err << "orvane-pack: " << TerminalText(e.what()) << "\n";
     return 2;
   }
 }
