@@ -5,6 +5,7 @@
 #include "menudata/mdlfilebin.h"
 #include "tool/commands/commands.h"
 #include "tool/commands/player_report.h"
+#include "tool/counted.h"
 #include "tool/terminal_text.h"
 #include "tool/input_file.h"
 #include "tool/source/source_fields.h"
@@ -17,8 +18,8 @@ std::string Shown(const std::string& cp1252) { return TerminalText(Cp1252ToUtf8(
 
 void PrintMenuSummary(const ReadMenu& read, std::ostream& out) {
   const MenuFile& m = read.Menu;
-  out << "version " << int(m.Header.Version) << ", " << m.Buttons.size() << " buttons, "
-      << m.Pictures.size() << " pictures, \"" << Shown(m.Settings.MenuTitle) << "\"";
+  out << "version " << int(m.Header.Version) << ", " << Counted(m.Buttons.size(), "button")
+      << ", " << Counted(m.Pictures.size(), "picture") << ", \"" << Shown(m.Settings.MenuTitle) << "\"";
   if (read.ReadError) out << " (DAMAGED: the player reports a read error)";
   out << "\n";
 }
@@ -41,7 +42,7 @@ int RunList(const CommandArgs& args, std::ostream& out) {
   if (input.Player) {
     const PackedPlayer& p = *input.Player;
     out << TerminalText(input.Path) << ": packed player, container at byte " << p.ContainerStart
-        << ", " << p.Entries.size() << " packed files";
+        << ", " << Counted(p.Entries.size(), "packed file");
     if (p.CertificateTable) out << ", signed (certificate table at byte " << *p.CertificateTable << ")";
     if (p.DirectoryError) out << " (DAMAGED: the player cannot read the list of packed files)";
     if (p.EntriesClaimed > kPackageSlots)

@@ -4,6 +4,7 @@
 
 #include "tool/commands/commands.h"
 #include "tool/terminal_text.h"
+#include "tool/tool_error.h"
 
 namespace orvane::pack {
 
@@ -29,6 +30,8 @@ const char kUsage[] =
     "  orvane-pack html PLAYER.exe -o FOLDER\n"
     "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
     "      buttons the pages cannot offer (programs, targets off the disc)\n";
+
+constexpr size_t kMaxProblemsShown = 30;
 
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
@@ -96,6 +99,14 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   try {
     return spec.Run(parsed, out);
+  } catch (const ToolError& e) {
+    // Every problem of a run, one a line, up to a screenful; they quote texts out of files.
+    const std::vector<std::string>& messages = e.Messages();
+    for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
+      err << "orvane-pack: " << TerminalText(messages[i]) << "\n";
+    if (messages.size() > kMaxProblemsShown)
+      err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
+    return 2;
   } catch (const std::exception& e) {
     // Messages quote names and texts out of the files read.
     err << "orvane-pack: " << TerminalText(e.what()) << "\n";
