@@ -31,8 +31,10 @@ int RunBuild(const CommandArgs& args, std::ostream& out) {
     });
   }
   if (!problems.List().empty()) throw ToolError(problems.List());
-  for (const MenuSource& source : sources)
+  for (const MenuSource& source : sources) {
     for (const std::string& warning : source.Warnings) out << "warning: " << warning << "\n";
+    for (const std::string& note : source.Notes) out << "note: " << note << "\n";
+  }
   MakeFolder(args.Output);
   for (const MenuSource& source : sources) {
     const Bytes bytes = WriteMenuFile(source.Menu);

@@ -13,6 +13,7 @@
 #include "tool/file_io.h"
 #include "tool/output_names.h"
 #include "tool/source/png_io.h"
+#include "tool/source/source_fields.h"
 
 namespace fs = std::filesystem;
 
@@ -43,21 +44,9 @@ std::string AccessHtml(const std::string& text, bool underline) {
   return html + EscapeHtml(Utf8(plain));
 }
 
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
+// Data for the page's script, in an attribute.
+std::string JsonAttribute(const char* name, const Json& value) {
+  return std::string(" ") + name + "=\"" + EscapeHtml(value.dump()) + "\"";
 }
 
 std::string Px(const char* property, int32_t value) {
@@ -129,6 +118,17 @@ std::vector<std::string> PageStems(const std::vector<PackedEntry>& entries) {
   return stems;
 }
 
+// The frames of each state for the page's script: paths, null for a gap.
+Json FramesJson(const std::vector<std::vector<std::string>>& states) {
+  Json json = Json::array();
+  for (const std::vector<std::string>& frames : states) {
+    Json list = Json::array();
+    for (const std::string& path : frames) list.push_back(path.empty() ? Json(nullptr) : Json(path));
+    json.push_back(list);
+  }
+  return json;
+}
+
 struct PageWriter {
   const std::string& folder;
   const std::string& stem;
@@ -162,26 +162,23 @@ struct PageWriter {
     return SavePicture("background", masked, true);
   }
 
-  // The frames 0..last of each state as picture paths (null for a gap): the still picture and
-  // the animation the player would show. Only image buttons show states 0 to 2.
-  std::string FramesJson(int32_t n, const TOVMenu& menu) const {
+  // Saves the frames 0..last of each state that the player would show (the still picture and
+  // the animation; only image buttons show states 0 to 2) and gives their paths, "" for a gap.
+  std::vector<std::vector<std::string>> SaveFrames(int32_t n, const TOVMenu& menu) const {
     const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
-    std::string json = "[";
+    std::vector<std::vector<std::string>> states(kAccessoryState + 1);
     for (int32_t s = 0; s <= kAccessoryState; ++s) {
-      json += s ? ",[" : "[";
       const bool shown = s == kAccessoryState || button.ButtonKind == kImageButton;
       for (int32_t f = 0; shown && f <= button.LastFrame[static_cast<size_t>(s)]; ++f) {
         const PictureRef picture = menu.Images.Get(n, s, f);
-        json += f ? "," : "";
-        json += picture && !picture->Empty()
-                    ? JsonString(SavePicture(
-                          std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
-                          *picture, false))
-                    : "null";
+        states[static_cast<size_t>(s)].push_back(
+            picture && !picture->Empty()
+                ? SavePicture(std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
+                              *picture, false)
+                : "");
       }
-      json += "]";
     }
-    return json + "]";
+    return states;
   }
 
   std::string ButtonHtml(int32_t n, const TOVMenu& menu) {
@@ -208,8 +205,8 @@ struct PageWriter {
             Attribute("data-desc", description);
     if (action.Run == PageRun::Message) html += Attribute("data-msg", EscapeHtml(action.Text));
     if (b.CloseAfter != 0) html += " data-close=\"1\"";
-    html += Attribute("data-p", EscapeHtml(FramesJson(n, menu))) +
-            Attribute("data-mode", std::to_string(b.AnimMode));
+    html += JsonAttribute("data-p", FramesJson(SaveFrames(n, menu))) +
+            JsonAttribute("data-mode", NameOrNumber(AnimationNames(), b.AnimMode));
     if (b.ButtonKind == kImageButton) {
       const PictureRef normal = menu.Images.Get(n, kNormalState, 0);
       html += Attribute("style", BoundsCss(b.ImgBtn.Bounds, false)) + "><img alt=\"" + description +
@@ -228,15 +225,12 @@ struct PageWriter {
   std::string PageHtml(const ShownMenu& shown) {
     const TOVMenu& menu = shown.Menu;
     const int32_t count = std::min<int32_t>(menu.ButtonCount, kMaxButtons);
-    std::string tab, keys;
-    for (const ControlId& id : FocusableControls(menu))
-      tab += (tab.empty() ? "" : ",") + std::to_string(id.Button);
+    Json tab = Json::array(), keys = Json::object();
+    for (const ControlId& id : FocusableControls(menu)) tab.push_back(id.Button);
     for (char typed = '!'; typed <= '~'; ++typed) {
       const std::optional<ShortcutHit> hit = FindShortcut(menu, typed);
       const int32_t button = hit ? hit->Button : DigitButton(typed, count);
-      if (button > 0)
-        keys += (keys.empty() ? "" : ",") + JsonString(std::string(1, typed)) + ":" +
-                std::to_string(button);
+      if (button > 0) keys[std::string(1, typed)] = button;
     }
     const Bounds& area = menu.MenBck.Bounds;
     std::string html =
@@ -247,8 +241,7 @@ struct PageWriter {
                   Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
         Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
         Attribute("data-initial", std::to_string(menu.InitialButton)) +
-        Attribute("data-tab", "[" + tab + "]") +
-        Attribute("data-keys", EscapeHtml("{" + keys + "}")) +
+        JsonAttribute("data-tab", tab) + JsonAttribute("data-keys", keys) +
         Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
     if (const PictureRef background = menu.Images.Get(0, kNormalState, 0))
       html += "<img class=\"bg\" alt=\"\" draggable=\"false\"" +
