@@ -1,6 +1,7 @@
 // pack, list and extract on a player, and check on a good and a bad disc.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -292,6 +293,31 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   }
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.xorriso-log")));
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.orvane-pack-tmp")));
+
+  // Links out of the folder (or to nothing) are problems; a forced image holds them as links and
+  // never what they point at. A link inside the folder is fine.
+  WriteText(folder_, "secret/key.txt", "TOPSECRET");
+  namespace fs = std::filesystem;
+  fs::create_symlink("../secret/key.txt", folder_.PathOf("disc/leak.txt"));
+  fs::create_directories(folder_.PathOf("disc/sub"));
+  fs::create_directory_symlink("../../secret", folder_.PathOf("disc/sub/all"));
+  fs::create_symlink("gone.txt", folder_.PathOf("disc/sub/gone"));
+  fs::create_symlink("../orvane.exe", folder_.PathOf("disc/sub/copy.bin"));
+  r = Check();
+  for (const std::string& problem :
+       {"leak.txt: is a symbolic link to \"../secret/key.txt\", outside the disc folder",
+        "sub/all: is a symbolic link to \"../../secret\", outside", "sub/gone: is a symbolic link to \"gone.txt\", which leads nowhere"})
+    EXPECT_NE(r.Out.find(problem), std::string::npos) << problem << "\n" << r.Out;
+  EXPECT_EQ(r.Out.find("copy.bin"), std::string::npos) << r.Out;
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso")});
+  EXPECT_NE(r.Out.find("no image written"), std::string::npos) << r.Out;
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso"), "--force"});
+  ASSERT_EQ(r.Status, 0) << r.Out << r.Err;
+  EXPECT_NE(r.Out.find("sub/all: stored as a link to ../../secret, not what it points at"), std::string::npos) << r.Out;
+  const Bytes iso = ReadBytes(folder_.PathOf("disc.iso"));
+  const std::string secret = "TOPSECRET", player = kPlayer;
+  EXPECT_EQ(std::search(iso.begin(), iso.end(), secret.begin(), secret.end()), iso.end());
+  EXPECT_NE(std::search(iso.begin(), iso.end(), player.begin(), player.end()), iso.end());
 #endif
   EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 #include "actions/target_text.h"
 #include "app/selection.h"
@@ -12,6 +11,7 @@
 #include "tool/disc/shown_menu.h"
 #include "tool/disc/text_fit.h"
 #include "tool/file_io.h"
+#include "tool/output_names.h"
 #include "tool/source/png_io.h"
 #include "tool/source/source_fields.h"
 
@@ -104,19 +104,16 @@ std::string LabelHtml(const char* id, const ControlState& label, bool wrap,
 }
 
 // The page's own file name and its pictures' folder for each menu: index for the first, the
-// menu's name for the others as far as it is a plain file name.
+// menu's name for the others in the characters a link carries as they stand.
 std::vector<std::string> PageStems(const std::vector<PackedEntry>& entries) {
   std::vector<std::string> stems;
-  std::set<std::string> taken;
+  OutputNames names;
   for (size_t i = 0; i < entries.size(); ++i) {
     std::string stem = i == 0 ? "index" : entries[i].Name;
     if (i > 0 && EndsWithNoCase(stem, ".mnu")) stem.resize(stem.size() - 4);
     for (char& c : stem)
       if (!IsUrlUnreserved(static_cast<unsigned char>(c)) || c == '.' || c == '~') c = '_';
-    while (stem.empty() || (i > 0 && taken.count(stem)))
-      stem = "menu" + std::to_string(i + 1) + stem;
-    taken.insert(stem);
-    stems.push_back(stem);
+    stems.push_back(names.Take(stem, {".html"}));
   }
   return stems;
 }
@@ -288,11 +285,10 @@ std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, t
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder) {
   WrittenPages written;
-  // The player only ever reaches the first of two packed files of the same name.
+  // Pages only for what the player can open: one page for two packed files of the same name.
   std::vector<PackedEntry> entries;
-  std::set<std::string> seen;
   for (const PackedEntry& entry : player.Entries)
-    if (seen.insert(entry.Name).second) entries.push_back(entry);
+    if (entry.Reachable()) entries.push_back(entry);
   const std::vector<std::string> stems = PageStems(entries);
 
   std::vector<ShownMenu> shown;

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "tool/file_io.h"
+#include "tool/source/code_page.h"
 #include "tool/source/menu_source.h"
 #include "tool/source/png_io.h"
 #include "tool/source/shape.h"
@@ -20,9 +21,11 @@ namespace {
 
 using SlotKey = std::tuple<int, int, int>;  // button, state, frame
 
+// The menu's name without its extension, as text; OutputNames makes a file name of it.
 std::string StemOf(const std::string& menuName) {
-  std::string stem = fs::path(menuName).stem().string();
-  return stem.empty() ? "menu" : stem;
+  const size_t dot = menuName.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? menuName : menuName.substr(0, dot);
+  return stem.empty() ? "menu" : Cp1252ToUtf8(stem);
 }
 
 std::string PictureFileName(const std::string& stem, const PictureSlot& slot) {
@@ -273,9 +276,8 @@ std::string PictureName(const PictureSlot& slot) {
   return buffer;
 }
 
-Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
                     std::vector<std::string>& warnings) {
-  const std::string stem = StemOf(menuName);
   const bool later = IsLaterLayout(menu.Header.Version);
   const int buttonCount = static_cast<int>(menu.Buttons.size());
   const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, warnings);
@@ -284,7 +286,7 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
   const MenuSettings d = DefaultSettings();
   Json root = Json::object();
   root["version"] = menu.Header.Version;
-  if (menuName != stem + ".mnu") root["file"] = TextJson(menuName);
+  if (Cp1252ToUtf8(menuName) != stem + ".mnu") root["file"] = TextJson(menuName);
   const std::string magic(menu.Header.Magic.begin(), menu.Header.Magic.end());
   if (magic != "MENU" || menu.Header.Unused6 != 0 || menu.Header.Unused7 != 0) {
     Json h = Json::object();
@@ -332,10 +334,12 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
 }
 
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir) {
+                          const std::string& outDir, OutputNames& names) {
   DumpResult result;
-  const std::string stem = StemOf(menuName);
-  const Json root = MenuSourceJson(menu, menuName, result.Warnings);
+  const std::string wanted = StemOf(menuName);
+  const std::string stem = names.Take(wanted, {".json"});
+  if (stem != wanted) result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
+  const Json root = MenuSourceJson(menu, menuName, stem, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());
   // Write each picture that the source refers to (its warnings are already in result).
