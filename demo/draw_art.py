@@ -3,10 +3,10 @@
 
     python3 demo/draw_art.py OUT_DIR
 
-writes every PNG that demo/main.json and demo/tour.json name into OUT_DIR. The art is drawn from
-code so that the repository holds no binary pictures: a shaped main window with an aurora sky,
+writes every PNG that demo/main.json, tour.json and languages.json name into OUT_DIR. The art is
+drawn from code so that the repository holds no binary pictures: a shaped main window with an aurora sky,
 four image buttons (normal, highlighted, pressed, an animated highlight for the first) with an
-accessory picture each, and the background of the product-tour sub-menu.
+accessory picture each, and the backgrounds of the product-tour and the language sub-menus.
 """
 import math
 import os
@@ -378,6 +378,19 @@ def tour_background():
     return c
 
 
+def languages_background():
+    w, h = 480, 300
+    c = sky(w, h, 2.9)
+    logo(c, 44, 44, 13)
+    draw_text(c, 68, 32, "LANGUAGES", 18, (255, 255, 255), 2.4)
+    draw_text(c, 69, 58, "AURORA SUITE 2025", 8, (150, 180, 215), 1.3)
+    c.strokes([[(28, 80), (w - 28, 80)]], 1, TEAL, 0.45)
+    c.round_rect(28, 96, 200, 150, 10, (0, 0, 0), 0.22)
+    c.round_rect(248, 96, 204, 150, 10, (0, 0, 0), 0.22)
+    c.round_rect_outline(0, 0, w, h, 1, 1.4, TEAL, 0.6)
+    return c
+
+
 def main(out):
     os.makedirs(out, exist_ok=True)
     bg = main_background()
@@ -389,6 +402,7 @@ def main(out):
     for f in range(1, 13):  # the first button's highlight: a turning ring, one turn in 12 frames
         button_picture(bg, 0, "highlighted", spin=f * 30).save(os.path.join(out, "tour_spin_%02d.png" % f))
     tour_background().save(os.path.join(out, "tour_background.png"))
+    languages_background().save(os.path.join(out, "languages_background.png"))
 
 
 if __name__ == "__main__":

@@ -22,8 +22,10 @@ int RunBuild(const CommandArgs& args, std::ostream& out) {
         throw ToolError(path, "file", "\"" + sources.back().OutputName + "\" is also made by " +
                                           args.Inputs[i]);
   }
-  for (const MenuSource& source : sources)
+  for (const MenuSource& source : sources) {
     for (const std::string& warning : source.Warnings) out << "warning: " << warning << "\n";
+    for (const std::string& note : source.Notes) out << "note: " << note << "\n";
+  }
   MakeFolder(args.Output);
   for (const MenuSource& source : sources) {
     const Bytes bytes = WriteMenuFile(source.Menu);

@@ -10,10 +10,16 @@ namespace orvane::pack {
 
 namespace {
 
-void DumpOne(const ReadMenu& read, const std::string& name, const std::string& outDir,
-             std::ostream& out) {
-  const DumpResult result = DumpMenuSource(read.Menu, name, outDir);
-  out << "wrote " << result.SourcePath << "\n";
+void DumpOne(ReadMenu read, const std::string& name, const std::string& outDir,
+             const CodePage& unmarked, std::ostream& out) {
+  DecodeReadTexts(read, unmarked);
+  const DumpResult result = DumpMenuSource(read.Menu, name, read.TextEncoding, outDir);
+  out << "wrote " << result.SourcePath << " (texts " << read.TextEncoding << ")\n";
+  if (read.InvalidUtf8Texts > 0)
+    out << "  warning: " << name << ": " << read.InvalidUtf8Texts
+        << (read.InvalidUtf8Texts == 1 ? " text is" : " texts are")
+        << " not valid UTF-8 although the menu says so; dumped as the player shows them, with "
+           "U+FFFD in place of the broken bytes\n";
   if (read.ReadError)
     out << "  warning: " << name << " is damaged (the player reports a read error); what could "
         << "be read is dumped\n";
@@ -24,8 +30,9 @@ void DumpOne(const ReadMenu& read, const std::string& name, const std::string& o
 
 int RunDump(const CommandArgs& args, std::ostream& out) {
   const InputFile input = LoadInputFile(args.Inputs[0]);
+  const std::unique_ptr<CodePage> unmarked = MakeCodePage(args.CodePage);
   if (input.Menu) {
-    DumpOne(*input.Menu, BaseName(input.Path), args.Output, out);
+    DumpOne(*input.Menu, BaseName(input.Path), args.Output, *unmarked, out);
     return 0;
   }
   for (const PackedEntry& entry : input.Player->Entries) {
@@ -34,7 +41,7 @@ int RunDump(const CommandArgs& args, std::ostream& out) {
       out << "  warning: " << entry.Name << " is not a readable menu; skipped\n";
       continue;
     }
-    DumpOne(read, entry.Name, args.Output, out);
+    DumpOne(read, entry.Name, args.Output, *unmarked, out);
   }
   return 0;
 }

@@ -15,12 +15,14 @@ struct DumpResult {
   std::vector<std::string> Warnings;
 };
 
-// menuName is the menu's file name (e.g. "Main.mnu"); the source is named after it.
+// menu's texts are UTF-8 (DecodeReadTexts), textEncoding what they were stored in ("utf-8",
+// "windows-1252"), so that the source builds them back the same way. menuName is the menu's file
+// name (e.g. "Main.mnu"); the source is named after it.
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir);
+                          const std::string& textEncoding, const std::string& outDir);
 
 // The JSON alone, with picture file names as the dump writes them (no files touched).
 Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
-                    std::vector<std::string>& warnings);
+                    const std::string& textEncoding, std::vector<std::string>& warnings);
 
 }  // namespace orvane::pack
