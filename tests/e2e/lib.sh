@@ -160,9 +160,13 @@ read_dialog() {
     [ -n "$text" ] && break
   done
   printf '%s\n' "$text"
-  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-  xdotool key --clearmodifiers Return
-  wait_until 20 sh -c "! xdotool search --onlyvisible --name '$1' | grep -qx '$id'" || true
+  # On a loaded machine a key can be lost: press Return again until the dialog is gone, so that
+  # the next read never sees this dialog a second time.
+  for attempt in 1 2 3 4; do
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    xdotool key --clearmodifiers Return
+    wait_until 8 sh -c "! xdotool search --onlyvisible --name '$1' | grep -qx '$id'" && break
+  done
 }
 
 # ---- pictures -------------------------------------------------------------------------------

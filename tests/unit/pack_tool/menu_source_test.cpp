@@ -129,8 +129,18 @@ TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
 
 TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   const std::string file = folder_.PathOf("menu.json");
-  EXPECT_EQ(ErrorOf(R"({"buttons": [{}, {"animaton": "loop"}]})"),
-            file + ": buttons[1].animaton: unknown field (misspelt?)");
+  // Every mistake in one run, in reading order, an unknown field with the name it most likely is.
+  EXPECT_EQ(ErrorOf(R"({"transparent_colour": 5, "tilte": "a", "buttons": [{"desciption": "a",
+      "left": "x"}, {"animaton": "loop", "font": {"szie": 3}, "frames": []}], "zzz": 1})"),
+            file + ": buttons[0].left: expected a whole number, found \"x\"\n" +
+            file + ": buttons[0].desciption: unknown field; did you mean \"description\"?\n" +
+            file + ": buttons[1].font.szie: unknown field; did you mean \"size\"?\n" +
+            file + ": buttons[1].animaton: unknown field; did you mean \"animation\"?\n" +
+            file + ": buttons[1].frames: unknown field in \"buttons[1]\"; it belongs in a picture "
+                   "given as an object\n" +
+            file + ": transparent_colour: unknown field at the top level; it belongs in \"shape\"\n" +
+            file + ": tilte: unknown field; did you mean \"title\"?\n" +
+            file + ": zzz: unknown field (misspelt?)");
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
   WritePng(folder_, "short.png", PatternPicture(20, 5, 7));
   std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));

@@ -80,11 +80,20 @@ TEST_F(DiscTest, AGoodDiscPassesWithTargetsFoundAsThePlayerFindsThem) {
   std::filesystem::create_directories(folder_.PathOf("disc/Tools"));
   const auto r = Check();
   EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
-  // The euro sign of a font name: a text of an unmarked menu outside 7-bit ASCII.
+  // The euro sign of a font name is a text of an unmarked menu outside 7-bit ASCII; the player's
+  // limits on font sizes, and captions estimated too wide for their buttons.
+  const std::string note = "note: orvane.exe: main.mnu: button ";
   EXPECT_EQ(r.Out, "note: orvane.exe: main.mnu: buttons[2].font.name: texts outside 7-bit ASCII in "
                    "a menu without the UTF-8 mark: shows as written only on computers set to code "
                    "page 1252 (build it with \"text_encoding\": \"utf-8\" to show it alike "
-                   "everywhere)\n" + folder_.PathOf("disc") + ": no problems found, 1 note\n");
+                   "everywhere)\n" +
+                       note + "2: caption: \"Readme\" needs about 3538 px x 1200 px at its font, but "
+                          "its box is 97 px x 25 px; Windows cuts the caption; make the button "
+                          "wider or the font smaller\n" +
+                       note + "3: caption: \"Tools\" needs about 3280 px x 1599 px at its font, "
+                              "but its box is 97 px x 25 px; the player cuts the caption; make "
+                              "the button wider or the font smaller\n" +
+                       folder_.PathOf("disc") + ": no problems found, 3 notes\n");
 }
 
 TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
@@ -107,6 +116,8 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
   made.Settings.MenuTitle = "\xDF";  // Я in 1251
   made.Buttons.resize(1);
   made.Buttons[0].ButtonKind = 1;
+  made.Buttons[0].Width = 90;
+  made.Buttons[0].Height = 25;
   made.Buttons[0].Target = "%\xF0\xF3\xEA.txt";  // рук.txt in 1251
   PictureValue background;
   background.Image = PatternPicture(4, 3, 1);
@@ -140,14 +151,19 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
 TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"}, "anim_interval": 0,
     "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}},
+    "clock": {"time": {"left": 1, "top": 1}},
     "buttons": [
       {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
       {"kind": "push", "caption": "E&xit\nthe menu and go back to Windows", "target": "\\docs\\"},
       {"kind": "push", "caption": "&Other", "target": "other.mnu"},
       {"target": "docs", "animation": "once", "shortcut": "o", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}},
       {"kind": "push", "caption": "&Flags", "target": "%CD%:\\docs\\a.pdf", "wait_for_exit": 1,
-       "viewer": {"name": "Reader", "version": "5", "check": -1}}]})");
+       "viewer": {"name": "Reader", "version": "5", "check": -1}},
+      {"target": "*", "shortcut": "2", "pictures": {"normal": "b.png"}}]})");
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
+  WriteText(folder_, "disc/plain.exe", "MZ");
+  WriteText(folder_, "disc/AUTORUN.INF", "; by hand\r\n[AutoRun]\r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
+                                          "shellexecute=plain.exe\r\nicon=orvane.ico,0\r\n");
   WriteText(folder_, "disc/docs/a.pdf", "%PDF");  // found only by the player's search
   // Numbers that the player reads as off, where true was surely meant: build warns, check fails.
   const std::string source = "warning: " + folder_.PathOf("src/main.json") + ": ";
@@ -179,7 +195,15 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
                   "in parameters and in %NOPROC% targets, so it looks for this name as it stands and "
                   "then searches the whole disc; write \"\\docs\\a.pdf\" (from the root of the "
                   "disc's drive) or \"%docs\\a.pdf\" (from the player's folder)\n",
-           std::string("13 problems found\n")})
+           menu + "button 6: shortcut: shortcut key 2 takes digit key 2 from button 2, which that key "
+                  "chooses otherwise",
+           std::string("AUTORUN.INF: line 3: open=\"orvane.exe\" E:\\Tool.mnu: the player carries no "
+                       "menu named tool.mnu (it carries main.mnu, sub.mnu), so it quits at start"),
+           std::string("AUTORUN.INF: line 4: shellexecute=plain.exe: plain.exe is no packed player"),
+           std::string("AUTORUN.INF: line 5: icon=orvane.ico,0: the folder holds no orvane.ico"),
+           "note: " + menu + "clock.time: \"12:59:59 PM\" needs about 66 px x 13 px at its font, but "
+                             "its box is 60 px x 17 px; the player cuts",
+           std::string("17 problems found")})
     EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
 }

@@ -31,6 +31,19 @@ Bytes SmallMenu(int buttons) {
 TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({}).Status, 2);
   EXPECT_EQ(RunTool({"--help"}).Status, 0);
+  EXPECT_EQ(RunTool({"help"}).Status, 0);
+  // Two sources' problems in one run, up to a screenful.
+  TempFolder folder;
+  std::string fields;
+  for (int i = 0; i < 40; ++i) fields += (i ? ", \"x" : "{\"x") + std::to_string(i) + "\": 0";
+  WriteText(folder, "a.json", fields + "}");
+  WriteText(folder, "b.json", "{\"title\": 1}");
+  const auto many = RunTool({"build", folder.PathOf("b.json"), folder.PathOf("a.json"), "-o", "x"});
+  EXPECT_EQ(many.Status, 2);
+  EXPECT_EQ(many.Err.rfind("orvane-pack: " + folder.PathOf("b.json") + ": title: expected a text", 0), 0u);
+  EXPECT_NE(many.Err.find("a.json: x28: unknown field"), std::string::npos) << many.Err;
+  EXPECT_NE(many.Err.find("\norvane-pack: and 11 more\n"), std::string::npos) << many.Err;
+  EXPECT_FALSE(std::filesystem::exists("x"));
   const auto noOutput = RunTool({"build", "a.json"});
   EXPECT_EQ(noOutput.Status, 2);
   EXPECT_NE(noOutput.Err.find("usage:"), std::string::npos);
@@ -69,7 +82,7 @@ TEST(ToolCommandLine, ListAndExtractReadAMenuFile) {
 
   const auto list = RunTool({"list", folder.PathOf("m.mnu")});
   ASSERT_EQ(list.Status, 0) << list.Err;
-  EXPECT_NE(list.Out.find("version 7, 1 buttons, 1 pictures, \"T\xC3\xA9st\""), std::string::npos) << list.Out;
+  EXPECT_NE(list.Out.find("version 7, 1 button, 1 picture, \"T\xC3\xA9st\""), std::string::npos) << list.Out;
   EXPECT_NE(list.Out.find("button 1: push at 0,0 \"&Go\" -> x.exe"), std::string::npos) << list.Out;
 
   const auto extract = RunTool({"extract", folder.PathOf("m.mnu"), "-o", folder.PathOf("pics")});

@@ -3,6 +3,7 @@
 
 #include "tool/source/code_page.h"
 #include "tool/commands/commands.h"
+#include "tool/counted.h"
 #include "tool/input_file.h"
 #include "tool/source/source_fields.h"
 
@@ -12,8 +13,8 @@ namespace {
 
 void PrintMenuSummary(const ReadMenu& read, std::ostream& out) {
   const MenuFile& m = read.Menu;
-  out << "version " << int(m.Header.Version) << ", " << m.Buttons.size() << " buttons, "
-      << m.Pictures.size() << " pictures, \"" << Cp1252ToUtf8(m.Settings.MenuTitle) << "\"";
+  out << "version " << int(m.Header.Version) << ", " << Counted(m.Buttons.size(), "button")
+      << ", " << Counted(m.Pictures.size(), "picture") << ", \"" << Cp1252ToUtf8(m.Settings.MenuTitle) << "\"";
   if (read.ReadError) out << " (DAMAGED: the player reports a read error)";
   out << "\n";
 }
@@ -36,7 +37,7 @@ int RunList(const CommandArgs& args, std::ostream& out) {
   if (input.Player) {
     const PackedPlayer& p = *input.Player;
     out << input.Path << ": packed player, container at byte " << p.ContainerStart << ", "
-        << p.Entries.size() << " packed files";
+        << Counted(p.Entries.size(), "packed file");
     if (p.CertificateTable) out << ", signed (certificate table at byte " << *p.CertificateTable << ")";
     if (p.DirectoryError) out << " (DAMAGED: the player cannot read the list of packed files)";
     out << "\n";

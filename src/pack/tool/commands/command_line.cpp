@@ -34,6 +34,8 @@ const char kUsage[] =
     "  --code-page N: the Windows code page that menus without the UTF-8 mark were made for\n"
     "      (874, 932, 936, 949, 950, 1250 to 1258; 1252 when not given)\n";
 
+constexpr size_t kMaxProblemsShown = 30;
+
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
   size_t MinInputs;
@@ -115,7 +117,12 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return spec.Run(parsed, out);
   } catch (const ToolError& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    // Every problem of a run, one a line, up to a screenful.
+    const std::vector<std::string>& messages = e.Messages();
+    for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
+      err << "orvane-pack: " << messages[i] << "\n";
+    if (messages.size() > kMaxProblemsShown)
+      err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
     return 2;
   } catch (const std::exception& e) {
     err << "orvane-pack: " << e.what() << "\n";

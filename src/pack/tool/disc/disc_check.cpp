@@ -8,10 +8,15 @@
 
 #include "actions/target_form.h"
 #include "actions/target_text.h"
+#include "app/selection.h"
 #include "common/text.h"
 #include "common/utf8.h"
 #include "tool/source/code_page.h"
+#include "tool/counted.h"
 #include "tool/file_io.h"
+#include "tool/disc/autorun_check.h"
+#include "tool/disc/shown_menu.h"
+#include "tool/disc/text_fit.h"
 #include "tool/source/menu_texts.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
@@ -100,9 +105,8 @@ int PrintReport(const DiscReport& report, const std::string& discDir, std::ostre
   const size_t problems = report.Problems.size();
   const size_t notes = report.Notes.size();
   std::string summary = problems == 0 ? discDir + ": no problems found"
-                                      : std::to_string(problems) +
-                                            (problems == 1 ? " problem" : " problems") + " found";
-  if (notes > 0) summary += ", " + std::to_string(notes) + (notes == 1 ? " note" : " notes");
+                                      : Counted(problems, "problem") + " found";
+  if (notes > 0) summary += ", " + Counted(notes, "note");
   out << summary << "\n";
   return problems == 0 ? 0 : 1;
 }
@@ -268,8 +272,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
       (f == 0 ? stills : moving) += 1;
     }
     if (stills + moving == 0) return;
-    const std::string what = frames ? std::to_string(moving) + (moving == 1 ? " frame" : " frames")
-                                    : std::string("picture");
+    const std::string what = frames ? Counted(moving, "frame") : std::string("picture");
     const std::string field = "pictures." + std::string(ImageStateNames()[state].Name) +
                               (frames ? ".frames" : "");
     const std::string shown = label.empty() ? field : field + " (\"" + label + "\")";
@@ -350,11 +353,17 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     }
 
     if (const char32_t key = ShortcutOf(b); key != 0) {
+      const char* field = b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut";
       auto [it, fresh] = shortcuts.emplace(UpperLetter(key), n);  // Alt+ж and Alt+Ж are one key
       if (!fresh)
-        addB(b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut",
-             "shortcut key " + Printable(key) + " is also button " + std::to_string(it->second) +
-                 "'s; only one of them answers it");
+        addB(field, "shortcut key " + Printable(key) + " is also button " +
+                        std::to_string(it->second) + "'s; only one of them answers it");
+      // Without shortcuts of their own, digits 1 to 8 choose the buttons of those numbers.
+      const int32_t chosen = key < 0x80 ? DigitButton(static_cast<char>(key), count) : 0;
+      if (chosen > 0 && chosen != n)
+        addB(field, "shortcut key " + Printable(key) + " takes digit key " + Printable(key) +
+                        " from button " + std::to_string(chosen) +
+                        ", which that key chooses otherwise");
     }
 
     const ResolvedTarget target = ResolveTarget(b.Target);
@@ -399,12 +408,14 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
   DiscReport report;
   std::vector<Finding>& findings = report.Problems;
   int packedPlayers = 0;
+  std::map<std::string, std::vector<PackedEntry>> menusOf;
   for (const fs::path& path : players) {
     const Bytes exe = ReadWholeFile(path.string());
     const std::optional<PackedPlayer> player = ReadPackedPlayer(exe);
+    const std::string exeName = path.filename().string();
+    menusOf[exeName] = player ? player->Entries : std::vector<PackedEntry>{};
     if (!player) continue;
     ++packedPlayers;
-    const std::string exeName = path.filename().string();
     if (player->DirectoryError) {
       findings.push_back({exeName, 0, "container",
                           "the player cannot read its menus: the list of packed files is damaged "
@@ -421,11 +432,14 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
                                 "; the player only ever reaches the first"});
         continue;
       }
+      const std::string menuName = exeName + ": " + Cp1252ToUtf8(entry.Name);
       ReadMenu read = ReadPackedMenu(exe, *player, entry);
       DecodeReadTexts(read, *unmarked);
-      CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), read, discDir, player->Entries, report);
+      CheckMenu(menuName, read, discDir, player->Entries, report);
+      NoteTextsThatDoNotFit(menuName, LoadShownMenu(exe, entry.Name), report);
     }
   }
+  CheckAutorun(discDir, menusOf, report);
   if (packedPlayers == 0)
     throw ToolError(discDir, "", "holds no packed player (an .exe with menus appended)");
   return report;

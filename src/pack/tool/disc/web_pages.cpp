@@ -10,6 +10,7 @@
 #include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
 #include "tool/disc/shown_menu.h"
+#include "tool/disc/text_fit.h"
 #include "tool/file_io.h"
 #include "tool/source/png_io.h"
 
@@ -85,9 +86,8 @@ std::string FontCss(const ControlFont& font) {
     if (u >= 0x80 || IsUrlUnreserved(u) || c == ' ') family += c;
   }
   if (family.empty()) family = "Tahoma";
-  const int32_t points = std::clamp<int32_t>(font.Size, -1000, 1000);
-  const int32_t pixels = points < 0 ? -points : points == 0 ? 11 : (points * 96 + 36) / 72;
-  std::string css = "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", pixels);
+  std::string css =
+      "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
   if (font.Style & kFontBold) css += "font-weight:bold;";
   if (font.Style & kFontItalic) css += "font-style:italic;";
   if (font.Style & kFontUnderline) css += "text-decoration:underline;";

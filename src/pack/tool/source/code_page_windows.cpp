@@ -48,9 +48,29 @@ class WindowsCodePage : public CodePage {
                                   std::to_string(number));
   }
 
+  // One character at a time, so that a byte standing for nothing gives U+FFFD here as it does
+  // through iconv, rather than a private-use character or the page's default.
   std::string ToUtf8(std::string_view bytes) const override {
-    bool unused = false;
-    return Narrow(CP_UTF8, Wide(static_cast<UINT>(number_), bytes), unused);
+    const UINT page = static_cast<UINT>(number_);
+    std::string out;
+    for (size_t i = 0; i < bytes.size();) {
+      const size_t n = IsDBCSLeadByteEx(page, static_cast<BYTE>(bytes[i])) ? 2 : 1;
+      wchar_t wide[4];
+      const int got = i + n <= bytes.size()
+                          ? MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data() + i,
+                                                static_cast<int>(n), wide, 4)
+                          : 0;
+      bool defined = got > 0;
+      for (int k = 0; k < got; ++k) defined = defined && !(wide[k] >= 0xE000 && wide[k] <= 0xF8FF);
+      if (!defined) {
+        AppendUtf8(out, kReplacementCharacter);
+        ++i;
+        continue;
+      }
+      for (int k = 0; k < got; ++k) AppendUtf8(out, static_cast<char32_t>(wide[k]));
+      i += n;
+    }
+    return out;
   }
 
   EncodedText FromUtf8(std::string_view utf8) const override {

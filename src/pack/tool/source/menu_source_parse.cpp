@@ -53,6 +53,7 @@ class SourceContext {
       : file_(sourcePath), folder_(fs::path(sourcePath).parent_path()) {}
 
   const std::string& File() const { return file_; }
+  SourceProblems& Problems() const { return problems_; }
   std::string Resolve(const std::string& relative) const {
     return (folder_ / fs::path(relative)).lexically_normal().string();
   }
@@ -69,6 +70,7 @@ class SourceContext {
  private:
   std::string file_;
   fs::path folder_;
+  mutable SourceProblems problems_;
 };
 
 FourthByte ReadFourthByte(FieldReader& r, FourthByte inherited) {
@@ -88,7 +90,7 @@ PictureValue ReadPictureRef(const Json& node, const SourceContext& ctx, const st
     value.Image = ctx.LoadPicture(node.get<std::string>(), inherited, path);
     return value;
   }
-  FieldReader r(node, ctx.File(), path);
+  FieldReader r(node, ctx.File(), path, &ctx.Problems());
   if (!r.Has("file")) throw ToolError(ctx.File(), path, "names no \"file\"");
   const FourthByte fourth = ReadFourthByte(r, inherited);
   value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
@@ -158,25 +160,28 @@ std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& 
   FieldReader states = owner.Child("pictures");
   for (const NamedValue& state : ImageStateNames()) {
     if (!states.Has(state.Name)) continue;
-    const uint8_t s = static_cast<uint8_t>(state.Value);
-    const Json& node = states.Raw(state.Name);
-    const std::string path = states.PathOf(state.Name);
-    if (node.is_string()) {
-      PictureValue value = ReadPictureRef(node, ctx, path, FourthByte{});
-      value.Slot = {button, s, 0};
-      pictures.push_back(std::move(value));
-      continue;
-    }
-    FieldReader r(node, ctx.File(), path);
-    const FourthByte fourth = ReadFourthByte(r, FourthByte{});
-    if (r.Has("file")) {
-      PictureValue value = ReadPictureRef(r.Raw("file"), ctx, r.PathOf("file"), fourth);
-      if (r.Has("unused_byte")) value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
-      value.Slot = {button, s, 0};
-      pictures.push_back(std::move(value));
-    }
-    if (r.Has("frames")) ReadFrames(r, ctx, button, s, fourth, pictures);
-    r.Finish();
+    ctx.Problems().Guard([&] {
+      const uint8_t s = static_cast<uint8_t>(state.Value);
+      const Json& node = states.Raw(state.Name);
+      const std::string path = states.PathOf(state.Name);
+      if (node.is_string()) {
+        PictureValue value = ReadPictureRef(node, ctx, path, FourthByte{});
+        value.Slot = {button, s, 0};
+        pictures.push_back(std::move(value));
+        return;
+      }
+      FieldReader r(node, ctx.File(), path, &ctx.Problems());
+      const FourthByte fourth = ReadFourthByte(r, FourthByte{});
+      if (r.Has("file")) {
+        PictureValue value = ReadPictureRef(r.Raw("file"), ctx, r.PathOf("file"), fourth);
+        if (r.Has("unused_byte"))
+          value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
+        value.Slot = {button, s, 0};
+        pictures.push_back(std::move(value));
+      }
+      if (r.Has("frames")) ReadFrames(r, ctx, button, s, fourth, pictures);
+      r.Finish();
+    });
   }
   states.Finish();
   return pictures;
@@ -364,7 +369,8 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
   b.WaitForExit = r.Flag("wait_for_exit", b.WaitForExit);
   static const char* const kLaterOnly[] = {"font", "alignment", "viewer"};
   for (const char* key : kLaterOnly)
-    if (!later && r.Has(key)) r.Fail(key, "exists only in menus of version 7 and later");
+    if (!later && r.Has(key))
+      ctx.Problems().Guard([&] { r.Fail(key, "exists only in menus of version 7 and later"); });
   if (r.Has("font")) {
     // A button's font also has a colour, which the menu's fonts lack.
     FieldReader f = r.Child("font");
@@ -399,25 +405,30 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
 MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
                            std::optional<uint8_t> versionOverride) {
   const SourceContext ctx(sourcePath);
-  FieldReader r(root, sourcePath, "");
+  SourceProblems& problems = ctx.Problems();
+  FieldReader r(root, sourcePath, "", &problems);
   MenuSource source;
   MenuFile& menu = source.Menu;
 
   menu.Header.Version = static_cast<uint8_t>(r.Int("version", kDefaultVersion, 6, 255));
   if (versionOverride) menu.Header.Version = *versionOverride;
   const bool later = IsLaterLayout(menu.Header.Version);
-  source.OutputName = r.Has("file") ? Cp1252TextOf(r.Raw("file"), sourcePath, "file")
-                                    : fs::path(sourcePath).stem().string() + ".mnu";
+  source.OutputName = fs::path(sourcePath).stem().string() + ".mnu";
+  if (r.Has("file"))
+    problems.Guard([&] { source.OutputName = Cp1252TextOf(r.Raw("file"), sourcePath, "file"); });
   if (!IsValidPackedName(source.OutputName))
-    throw ToolError(sourcePath, "file",
-                    "\"" + source.OutputName + "\" is no valid menu name (1 to 256 characters, no "
-                    "folder, no leading or trailing blank)");
+    problems.Record(ToolError(sourcePath, "file",
+                              "\"" + source.OutputName + "\" is no valid menu name (1 to 256 "
+                              "characters, no folder, no leading or trailing blank)"));
   if (r.Has("header")) {
     FieldReader h = r.Child("header");
-    const std::string magic =
-        h.Has("magic") ? Cp1252TextOf(h.Raw("magic"), sourcePath, h.PathOf("magic")) : "MENU";
-    if (magic.size() != 4) h.Fail("magic", "expected four characters");
-    std::copy(magic.begin(), magic.end(), menu.Header.Magic.begin());
+    std::string magic = "MENU";
+    if (h.Has("magic"))
+      problems.Guard([&] { magic = Cp1252TextOf(h.Raw("magic"), sourcePath, h.PathOf("magic")); });
+    if (magic.size() == 4)
+      std::copy(magic.begin(), magic.end(), menu.Header.Magic.begin());
+    else
+      problems.Guard([&] { h.Fail("magic", "expected four characters"); });
     menu.Header.Unused6 = static_cast<uint8_t>(h.Int("byte6", 0, 0, 255));
     menu.Header.Unused7 = static_cast<uint8_t>(h.Int("byte7", 0, 0, 255));
     h.Finish();
@@ -441,39 +452,44 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
     s.AccessoryTop = a.Int("top", 0);
     a.Finish();
   }
-  if (r.Has("unused_texts")) {
+  if (r.Has("unused_texts")) problems.Guard([&] {
     if (!later) r.Fail("unused_texts", "exists only in menus of version 7 and later");
     const Json& texts = r.Raw("unused_texts");
     if (!texts.is_array() || texts.size() != 4) r.Fail("unused_texts", "expected a list of four texts");
     for (size_t i = 0; i < 4; ++i)
       s.LaterLayoutTexts[i] =
           TextOf(texts[i], sourcePath, "unused_texts[" + std::to_string(i) + "]");
-  }
+  });
 
   menu.Pictures = ReadPictures(r, ctx, 0);
   const Picture* background = FindPicture(menu.Pictures, 0, 0);
-  ReadShape(r, ctx, background, s);
+  problems.Guard([&] { ReadShape(r, ctx, background, s); });
 
   std::map<std::string, int32_t> buttonNames;
-  if (r.Has("buttons")) {
-    const Json& list = r.Raw("buttons");
-    if (!list.is_array()) r.Fail("buttons", "expected a list of buttons");
-    if (list.size() > static_cast<size_t>(kMaxButtons))
-      r.Fail("buttons", std::to_string(list.size()) + " buttons; a menu holds at most " +
+  const Json* list = r.Has("buttons") ? &r.Raw("buttons") : nullptr;
+  if (list && !list->is_array()) {
+    problems.Guard([&] { r.Fail("buttons", "expected a list of buttons"); });
+    list = nullptr;
+  } else if (list && list->size() > static_cast<size_t>(kMaxButtons)) {
+    problems.Guard([&] {
+      r.Fail("buttons", std::to_string(list->size()) + " buttons; a menu holds at most " +
                             std::to_string(kMaxButtons));
-    for (size_t i = 0; i < list.size(); ++i) {
-      FieldReader b(list[i], sourcePath, "buttons[" + std::to_string(i) + "]");
-      const uint8_t number = static_cast<uint8_t>(i + 1);
-      if (b.Has("name")) {
-        const std::string name = TextOf(b.Raw("name"), sourcePath, b.PathOf("name"));
-        if (!buttonNames.emplace(name, number).second)
-          b.Fail("name", "another button is already named \"" + name + "\"");
-      }
-      menu.Buttons.push_back(ReadButton(b, ctx, number, later, menu.Pictures));
-    }
+    });
+    list = nullptr;
   }
-  s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames);
+  for (size_t i = 0; list && i < list->size(); ++i) {
+    FieldReader b((*list)[i], sourcePath, "buttons[" + std::to_string(i) + "]", &problems);
+    const uint8_t number = static_cast<uint8_t>(i + 1);
+    if (b.Has("name")) problems.Guard([&] {
+      const std::string name = TextOf(b.Raw("name"), sourcePath, b.PathOf("name"));
+      if (!buttonNames.emplace(name, number).second)
+        b.Fail("name", "another button is already named \"" + name + "\"");
+    });
+    problems.Guard([&] { menu.Buttons.push_back(ReadButton(b, ctx, number, later, menu.Pictures)); });
+  }
+  problems.Guard([&] { s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames); });
   r.Finish();
+  if (!problems.List().empty()) throw ToolError(problems.List());
 
   // One fixed order (button, state, frame), so a dump of this file builds to the same bytes.
   std::stable_sort(menu.Pictures.begin(), menu.Pictures.end(),
