@@ -1,6 +1,7 @@
 // pack, list and extract on a player, and check on a good and a bad disc.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -361,28 +362,47 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", folder_.PathOf("xorriso")};
   EXPECT_THROW(WriteDiscImage(request, out), ToolError);
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.orvane-pack-tmp")));
-  // A good disc: non-ASCII names stay whole in the Joliet tree, the label too, and the plain
-  // ISO 9660 label is said as it became.
-  std::filesystem::remove(folder_.PathOf("disc/in.iso"));
-  WriteText(folder_, "disc/readme.txt", "x");
+
+  // Links out of the folder (or to nothing) are problems; a forced image holds them as links and
+  // never what they point at. A link inside the folder is fine.
+  WriteText(folder_, "secret/key.txt", "TOPSECRET");
+  namespace fs = std::filesystem;
+  fs::create_symlink("../secret/key.txt", folder_.PathOf("disc/leak.txt"));
+  fs::create_directories(folder_.PathOf("disc/sub"));
+  fs::create_directory_symlink("../../secret", folder_.PathOf("disc/sub/all"));
+  fs::create_symlink("gone.txt", folder_.PathOf("disc/sub/gone"));
+  fs::create_symlink("../orvane.exe", folder_.PathOf("disc/sub/copy.bin"));
+  r = Check();
+  for (const std::string& problem :
+       {"leak.txt: is a symbolic link to \"../secret/key.txt\", outside the disc folder",
+        "sub/all: is a symbolic link to \"../../secret\", outside", "sub/gone: is a symbolic link to \"gone.txt\", which leads nowhere"})
+    EXPECT_NE(r.Out.find(problem), std::string::npos) << problem << "\n" << r.Out;
+  EXPECT_EQ(r.Out.find("copy.bin"), std::string::npos) << r.Out;
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso")});
+  EXPECT_NE(r.Out.find("no image written"), std::string::npos) << r.Out;
   WriteNamed("disc/docs/\xD0\xA0\xD1\x83\xD0\xBA.txt");
   r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso"), "--force",
                "--label", "\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1"});
   ASSERT_EQ(r.Status, 0) << r.Out << r.Err;
+  EXPECT_NE(r.Out.find("sub/all: stored as a link to ../../secret, not what it points at"), std::string::npos) << r.Out;
+  const Bytes iso = ReadBytes(folder_.PathOf("disc.iso"));
+  const std::string secret = "TOPSECRET", player = kPlayer;
+  EXPECT_EQ(std::search(iso.begin(), iso.end(), secret.begin(), secret.end()), iso.end());
+  EXPECT_NE(std::search(iso.begin(), iso.end(), player.begin(), player.end()), iso.end());
+  // Non-ASCII names stay whole in the Joliet tree, the label too, and the plain ISO 9660 label
+  // is said as it became.
   EXPECT_NE(r.Out.find("volume label \"\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1\" made to fit ISO 9660 as "
                        "\"_____1\""), std::string::npos) << r.Out;
   EXPECT_NE(r.Out.find("volume _____1, Joliet volume \xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1,"),
             std::string::npos) << r.Out;
-  const Bytes iso = ReadBytes(folder_.PathOf("disc.iso"));
   ASSERT_GT(iso.size(), 18u * 2048);
   EXPECT_EQ(std::string(iso.begin() + 16 * 2048 + 40, iso.begin() + 16 * 2048 + 46), "_____1");
   const std::string joliet(iso.begin() + 17 * 2048 + 40, iso.begin() + 17 * 2048 + 52);
   EXPECT_EQ(joliet, std::string("\x04\x14\x04\x38\x04\x41\x04\x3A\x00\x20\x00\x31", 12));
-  const std::u16string name = u"\u0420\u0443\u043a.txt";
   std::string ucs2;
-  for (char16_t c : name) ucs2 += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
-  EXPECT_NE(std::string(iso.begin(), iso.end()).find(ucs2), std::string::npos) << "Joliet name";
-
+  for (char16_t c : std::u16string(u"\u0420\u0443\u043a.txt"))
+    ucs2 += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+  EXPECT_NE(std::search(iso.begin(), iso.end(), ucs2.begin(), ucs2.end()), iso.end()) << "Joliet name";
 #endif
   EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
 }

@@ -4,6 +4,7 @@
 
 #include "tool/commands/commands.h"
 #include "tool/source/code_page.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {
@@ -117,15 +118,16 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return spec.Run(parsed, out);
   } catch (const ToolError& e) {
-    // Every problem of a run, one a line, up to a screenful.
+    // Every problem of a run, one a line, up to a screenful; they quote texts out of files.
     const std::vector<std::string>& messages = e.Messages();
     for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
-      err << "orvane-pack: " << messages[i] << "\n";
+      err << "orvane-pack: " << TerminalText(messages[i]) << "\n";
     if (messages.size() > kMaxProblemsShown)
       err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
     return 2;
   } catch (const std::exception& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    // Messages quote names and texts out of the files read.
+    err << "orvane-pack: " << TerminalText(e.what()) << "\n";
     return 2;
   }
 }

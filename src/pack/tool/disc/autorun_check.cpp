@@ -105,6 +105,7 @@ void CheckAutorun(const std::string& discDir,
         bool carried = false;
         std::string names;
         for (const PackedEntry& entry : player->second) {
+          if (!entry.Reachable()) continue;
           carried = carried || entry.Name == menu;
           names += (names.empty() ? "" : ", ") + Cp1252ToUtf8(entry.Name);
         }

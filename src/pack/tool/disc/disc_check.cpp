@@ -11,8 +11,10 @@
 #include "app/selection.h"
 #include "common/text.h"
 #include "common/utf8.h"
+#include "menudata/mdlfilebin.h"
 #include "tool/source/code_page.h"
 #include "tool/counted.h"
+#include "tool/disc/disc_links.h"
 #include "tool/file_io.h"
 #include "tool/disc/autorun_check.h"
 #include "tool/disc/shown_menu.h"
@@ -20,6 +22,7 @@
 #include "tool/source/menu_texts.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace fs = std::filesystem;
@@ -100,8 +103,8 @@ std::string FormatFinding(const Finding& f) {
 }
 
 int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out) {
-  for (const Finding& f : report.Problems) out << FormatFinding(f) << "\n";
-  for (const Finding& f : report.Notes) out << "note: " << FormatFinding(f) << "\n";
+  for (const Finding& f : report.Problems) out << TerminalText(FormatFinding(f)) << "\n";
+  for (const Finding& f : report.Notes) out << "note: " << TerminalText(FormatFinding(f)) << "\n";
   const size_t problems = report.Problems.size();
   const size_t notes = report.Notes.size();
   std::string summary = problems == 0 ? discDir + ": no problems found"
@@ -303,7 +306,8 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   }
 
   std::set<std::string> packedNames;
-  for (const PackedEntry& e : packed) packedNames.insert(e.Name);
+  for (const PackedEntry& e : packed)
+    if (e.Reachable()) packedNames.insert(e.Name);
   std::map<char32_t, int> shortcuts;
 
   for (int n = 1; n <= count; ++n) {
@@ -424,12 +428,17 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
     }
     if (player->Entries.empty())
       findings.push_back({exeName, 0, "container", "holds no menu; the player has nothing to show"});
-    std::set<std::string> seen;
+    if (player->EntriesClaimed > kPackageSlots)
+      findings.push_back({exeName, 0, "container",
+                          "the list claims " + std::to_string(player->EntriesClaimed) +
+                              " packed files; the player reads only the first " +
+                              std::to_string(kPackageSlots)});
     for (const PackedEntry& entry : player->Entries) {
-      if (!seen.insert(entry.Name).second) {
+      if (!entry.Reachable()) {
         findings.push_back({exeName, 0, "container",
-                            "two packed files are named " + Cp1252ToUtf8(entry.Name) +
-                                "; the player only ever reaches the first"});
+                            (entry.Name.empty() ? "entry " + std::to_string(entry.Slot + 1)
+                                                : "packed file " + Cp1252ToUtf8(entry.Name)) +
+                                ": " + entry.Unreachable});
         continue;
       }
       const std::string menuName = exeName + ": " + Cp1252ToUtf8(entry.Name);
@@ -439,6 +448,8 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
       NoteTextsThatDoNotFit(menuName, LoadShownMenu(exe, entry.Name), report);
     }
   }
+  for (const OutsideLink& link : LinksOutOf(discDir))
+    findings.push_back({link.Relative, 0, "", OutsideLinkMessage(link)});
   CheckAutorun(discDir, menusOf, report);
   if (packedPlayers == 0)
     throw ToolError(discDir, "", "holds no packed player (an .exe with menus appended)");

@@ -11,8 +11,10 @@
 #include "tool/source/code_page.h"
 #include "tool/disc/run_program.h"
 #include "tool/disc/disc_check.h"
+#include "tool/disc/disc_links.h"
 #include "tool/file_io.h"
 #include "tool/menu_read.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace fs = std::filesystem;
@@ -68,18 +70,6 @@ void CheckNames(const std::string& discDir) {
                           " characters, which a disc's Joliet names cannot hold; shorten it");
   }
   if (ec) throw ToolError(discDir, "", "cannot be read: " + ec.message());
-}
-
-bool Inside(const fs::path& path, const fs::path& folder) {
-  std::error_code ec;
-  const fs::path p = fs::weakly_canonical(path, ec);
-  const fs::path f = fs::weakly_canonical(folder, ec);
-  auto pi = p.begin();
-  for (auto fi = f.begin(); fi != f.end(); ++fi, ++pi) {
-    if (fi->empty()) continue;  // a trailing separator
-    if (pi == p.end() || *pi != *fi) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -168,7 +158,7 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   const fs::path disc(request.DiscDir);
   std::error_code ec;
   if (!fs::is_directory(disc, ec)) throw ToolError(request.DiscDir, "", "is not a folder");
-  if (Inside(request.Output, disc))
+  if (LiesInside(request.Output, request.DiscDir))
     throw ToolError(request.Output, "", "lies inside the disc folder, so the image would hold itself; "
                                         "write it elsewhere");
   CheckNames(request.DiscDir);
@@ -187,7 +177,20 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
       // File names reach xorriso as UTF-8 whatever the locale says, so Joliet gets them whole.
       "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
       "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
-      "-compliance", "joliet_long_names", "-follow", "link", "-map", request.DiscDir, "/"};
+      "-compliance", "joliet_long_names", "-follow", "link"};
+  // A link out of the folder goes on the disc as a link: what it points at is never read.
+  const std::vector<OutsideLink> links = LinksOutOf(request.DiscDir);
+  if (!links.empty()) {
+    arguments.push_back("-not_paths");
+    for (const OutsideLink& link : links) arguments.push_back(link.Path);
+    arguments.push_back("--");
+  }
+  arguments.insert(arguments.end(), {"-map", request.DiscDir, "/"});
+  for (const OutsideLink& link : links) {
+    arguments.insert(arguments.end(), {"-lns", link.Target, "/" + link.Relative});
+    out << TerminalText(link.Relative) << ": stored as a link to " << TerminalText(link.Target)
+        << ", not what it points at\n";
+  }
 
   const bool ownAutorun = !FindOnDisc(request.DiscDir, "autorun.inf", false).empty();
   if (ownAutorun) {

@@ -19,9 +19,11 @@ namespace {
 
 using SlotKey = std::tuple<int, int, int>;  // button, state, frame
 
+// The menu's name without its extension, as text; OutputNames makes a file name of it.
 std::string StemOf(const std::string& menuName) {
-  std::string stem = fs::path(menuName).stem().string();
-  return stem.empty() ? "menu" : stem;
+  const size_t dot = menuName.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? menuName : menuName.substr(0, dot);
+  return stem.empty() ? "menu" : Cp1252ToUtf8(stem);
 }
 
 std::string PictureFileName(const std::string& stem, const PictureSlot& slot) {
@@ -226,9 +228,8 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
 
 }  // namespace
 
-Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
                     const std::string& textEncoding, std::vector<std::string>& warnings) {
-  const std::string stem = StemOf(menuName);
   const bool later = IsLaterLayout(menu.Header.Version);
   const int buttonCount = static_cast<int>(menu.Buttons.size());
   const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, warnings);
@@ -238,7 +239,7 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
   Json root = Json::object();
   root["version"] = menu.Header.Version;
   root[kTextEncodingKey] = textEncoding;
-  if (menuName != stem + ".mnu") root["file"] = Cp1252ToUtf8(menuName);
+  if (Cp1252ToUtf8(menuName) != stem + ".mnu") root["file"] = Cp1252ToUtf8(menuName);
   const std::string magic(menu.Header.Magic.begin(), menu.Header.Magic.end());
   if (magic != "MENU" || menu.Header.Unused6 != 0 || menu.Header.Unused7 != 0) {
     Json h = Json::object();
@@ -284,10 +285,13 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
 }
 
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& textEncoding, const std::string& outDir) {
+                          const std::string& textEncoding, const std::string& outDir,
+                          OutputNames& names) {
   DumpResult result;
-  const std::string stem = StemOf(menuName);
-  const Json root = MenuSourceJson(menu, menuName, textEncoding, result.Warnings);
+  const std::string wanted = StemOf(menuName);
+  const std::string stem = names.Take(wanted, {".json"});
+  if (stem != wanted) result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
+  const Json root = MenuSourceJson(menu, menuName, stem, textEncoding, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());
   // Write each picture that the source refers to (its warnings are already in result).

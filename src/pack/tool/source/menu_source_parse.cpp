@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "app/menu_model.h"
 #include "tool/file_io.h"
 #include "tool/source/menu_source.h"
 #include "tool/source/menu_texts.h"
@@ -58,19 +59,67 @@ class SourceContext {
     return (folder_ / fs::path(relative)).lexically_normal().string();
   }
 
+  // The background that a button's transparent pixels are composed over, and where the pictures
+  // read next stand on it (nothing: they are not composed).
+  void SetBackground(const Picture* background) {
+    if (background) background_ = *background;
+  }
+  void ComposeAt(std::optional<std::pair<int32_t, int32_t>> origin) const { origin_ = origin; }
+  std::vector<std::string>& Notes() const { return notes_; }
+
   Picture LoadPicture(const std::string& relative, FourthByte fourth,
                       const std::string& field) const {
+    RgbaImage image;
     try {
-      return LoadPicturePng(Resolve(relative), fourth);
+      image = LoadPng(Resolve(relative));
     } catch (const ToolError& e) {
       throw ToolError(file_, field, e.what());
     }
+    // With "fourth_byte": "alpha" the alpha channel is data for the player, not transparency.
+    if (origin_ && !fourth.FromAlpha) Compose(image, field);
+    return PictureFromRgba(image, fourth);
   }
 
  private:
+  // The player draws a picture as it is, with no transparency: what the author drew over the
+  // background shows only when the background's pixels are put under it here.
+  void Compose(RgbaImage& image, const std::string& field) const {
+    const auto [left, top] = *origin_;
+    size_t composed = 0, bare = 0;
+    for (int32_t y = 0; y < image.Height; ++y) {
+      for (int32_t x = 0; x < image.Width; ++x) {
+        uint8_t* p = &image.Rgba[(static_cast<size_t>(y) * image.Width + x) * 4];
+        const uint32_t alpha = p[3];
+        if (alpha == 255) continue;
+        ++composed;
+        const int64_t bx = int64_t(left) + x, by = int64_t(top) + y;
+        const bool under = bx >= 0 && by >= 0 && bx < background_.Width && by < background_.Height;
+        bare += !under;
+        // Where no background lies under a pixel, the player's window shows black there.
+        const uint32_t bg =
+            under ? background_.Pixels[static_cast<size_t>(by) * background_.Width + bx] : 0;
+        const uint32_t below[3] = {(bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF};
+        for (int c = 0; c < 3; ++c)
+          p[c] = static_cast<uint8_t>((p[c] * alpha + below[c] * (255 - alpha) + 127) / 255);
+      }
+    }
+    if (composed == 0) return;
+    std::string note = file_ + ": " + field + ": " + std::to_string(composed) +
+                       " transparent or partly transparent pixels composed over the background at (" +
+                       std::to_string(left) + ", " + std::to_string(top) + ")";
+    if (bare > 0)
+      note += "; " + std::to_string(bare) +
+              (bare == 1 ? " of them lies outside the background and shows black"
+                         : " of them lie outside the background and show black");
+    notes_.push_back(note);
+  }
+
   std::string file_;
   fs::path folder_;
   mutable SourceProblems problems_;
+  Picture background_;
+  mutable std::optional<std::pair<int32_t, int32_t>> origin_;
+  mutable std::vector<std::string> notes_;
 };
 
 FourthByte ReadFourthByte(FieldReader& r, FourthByte inherited) {
@@ -153,13 +202,19 @@ void ReadFrames(FieldReader& r, const SourceContext& ctx, uint8_t button, uint8_
 // "pictures": {"normal": ..., "highlighted": ..., "pressed": ..., "accessory": ...}; each a
 // picture reference, or an object with a still "file" and/or animation "frames" (its
 // "fourth_byte" applies to all of them, its "unused_byte" to the still).
+// A button's pictures are composed over the background at the button's place, its accessory
+// pictures at the accessory's place.
 std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& ctx,
-                                       uint8_t button) {
+                                       uint8_t button, std::pair<int32_t, int32_t> buttonAt = {},
+                                       std::pair<int32_t, int32_t> accessoryAt = {}) {
   std::vector<PictureValue> pictures;
   if (!owner.Has("pictures")) return pictures;
   FieldReader states = owner.Child("pictures");
   for (const NamedValue& state : ImageStateNames()) {
     if (!states.Has(state.Name)) continue;
+    ctx.ComposeAt(button == 0                      ? std::nullopt
+                  : state.Value == kAccessoryState ? std::optional(accessoryAt)
+                                                   : std::optional(buttonAt));
     ctx.Problems().Guard([&] {
       const uint8_t s = static_cast<uint8_t>(state.Value);
       const Json& node = states.Raw(state.Name);
@@ -343,11 +398,14 @@ int32_t ReadButtonReference(FieldReader& root, const char* key,
   return IntOf(v, root.File(), root.PathOf(key), INT32_MIN, INT32_MAX);
 }
 
-ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number, bool later,
-                        std::vector<PictureValue>& pictures) {
+ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, const MenuSettings& s,
+                        uint8_t number, bool later, std::vector<PictureValue>& pictures) {
   ButtonRecord b = DefaultButton();
   r.Text("name", "");  // only for references and messages; not stored
-  std::vector<PictureValue> own = ReadPictures(r, ctx, number);
+  b.Left = r.Int("left", b.Left);
+  b.Top = r.Int("top", b.Top);
+  std::vector<PictureValue> own = ReadPictures(r, ctx, number, {b.Left, b.Top},
+                                               {s.AccessoryLeft, s.AccessoryTop});
   b.ButtonKind = r.Named("kind", own.empty() ? 1 : 0, ButtonKindNames());
   if (const Picture* normal = FindPicture(own, number, 0); normal && b.ButtonKind == 0) {
     b.Width = normal->Width;
@@ -356,8 +414,6 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
   b.Target = r.Text("target", b.Target);
   b.Parameters = r.Text("parameters", b.Parameters);
   b.Description = r.Text("description", b.Description);
-  b.Left = r.Int("left", b.Left);
-  b.Top = r.Int("top", b.Top);
   b.Width = r.Int("width", b.Width);
   b.Height = r.Int("height", b.Height);
   b.Caption = r.Text("caption", b.Caption);
@@ -404,7 +460,7 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
 
 MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
                            std::optional<uint8_t> versionOverride) {
-  const SourceContext ctx(sourcePath);
+  SourceContext ctx(sourcePath);
   SourceProblems& problems = ctx.Problems();
   FieldReader r(root, sourcePath, "", &problems);
   MenuSource source;
@@ -463,6 +519,7 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
 
   menu.Pictures = ReadPictures(r, ctx, 0);
   const Picture* background = FindPicture(menu.Pictures, 0, 0);
+  ctx.SetBackground(background);
   problems.Guard([&] { ReadShape(r, ctx, background, s); });
 
   std::map<std::string, int32_t> buttonNames;
@@ -485,7 +542,7 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
       if (!buttonNames.emplace(name, number).second)
         b.Fail("name", "another button is already named \"" + name + "\"");
     });
-    problems.Guard([&] { menu.Buttons.push_back(ReadButton(b, ctx, number, later, menu.Pictures)); });
+    problems.Guard([&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
   }
   problems.Guard([&] { s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames); });
   r.Finish();
@@ -507,6 +564,7 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
   warnFlags(MenuFlagFields(s), "");
   for (size_t i = 0; i < menu.Buttons.size(); ++i)
     warnFlags(ButtonFlagFields(menu.Buttons[i]), "buttons[" + std::to_string(i) + "].");
+  source.Notes = std::move(ctx.Notes());
   EncodeMenuTexts(menu, encoding, sourcePath, source.Notes);
   if (menu.Pictures.size() > 32767)
     throw ToolError(sourcePath, "pictures", "more than 32767 pictures in one menu");
