@@ -168,7 +168,7 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
 
 TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"}, "anim_interval": 0,
-    "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}},
+    "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}, "width": 60, "height": 14},
     "clock": {"time": {"left": 1, "top": 1}},
     "buttons": [
       {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
@@ -176,6 +176,7 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
       {"kind": "push", "caption": "&Other", "target": "other.mnu"},
       {"target": "docs", "animation": "once", "shortcut": "o", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}},
       {"kind": "push", "caption": "&Flags", "target": "%CD%:\\docs\\a.pdf", "wait_for_exit": 1,
+       "description": "Read the whole manual before you start",
        "viewer": {"name": "Reader", "version": "5", "check": -1}},
       {"target": "*", "shortcut": "2", "pictures": {"normal": "b.png"}}]})");
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
@@ -221,6 +222,8 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
            std::string("AUTORUN.INF: line 5: icon=orvane.ico,0: the folder holds no orvane.ico"),
            "note: " + menu + "clock.time: \"12:59:59 PM\" needs about 66 px x 13 px at its font, but "
                              "its box is 60 px x 17 px; the player cuts",
+           "note: " + menu + "button 5: description: wraps to about 5 lines (66 px) in the "
+                             "description's box of 60 px x 14 px; the player cuts the rest",
            std::string("17 problems found")})
     EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
@@ -357,10 +360,16 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);
   // A writer that fails halfway leaves neither an image nor its half behind.
   WriteText(folder_, "xorriso", "#!/bin/sh\nwhile [ \"$1\" != -outdev ]; do shift; done\n"
-                                "echo half >\"${2#stdio:}\"\nexit 1\n");
+                                "echo half >\"${2#stdio:}\"\necho 'FAILURE : disc full' >&2\nexit 1\n");
   std::filesystem::permissions(folder_.PathOf("xorriso"), std::filesystem::perms::owner_all);
   request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", folder_.PathOf("xorriso")};
-  EXPECT_THROW(WriteDiscImage(request, out), ToolError);
+  try {  // its own words reach the author only then, and its log is gone
+    WriteDiscImage(request, out);
+    ADD_FAILURE() << "a failed writer writes no image";
+  } catch (const ToolError& e) {
+    EXPECT_NE(std::string(e.what()).find("no image written:\nFAILURE : disc full"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.xorriso-log")));
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.orvane-pack-tmp")));
 
   // Links out of the folder (or to nothing) are problems; a forced image holds them as links and

@@ -103,7 +103,7 @@ TEST(ToolCommandLine, ListAndExtractReadAMenuFile) {
 
   const auto extract = RunTool({"extract", folder.PathOf("m.mnu"), "-o", folder.PathOf("pics")});
   ASSERT_EQ(extract.Status, 0) << extract.Err;
-  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button001_state2_frame004.png")));
+  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button01_pressed_004.png")));
 
   WriteText(folder, "text.txt", "just text");
   const auto neither = RunTool({"dump", folder.PathOf("text.txt"), "-o", folder.PathOf("d")});

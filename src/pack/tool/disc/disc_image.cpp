@@ -30,6 +30,8 @@ constexpr int kMaxVolumeDescriptors = 32;
 // Joliet leaf names, with the compliance rule that xorriso is given below.
 constexpr size_t kMaxJolietName = 103;
 const char kDefaultLabel[] = "DISC";
+// What xorriso says on a failure is shown up to this size.
+constexpr uintmax_t kMaxLogShown = 16 * 1024;
 
 bool IsDCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
 
@@ -219,8 +221,17 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   arguments.push_back("-commit");
 
   fs::remove(temp, ec);
-  const int status = RunProgram(request.Xorriso, arguments);
+  // xorriso's banner and notes are not the author's business; its words on a failure are.
+  const std::string log = request.Output + ".xorriso-log";
+  const int status = RunProgram(request.Xorriso, arguments, log);
   fs::remove(autorunTemp, ec);
+  std::string said;
+  if (status != 0 && status != kProgramNotFound && fs::file_size(log, ec) <= kMaxLogShown) {
+    const Bytes bytes = ReadWholeFile(log);
+    said = std::string(bytes.begin(), bytes.end());
+    while (!said.empty() && (said.back() == '\n' || said.back() == '\r')) said.pop_back();
+  }
+  fs::remove(log, ec);
   if (status == kProgramNotFound)
     throw ToolError(request.Output, "",
                     "cannot be written: the program " + request.Xorriso +
@@ -228,7 +239,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   if (status != 0 || !fs::is_regular_file(temp, ec)) {
     fs::remove(temp, ec);
     throw ToolError(request.Output, "", request.Xorriso + " failed (exit status " +
-                                            std::to_string(status) + "); no image written");
+                                            std::to_string(status) + "); no image written" +
+                                            (said.empty() ? "" : ":\n" + said));
   }
   if (!SetJolietLabel(temp, joliet.Text)) {
     fs::remove(temp, ec);

@@ -25,6 +25,11 @@ DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
                           const std::string& textEncoding, const std::string& outDir,
                           OutputNames& names);
 
+// A picture's file name as the source names its slot: "button03_highlighted.png", frames with
+// their number ("button03_highlighted_002.png"); button 0 is the menu's own. Dump and extract
+// both use it.
+std::string PictureName(const PictureSlot& slot);
+
 // The JSON alone, with picture file names under stem/ as the dump writes them (no files touched).
 Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
                     const std::string& textEncoding, std::vector<std::string>& warnings);

@@ -234,9 +234,13 @@ size_t EditDistance(const std::string& a, const std::string& b) {
   return d[a.size()][b.size()];
 }
 
+// No field name is longer; a longer key is no slip of the keyboard, and is not compared.
+constexpr size_t kMaxComparedKey = 64;
+
 // The closest name, when it is close enough to be a slip of the keyboard.
 std::string ClosestName(const std::string& key, const std::set<std::string>& names) {
   std::string best;
+  if (key.size() > kMaxComparedKey) return best;
   size_t bestDistance = std::max<size_t>(1, key.size() / 4) + 1;
   for (const std::string& name : names) {
     const size_t distance = EditDistance(key, name);
@@ -380,8 +384,9 @@ FieldReader FieldReader::Child(const char* key) {
 void FieldReader::Finish() const {
   for (auto it = node_.begin(); it != node_.end(); ++it) {
     if (seen_.count(it.key())) continue;
-    const ToolError error(file_, PathOf(it.key().c_str()),
-                          UnknownFieldMessage(path_, it.key(), asked_));
+    const std::string& key = it.key();
+    const std::string shown = key.size() > kMaxComparedKey ? key.substr(0, 40) + "..." : key;
+    const ToolError error(file_, PathOf(shown.c_str()), UnknownFieldMessage(path_, key, asked_));
     if (!problems_) throw error;
     problems_->Record(error);
   }
