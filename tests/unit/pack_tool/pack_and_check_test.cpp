@@ -429,7 +429,8 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
         "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
         "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
         "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
-        "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\""})
+        "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\"",
+        "data-mode=\"&quot;bounce&quot;\""})  // modes by name
     EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
   // Outside the outline the background is transparent, whatever its stored fourth byte.
   const Picture bg = LoadPicturePng(folder_.PathOf("web/orvane-web/index/background.png"), {true, 0});
