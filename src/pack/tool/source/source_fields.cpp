@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "common/qbcolor.h"
-#include "menudata/read_limits.h"
 #include "tool/source/code_page.h"
 #include "tool/tool_error.h"
 
@@ -134,8 +133,6 @@ Json ColourValueJson(int32_t colour) {
   return o;
 }
 
-Json TextJson(const std::string& stored) { return Cp1252ToUtf8(stored); }
-
 int32_t IntOf(const Json& value, const std::string& file, const std::string& path, int64_t min,
               int64_t max) {
   if (!value.is_number_integer())
@@ -152,12 +149,12 @@ int32_t IntOf(const Json& value, const std::string& file, const std::string& pat
 
 std::string TextOf(const Json& value, const std::string& file, const std::string& path) {
   if (!value.is_string()) throw ToolError(file, path, "expected a text, found " + Describe(value));
-  const std::optional<std::string> stored = Utf8ToCp1252(value.get<std::string>());
-  if (!stored)
-    throw ToolError(file, path, "holds a character that the menu's code page (Windows-1252) lacks");
-  if (stored->size() > static_cast<size_t>(kMaxTextLength))
-    throw ToolError(file, path, "is longer than the " + std::to_string(kMaxTextLength) +
-                                    " characters the player reads");
+  return value.get<std::string>();  // the JSON reader has checked it is UTF-8
+}
+
+std::string Cp1252TextOf(const Json& value, const std::string& file, const std::string& path) {
+  const std::optional<std::string> stored = Utf8ToCp1252(TextOf(value, file, path));
+  if (!stored) throw ToolError(file, path, "holds a character that Windows-1252 lacks");
   return *stored;
 }
 
