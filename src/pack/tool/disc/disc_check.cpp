@@ -8,11 +8,21 @@
 
 #include "actions/target_form.h"
 #include "actions/target_text.h"
+#include "app/selection.h"
 #include "common/text.h"
+#include "common/utf8.h"
+#include "menudata/mdlfilebin.h"
 #include "tool/source/code_page.h"
+#include "tool/counted.h"
+#include "tool/disc/disc_links.h"
 #include "tool/file_io.h"
+#include "tool/disc/autorun_check.h"
+#include "tool/disc/shown_menu.h"
+#include "tool/disc/text_fit.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace fs = std::filesystem;
@@ -50,31 +60,37 @@ std::string ButtonLabel(const ButtonRecord& b) {
     if (c == '&') continue;
     plain += (c == '\r' || c == '\n') ? ' ' : c;
   }
-  if (plain.size() > 30) plain = plain.substr(0, 27) + "...";
-  return Cp1252ToUtf8(plain);
+  size_t cut = 0;  // after the 27th character, never inside one
+  for (int i = 0; i < 27 && cut < plain.size(); ++i) cut = NextUtf8Character(plain, cut);
+  if (Utf8CharacterCount(plain) > 30) plain = plain.substr(0, cut) + "...";
+  return plain;
 }
 
 // The letter that reaches a button from the keyboard: the "&" letter of a push or label
-// button's caption, the shortcut text of any other. 0 when there is none.
-char AcceleratorOf(const std::string& caption) {
+// button's caption, the shortcut text of any other, as written. 0 when there is none.
+char32_t AcceleratorOf(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
     if (caption[i + 1] == '&') {
       ++i;
       continue;
     }
-    return AsciiLower(std::string(1, caption[i + 1]))[0];
+    size_t length = 0;
+    return DecodeUtf8At(caption, i + 1, length);
   }
   return 0;
 }
 
-char ShortcutOf(const ButtonRecord& b) {
+char32_t ShortcutOf(const ButtonRecord& b) {
   if (b.ButtonKind == 1 || b.ButtonKind == 2) return AcceleratorOf(b.Caption);
   return AcceleratorOf("&" + b.ShortcutKey);
 }
 
-std::string Printable(char c) {
-  return c == ' ' ? std::string("space") : Cp1252ToUtf8(std::string(1, c));
+std::string Printable(char32_t c) {
+  if (c == ' ') return "space";
+  std::string text;
+  AppendUtf8(text, c);
+  return text;
 }
 
 }  // namespace
@@ -87,14 +103,13 @@ std::string FormatFinding(const Finding& f) {
 }
 
 int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out) {
-  for (const Finding& f : report.Problems) out << FormatFinding(f) << "\n";
-  for (const Finding& f : report.Notes) out << "note: " << FormatFinding(f) << "\n";
+  for (const Finding& f : report.Problems) out << TerminalText(FormatFinding(f)) << "\n";
+  for (const Finding& f : report.Notes) out << "note: " << TerminalText(FormatFinding(f)) << "\n";
   const size_t problems = report.Problems.size();
   const size_t notes = report.Notes.size();
   std::string summary = problems == 0 ? discDir + ": no problems found"
-                                      : std::to_string(problems) +
-                                            (problems == 1 ? " problem" : " problems") + " found";
-  if (notes > 0) summary += ", " + std::to_string(notes) + (notes == 1 ? " note" : " notes");
+                                      : Counted(problems, "problem") + " found";
+  if (notes > 0) summary += ", " + Counted(notes, "note");
   out << summary << "\n";
   return problems == 0 ? 0 : 1;
 }
@@ -149,11 +164,12 @@ std::string FindOnDisc(const std::string& discDir, const std::string& relative, 
     const fs::path here = stack.back();
     std::error_code ec;
     fs::path found;
-    if (fs::exists(here / part, ec)) {
-      found = here / part;
+    // Targets are UTF-8 here, on every system the tool runs on.
+    if (fs::exists(here / fs::u8path(part), ec)) {
+      found = here / fs::u8path(part);
     } else {
       for (fs::directory_iterator it(here, ec), last; !ec && it != last; it.increment(ec)) {
-        if (AsciiEqualsNoCase(it->path().filename().string(), part)) {
+        if (AsciiEqualsNoCase(it->path().filename().u8string(), part)) {
           found = it->path();
           break;
         }
@@ -178,8 +194,8 @@ std::string MacroAdvice(const std::string& target) {
   const std::string fix =
       rest.empty() ? "start it with \\ (from the root of the disc's drive) or % (from the "
                      "player's folder)"
-                   : "write \"\\" + Cp1252ToUtf8(rest) + "\" (from the root of the disc's drive) or \"%" +
-                         Cp1252ToUtf8(rest) + "\" (from the player's folder)";
+                   : "write \"\\" + rest + "\" (from the root of the disc's drive) or \"%" + rest +
+                         "\" (from the player's folder)";
   return ": the player expands %CD% only in parameters and in %NOPROC% targets, so it looks for "
          "this name as it stands and then searches the whole disc; " + fix;
 }
@@ -204,6 +220,17 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     add(0, "", "the player reports \"Error loading binary menu data.\": the file is damaged or "
                "cut short" + detail);
   }
+  if (read.InvalidUtf8Texts > 0)
+    add(0, kTextEncodingKey,
+        std::to_string(read.InvalidUtf8Texts) +
+            (read.InvalidUtf8Texts == 1 ? " text is" : " texts are") +
+            " not valid UTF-8 although the menu is marked UTF-8; the player shows U+FFFD in "
+            "place of the broken bytes (build the menu again from its source)");
+  if (!read.FirstEightBitField.empty())
+    note(0, read.FirstEightBitField,
+         "texts outside 7-bit ASCII in a menu without the UTF-8 mark: shows as written only on "
+         "computers set to code page " + read.TextEncoding.substr(read.TextEncoding.find('-') + 1) +
+             " (build it with \"text_encoding\": \"utf-8\" to show it alike everywhere)");
   const MenuFile& menu = read.Menu;
   const MenuSettings& s = menu.Settings;
   const int count = static_cast<int>(menu.Buttons.size());
@@ -248,8 +275,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
       (f == 0 ? stills : moving) += 1;
     }
     if (stills + moving == 0) return;
-    const std::string what = frames ? std::to_string(moving) + (moving == 1 ? " frame" : " frames")
-                                    : std::string("picture");
+    const std::string what = frames ? Counted(moving, "frame") : std::string("picture");
     const std::string field = "pictures." + std::string(ImageStateNames()[state].Name) +
                               (frames ? ".frames" : "");
     const std::string shown = label.empty() ? field : field + " (\"" + label + "\")";
@@ -280,8 +306,9 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   }
 
   std::set<std::string> packedNames;
-  for (const PackedEntry& e : packed) packedNames.insert(e.Name);
-  std::map<char, int> shortcuts;
+  for (const PackedEntry& e : packed)
+    if (e.Reachable()) packedNames.insert(e.Name);
+  std::map<char32_t, int> shortcuts;
 
   for (int n = 1; n <= count; ++n) {
     const ButtonRecord& b = menu.Buttons[n - 1];
@@ -329,21 +356,26 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
                  std::to_string(lastPlayable + 1) + "); the player never reaches it");
     }
 
-    if (const char key = ShortcutOf(b); key != 0) {
-      auto [it, fresh] = shortcuts.emplace(key, n);
+    if (const char32_t key = ShortcutOf(b); key != 0) {
+      const char* field = b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut";
+      auto [it, fresh] = shortcuts.emplace(UpperLetter(key), n);  // Alt+ж and Alt+Ж are one key
       if (!fresh)
-        addB(b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut",
-             "shortcut key " + Printable(key) + " is also button " + std::to_string(it->second) +
-                 "'s; only one of them answers it");
+        addB(field, "shortcut key " + Printable(key) + " is also button " +
+                        std::to_string(it->second) + "'s; only one of them answers it");
+      // Without shortcuts of their own, digits 1 to 8 choose the buttons of those numbers.
+      const int32_t chosen = key < 0x80 ? DigitButton(static_cast<char>(key), count) : 0;
+      if (chosen > 0 && chosen != n)
+        addB(field, "shortcut key " + Printable(key) + " takes digit key " + Printable(key) +
+                        " from button " + std::to_string(chosen) +
+                        ", which that key chooses otherwise");
     }
 
     const ResolvedTarget target = ResolveTarget(b.Target);
-    const std::string shown = "\"" + Cp1252ToUtf8(b.Target) + "\"";
+    const std::string shown = "\"" + b.Target + "\"";
     switch (target.Kind) {
       case TargetKind::MenuSwitch:
         if (!packedNames.count(target.Path))
-          addB("target", shown + ": the player holds no packed menu named " +
-                             Cp1252ToUtf8(target.Path));
+          addB("target", shown + ": the player holds no packed menu named " + target.Path);
         break;
       case TargetKind::MacroAsText:
         addB("target", shown + MacroAdvice(b.Target));
@@ -353,7 +385,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
           const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
           addB("target", shown + (folder ? ": is a folder; end the target with \\ to open it"
                                          : ": no such file on the disc (looked for " +
-                                               Cp1252ToUtf8(target.Path) + ")"));
+                                               target.Path + ")"));
         }
         break;
       case TargetKind::DiscFolder:
@@ -366,7 +398,8 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   }
 }
 
-DiscReport CheckDisc(const std::string& discDir) {
+DiscReport CheckDisc(const std::string& discDir, int codePage) {
+  const std::unique_ptr<CodePage> unmarked = MakeCodePage(codePage);
   std::error_code ec;
   if (!fs::is_directory(discDir, ec)) throw ToolError(discDir, "", "is not a folder");
   std::vector<fs::path> players;
@@ -379,12 +412,14 @@ DiscReport CheckDisc(const std::string& discDir) {
   DiscReport report;
   std::vector<Finding>& findings = report.Problems;
   int packedPlayers = 0;
+  std::map<std::string, std::vector<PackedEntry>> menusOf;
   for (const fs::path& path : players) {
     const Bytes exe = ReadWholeFile(path.string());
     const std::optional<PackedPlayer> player = ReadPackedPlayer(exe);
+    const std::string exeName = path.filename().string();
+    menusOf[exeName] = player ? player->Entries : std::vector<PackedEntry>{};
     if (!player) continue;
     ++packedPlayers;
-    const std::string exeName = path.filename().string();
     if (player->DirectoryError) {
       findings.push_back({exeName, 0, "container",
                           "the player cannot read its menus: the list of packed files is damaged "
@@ -393,18 +428,29 @@ DiscReport CheckDisc(const std::string& discDir) {
     }
     if (player->Entries.empty())
       findings.push_back({exeName, 0, "container", "holds no menu; the player has nothing to show"});
-    std::set<std::string> seen;
+    if (player->EntriesClaimed > kPackageSlots)
+      findings.push_back({exeName, 0, "container",
+                          "the list claims " + std::to_string(player->EntriesClaimed) +
+                              " packed files; the player reads only the first " +
+                              std::to_string(kPackageSlots)});
     for (const PackedEntry& entry : player->Entries) {
-      if (!seen.insert(entry.Name).second) {
+      if (!entry.Reachable()) {
         findings.push_back({exeName, 0, "container",
-                            "two packed files are named " + Cp1252ToUtf8(entry.Name) +
-                                "; the player only ever reaches the first"});
+                            (entry.Name.empty() ? "entry " + std::to_string(entry.Slot + 1)
+                                                : "packed file " + Cp1252ToUtf8(entry.Name)) +
+                                ": " + entry.Unreachable});
         continue;
       }
-      CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), ReadPackedMenu(exe, *player, entry), discDir, player->Entries,
-                report);
+      const std::string menuName = exeName + ": " + Cp1252ToUtf8(entry.Name);
+      ReadMenu read = ReadPackedMenu(exe, *player, entry);
+      DecodeReadTexts(read, *unmarked);
+      CheckMenu(menuName, read, discDir, player->Entries, report);
+      NoteTextsThatDoNotFit(menuName, LoadShownMenu(exe, entry.Name), report);
     }
   }
+  for (const OutsideLink& link : LinksOutOf(discDir))
+    findings.push_back({link.Relative, 0, "", OutsideLinkMessage(link)});
+  CheckAutorun(discDir, menusOf, report);
   if (packedPlayers == 0)
     throw ToolError(discDir, "", "holds no packed player (an .exe with menus appended)");
   return report;
