@@ -10,6 +10,7 @@
 #include "tool/disc/run_program.h"
 #include "tool/disc/disc_check.h"
 #include "tool/disc/disc_links.h"
+#include "tool/disc/disc_players.h"
 #include "tool/file_io.h"
 #include "tool/menu_read.h"
 #include "tool/terminal_text.h"
@@ -34,18 +35,6 @@ size_t CharacterCount(const std::string& utf8) {
   size_t count = 0;
   for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
   return count;
-}
-
-// The packed players at the top of the folder, as check finds them.
-std::vector<std::string> PackedPlayers(const std::string& discDir) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(discDir, ec), last; !ec && it != last; it.increment(ec)) {
-    if (!it->is_regular_file(ec) || AsciiLower(it->path().extension().string()) != ".exe") continue;
-    if (ReadPackedPlayer(ReadWholeFile(it->path().string()))) names.push_back(it->path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // Every name in the folder must reach Windows whole.
@@ -135,7 +124,9 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   if (ownAutorun) {
     out << "autorun.inf: the folder's own\n";
   } else {
-    const std::vector<std::string> players = PackedPlayers(request.DiscDir);
+    std::vector<std::string> players;
+    for (const DiscProgram& program : ProgramsIn(request.DiscDir))
+      if (program.Player) players.push_back(program.FileName);
     if (players.size() != 1)
       throw ToolError(request.DiscDir, "",
                       players.empty() ? "holds no packed player to start"
