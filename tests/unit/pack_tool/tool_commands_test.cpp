@@ -70,6 +70,10 @@ TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({"list", "a", "-o", "x"}).Status, 2);
   EXPECT_EQ(RunTool({"pack", "player.exe", "-o", "x"}).Status, 2);  // no menu
   EXPECT_EQ(RunTool({"dump", "a", "-o"}).Status, 2);
+  EXPECT_EQ(RunTool({"dump", "a", "-o", "x", "--code-page", "65001"}).Err,
+            "orvane-pack dump: --code-page takes 874, 932, 936, 949, 950 and 1250 to 1258\n");
+  EXPECT_EQ(RunTool({"build", "a", "-o", "x", "--code-page", "1251"}).Err,
+            "orvane-pack build: unknown option --code-page\n");
   EXPECT_NE(RunTool({"html", "a", "b", "-o", "x"}).Err.find("html: wrong arguments"), std::string::npos);
   const auto missing = RunTool({"list", "/no/such/file.mnu"});
   EXPECT_EQ(missing.Status, 2);
@@ -99,7 +103,7 @@ TEST(ToolCommandLine, ListAndExtractReadAMenuFile) {
 
   const auto extract = RunTool({"extract", folder.PathOf("m.mnu"), "-o", folder.PathOf("pics")});
   ASSERT_EQ(extract.Status, 0) << extract.Err;
-  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button001_state2_frame004.png")));
+  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button01_pressed_004.png")));
 
   WriteText(folder, "text.txt", "just text");
   const auto neither = RunTool({"dump", folder.PathOf("text.txt"), "-o", folder.PathOf("d")});

@@ -9,6 +9,7 @@
 #include "tool/input_file.h"
 #include "tool/output_names.h"
 #include "tool/source/code_page.h"
+#include "tool/source/menu_dump.h"
 #include "tool/source/png_io.h"
 
 namespace fs = std::filesystem;
@@ -59,10 +60,7 @@ int RunExtract(const CommandArgs& args, std::ostream& out) {
   if (input.Player) return ExtractPlayer(input, args.Output, out);
   for (const PictureValue& p : input.Menu->Menu.Pictures) {
     if (p.Image.Empty()) continue;
-    char name[64];
-    std::snprintf(name, sizeof name, "button%03d_state%d_frame%03d.png", p.Slot.Button,
-                  p.Slot.State, static_cast<int>(p.Slot.Frame));
-    const std::string target = (fs::path(args.Output) / name).string();
+    const std::string target = (fs::path(args.Output) / PictureName(p.Slot)).string();
     SavePicturePng(target, p.Image, false);
     out << "wrote " << target << "\n";
   }

@@ -10,6 +10,7 @@
 #include "app/menu_model.h"
 #include "app/selection.h"
 #include "common/text.h"
+#include "common/utf8.h"
 #include "menudata/mdlfilebin.h"
 #include "tool/source/code_page.h"
 #include "tool/counted.h"
@@ -18,6 +19,7 @@
 #include "tool/disc/autorun_check.h"
 #include "tool/disc/shown_menu.h"
 #include "tool/disc/text_fit.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
 #include "tool/terminal_text.h"
@@ -36,20 +38,23 @@ std::string ButtonLabel(const ButtonRecord& b) {
     if (c == '&') continue;
     plain += (c == '\r' || c == '\n') ? ' ' : c;
   }
-  if (plain.size() > 30) plain = plain.substr(0, 27) + "...";
-  return Cp1252ToUtf8(plain);
+  size_t cut = 0;  // after the 27th character, never inside one
+  for (int i = 0; i < 27 && cut < plain.size(); ++i) cut = NextUtf8Character(plain, cut);
+  if (Utf8CharacterCount(plain) > 30) plain = plain.substr(0, cut) + "...";
+  return plain;
 }
 
 // The letter that reaches a button from the keyboard: the "&" letter of a push or label
-// button's caption, the shortcut text of any other. 0 when there is none.
-char AcceleratorOf(const std::string& caption) {
+// button's caption, the shortcut text of any other, as written. 0 when there is none.
+char32_t AcceleratorOf(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
     if (caption[i + 1] == '&') {
       ++i;
       continue;
     }
-    return AsciiLower(std::string(1, caption[i + 1]))[0];
+    size_t length = 0;
+    return DecodeUtf8At(caption, i + 1, length);
   }
   return 0;
 }
@@ -58,13 +63,16 @@ bool IsPushOrLabel(const ButtonRecord& b) {
   return b.ButtonKind == kPushButton || b.ButtonKind == kLabelButton;
 }
 
-char ShortcutOf(const ButtonRecord& b) {
+char32_t ShortcutOf(const ButtonRecord& b) {
   if (IsPushOrLabel(b)) return AcceleratorOf(b.Caption);
   return AcceleratorOf("&" + b.ShortcutKey);
 }
 
-std::string Printable(char c) {
-  return c == ' ' ? std::string("space") : Cp1252ToUtf8(std::string(1, c));
+std::string Printable(char32_t c) {
+  if (c == ' ') return "space";
+  std::string text;
+  AppendUtf8(text, c);
+  return text;
 }
 
 }  // namespace
@@ -136,6 +144,18 @@ bool CheckSettings(MenuCheck& check, const ReadMenu& read) {
     check.Problem(0, "", "the player reports \"Error loading binary menu data.\": the file is "
                          "damaged or cut short" + detail);
   }
+  if (read.InvalidUtf8Texts > 0)
+    check.Problem(0, kTextEncodingKey,
+                  std::to_string(read.InvalidUtf8Texts) +
+                      (read.InvalidUtf8Texts == 1 ? " text is" : " texts are") +
+                      " not valid UTF-8 although the menu is marked UTF-8; the player shows U+FFFD "
+                      "in place of the broken bytes (build the menu again from its source)");
+  if (!read.FirstEightBitField.empty())
+    check.Note(0, read.FirstEightBitField,
+               "texts outside 7-bit ASCII in a menu without the UTF-8 mark: shows as written only "
+               "on computers set to code page " +
+                   read.TextEncoding.substr(read.TextEncoding.find('-') + 1) +
+                   " (build it with \"text_encoding\": \"utf-8\" to show it alike everywhere)");
   const MenuSettings& s = read.Menu.Settings;
   const int count = static_cast<int>(read.Menu.Buttons.size());
   if (count > kMaxButtons)
@@ -248,16 +268,17 @@ void CheckButtonPictures(ButtonCheck& button, const Slots& slots) {
 }
 
 // A key that two buttons answer, or that takes a digit key from the button it would choose.
-void CheckShortcut(ButtonCheck& button, std::map<char, int>& shortcuts, int count) {
-  const char key = ShortcutOf(button.Button);
+void CheckShortcut(ButtonCheck& button, std::map<char32_t, int>& shortcuts, int count) {
+  const char32_t key = ShortcutOf(button.Button);
   if (key == 0) return;
   const char* field = IsPushOrLabel(button.Button) ? "caption" : "shortcut";
-  auto [it, fresh] = shortcuts.emplace(key, button.Number);
+  auto [it, fresh] = shortcuts.emplace(UpperLetter(key), button.Number);  // Alt+ж and Alt+Ж are one key
   if (!fresh)
     button.Problem(field, "shortcut key " + Printable(key) + " is also button " +
                               std::to_string(it->second) + "'s; only one of them answers it");
   // Without shortcuts of their own, digits 1 to 8 choose the buttons of those numbers.
-  if (const int32_t chosen = DigitButton(key, count); chosen > 0 && chosen != button.Number)
+  const int32_t chosen = key < 0x80 ? DigitButton(static_cast<char>(key), count) : 0;
+  if (chosen > 0 && chosen != button.Number)
     button.Problem(field, "shortcut key " + Printable(key) + " takes digit key " + Printable(key) +
                               " from button " + std::to_string(chosen) +
                               ", which that key chooses otherwise");
@@ -267,12 +288,11 @@ void CheckTarget(ButtonCheck& button, const std::string& discDir,
                  const std::set<std::string>& packedNames) {
   const std::string& text = button.Button.Target;
   const ResolvedTarget target = ResolveTarget(text);
-  const std::string shown = "\"" + Cp1252ToUtf8(text) + "\"";
+  const std::string shown = "\"" + text + "\"";
   switch (target.Kind) {
     case TargetKind::MenuSwitch:
       if (!packedNames.count(target.Path))
-        button.Problem("target", shown + ": the player holds no packed menu named " +
-                                     Cp1252ToUtf8(target.Path));
+        button.Problem("target", shown + ": the player holds no packed menu named " + target.Path);
       break;
     case TargetKind::MacroAsText:
       button.Problem("target", shown + MacroAdvice(text));
@@ -282,7 +302,7 @@ void CheckTarget(ButtonCheck& button, const std::string& discDir,
         const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
         button.Problem("target", shown + (folder ? ": is a folder; end the target with \\ to open it"
                                                  : ": no such file on the disc (looked for " +
-                                                       Cp1252ToUtf8(target.Path) + ")"));
+                                                       target.Path + ")"));
       }
       break;
     case TargetKind::DiscFolder:
@@ -307,7 +327,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   std::set<std::string> packedNames;
   for (const PackedEntry& e : packed)
     if (e.Reachable()) packedNames.insert(e.Name);
-  std::map<char, int> shortcuts;
+  std::map<char32_t, int> shortcuts;
   const int count = static_cast<int>(menu.Buttons.size());
   for (int n = 1; n <= count; ++n) {
     const ButtonRecord& b = menu.Buttons[n - 1];
@@ -327,7 +347,8 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
 namespace {
 
 // The container of one packed player, then each menu the player can open.
-void CheckPlayer(const DiscProgram& program, const std::string& discDir, DiscReport& report) {
+void CheckPlayer(const DiscProgram& program, const std::string& discDir, const CodePage& unmarked,
+                 DiscReport& report) {
   const PackedPlayer& player = *program.Player;
   const std::string& exeName = program.FileName;
   const auto container = [&](const std::string& message) {
@@ -349,14 +370,17 @@ void CheckPlayer(const DiscProgram& program, const std::string& discDir, DiscRep
       continue;
     }
     const std::string menuName = exeName + ": " + Cp1252ToUtf8(entry.Name);
-    CheckMenu(menuName, ReadPackedMenu(program.Data, player, entry), discDir, player.Entries, report);
+    ReadMenu read = ReadPackedMenu(program.Data, player, entry);
+    DecodeReadTexts(read, unmarked);
+    CheckMenu(menuName, read, discDir, player.Entries, report);
     NoteTextsThatDoNotFit(menuName, LoadShownMenu(program.Data, entry.Name), report);
   }
 }
 
 }  // namespace
 
-DiscReport CheckDisc(const std::string& discDir) {
+DiscReport CheckDisc(const std::string& discDir, int codePage) {
+  const std::unique_ptr<CodePage> unmarked = MakeCodePage(codePage);
   std::error_code ec;
   if (!fs::is_directory(discDir, ec)) throw ToolError(discDir, "", "is not a folder");
   DiscReport report;
@@ -366,7 +390,7 @@ DiscReport CheckDisc(const std::string& discDir) {
     menusOf[program.FileName] = program.Player ? program.Player->Entries : std::vector<PackedEntry>{};
     if (!program.Player) continue;
     ++packedPlayers;
-    CheckPlayer(program, discDir, report);
+    CheckPlayer(program, discDir, *unmarked, report);
   }
   for (const OutsideLink& link : LinksOutOf(discDir))
     report.Problems.push_back({link.Relative, 0, "", OutsideLinkMessage(link)});

@@ -6,7 +6,6 @@
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "common/text.h"
-#include "tool/source/code_page.h"
 
 namespace fs = std::filesystem;
 
@@ -88,11 +87,12 @@ std::string FindOnDisc(const std::string& discDir, const std::string& relative, 
     const fs::path here = stack.back();
     std::error_code ec;
     fs::path found;
-    if (fs::exists(here / part, ec)) {
-      found = here / part;
+    // Targets are UTF-8 here, on every system the tool runs on.
+    if (fs::exists(here / fs::u8path(part), ec)) {
+      found = here / fs::u8path(part);
     } else {
       for (fs::directory_iterator it(here, ec), last; !ec && it != last; it.increment(ec)) {
-        if (AsciiEqualsNoCase(it->path().filename().string(), part)) {
+        if (AsciiEqualsNoCase(it->path().filename().u8string(), part)) {
           found = it->path();
           break;
         }
@@ -115,8 +115,8 @@ std::string MacroAdvice(const std::string& target) {
   const std::string fix =
       rest.empty() ? "start it with \\ (from the root of the disc's drive) or % (from the "
                      "player's folder)"
-                   : "write \"\\" + Cp1252ToUtf8(rest) + "\" (from the root of the disc's drive) or \"%" +
-                         Cp1252ToUtf8(rest) + "\" (from the player's folder)";
+                   : "write \"\\" + rest + "\" (from the root of the disc's drive) or \"%" + rest +
+                         "\" (from the player's folder)";
   return ": the player expands %CD% only in parameters and in %NOPROC% targets, so it looks for "
          "this name as it stands and then searches the whole disc; " + fix;
 }
