@@ -92,7 +92,9 @@
   // Browsers close only the tabs that a script opened; where the tab stays, it says so.
   function closePage() {
     window.close();
-    setTimeout(function () { if (!window.closed) message("You can close this tab now.", false); }, 100);
+    setTimeout(function () {
+      if (!window.closed) message("You can close this tab now.", false);
+    }, 100);
   }
   function run(n) {
     var el = buttons[n].el, how = el.dataset.run;

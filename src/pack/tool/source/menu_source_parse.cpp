@@ -105,8 +105,8 @@ class SourceContext {
     }
     if (composed == 0) return;
     std::string note = file_ + ": " + field + ": " + std::to_string(composed) +
-                       " transparent or partly transparent pixels composed over the background at (" +
-                       std::to_string(left) + ", " + std::to_string(top) + ")";
+                       " transparent or partly transparent pixels composed over the background "
+                       "at (" + std::to_string(left) + ", " + std::to_string(top) + ")";
     if (bare > 0)
       note += "; " + std::to_string(bare) +
               (bare == 1 ? " of them lies outside the background and shows black"
@@ -542,7 +542,8 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
       if (!buttonNames.emplace(name, number).second)
         b.Fail("name", "another button is already named \"" + name + "\"");
     });
-    problems.Guard([&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
+    problems.Guard(
+        [&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
   }
   problems.Guard([&] { s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames); });
   r.Finish();
