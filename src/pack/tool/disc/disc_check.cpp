@@ -362,6 +362,7 @@ void CheckPlayer(const DiscProgram& program, const std::string& discDir, const C
   if (player.EntriesClaimed > kPackageSlots)
     container("the list claims " + std::to_string(player.EntriesClaimed) +
               " packed files; the player reads only the first " + std::to_string(kPackageSlots));
+  const Bytes utf8Player = PlayerWithUtf8Texts(program.Data, player, unmarked);
   for (const PackedEntry& entry : player.Entries) {
     if (!entry.Reachable()) {
       container((entry.Name.empty() ? "entry " + std::to_string(entry.Slot + 1)
@@ -373,7 +374,7 @@ void CheckPlayer(const DiscProgram& program, const std::string& discDir, const C
     ReadMenu read = ReadPackedMenu(program.Data, player, entry);
     DecodeReadTexts(read, unmarked);
     CheckMenu(menuName, read, discDir, player.Entries, report);
-    NoteTextsThatDoNotFit(menuName, LoadShownMenu(program.Data, entry.Name), report);
+    NoteTextsThatDoNotFit(menuName, LoadShownMenu(utf8Player, entry.Name), report);
   }
 }
 
