@@ -89,9 +89,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       } else if (a == "--label") {
         parsed.Label = value;
       } else if (a == "--code-page") {
-        const int number = value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos
-                               ? std::stoi("0" + value)
-                               : 0;
+        const bool digits = value.find_first_not_of("0123456789") == std::string::npos;
+        const int number = value.size() <= 4 && digits ? std::stoi("0" + value) : 0;
         if (!IsKnownCodePage(number)) {
           err << "orvane-pack " << args[0] << ": --code-page takes " << kKnownCodePages << "\n";
           return 2;

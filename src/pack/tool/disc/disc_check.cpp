@@ -433,6 +433,7 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
                           "the list claims " + std::to_string(player->EntriesClaimed) +
                               " packed files; the player reads only the first " +
                               std::to_string(kPackageSlots)});
+    const Bytes utf8Player = PlayerWithUtf8Texts(exe, *player, *unmarked);
     for (const PackedEntry& entry : player->Entries) {
       if (!entry.Reachable()) {
         findings.push_back({exeName, 0, "container",
@@ -445,7 +446,7 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
       ReadMenu read = ReadPackedMenu(exe, *player, entry);
       DecodeReadTexts(read, *unmarked);
       CheckMenu(menuName, read, discDir, player->Entries, report);
-      NoteTextsThatDoNotFit(menuName, LoadShownMenu(exe, entry.Name), report);
+      NoteTextsThatDoNotFit(menuName, LoadShownMenu(utf8Player, entry.Name), report);
     }
   }
   for (const OutsideLink& link : LinksOutOf(discDir))

@@ -119,9 +119,11 @@ JolietLabel FitJolietLabel(const std::string& wanted) {
   if (label.Text.empty()) label.Text = u"DISC";
   std::vector<std::string> how;
   if (replaced) how.push_back("\"_\" for each character Joliet cannot hold");
-  if (count > kMaxJolietLabel) how.push_back("cut to " + std::to_string(kMaxJolietLabel) + " characters");
+  if (count > kMaxJolietLabel)
+    how.push_back("cut to " + std::to_string(kMaxJolietLabel) + " characters");
   if (!how.empty()) {
-    label.Note = "Joliet volume label (the one Windows shows) made to fit as \"" + Utf8Of(label.Text) + "\" (";
+    label.Note = "Joliet volume label (the one Windows shows) made to fit as \"" +
+                 Utf8Of(label.Text) + "\" (";
     for (size_t i = 0; i < how.size(); ++i) label.Note += (i ? ", " : "") + how[i];
     label.Note += ")";
   }
@@ -177,7 +179,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   const std::string autorunTemp = request.Output + ".autorun-tmp";
   std::vector<std::string> arguments = {
       // File names reach xorriso as UTF-8 whatever the locale says, so Joliet gets them whole.
-      "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
+      "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE",
+      "-return_with", "SORRY", "32",
       "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
       "-compliance", "joliet_long_names", "-follow", "link"};
   // A link out of the folder goes on the disc as a link: what it points at is never read.
@@ -244,7 +247,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   }
   if (!SetJolietLabel(temp, joliet.Text)) {
     fs::remove(temp, ec);
-    throw ToolError(request.Output, "", request.Xorriso + " wrote no Joliet tree; no image written");
+    throw ToolError(request.Output, "",
+                    request.Xorriso + " wrote no Joliet tree; no image written");
   }
   fs::rename(temp, output, ec);
   if (ec) {
@@ -253,7 +257,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
     throw ToolError(request.Output, "", "cannot be replaced: " + ec.message());
   }
   out << "wrote " << request.Output << " (ISO 9660 with Joliet names, volume " << label.Text
-      << ", Joliet volume " << Utf8Of(joliet.Text) << ", " << fs::file_size(output, ec) << " bytes)\n";
+      << ", Joliet volume " << Utf8Of(joliet.Text) << ", " << fs::file_size(output, ec)
+      << " bytes)\n";
 }
 
 }  // namespace orvane::pack

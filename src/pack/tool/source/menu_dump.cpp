@@ -320,7 +320,8 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std
   if (later) {
     // The mark is written from text_encoding; the texts are named only when they say more.
     bool any = s.LaterLayoutTexts[0] != (textEncoding == kUtf8Mark ? kUtf8Mark : "");
-    for (size_t i = 1; i < s.LaterLayoutTexts.size(); ++i) any = any || !s.LaterLayoutTexts[i].empty();
+    for (size_t i = 1; i < s.LaterLayoutTexts.size(); ++i)
+      any = any || !s.LaterLayoutTexts[i].empty();
     if (any) {
       Json texts = Json::array();
       for (const std::string& t : s.LaterLayoutTexts) texts.push_back(t);
