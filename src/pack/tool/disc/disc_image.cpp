@@ -217,6 +217,10 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   fs::remove(temp, ec);
   // xorriso's banner and notes are not the author's business; its words on a failure are.
   const std::string log = request.Output + ".xorriso-log";
+  if (!std::ofstream(log)) {
+    fs::remove(autorunTemp, ec);
+    throw ToolError(request.Output, "", "cannot be written: its folder takes no new files");
+  }
   const int status = RunProgram(request.Xorriso, arguments, log);
   fs::remove(autorunTemp, ec);
   std::string said;
