@@ -5,6 +5,7 @@
 #include "tool/commands/player_report.h"
 #include "tool/disc/web_pages.h"
 #include "tool/input_file.h"
+#include "tool/source/code_page.h"
 #include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
@@ -21,7 +22,8 @@ int RunHtml(const CommandArgs& args, std::ostream& out) {
       out << "  warning: " << ShownEntryName(entry) << ": the player never opens it, so it gets no "
           << "page: " << entry.Unreachable << "\n";
   const WrittenPages pages =
-      WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output);
+      WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output,
+                    *MakeCodePage(args.CodePage));
   for (const std::string& warning : pages.Warnings) out << "  warning: " << TerminalText(warning) << "\n";
   for (const std::string& page : pages.Files) out << "wrote " << page << "\n";
   // Information for the author, not a failure: a disc with a setup program is normal.

@@ -59,6 +59,18 @@ bool ReadsUnmarkedTexts(const std::string& command) {
   return command == "dump" || command == "check" || command == "html";
 }
 
+// Messages quote names and texts out of the files read: each line is escaped, and a message of
+// several lines (what xorriso said) goes on indented.
+void PrintMessage(const std::string& message, std::ostream& err) {
+  size_t start = 0;
+  for (size_t end = message.find('\n'); ; end = message.find('\n', start)) {
+    err << (start == 0 ? "orvane-pack: " : "  ")
+        << TerminalText(message.substr(start, end == std::string::npos ? end : end - start)) << "\n";
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -89,9 +101,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       } else if (a == "--label") {
         parsed.Label = value;
       } else if (a == "--code-page") {
-        const int number = value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos
-                               ? std::stoi("0" + value)
-                               : 0;
+        const bool digits = value.find_first_not_of("0123456789") == std::string::npos;
+        const int number = value.size() <= 4 && digits ? std::stoi("0" + value) : 0;
         if (!IsKnownCodePage(number)) {
           err << "orvane-pack " << args[0] << ": --code-page takes " << kKnownCodePages << "\n";
           return 2;
@@ -118,16 +129,15 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return spec.Run(parsed, out);
   } catch (const ToolError& e) {
-    // Every problem of a run, one a line, up to a screenful; they quote texts out of files.
+    // Every problem of a run, one a line, up to a screenful.
     const std::vector<std::string>& messages = e.Messages();
     for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
-      err << "orvane-pack: " << TerminalText(messages[i]) << "\n";
+      PrintMessage(messages[i], err);
     if (messages.size() > kMaxProblemsShown)
       err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
     return 2;
   } catch (const std::exception& e) {
-    // Messages quote names and texts out of the files read.
-    err << "orvane-pack: " << TerminalText(e.what()) << "\n";
+    PrintMessage(e.what(), err);
     return 2;
   }
 }
