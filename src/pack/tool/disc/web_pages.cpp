@@ -2,17 +2,18 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 #include "actions/target_text.h"
 #include "app/selection.h"
 #include "common/colour.h"
 #include "common/text.h"
+#include "common/utf8.h"
 #include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
 #include "tool/disc/shown_menu.h"
 #include "tool/disc/text_fit.h"
 #include "tool/file_io.h"
+#include "tool/output_names.h"
 #include "tool/source/png_io.h"
 #include "tool/source/source_fields.h"
 
@@ -23,8 +24,6 @@ namespace orvane::pack {
 namespace {
 
 constexpr char kAssets[] = "orvane-web";
-
-std::string Utf8(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
 
 // A text as the player's labels draw it: "&" marks the next character as the access key.
 std::string AccessHtml(const std::string& text, bool underline) {
@@ -39,10 +38,12 @@ std::string AccessHtml(const std::string& text, bool underline) {
       plain += text[i];
       continue;
     }
-    html += EscapeHtml(Utf8(plain)) + "<u>" + EscapeHtml(Utf8(text.substr(i, 1))) + "</u>";
+    const size_t next = NextUtf8Character(text, i);  // the whole character, in any script
+    html += EscapeHtml(plain) + "<u>" + EscapeHtml(text.substr(i, next - i)) + "</u>";
+    i = next - 1;
     plain.clear();
   }
-  return html + EscapeHtml(Utf8(plain));
+  return html + EscapeHtml(plain);
 }
 
 // Data for the page's script, in an attribute.
@@ -72,7 +73,7 @@ std::string FontCss(const ControlFont& font) {
   }
   if (family.empty()) family = "Tahoma";
   std::string css =
-      "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
+      "font-family:'" + family + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
   if (font.Style & kFontBold) css += "font-weight:bold;";
   if (font.Style & kFontItalic) css += "font-style:italic;";
   if (font.Style & kFontUnderline) css += "text-decoration:underline;";
@@ -100,19 +101,16 @@ std::string LabelHtml(const char* id, const ControlState& label, bool wrap,
 }
 
 // The page's own file name and its pictures' folder for each menu: index for the first, the
-// menu's name for the others as far as it is a plain file name.
+// menu's name for the others in the characters a link carries as they stand.
 std::vector<std::string> PageStems(const std::vector<PackedEntry>& entries) {
   std::vector<std::string> stems;
-  std::set<std::string> taken;
+  OutputNames names;
   for (size_t i = 0; i < entries.size(); ++i) {
     std::string stem = i == 0 ? "index" : entries[i].Name;
     if (i > 0 && EndsWithNoCase(stem, ".mnu")) stem.resize(stem.size() - 4);
     for (char& c : stem)
       if (!IsUrlUnreserved(static_cast<unsigned char>(c)) || c == '.' || c == '~') c = '_';
-    while (stem.empty() || (i > 0 && taken.count(stem)))
-      stem = "menu" + std::to_string(i + 1) + stem;
-    taken.insert(stem);
-    stems.push_back(stem);
+    stems.push_back(names.Take(stem, {".html"}));
   }
   return stems;
 }
@@ -122,7 +120,8 @@ Json FramesJson(const std::vector<std::vector<std::string>>& states) {
   Json json = Json::array();
   for (const std::vector<std::string>& frames : states) {
     Json list = Json::array();
-    for (const std::string& path : frames) list.push_back(path.empty() ? Json(nullptr) : Json(path));
+    for (const std::string& path : frames)
+      list.push_back(path.empty() ? Json(nullptr) : Json(path));
     json.push_back(list);
   }
   return json;
@@ -188,7 +187,7 @@ struct PageWriter {
     const bool off = action.Run == PageRun::Unavailable;
     if (off)
       written.NotOffered.push_back(
-          {findingMenu, n, "target", "\"" + Utf8(b.Target) + "\": " + action.Text});
+          {findingMenu, n, "target", "\"" + b.Target + "\": " + action.Text});
     const char* kind = b.ButtonKind == kImageButton  ? "image"
                        : b.ButtonKind == kPushButton ? "push"
                                                      : "label";
@@ -234,7 +233,7 @@ struct PageWriter {
     const Bounds& area = menu.MenBck.Bounds;
     std::string html =
         "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        EscapeHtml(Utf8(menu.MenuTitle)) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
+        EscapeHtml(menu.MenuTitle) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
         "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
         Attribute("style",
                   Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
@@ -279,22 +278,23 @@ std::string EscapeHtml(const std::string& utf8) {
   return out;
 }
 
-std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, true); }
+std::string CaptionHtml(const std::string& utf8) { return AccessHtml(utf8, true); }
 
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
-                           const std::string& exeName, const std::string& folder) {
+                           const std::string& exeName, const std::string& folder,
+                           const CodePage& unmarked) {
   WrittenPages written;
-  // The player only ever reaches the first of two packed files of the same name.
+  const Bytes utf8Player = PlayerWithUtf8Texts(executable, player, unmarked);
+  // Pages only for what the player can open: one page for two packed files of the same name.
   std::vector<PackedEntry> entries;
-  std::set<std::string> seen;
   for (const PackedEntry& entry : player.Entries)
-    if (seen.insert(entry.Name).second) entries.push_back(entry);
+    if (entry.Reachable()) entries.push_back(entry);
   const std::vector<std::string> stems = PageStems(entries);
 
   std::vector<ShownMenu> shown;
   std::map<std::string, std::string> pageOfMenu;
   for (size_t i = 0; i < entries.size(); ++i) {
-    shown.push_back(LoadShownMenu(executable, entries[i].Name));
+    shown.push_back(LoadShownMenu(utf8Player, entries[i].Name));
     if (shown.back().Loaded) pageOfMenu[entries[i].Name] = stems[i] + ".html";
   }
   MakeFolder((fs::path(folder) / kAssets).string());
@@ -303,10 +303,10 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
   WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(),
                       std::string(kPageScript));
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string menuName = exeName + ": " + Utf8(entries[i].Name);
+    const std::string menuName = exeName + ": " + Cp1252ToUtf8(entries[i].Name);
     if (!shown[i].Loaded) {
       std::string why;
-      for (const std::string& message : shown[i].Messages) why += " " + Utf8(message);
+      for (const std::string& message : shown[i].Messages) why += " " + message;
       written.Warnings.push_back(menuName + ": the player cannot read it; no page" +
                                  (why.empty() ? "" : ":" + why));
       continue;
