@@ -47,11 +47,7 @@ std::optional<Picture> OutlineMask(const MenuSettings& s, const Picture* backgro
   if (background && (background->Width != shape.Width || background->Height != shape.Height))
     return std::nullopt;
   const uint32_t cut = RgbOfColourText(Json(s.TransparentColour), "", "");
-  Picture mask;
-  mask.Width = shape.Width;
-  mask.Height = shape.Height;
-  mask.Pixels.assign(static_cast<size_t>(shape.Width) * shape.Height,
-                     cut == 0xFFFFFF ? 0u : 0xFFFFFFu);
+  Picture mask = SolidPicture(shape.Width, shape.Height, cut == 0xFFFFFF ? 0u : 0xFFFFFFu);
   for (const ShapeRun& run : shape.Runs)
     for (int32_t x = run.X1; x < run.X2; ++x)
       mask.Pixels[static_cast<size_t>(run.Y) * shape.Width + x] = cut;
