@@ -2,6 +2,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "orvane_version.h"
 #include "tool/commands/commands.h"
 #include "tool/tool_error.h"
 
@@ -13,9 +14,10 @@ const char kUsage[] =
     "usage:\n"
     "  orvane-pack build SOURCE.json... -o OUT_DIR [--version 6]\n"
     "      menu sources (JSON + PNG) to menu files; the later layout unless asked for 6\n"
-    "  orvane-pack pack PLAYER.exe MENU... -o DISC/orvane.exe\n"
-    "      a copy of the player with the menus appended (the first is the default menu);\n"
-    "      a player that already carries menus has them replaced\n"
+    "  orvane-pack pack [PLAYER.exe] MENU... -o DISC/orvane.exe\n"
+    "      a copy of the player with the menus (menu files or JSON sources) appended, the first\n"
+    "      being the default menu; a player that already carries menus has them replaced;\n"
+    "      without PLAYER.exe, the player shipped with orvane-pack\n"
     "  orvane-pack list FILE           what a packed player or a menu file holds\n"
     "  orvane-pack dump FILE -o DIR    a menu file or packed player back to JSON + PNG sources\n"
     "  orvane-pack extract FILE -o DIR the menu files of a packed player, or the pictures of a\n"
@@ -26,9 +28,13 @@ const char kUsage[] =
     "  orvane-pack image DISC_DIR -o DISC.iso [--label LABEL] [--force]\n"
     "      check, then an ISO 9660 image with Joliet names and an autorun.inf (through\n"
     "      xorriso); nothing is written when check finds a problem, unless --force\n"
-    "  orvane-pack html PLAYER.exe -o FOLDER\n"
-    "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
-    "      buttons the pages cannot offer (programs, targets off the disc)\n";
+    "  orvane-pack html PLAYER.exe -o FOLDER [--disc DIR]\n"
+    "  orvane-pack html SOURCE.json|MENU.mnu... -o FOLDER [--disc DIR]\n"
+    "      the menus of a packed player, or of sources and menu files, as web pages (index.html\n"
+    "      is the first) for any browser; targets lead into DIR (by default the folder of the\n"
+    "      pages for a player, of the first source otherwise); lists the buttons the pages\n"
+    "      cannot offer (programs, targets off the disc)\n"
+    "  orvane-pack --version           the tool's version\n";
 
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
@@ -39,11 +45,11 @@ struct CommandSpec {
 
 const std::map<std::string, CommandSpec>& Commands() {
   static const std::map<std::string, CommandSpec> commands = {
-      {"build", {RunBuild, 1, 1000, true}},  {"pack", {RunPack, 2, 1000, true}},
+      {"build", {RunBuild, 1, 1000, true}},  {"pack", {RunPack, 1, 1000, true}},
       {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
       {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
       {"image", {RunImage, 1, 1, true}},
-      {"html", {RunHtml, 1, 1, true}},
+      {"html", {RunHtml, 1, 1000, true}},
   };
   return commands;
 }
@@ -54,6 +60,10 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
     (args.empty() ? err : out) << kUsage;
     return args.empty() ? 2 : 0;
+  }
+  if (args[0] == "--version") {
+    out << "orvane-pack " << ORVANE_VERSION_TEXT << "\n";
+    return 0;
   }
   const auto found = Commands().find(args[0]);
   if (found == Commands().end()) {
@@ -66,7 +76,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const std::string& a = args[i];
     if (a == "--force" && args[0] == "image") {
       parsed.Force = true;
-    } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image")) {
+    } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image") ||
+               (a == "--disc" && args[0] == "html")) {
       if (i + 1 >= args.size()) {
         err << "orvane-pack " << args[0] << ": " << a << " needs a value\n";
         return 2;
@@ -76,6 +87,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         parsed.Output = value;
       } else if (a == "--label") {
         parsed.Label = value;
+      } else if (a == "--disc") {
+        parsed.Disc = value;
       } else if (args[0] != "build" || (value != "6" && value != "7")) {
         err << "orvane-pack " << args[0] << ": --version takes 6 or 7, and only for build\n";
         return 2;

@@ -13,6 +13,7 @@ struct CommandArgs {
   std::string Output;                 // -o
   std::optional<int> MenuVersion;     // --version (build)
   std::string Label;                  // --label (image)
+  std::string Disc;                   // --disc (html, preview): where the targets lie
   bool Force = false;                 // --force (image)
 };
 
@@ -24,6 +25,10 @@ int RunExtract(const CommandArgs& args, std::ostream& out);
 int RunCheck(const CommandArgs& args, std::ostream& out);
 int RunImage(const CommandArgs& args, std::ostream& out);
 int RunHtml(const CommandArgs& args, std::ostream& out);
+
+// What html and preview wrote: warnings, pages, the buttons that the pages cannot offer.
+struct WrittenPages;
+void ReportPages(const WrittenPages& pages, std::ostream& out);
 
 // Parses "orvane-pack COMMAND ..." (args without the program name) and runs it; ToolErrors are
 // printed on err as "orvane-pack: <message>".

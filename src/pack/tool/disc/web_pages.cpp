@@ -137,6 +137,7 @@ struct PageWriter {
   const std::string& stem;
   const std::map<std::string, std::string>& pageOfMenu;
   const std::string& findingMenu;
+  const std::string& discRoot;
   WrittenPages& written;
 
   std::string PictureFile(const std::string& name) const {
@@ -189,7 +190,7 @@ struct PageWriter {
 
   std::string ButtonHtml(int32_t n, const TOVMenu& menu) {
     const TOVButton& b = menu.Buttons[static_cast<size_t>(n)];
-    const PageAction action = PageActionFor(b, pageOfMenu);
+    const PageAction action = PageActionFor(b, pageOfMenu, discRoot);
     static const char* const kRuns[] = {"nothing", "link", "message", "close", "off"};
     const bool link = action.Run == PageRun::Link;
     const bool off = action.Run == PageRun::Unavailable;
@@ -293,7 +294,8 @@ std::string EscapeHtml(const std::string& utf8) {
 std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, true); }
 
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
-                           const std::string& exeName, const std::string& folder) {
+                           const std::string& exeName, const std::string& folder,
+                           const std::string& discRoot) {
   WrittenPages written;
   // The player only ever reaches the first of two packed files of the same name.
   std::vector<PackedEntry> entries;
@@ -314,7 +316,7 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
   WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(),
                       std::string(kPageScript));
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string menuName = exeName + ": " + Utf8(entries[i].Name);
+    const std::string menuName = (exeName.empty() ? "" : exeName + ": ") + Utf8(entries[i].Name);
     if (!shown[i].Loaded) {
       std::string why;
       for (const std::string& message : shown[i].Messages) why += " " + Utf8(message);
@@ -323,7 +325,7 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
       continue;
     }
     MakeFolder((fs::path(folder) / kAssets / stems[i]).string());
-    PageWriter writer{folder, stems[i], pageOfMenu, menuName, written};
+    PageWriter writer{folder, stems[i], pageOfMenu, menuName, discRoot, written};
     const std::string page = (fs::path(folder) / (stems[i] + ".html")).string();
     WriteFileAtomically(page, writer.PageHtml(shown[i]));
     written.Files.push_back(page);

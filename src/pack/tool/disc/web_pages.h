@@ -23,9 +23,12 @@ struct WrittenPages {
   std::vector<std::string> Warnings;  // menus that could not be read
 };
 
-// Writes the pages of every menu of the player into folder; exeName names the player in findings.
+// Writes the pages of every menu of the player into folder; exeName names the player in findings
+// (empty for menus not packed yet); discRoot links the pages' folder to the disc's root
+// (DiscRootHref).
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
-                           const std::string& exeName, const std::string& folder);
+                           const std::string& exeName, const std::string& folder,
+                           const std::string& discRoot = "./");
 
 // The stylesheet and the script shared by every page.
 extern const char kPageStyle[];
