@@ -14,10 +14,12 @@ MenuInputs LoadMenuInputs(const std::vector<std::string>& paths) {
   MenuInputs inputs;
   for (const std::string& path : paths) {
     PackedFile file;
+    inputs.Read.push_back(path);
     if (EndsWithNoCase(path, ".json")) {
       MenuSource source = LoadMenuSource(path);
       file = {source.OutputName, WriteMenuFile(source.Menu)};
       for (std::string& warning : source.Warnings) inputs.Warnings.push_back(std::move(warning));
+      inputs.Read.insert(inputs.Read.end(), source.Pictures.begin(), source.Pictures.end());
     } else {
       file = {BaseName(path), ReadWholeFile(path)};
     }

@@ -11,6 +11,7 @@ namespace orvane::pack {
 struct MenuInputs {
   std::vector<PackedFile> Files;      // in the order given: the first is the default menu
   std::vector<std::string> Warnings;  // the sources' build warnings
+  std::vector<std::string> Read;      // every file read: the inputs, the sources' pictures
 };
 
 // A path ending in ".json" is a source. Throws ToolError naming the file (and the field of a

@@ -34,6 +34,11 @@ const char kUsage[] =
     "      is the first) for any browser; targets lead into DIR (by default the folder of the\n"
     "      pages for a player, of the first source otherwise); lists the buttons the pages\n"
     "      cannot offer (programs, targets off the disc)\n"
+    "  orvane-pack preview SOURCE.json|MENU.mnu... [-o FOLDER] [--disc DIR]\n"
+    "      the pages as html writes them (by default into a folder \"preview\" beside the first\n"
+    "      source), written again on every save of a source or picture; the open page follows\n"
+    "      and shows a source's error; F2 or the corner button shows every control's box, the\n"
+    "      pointer's position and the texts that do not fit; Ctrl+C ends it\n"
     "  orvane-pack --version           the tool's version\n";
 
 struct CommandSpec {
@@ -41,6 +46,7 @@ struct CommandSpec {
   size_t MinInputs;
   size_t MaxInputs;
   bool NeedsOutput;
+  bool OutputOptional = false;
 };
 
 const std::map<std::string, CommandSpec>& Commands() {
@@ -49,7 +55,7 @@ const std::map<std::string, CommandSpec>& Commands() {
       {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
       {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
       {"image", {RunImage, 1, 1, true}},
-      {"html", {RunHtml, 1, 1000, true}},
+      {"html", {RunHtml, 1, 1000, true}},    {"preview", {RunPreview, 1, 1000, false, true}},
   };
   return commands;
 }
@@ -77,7 +83,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (a == "--force" && args[0] == "image") {
       parsed.Force = true;
     } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image") ||
-               (a == "--disc" && args[0] == "html")) {
+               (a == "--disc" && (args[0] == "html" || args[0] == "preview"))) {
       if (i + 1 >= args.size()) {
         err << "orvane-pack " << args[0] << ": " << a << " needs a value\n";
         return 2;
@@ -103,7 +109,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
   }
   if (parsed.Inputs.size() < spec.MinInputs || parsed.Inputs.size() > spec.MaxInputs ||
-      spec.NeedsOutput == parsed.Output.empty()) {
+      (!spec.OutputOptional && spec.NeedsOutput == parsed.Output.empty())) {
     err << "orvane-pack " << args[0] << ": wrong arguments\n" << kUsage;
     return 2;
   }

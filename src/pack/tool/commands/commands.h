@@ -25,6 +25,8 @@ int RunExtract(const CommandArgs& args, std::ostream& out);
 int RunCheck(const CommandArgs& args, std::ostream& out);
 int RunImage(const CommandArgs& args, std::ostream& out);
 int RunHtml(const CommandArgs& args, std::ostream& out);
+// Runs until Ctrl+C.
+int RunPreview(const CommandArgs& args, std::ostream& out);
 
 // What html and preview wrote: warnings, pages, the buttons that the pages cannot offer.
 struct WrittenPages;

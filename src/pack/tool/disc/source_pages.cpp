@@ -9,8 +9,9 @@
 namespace orvane::pack {
 
 WrittenPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
-                            std::string discFolder) {
+                            std::string discFolder, std::vector<std::string>* read) {
   const MenuInputs menus = LoadMenuInputs(inputs);
+  if (read) *read = menus.Read;
   // Two bytes stand in for the player: the player's reader finds no container at byte 0.
   const Bytes container = AppendContainer({'M', 'Z'}, menus.Files);
   const std::optional<PackedPlayer> packed = ReadPackedPlayer(container);

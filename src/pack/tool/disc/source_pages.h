@@ -9,8 +9,9 @@
 namespace orvane::pack {
 
 // discFolder empty: the folder of the first input. The sources' build warnings come first in
-// Warnings. Throws ToolError (file and field) for a source that does not build.
+// Warnings; read, when given, receives every file read (inputs and pictures). Throws ToolError
+// (file and field) for a source that does not build.
 WrittenPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
-                            std::string discFolder);
+                            std::string discFolder, std::vector<std::string>* read = nullptr);
 
 }  // namespace orvane::pack

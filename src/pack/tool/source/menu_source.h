@@ -32,6 +32,7 @@ struct MenuSource {
   std::string OutputName;    // file name of the menu, e.g. "main.mnu"
   // "file: field: message" for values that build but most likely do not do what was meant.
   std::vector<std::string> Warnings;
+  std::vector<std::string> Pictures;  // the picture files it was built from
 };
 
 // Picture paths are taken relative to the source's folder. Throws ToolError naming the source

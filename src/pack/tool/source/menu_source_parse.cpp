@@ -48,8 +48,8 @@ namespace {
 // Everything a source refers to is resolved against the source's own folder.
 class SourceContext {
  public:
-  explicit SourceContext(const std::string& sourcePath)
-      : file_(sourcePath), folder_(fs::path(sourcePath).parent_path()) {}
+  SourceContext(const std::string& sourcePath, std::vector<std::string>& read)
+      : file_(sourcePath), folder_(fs::path(sourcePath).parent_path()), read_(read) {}
 
   const std::string& File() const { return file_; }
   std::string Resolve(const std::string& relative) const {
@@ -59,7 +59,8 @@ class SourceContext {
   Picture LoadPicture(const std::string& relative, FourthByte fourth,
                       const std::string& field) const {
     try {
-      return LoadPicturePng(Resolve(relative), fourth);
+      read_.push_back(Resolve(relative));
+      return LoadPicturePng(read_.back(), fourth);
     } catch (const ToolError& e) {
       throw ToolError(file_, field, e.what());
     }
@@ -68,6 +69,7 @@ class SourceContext {
  private:
   std::string file_;
   fs::path folder_;
+  std::vector<std::string>& read_;  // every picture file read, in order
 };
 
 FourthByte ReadFourthByte(FieldReader& r, FourthByte inherited) {
@@ -397,9 +399,9 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
 
 MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
                            std::optional<uint8_t> versionOverride) {
-  const SourceContext ctx(sourcePath);
-  FieldReader r(root, sourcePath, "");
   MenuSource source;
+  const SourceContext ctx(sourcePath, source.Pictures);
+  FieldReader r(root, sourcePath, "");
   MenuFile& menu = source.Menu;
 
   menu.Header.Version = static_cast<uint8_t>(r.Int("version", kDefaultVersion, 6, 255));
