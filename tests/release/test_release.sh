@@ -46,7 +46,7 @@ check "the player's version resource says $ORVANE_VERSION.0" python3 -c "
 import sys
 data = open(sys.argv[1], 'rb').read()
 name = data.find('FileVersion\0'.encode('utf-16-le'))  # the value follows, 32-bit aligned
-sys.exit(0 if name > 0 and '$ORVANE_VERSION.0\0'.encode('utf-16-le') in data[name:name + 40] else 1)" "$top/orvane.exe"
+sys.exit(0 if name > 0 and '$ORVANE_VERSION.0\0'.encode('utf-16-le') in data[name:name + 64] else 1)" "$top/orvane.exe"
 tool="orvane-pack.exe"
 if ! wine_runs_32bit; then
   # The zip's own tool is 32-bit; this machine runs only 64-bit Windows programs.

@@ -1,6 +1,5 @@
 #include "tool/disc/preview_pages.h"
 
-#include "tool/disc/page_actions.h"
 #include "tool/disc/web_pages.h"
 #include "tool/file_io.h"
 #include "tool/tool_error.h"
@@ -15,24 +14,6 @@ constexpr char kAssets[] = "orvane-web";
 constexpr char kPreviewTags[] =
     "<link rel=\"stylesheet\" href=\"orvane-web/preview.css\">\n"
     "<script src=\"orvane-web/preview.js\"></script>\n";
-
-// A text as a JavaScript string literal that is safe inside a script file.
-std::string ScriptString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c == '<') {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 }  // namespace
 
@@ -53,7 +34,7 @@ void AddPreviewToPages(const std::vector<std::string>& pages, const std::string&
 void WritePreviewState(const std::string& folder, uint64_t build, const std::string& error) {
   WriteFileAtomically((fs::path(folder) / kAssets / "preview-state.js").string(),
                       "orvanePreviewState(" + std::to_string(build) + ", " +
-                          ScriptString(error) + ");\n");
+                          JsonString(error) + ");\n");
 }
 
 std::string FileUrl(const std::string& path) {

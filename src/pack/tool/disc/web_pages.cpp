@@ -42,23 +42,6 @@ std::string AccessHtml(const std::string& text, bool underline) {
   return html + EscapeHtml(Utf8(plain));
 }
 
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
 std::string Px(const char* property, int32_t value) {
   return std::string(property) + ":" + std::to_string(value) + "px;";
 }
@@ -292,6 +275,23 @@ std::string EscapeHtml(const std::string& utf8) {
 }
 
 std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, true); }
+
+std::string JsonString(const std::string& utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
 
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder,
