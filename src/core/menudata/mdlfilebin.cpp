@@ -39,14 +39,6 @@ const char kVersionNotice[] =
     "version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software's "
     "site to convert the file to Version 6 format.";
 
-// The first slot holding exactly the lower-cased name; empty names never match.
-int FindSlot(const PackageDirectory& directory, const std::string& lowerName) {
-  if (lowerName.empty()) return -1;
-  for (int i = 0; i < kPackageSlots; ++i)
-    if (directory.Names[i] == lowerName) return i;
-  return -1;
-}
-
 // A packed file's length is not stored: it ends at the latest where the next packed file
 // begins, and the last one where the trailer does.
 int64_t PackageEnd(const PackageDirectory& directory, int32_t position) {
@@ -67,6 +59,13 @@ void ClearImage(Picture& image) {
 }
 
 }  // namespace
+
+int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName) {
+  if (lowerName.empty()) return -1;
+  for (int i = 0; i < kPackageSlots; ++i)
+    if (directory.Names[i] == lowerName) return i;
+  return -1;
+}
 
 MdlFileBin::MdlFileBin(FileOpener& files, MessageDialog& dialog) : files_(files), dialog_(dialog) {}
 MdlFileBin::~MdlFileBin() = default;
@@ -128,6 +127,7 @@ bool MdlFileBin::ReadDirectory(Stream& stream, int64_t filesEnd) {
     directory.Offsets[i] = PositionFromStored(stored);
   }
   directory.FilesEnd = filesEnd;
+  directory.EntryCount = count;
   PackageDirectory = directory;
   return true;
 }
@@ -149,7 +149,7 @@ bool MdlFileBin::OpenMenuStream(const std::string& name, const std::string& fold
 
 void MdlFileBin::SeekPackage(std::string& name) {
   name = AsciiLower(name);
-  const int slot = FindSlot(PackageDirectory, name);
+  const int slot = FindPackageSlot(PackageDirectory, name);
   if (slot < 0) {
     Tell(kPackageMissing + name, MessageKind::Warning);
     ReadErrorFlag = true;
@@ -168,7 +168,7 @@ void MdlFileBin::SeekPackage(std::string& name) {
 
 bool MdlFileBin::PackageExists(std::string& name) const {
   name = AsciiLower(name);
-  return FindSlot(PackageDirectory, name) >= 0;
+  return FindPackageSlot(PackageDirectory, name) >= 0;
 }
 
 void MdlFileBin::CloseMenuStream() { menuStream_.reset(); }

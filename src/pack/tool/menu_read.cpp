@@ -82,11 +82,21 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
   unit.ApplicationFolder.clear();
   unit.ReadPackageDirectory(SpanOpener::kName);
   player.DirectoryError = unit.ReadErrorFlag;
-  for (int i = 0; i < kPackageSlots; ++i) {
-    const std::string& name = unit.PackageDirectory.Names[i];
-    if (name.empty()) break;  // slots past the last entry are empty
-    const int32_t offset = unit.PackageDirectory.Offsets[i];
-    player.Entries.push_back({name, offset < 0 ? executable.size() : static_cast<size_t>(offset)});
+  const orvane::PackageDirectory& directory = unit.PackageDirectory;
+  player.EntriesClaimed = directory.EntryCount;
+  for (int i = 0; i < std::min(directory.EntryCount, kPackageSlots); ++i) {
+    PackedEntry entry;
+    entry.Name = directory.Names[i];
+    const int32_t offset = directory.Offsets[i];
+    entry.Offset = offset < 0 ? executable.size() : static_cast<size_t>(offset);
+    entry.Slot = i;
+    // The player's own lookup decides: a name it would find in an earlier slot hides this one.
+    if (entry.Name.empty())
+      entry.Unreachable = "its name is blank, and no menu name finds a blank one";
+    else if (FindPackageSlot(directory, entry.Name) != i)
+      entry.Unreachable = "an earlier packed file has the same name; the player only ever reaches "
+                          "the first";
+    player.Entries.push_back(std::move(entry));
   }
   return player;
 }

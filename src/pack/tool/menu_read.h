@@ -49,15 +49,23 @@ ReadMenu ReadMenuBytes(const uint8_t* data, size_t size);
 inline ReadMenu ReadMenuBytes(const Bytes& data) { return ReadMenuBytes(data.data(), data.size()); }
 
 struct PackedEntry {
-  std::string Name;     // as the player holds it: trimmed and lower-cased
+  std::string Name;     // as the player holds it: trimmed and lower-cased; empty when blank
   size_t Offset = 0;    // absolute position of the packed file
+  int Slot = 0;         // its place in the directory, from 0
+  // Why no menu name ever opens it in the player (a blank name, an earlier entry of the same
+  // name); empty when the player can open it.
+  std::string Unreachable;
+  bool Reachable() const { return Unreachable.empty(); }
 };
 
 struct PackedPlayer {
   size_t ContainerStart = 0;
   size_t Trailer = 0;                    // where the trailer stands; packed files end before it
   std::optional<size_t> CertificateTable;  // set for a signed player
-  std::vector<PackedEntry> Entries;      // directory order; the first is the default menu
+  // Every entry the player reads, in directory order, those it cannot open included; the first
+  // is the default menu.
+  std::vector<PackedEntry> Entries;
+  int EntriesClaimed = 0;                // the directory's own count; past kPackageSlots unread
   bool DirectoryError = false;
   std::vector<std::string> Messages;
 };

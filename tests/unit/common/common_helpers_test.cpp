@@ -6,6 +6,7 @@
 #include "common/debug_trace.h"
 #include "common/qbcolor.h"
 #include "common/text.h"
+#include "common/utf8.h"
 
 namespace orvane {
 namespace {
@@ -65,6 +66,60 @@ TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
 TEST(ComposeColour, UsesOnlyTheLowByteOfEachComponent) {
   EXPECT_EQ(ComposeColour(0x12, 0x34, 0x56), 0x563412u);
   EXPECT_EQ(ComposeColour(0x1FF, -1, 0x100), 0x00FFFFu);
+}
+
+TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
+  // The boundaries each text's characters start at, walked forwards and backwards, and how many
+  // ill-formed pieces it holds.
+  struct Row {
+    const char* text;
+    std::vector<size_t> starts;
+    size_t illFormed;
+  } rows[] = {
+      {"ab", {0, 1}, 0},
+      {"\xD0\x91\xCE\xB1\xE6\x97\xA5\xF0\x9F\x98\x80", {0, 2, 4, 7}, 0},  // Б α 日 😀
+      {"\xEF\xBF\xBD", {0}, 0},                          // a stored U+FFFD
+      {"\xC3(", {0, 1}, 1},                               // lead without continuation
+      {"\xE6\x97", {0}, 1},                              // cut short: one piece
+      {"\x80\x80", {0, 1}, 2},                           // lone continuations
+      {"\xC0\xAF", {0, 1}, 2},                           // overlong "/"
+      {"\xED\xA0\x80", {0, 1, 2}, 3},                   // a surrogate
+      {"\xF4\x90\x80\x80", {0, 1, 2, 3}, 4},           // past U+10FFFF
+      {"\xFF\xD0\x91", {0, 1}, 1},
+  };
+  for (const Row& row : rows) {
+    const std::string text = row.text;
+    SCOPED_TRACE(::testing::PrintToString(text));
+    std::vector<size_t> forward;
+    for (size_t pos = 0; pos < text.size(); pos = NextUtf8Character(text, pos)) forward.push_back(pos);
+    EXPECT_EQ(forward, row.starts);
+    std::vector<size_t> backward;
+    for (size_t pos = text.size(); pos > 0;) backward.insert(backward.begin(), pos = PreviousUtf8Character(text, pos));
+    EXPECT_EQ(backward, row.starts);
+    EXPECT_EQ(Utf8CharacterCount(text), row.starts.size());
+    EXPECT_EQ(IsValidUtf8(text), row.illFormed == 0);
+    size_t replaced = 0;
+    const std::string repaired = RepairUtf8(text, replaced);
+    EXPECT_EQ(replaced, row.illFormed);
+    EXPECT_TRUE(IsValidUtf8(repaired));
+  }
+  std::string encoded;
+  for (char32_t c : {U'A', U'\u00E9', U'\u0416', U'\u65E5', U'\U0001F600', char32_t{0xD800}}) AppendUtf8(encoded, c);
+  EXPECT_EQ(encoded, "A\xC3\xA9\xD0\x96\xE6\x97\xA5\xF0\x9F\x98\x80\xEF\xBF\xBD");
+  size_t length = 0;
+  EXPECT_EQ(DecodeUtf8At(encoded, 5, length), U'\u65E5');
+  EXPECT_EQ(length, 3u);
+}
+
+TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
+  const std::pair<char32_t, char32_t> rows[] = {
+      {U'a', U'A'},         {U'Z', U'Z'},         {U'\u00E4', U'\u00C4'}, {U'\u00F7', U'\u00F7'},
+      {U'\u00FF', U'\u0178'}, {U'\u00DF', U'\u00DF'}, {U'\u0105', U'\u0104'}, {U'\u0142', U'\u0141'},
+      {U'\u017C', U'\u017B'}, {U'\u03B1', U'\u0391'}, {U'\u03C2', U'\u03A3'}, {U'\u03AC', U'\u0386'},
+      {U'\u03CE', U'\u038F'}, {U'\u0443', U'\u0423'}, {U'\u044F', U'\u042F'}, {U'\u0451', U'\u0401'},
+      {U'\u0457', U'\u0407'}, {U'\u0491', U'\u0490'}, {U'\u0416', U'\u0416'}, {U'\u65E5', U'\u65E5'},
+      {U'\uFF41', U'\uFF21'}, {U'1', U'1'}};
+  for (const auto& [small, capital] : rows) EXPECT_EQ(UpperLetter(small), capital) << uint32_t{small};
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
 #include "menudata/menu_fixtures.h"
+#include "menudata/text_encoding.h"
 
 namespace orvane::testing {
 namespace {
@@ -201,6 +203,83 @@ TEST(MenuBody, ALoaderSequenceThatFailsBeforeTheBodyLeavesNoStreamOpen) {
   EXPECT_EQ(rig.Files.Counts().OpenNow, 0);
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
   EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Information);
+}
+
+// Reads each byte as the code point of the same number and records what it was given.
+class Latin1Decoder : public CodePageDecoder {
+ public:
+  std::string ToUtf8(std::string_view bytes) const override {
+    Seen.emplace_back(bytes);
+    std::string out;
+    for (char c : bytes) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 0x80) {
+        out += c;
+      } else {
+        out += static_cast<char>(0xC0 | (byte >> 6));
+        out += static_cast<char>(0x80 | (byte & 0x3F));
+      }
+    }
+    return out;
+  }
+  mutable std::vector<std::string> Seen;
+};
+
+TEST(MenuTexts, TheUtf8MarkIsReadFromTheLaterLayoutOnly) {
+  struct Row {
+    uint8_t version;
+    const char* firstText;
+    bool marked;
+  } rows[] = {{7, "utf-8", true},  {8, "UTF-8", true},   {7, "Utf-8", true}, {6, "utf-8", false},
+              {7, "utf8", false},  {7, " utf-8", false}, {7, "", false},     {7, "utf-16", false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.version) + " '" + row.firstText + "'");
+    MenuSettings settings = ChosenSettings();
+    settings.LaterLayoutTexts[0] = row.firstText;
+    LoadedRig rig(pack::WriteMenuFile(MenuOf(row.version, {ChosenButton(1)}, {}, settings)));
+    ASSERT_TRUE(rig.loaded);
+    EXPECT_EQ(DeclaresUtf8(rig.read), row.marked);
+  }
+}
+
+TEST(MenuTexts, MarkedTextsAreKeptWithIllFormedPiecesReplacedAndCounted) {
+  MenuSettings settings = ChosenSettings();
+  settings.LaterLayoutTexts[0] = kUtf8Mark;
+  settings.MenuTitle = "\xD0\xA3\xD1\x81\xD1\x82 \xCE\xB1 \xE6\x97\xA5\xEF\xBF\xBD";  // kept as it is
+  MenuFile menu = MenuOf(7, {ChosenButton(1), ChosenButton(2)}, {});
+  menu.Settings = settings;
+  menu.Buttons[0].Caption = "&\xC3(";             // a lead byte without its continuation
+  menu.Buttons[1].Target = "a\xFF\xED\xA0\x80z";  // a byte never used, a surrogate
+  const Latin1Decoder unused;
+  EXPECT_EQ(DecodeMenuTexts(menu, unused).InvalidUtf8Texts, 2);
+  EXPECT_TRUE(unused.Seen.empty());
+  EXPECT_EQ(menu.Settings.MenuTitle, settings.MenuTitle);
+  EXPECT_EQ(menu.Buttons[0].Caption, "&\xEF\xBF\xBD(");
+  EXPECT_EQ(menu.Buttons[1].Target, "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz");
+  EXPECT_EQ(menu.Buttons[1].Caption, "&Item 2");
+}
+
+TEST(MenuTexts, EveryTextOfAnUnmarkedMenuIsConvertedOnce) {
+  for (uint8_t version : {6, 7}) {
+    SCOPED_TRACE(version);
+    MenuFile menu = MenuOf(version, {ChosenButton(1), ChosenButton(2)}, {});
+    menu.Settings.MenuTitle = "Caf\xE9";
+    menu.Buttons[1].ShortcutKey = "\xC4";
+    menu.Buttons[1].FontName = "Verdana";  // the chosen buttons share these three
+    menu.Buttons[1].ViewerName = "viewer.exe";
+    menu.Buttons[1].ViewerVersion = "6";
+    const Latin1Decoder decoder;
+    EXPECT_EQ(DecodeMenuTexts(menu, decoder).InvalidUtf8Texts, 0);
+    // The non-empty texts: nine of the settings (one trailing text is empty) and eight of each
+    // button; the chosen values all differ, so a text visited twice or left out shows here.
+    std::vector<std::string> seen = decoder.Seen;
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end());
+    EXPECT_EQ(seen.size(), 9u + 2 * 8);
+    EXPECT_EQ(menu.Settings.MenuTitle, "Caf\xC3\xA9");
+    EXPECT_EQ(menu.Buttons[1].ShortcutKey, "\xC3\x84");
+    EXPECT_EQ(menu.Buttons[0].ViewerName, "AcroRd32.exe");
+  }
 }
 
 }  // namespace

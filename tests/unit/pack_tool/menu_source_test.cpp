@@ -125,8 +125,18 @@ TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
 
 TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   const std::string file = folder_.PathOf("menu.json");
-  EXPECT_EQ(ErrorOf(R"({"buttons": [{}, {"animaton": "loop"}]})"),
-            file + ": buttons[1].animaton: unknown field (misspelt?)");
+  // Every mistake in one run, in reading order, an unknown field with the name it most likely is.
+  EXPECT_EQ(ErrorOf(R"({"transparent_colour": 5, "tilte": "a", "buttons": [{"desciption": "a",
+      "left": "x"}, {"animaton": "loop", "font": {"szie": 3}, "frames": []}], "zzz": 1})"),
+            file + ": buttons[0].left: expected a whole number, found \"x\"\n" +
+            file + ": buttons[0].desciption: unknown field; did you mean \"description\"?\n" +
+            file + ": buttons[1].font.szie: unknown field; did you mean \"size\"?\n" +
+            file + ": buttons[1].animaton: unknown field; did you mean \"animation\"?\n" +
+            file + ": buttons[1].frames: unknown field in \"buttons[1]\"; it belongs in a picture "
+                   "given as an object\n" +
+            file + ": transparent_colour: unknown field at the top level; it belongs in \"shape\"\n" +
+            file + ": tilte: unknown field; did you mean \"title\"?\n" +
+            file + ": zzz: unknown field (misspelt?)");
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
   WritePng(folder_, "short.png", PatternPicture(20, 5, 7));
   std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
@@ -166,6 +176,34 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   };
   for (const auto& [source, part] : rows)
     EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
+}
+
+TEST_F(MenuSourceTest, TransparentPixelsAreComposedOverTheBackgroundWhereTheButtonStands) {
+  Picture art = PatternPicture(6, 4, 8, 255);
+  art.Pixels[0] &= 0x00FFFFFF;                   // transparent corner
+  art.Pixels[1] = 0x80FF0000;                    // half-transparent red
+  art.Pixels[6 * 4 - 1] &= 0x00FFFFFF;           // the last pixel: beyond the background
+  WritePng(folder_, "art/round.png", art, true);
+  const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"}, "accessory": {"left": 2, "top": 3},
+      "buttons": [{"left": 16, "top": 7, "pictures": {"normal": "art/round.png",
+                   "accessory": "art/round.png", "pressed": {"file": "art/round.png", "fourth_byte": "alpha"}}}]})");
+  const Picture bg = PatternPicture(20, 10, 1);
+  const std::vector<uint32_t>& button = s.Menu.Pictures[1].Image.Pixels;
+  EXPECT_EQ(button[0], bg.Pixels[7 * 20 + 16]);  // the background under it, as the player shows it
+  const uint32_t under = bg.Pixels[7 * 20 + 17];
+  EXPECT_EQ(button[1], ((0xFF * 128 + ((under >> 16) & 0xFF) * 127 + 127) / 255) << 16 |
+                           (((under >> 8) & 0xFF) * 127 + 127) / 255 << 8 | ((under & 0xFF) * 127 + 127) / 255);
+  EXPECT_EQ(button[2], art.Pixels[2] & 0x00FFFFFF);  // opaque pixels keep their colour
+  EXPECT_EQ(button[23], 0u);                         // nothing under it: black
+  EXPECT_EQ(s.Menu.Pictures[2].Image.Pixels, art.Pixels);  // "alpha" keeps the fourth bytes
+  EXPECT_EQ(s.Menu.Pictures[3].Image.Pixels[0], bg.Pixels[3 * 20 + 2]);  // the accessory's place
+  const std::string note = folder_.PathOf("menu.json") + ": buttons[0].pictures.";
+  EXPECT_EQ(s.Notes, (std::vector<std::string>{
+                         note + "normal: 3 transparent or partly transparent pixels composed over "
+                                "the background at (16, 7); 1 of them lies outside the background "
+                                "and shows black",
+                         note + "accessory: 3 transparent or partly transparent pixels composed "
+                                "over the background at (2, 3)"}));
 }
 
 TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {

@@ -32,7 +32,7 @@ const char kFullSource[] = R"({
   "clock": {"colour": 14, "time": {"shown": false, "left": 1, "top": 2},
             "date": {"left": 3, "top": 4, "font": {"size": 7}}},
   "accessory": {"left": 11, "top": 12},
-  "shape": {"transparent_colour": -3, "text": "whatever"},
+  SHAPE,
   UNUSED
   "pictures": {"normal": "bg.png", "pressed": {"file": "a.png", "unused_byte": 9}},
   "buttons": [
@@ -58,6 +58,9 @@ std::string FullSource(int version) {
     text.replace(text.find(key), key.size(), value);
   };
   put("VERSION", std::to_string(version));
+  // An outline of the background's size comes back as a mask picture; any other as its text.
+  put("SHAPE", version == 6 ? R"("shape": {"transparent_colour": -3, "text": "whatever"})"
+                            : R"("shape": {"runs": [[0, 0, 3], [19, 28, 30]], "transparent_colour": 12})");
   put("UNUSED", version == 6 ? "" : R"("unused_texts": ["a", "", "c", "\u00e9"],)");
   put("LATER_BUTTON", version == 6 ? "" : kLaterButton);
   return text;
@@ -99,6 +102,8 @@ TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
   EXPECT_EQ(dump["buttons"][0]["minimize_after"], true);
   EXPECT_FALSE(dump["buttons"][0].contains("width"));  // it is the normal picture's
   EXPECT_EQ(dump["pictures"].size(), 2u);               // only the states that have pictures
+  EXPECT_EQ(dump["shape"].contains("text"), version == 6) << dump["shape"];
+  if (version == 7) EXPECT_EQ(dump["shape"]["mask"], "Full Menu/outline.png");
 
   // The fourth bytes made it through the PNG files, alpha channel and constants alike.
   const ReadMenu read = ReadMenuBytes(first);

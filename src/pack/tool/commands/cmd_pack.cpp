@@ -5,10 +5,12 @@
 
 #include "actions/target_text.h"
 #include "tool/commands/commands.h"
+#include "tool/counted.h"
 #include "tool/file_io.h"
 #include "tool/menu_inputs.h"
 #include "tool/menu_read.h"
 #include "tool/shipped_player.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
 
@@ -30,7 +32,7 @@ int RunPack(const CommandArgs& args, std::ostream& out) {
     out << "warning: " << playerPath << ": " << *warning << "\n";
   // Every menu is read (and a source built) before the player is touched.
   const MenuInputs menus = LoadMenuInputs(menuPaths);
-  for (const std::string& warning : menus.Warnings) out << "warning: " << warning << "\n";
+  for (const std::string& remark : menus.Remarks) out << TerminalText(remark) << "\n";
   const std::vector<PackedFile>& files = menus.Files;
   // A signature covers the menus too: it cannot survive new ones.
   const bool wasSigned = RemoveSignature(player);
@@ -50,7 +52,7 @@ int RunPack(const CommandArgs& args, std::ostream& out) {
   const std::filesystem::path parent = std::filesystem::path(args.Output).parent_path();
   if (!parent.empty()) MakeFolder(parent.string());
   WriteFileAtomically(args.Output, packed);
-  out << "wrote " << args.Output << " (" << files.size() << " menus, default " << files[0].Name
+  out << "wrote " << args.Output << " (" << Counted(files.size(), "menu") << ", default " << files[0].Name
       << ", " << packed.size() << " bytes)\n";
   if (wasSigned) out << args.Output << " is not signed: sign it again before it goes on a disc\n";
   return 0;

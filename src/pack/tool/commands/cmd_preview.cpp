@@ -3,12 +3,14 @@
 #include <csignal>
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 #include <thread>
 
 #include "tool/commands/commands.h"
 #include "tool/disc/preview_pages.h"
 #include "tool/disc/source_pages.h"
 #include "tool/file_io.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {
@@ -18,9 +20,9 @@ namespace {
 volatile std::sig_atomic_t g_stop = 0;
 void Stop(int) { g_stop = 1; }
 
-// How often the files are looked at; the page polls the state at the same pace, so a save shows
-// within about twice this.
-constexpr auto kPollInterval = std::chrono::milliseconds(250);
+// How often the files are looked at (a few dozen stat calls); the page polls the state every
+// 250 ms, so a save shows about a third of a second after the rebuild at most.
+constexpr auto kPollInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
@@ -38,18 +40,20 @@ int RunPreview(const CommandArgs& args, std::ostream& out) {
     FileStamps stamps = StampFiles(watched);
     std::string error;
     try {
-      std::vector<std::string> read;
-      const WrittenPages pages = WriteMenuPages(args.Inputs, folder, args.Disc, &read);
-      AddPreviewToPages(pages.Files, folder);
-      ReportPages(pages, out);
-      if (pages.Files.empty()) throw ToolError(args.Inputs[0], "", "no menu makes a page");
-      watched = read;
+      const MenuPages pages = WriteMenuPages(args.Inputs, folder, args.Disc);
+      AddPreviewToPages(pages.Pages.Files, folder);
+      for (const std::string& remark : pages.Remarks) out << TerminalText(remark) << "\n";
+      if (ReportPages(pages.Pages, out))
+        throw ToolError(args.Inputs[0], "", "a menu got no page (see the warnings above)");
+      watched = pages.Read;
       stamps = StampFiles(watched);
       ++build;
     } catch (const ToolError& e) {
       // As build reports it; the page keeps showing the last good build below the message.
-      error = std::string("orvane-pack: ") + e.what();
-      out << error << "\n";
+      std::ostringstream report;
+      ReportProblems(e, report);
+      error = report.str();
+      out << error;
     }
     WritePreviewState(folder, build, error);
     if (!shown && build > 0) {

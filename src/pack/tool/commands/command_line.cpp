@@ -4,6 +4,7 @@
 
 #include "orvane_version.h"
 #include "tool/commands/commands.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {
@@ -41,6 +42,8 @@ const char kUsage[] =
     "      pointer's position and the texts that do not fit; Ctrl+C ends it\n"
     "  orvane-pack --version           the tool's version\n";
 
+constexpr size_t kMaxProblemsShown = 30;
+
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
   size_t MinInputs;
@@ -61,6 +64,15 @@ const std::map<std::string, CommandSpec>& Commands() {
 }
 
 }  // namespace
+
+void ReportProblems(const ToolError& error, std::ostream& err) {
+  // Every problem of a run, one a line, up to a screenful; they quote texts out of files.
+  const std::vector<std::string>& messages = error.Messages();
+  for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
+    err << "orvane-pack: " << TerminalText(messages[i]) << "\n";
+  if (messages.size() > kMaxProblemsShown)
+    err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
+}
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
@@ -116,10 +128,11 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return spec.Run(parsed, out);
   } catch (const ToolError& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    ReportProblems(e, err);
     return 2;
   } catch (const std::exception& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    // Messages quote names and texts out of the files read.
+    err << "orvane-pack: " << TerminalText(e.what()) << "\n";
     return 2;
   }
 }

@@ -28,9 +28,13 @@ int RunHtml(const CommandArgs& args, std::ostream& out);
 // Runs until Ctrl+C.
 int RunPreview(const CommandArgs& args, std::ostream& out);
 
-// What html and preview wrote: warnings, pages, the buttons that the pages cannot offer.
+// What html and preview wrote: warnings, pages, the buttons that the pages cannot offer. True
+// when a menu got no page.
 struct WrittenPages;
-void ReportPages(const WrittenPages& pages, std::ostream& out);
+bool ReportPages(const WrittenPages& pages, std::ostream& out);
+// Every problem of a failed run as the tool prints it: "orvane-pack: " and one problem a line.
+class ToolError;
+void ReportProblems(const ToolError& error, std::ostream& err);
 
 // Parses "orvane-pack COMMAND ..." (args without the program name) and runs it; ToolErrors are
 // printed on err as "orvane-pack: <message>".

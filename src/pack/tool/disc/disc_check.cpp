@@ -8,11 +8,19 @@
 
 #include "actions/target_form.h"
 #include "actions/target_text.h"
+#include "app/selection.h"
 #include "common/text.h"
+#include "menudata/mdlfilebin.h"
 #include "tool/source/code_page.h"
+#include "tool/counted.h"
+#include "tool/disc/disc_links.h"
 #include "tool/file_io.h"
+#include "tool/disc/autorun_check.h"
+#include "tool/disc/shown_menu.h"
+#include "tool/disc/text_fit.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace fs = std::filesystem;
@@ -87,14 +95,13 @@ std::string FormatFinding(const Finding& f) {
 }
 
 int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out) {
-  for (const Finding& f : report.Problems) out << FormatFinding(f) << "\n";
-  for (const Finding& f : report.Notes) out << "note: " << FormatFinding(f) << "\n";
+  for (const Finding& f : report.Problems) out << TerminalText(FormatFinding(f)) << "\n";
+  for (const Finding& f : report.Notes) out << "note: " << TerminalText(FormatFinding(f)) << "\n";
   const size_t problems = report.Problems.size();
   const size_t notes = report.Notes.size();
   std::string summary = problems == 0 ? discDir + ": no problems found"
-                                      : std::to_string(problems) +
-                                            (problems == 1 ? " problem" : " problems") + " found";
-  if (notes > 0) summary += ", " + std::to_string(notes) + (notes == 1 ? " note" : " notes");
+                                      : Counted(problems, "problem") + " found";
+  if (notes > 0) summary += ", " + Counted(notes, "note");
   out << summary << "\n";
   return problems == 0 ? 0 : 1;
 }
@@ -248,8 +255,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
       (f == 0 ? stills : moving) += 1;
     }
     if (stills + moving == 0) return;
-    const std::string what = frames ? std::to_string(moving) + (moving == 1 ? " frame" : " frames")
-                                    : std::string("picture");
+    const std::string what = frames ? Counted(moving, "frame") : std::string("picture");
     const std::string field = "pictures." + std::string(ImageStateNames()[state].Name) +
                               (frames ? ".frames" : "");
     const std::string shown = label.empty() ? field : field + " (\"" + label + "\")";
@@ -280,7 +286,8 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   }
 
   std::set<std::string> packedNames;
-  for (const PackedEntry& e : packed) packedNames.insert(e.Name);
+  for (const PackedEntry& e : packed)
+    if (e.Reachable()) packedNames.insert(e.Name);
   std::map<char, int> shortcuts;
 
   for (int n = 1; n <= count; ++n) {
@@ -330,11 +337,16 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     }
 
     if (const char key = ShortcutOf(b); key != 0) {
+      const char* field = b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut";
       auto [it, fresh] = shortcuts.emplace(key, n);
       if (!fresh)
-        addB(b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut",
-             "shortcut key " + Printable(key) + " is also button " + std::to_string(it->second) +
-                 "'s; only one of them answers it");
+        addB(field, "shortcut key " + Printable(key) + " is also button " +
+                        std::to_string(it->second) + "'s; only one of them answers it");
+      // Without shortcuts of their own, digits 1 to 8 choose the buttons of those numbers.
+      if (const int32_t chosen = DigitButton(key, count); chosen > 0 && chosen != n)
+        addB(field, "shortcut key " + Printable(key) + " takes digit key " + Printable(key) +
+                        " from button " + std::to_string(chosen) +
+                        ", which that key chooses otherwise");
     }
 
     const ResolvedTarget target = ResolveTarget(b.Target);
@@ -379,12 +391,14 @@ DiscReport CheckDisc(const std::string& discDir) {
   DiscReport report;
   std::vector<Finding>& findings = report.Problems;
   int packedPlayers = 0;
+  std::map<std::string, std::vector<PackedEntry>> menusOf;
   for (const fs::path& path : players) {
     const Bytes exe = ReadWholeFile(path.string());
     const std::optional<PackedPlayer> player = ReadPackedPlayer(exe);
+    const std::string exeName = path.filename().string();
+    menusOf[exeName] = player ? player->Entries : std::vector<PackedEntry>{};
     if (!player) continue;
     ++packedPlayers;
-    const std::string exeName = path.filename().string();
     if (player->DirectoryError) {
       findings.push_back({exeName, 0, "container",
                           "the player cannot read its menus: the list of packed files is damaged "
@@ -393,18 +407,27 @@ DiscReport CheckDisc(const std::string& discDir) {
     }
     if (player->Entries.empty())
       findings.push_back({exeName, 0, "container", "holds no menu; the player has nothing to show"});
-    std::set<std::string> seen;
+    if (player->EntriesClaimed > kPackageSlots)
+      findings.push_back({exeName, 0, "container",
+                          "the list claims " + std::to_string(player->EntriesClaimed) +
+                              " packed files; the player reads only the first " +
+                              std::to_string(kPackageSlots)});
     for (const PackedEntry& entry : player->Entries) {
-      if (!seen.insert(entry.Name).second) {
+      if (!entry.Reachable()) {
         findings.push_back({exeName, 0, "container",
-                            "two packed files are named " + Cp1252ToUtf8(entry.Name) +
-                                "; the player only ever reaches the first"});
+                            (entry.Name.empty() ? "entry " + std::to_string(entry.Slot + 1)
+                                                : "packed file " + Cp1252ToUtf8(entry.Name)) +
+                                ": " + entry.Unreachable});
         continue;
       }
-      CheckMenu(exeName + ": " + Cp1252ToUtf8(entry.Name), ReadPackedMenu(exe, *player, entry), discDir, player->Entries,
-                report);
+      const std::string menuName = exeName + ": " + Cp1252ToUtf8(entry.Name);
+      CheckMenu(menuName, ReadPackedMenu(exe, *player, entry), discDir, player->Entries, report);
+      NoteTextsThatDoNotFit(menuName, LoadShownMenu(exe, entry.Name), report);
     }
   }
+  for (const OutsideLink& link : LinksOutOf(discDir))
+    findings.push_back({link.Relative, 0, "", OutsideLinkMessage(link)});
+  CheckAutorun(discDir, menusOf, report);
   if (packedPlayers == 0)
     throw ToolError(discDir, "", "holds no packed player (an .exe with menus appended)");
   return report;

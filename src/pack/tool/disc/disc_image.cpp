@@ -9,8 +9,10 @@
 #include "tool/source/code_page.h"
 #include "tool/disc/run_program.h"
 #include "tool/disc/disc_check.h"
+#include "tool/disc/disc_links.h"
 #include "tool/file_io.h"
 #include "tool/menu_read.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace fs = std::filesystem;
@@ -23,6 +25,8 @@ constexpr size_t kMaxVolumeLabel = 32;
 // Joliet leaf names, with the compliance rule that xorriso is given below.
 constexpr size_t kMaxJolietName = 103;
 const char kDefaultLabel[] = "DISC";
+// What xorriso says on a failure is shown up to this size.
+constexpr uintmax_t kMaxLogShown = 16 * 1024;
 
 bool IsDCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
 
@@ -57,18 +61,6 @@ void CheckNames(const std::string& discDir) {
                           " characters, which a disc's Joliet names cannot hold; shorten it");
   }
   if (ec) throw ToolError(discDir, "", "cannot be read: " + ec.message());
-}
-
-bool Inside(const fs::path& path, const fs::path& folder) {
-  std::error_code ec;
-  const fs::path p = fs::weakly_canonical(path, ec);
-  const fs::path f = fs::weakly_canonical(folder, ec);
-  auto pi = p.begin();
-  for (auto fi = f.begin(); fi != f.end(); ++fi, ++pi) {
-    if (fi->empty()) continue;  // a trailing separator
-    if (pi == p.end() || *pi != *fi) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -110,7 +102,7 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   const fs::path disc(request.DiscDir);
   std::error_code ec;
   if (!fs::is_directory(disc, ec)) throw ToolError(request.DiscDir, "", "is not a folder");
-  if (Inside(request.Output, disc))
+  if (LiesInside(request.Output, request.DiscDir))
     throw ToolError(request.Output, "", "lies inside the disc folder, so the image would hold itself; "
                                         "write it elsewhere");
   CheckNames(request.DiscDir);
@@ -126,7 +118,20 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   std::vector<std::string> arguments = {
       "-no_rc", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
       "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
-      "-compliance", "joliet_long_names", "-follow", "link", "-map", request.DiscDir, "/"};
+      "-compliance", "joliet_long_names", "-follow", "link"};
+  // A link out of the folder goes on the disc as a link: what it points at is never read.
+  const std::vector<OutsideLink> links = LinksOutOf(request.DiscDir);
+  if (!links.empty()) {
+    arguments.push_back("-not_paths");
+    for (const OutsideLink& link : links) arguments.push_back(link.Path);
+    arguments.push_back("--");
+  }
+  arguments.insert(arguments.end(), {"-map", request.DiscDir, "/"});
+  for (const OutsideLink& link : links) {
+    arguments.insert(arguments.end(), {"-lns", link.Target, "/" + link.Relative});
+    out << TerminalText(link.Relative) << ": stored as a link to " << TerminalText(link.Target)
+        << ", not what it points at\n";
+  }
 
   const bool ownAutorun = !FindOnDisc(request.DiscDir, "autorun.inf", false).empty();
   if (ownAutorun) {
@@ -155,8 +160,17 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   arguments.push_back("-commit");
 
   fs::remove(temp, ec);
-  const int status = RunProgram(request.Xorriso, arguments);
+  // xorriso's banner and notes are not the author's business; its words on a failure are.
+  const std::string log = request.Output + ".xorriso-log";
+  const int status = RunProgram(request.Xorriso, arguments, log);
   fs::remove(autorunTemp, ec);
+  std::string said;
+  if (status != 0 && status != kProgramNotFound && fs::file_size(log, ec) <= kMaxLogShown) {
+    const Bytes bytes = ReadWholeFile(log);
+    said = std::string(bytes.begin(), bytes.end());
+    while (!said.empty() && (said.back() == '\n' || said.back() == '\r')) said.pop_back();
+  }
+  fs::remove(log, ec);
   if (status == kProgramNotFound)
     throw ToolError(request.Output, "",
                     "cannot be written: the program " + request.Xorriso +
@@ -164,7 +178,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   if (status != 0 || !fs::is_regular_file(temp, ec)) {
     fs::remove(temp, ec);
     throw ToolError(request.Output, "", request.Xorriso + " failed (exit status " +
-                                            std::to_string(status) + "); no image written");
+                                            std::to_string(status) + "); no image written" +
+                                            (said.empty() ? "" : ":\n" + said));
   }
   fs::rename(temp, output, ec);
   if (ec) {

@@ -26,7 +26,7 @@
     document.head.appendChild(script);
   }
   poll();
-  setInterval(poll, 400);
+  setInterval(poll, 250);
   if (!menu) return;
 
   var layer = null, where = null, refresh = 0;

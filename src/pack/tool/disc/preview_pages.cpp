@@ -1,6 +1,7 @@
 #include "tool/disc/preview_pages.h"
 
-#include "tool/disc/web_pages.h"
+#include "tool/file_io.h"
+#include "tool/source/source_fields.h"
 #include "tool/file_io.h"
 #include "tool/tool_error.h"
 
@@ -23,7 +24,7 @@ void AddPreviewToPages(const std::vector<std::string>& pages, const std::string&
   WriteFileAtomically((fs::path(folder) / kAssets / "preview.css").string(),
                       std::string(kPreviewStyle));
   for (const std::string& page : pages) {
-    const Bytes bytes = ReadWholeFile(page);
+    const std::vector<uint8_t> bytes = ReadWholeFile(page);
     std::string html(bytes.begin(), bytes.end());
     const size_t end = html.rfind("</body>");
     if (end == std::string::npos) throw ToolError(page, "", "the page has no end of its body");
@@ -34,7 +35,8 @@ void AddPreviewToPages(const std::vector<std::string>& pages, const std::string&
 void WritePreviewState(const std::string& folder, uint64_t build, const std::string& error) {
   WriteFileAtomically((fs::path(folder) / kAssets / "preview-state.js").string(),
                       "orvanePreviewState(" + std::to_string(build) + ", " +
-                          JsonString(error) + ");\n");
+                          Json(error).dump(-1, ' ', false, Json::error_handler_t::replace) +
+                          ");\n");
 }
 
 std::string FileUrl(const std::string& path) {

@@ -8,10 +8,9 @@
 
 namespace orvane::pack {
 
-WrittenPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
-                            std::string discFolder, std::vector<std::string>* read) {
-  const MenuInputs menus = LoadMenuInputs(inputs);
-  if (read) *read = menus.Read;
+MenuPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
+                         std::string discFolder) {
+  MenuInputs menus = LoadMenuInputs(inputs);
   // Two bytes stand in for the player: the player's reader finds no container at byte 0.
   const Bytes container = AppendContainer({'M', 'Z'}, menus.Files);
   const std::optional<PackedPlayer> packed = ReadPackedPlayer(container);
@@ -19,9 +18,8 @@ WrittenPages WriteMenuPages(const std::vector<std::string>& inputs, const std::s
     throw ToolError(inputs.front(), "", "the menus cannot be read back as the player would");
   if (discFolder.empty()) discFolder = std::filesystem::path(inputs.front()).parent_path().string();
   if (discFolder.empty()) discFolder = ".";
-  WrittenPages pages = WriteWebPages(container, *packed, "", folder, DiscRootHref(folder, discFolder));
-  pages.Warnings.insert(pages.Warnings.begin(), menus.Warnings.begin(), menus.Warnings.end());
-  return pages;
+  return {WriteWebPages(container, *packed, "", folder, DiscRootHref(folder, discFolder)),
+          std::move(menus.Remarks), std::move(menus.Read)};
 }
 
 }  // namespace orvane::pack

@@ -8,10 +8,15 @@
 
 namespace orvane::pack {
 
-// discFolder empty: the folder of the first input. The sources' build warnings come first in
-// Warnings; read, when given, receives every file read (inputs and pictures). Throws ToolError
-// (file and field) for a source that does not build.
-WrittenPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
-                            std::string discFolder, std::vector<std::string>* read = nullptr);
+struct MenuPages {
+  WrittenPages Pages;
+  std::vector<std::string> Remarks;  // the sources' warnings and notes, as build prints them
+  std::vector<std::string> Read;     // every file read: the inputs and the sources' pictures
+};
+
+// discFolder empty: the folder of the first input. Throws ToolError (file and field of every
+// problem) when an input does not build.
+MenuPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
+                         std::string discFolder);
 
 }  // namespace orvane::pack

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 #include "actions/target_text.h"
 #include "app/selection.h"
@@ -10,8 +9,11 @@
 #include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
 #include "tool/disc/shown_menu.h"
+#include "tool/disc/text_fit.h"
 #include "tool/file_io.h"
+#include "tool/output_names.h"
 #include "tool/source/png_io.h"
+#include "tool/source/source_fields.h"
 
 namespace fs = std::filesystem;
 
@@ -42,6 +44,11 @@ std::string AccessHtml(const std::string& text, bool underline) {
   return html + EscapeHtml(Utf8(plain));
 }
 
+// Data for the page's script, in an attribute.
+std::string JsonAttribute(const char* name, const Json& value) {
+  return std::string(" ") + name + "=\"" + EscapeHtml(value.dump()) + "\"";
+}
+
 std::string Px(const char* property, int32_t value) {
   return std::string(property) + ":" + std::to_string(value) + "px;";
 }
@@ -68,9 +75,8 @@ std::string FontCss(const ControlFont& font) {
     if (u >= 0x80 || IsUrlUnreserved(u) || c == ' ') family += c;
   }
   if (family.empty()) family = "Tahoma";
-  const int32_t points = std::clamp<int32_t>(font.Size, -1000, 1000);
-  const int32_t pixels = points < 0 ? -points : points == 0 ? 11 : (points * 96 + 36) / 72;
-  std::string css = "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", pixels);
+  std::string css =
+      "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
   if (font.Style & kFontBold) css += "font-weight:bold;";
   if (font.Style & kFontItalic) css += "font-style:italic;";
   if (font.Style & kFontUnderline) css += "text-decoration:underline;";
@@ -98,21 +104,29 @@ std::string LabelHtml(const char* id, const ControlState& label, bool wrap,
 }
 
 // The page's own file name and its pictures' folder for each menu: index for the first, the
-// menu's name for the others as far as it is a plain file name.
+// menu's name for the others in the characters a link carries as they stand.
 std::vector<std::string> PageStems(const std::vector<PackedEntry>& entries) {
   std::vector<std::string> stems;
-  std::set<std::string> taken;
+  OutputNames names;
   for (size_t i = 0; i < entries.size(); ++i) {
     std::string stem = i == 0 ? "index" : entries[i].Name;
     if (i > 0 && EndsWithNoCase(stem, ".mnu")) stem.resize(stem.size() - 4);
     for (char& c : stem)
       if (!IsUrlUnreserved(static_cast<unsigned char>(c)) || c == '.' || c == '~') c = '_';
-    while (stem.empty() || (i > 0 && taken.count(stem)))
-      stem = "menu" + std::to_string(i + 1) + stem;
-    taken.insert(stem);
-    stems.push_back(stem);
+    stems.push_back(names.Take(stem, {".html"}));
   }
   return stems;
+}
+
+// The frames of each state for the page's script: paths, null for a gap.
+Json FramesJson(const std::vector<std::vector<std::string>>& states) {
+  Json json = Json::array();
+  for (const std::vector<std::string>& frames : states) {
+    Json list = Json::array();
+    for (const std::string& path : frames) list.push_back(path.empty() ? Json(nullptr) : Json(path));
+    json.push_back(list);
+  }
+  return json;
 }
 
 struct PageWriter {
@@ -149,26 +163,23 @@ struct PageWriter {
     return SavePicture("background", masked, true);
   }
 
-  // The frames 0..last of each state as picture paths (null for a gap): the still picture and
-  // the animation the player would show. Only image buttons show states 0 to 2.
-  std::string FramesJson(int32_t n, const TOVMenu& menu) const {
+  // Saves the frames 0..last of each state that the player would show (the still picture and
+  // the animation; only image buttons show states 0 to 2) and gives their paths, "" for a gap.
+  std::vector<std::vector<std::string>> SaveFrames(int32_t n, const TOVMenu& menu) const {
     const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
-    std::string json = "[";
+    std::vector<std::vector<std::string>> states(kAccessoryState + 1);
     for (int32_t s = 0; s <= kAccessoryState; ++s) {
-      json += s ? ",[" : "[";
       const bool shown = s == kAccessoryState || button.ButtonKind == kImageButton;
       for (int32_t f = 0; shown && f <= button.LastFrame[static_cast<size_t>(s)]; ++f) {
         const PictureRef picture = menu.Images.Get(n, s, f);
-        json += f ? "," : "";
-        json += picture && !picture->Empty()
-                    ? JsonString(SavePicture(
-                          std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
-                          *picture, false))
-                    : "null";
+        states[static_cast<size_t>(s)].push_back(
+            picture && !picture->Empty()
+                ? SavePicture(std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
+                              *picture, false)
+                : "");
       }
-      json += "]";
     }
-    return json + "]";
+    return states;
   }
 
   std::string ButtonHtml(int32_t n, const TOVMenu& menu) {
@@ -195,8 +206,8 @@ struct PageWriter {
             Attribute("data-desc", description);
     if (action.Run == PageRun::Message) html += Attribute("data-msg", EscapeHtml(action.Text));
     if (b.CloseAfter != 0) html += " data-close=\"1\"";
-    html += Attribute("data-p", EscapeHtml(FramesJson(n, menu))) +
-            Attribute("data-mode", std::to_string(b.AnimMode));
+    html += JsonAttribute("data-p", FramesJson(SaveFrames(n, menu))) +
+            JsonAttribute("data-mode", NameOrNumber(AnimationNames(), b.AnimMode));
     if (b.ButtonKind == kImageButton) {
       const PictureRef normal = menu.Images.Get(n, kNormalState, 0);
       html += Attribute("style", BoundsCss(b.ImgBtn.Bounds, false)) + "><img alt=\"" + description +
@@ -215,15 +226,12 @@ struct PageWriter {
   std::string PageHtml(const ShownMenu& shown) {
     const TOVMenu& menu = shown.Menu;
     const int32_t count = std::min<int32_t>(menu.ButtonCount, kMaxButtons);
-    std::string tab, keys;
-    for (const ControlId& id : FocusableControls(menu))
-      tab += (tab.empty() ? "" : ",") + std::to_string(id.Button);
+    Json tab = Json::array(), keys = Json::object();
+    for (const ControlId& id : FocusableControls(menu)) tab.push_back(id.Button);
     for (char typed = '!'; typed <= '~'; ++typed) {
       const std::optional<ShortcutHit> hit = FindShortcut(menu, typed);
       const int32_t button = hit ? hit->Button : DigitButton(typed, count);
-      if (button > 0)
-        keys += (keys.empty() ? "" : ",") + JsonString(std::string(1, typed)) + ":" +
-                std::to_string(button);
+      if (button > 0) keys[std::string(1, typed)] = button;
     }
     const Bounds& area = menu.MenBck.Bounds;
     std::string html =
@@ -234,8 +242,7 @@ struct PageWriter {
                   Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
         Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
         Attribute("data-initial", std::to_string(menu.InitialButton)) +
-        Attribute("data-tab", "[" + tab + "]") +
-        Attribute("data-keys", EscapeHtml("{" + keys + "}")) +
+        JsonAttribute("data-tab", tab) + JsonAttribute("data-keys", keys) +
         Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
     if (const PictureRef background = menu.Images.Get(0, kNormalState, 0))
       html += "<img class=\"bg\" alt=\"\" draggable=\"false\"" +
@@ -276,32 +283,14 @@ std::string EscapeHtml(const std::string& utf8) {
 
 std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, true); }
 
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder,
                            const std::string& discRoot) {
   WrittenPages written;
-  // The player only ever reaches the first of two packed files of the same name.
+  // Pages only for what the player can open: one page for two packed files of the same name.
   std::vector<PackedEntry> entries;
-  std::set<std::string> seen;
   for (const PackedEntry& entry : player.Entries)
-    if (seen.insert(entry.Name).second) entries.push_back(entry);
+    if (entry.Reachable()) entries.push_back(entry);
   const std::vector<std::string> stems = PageStems(entries);
 
   std::vector<ShownMenu> shown;

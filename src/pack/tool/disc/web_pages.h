@@ -16,8 +16,6 @@ namespace orvane::pack {
 // The result is escaped HTML.
 std::string CaptionHtml(const std::string& cp1252);
 std::string EscapeHtml(const std::string& utf8);
-// A text as a JSON (and JavaScript) string literal.
-std::string JsonString(const std::string& utf8);
 
 struct WrittenPages {
   std::vector<std::string> Files;     // the pages, the first being index.html

@@ -3,11 +3,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <stdexcept>
 #include <tuple>
 
 #include "tool/file_io.h"
+#include "tool/source/code_page.h"
 #include "tool/source/menu_source.h"
 #include "tool/source/png_io.h"
+#include "tool/source/shape.h"
 
 namespace fs = std::filesystem;
 
@@ -17,20 +21,55 @@ namespace {
 
 using SlotKey = std::tuple<int, int, int>;  // button, state, frame
 
+// The menu's name without its extension, as text; OutputNames makes a file name of it.
 std::string StemOf(const std::string& menuName) {
-  std::string stem = fs::path(menuName).stem().string();
-  return stem.empty() ? "menu" : stem;
+  const size_t dot = menuName.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? menuName : menuName.substr(0, dot);
+  return stem.empty() ? "menu" : Cp1252ToUtf8(stem);
 }
 
 std::string PictureFileName(const std::string& stem, const PictureSlot& slot) {
-  char buffer[64];
-  const char* state = ImageStateNames()[slot.State].Name;
-  if (slot.Frame == 0)
-    std::snprintf(buffer, sizeof buffer, "button%02d_%s.png", slot.Button, state);
-  else
-    std::snprintf(buffer, sizeof buffer, "button%02d_%s_%03d.png", slot.Button, state,
-                  static_cast<int>(slot.Frame));
-  return stem + "/" + buffer;
+  return stem + "/" + PictureName(slot);
+}
+
+// The outline's picture beside the others: cut pixels in the cut colour, kept ones in white (in
+// black when white is the cut colour).
+constexpr char kOutlineMaskName[] = "outline.png";
+
+// The outline as the mask picture it most likely came from, when that picture builds back to
+// the same text (else the text is dumped as it stands).
+std::optional<Picture> OutlineMask(const MenuSettings& s, const Picture* background) {
+  if (s.TransparentColour < 1 || s.TransparentColour > 15) return std::nullopt;
+  const ParsedShape shape = ParseShapeText(s.ShapeText);
+  if (!shape.Problems.empty() || shape.Width <= 0 || shape.Height <= 0) return std::nullopt;
+  if (background && (background->Width != shape.Width || background->Height != shape.Height))
+    return std::nullopt;
+  const uint32_t cut = RgbOfColourText(Json(s.TransparentColour), "", "");
+  Picture mask;
+  mask.Width = shape.Width;
+  mask.Height = shape.Height;
+  mask.Pixels.assign(static_cast<size_t>(shape.Width) * shape.Height,
+                     cut == 0xFFFFFF ? 0u : 0xFFFFFFu);
+  for (const ShapeRun& run : shape.Runs)
+    for (int32_t x = run.X1; x < run.X2; ++x)
+      mask.Pixels[static_cast<size_t>(run.Y) * shape.Width + x] = cut;
+  RgbaImage rgba;
+  rgba.Width = mask.Width;
+  rgba.Height = mask.Height;
+  for (uint32_t p : mask.Pixels)
+    rgba.Rgba.insert(rgba.Rgba.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), 255});
+  try {
+    if (FormatShapeText(mask.Width, mask.Height, ShapeRunsFromMask(rgba, cut)) != s.ShapeText)
+      return std::nullopt;
+  } catch (const std::invalid_argument&) {
+    return std::nullopt;
+  }
+  return mask;
+}
+
+const Picture* BackgroundOf(const std::map<SlotKey, const PictureValue*>& slots) {
+  auto it = slots.find({0, 0, 0});
+  return it == slots.end() ? nullptr : &it->second->Image;
 }
 
 // How the fourth bytes of a picture are told to build: nothing (all 0), a constant, or "alpha".
@@ -224,9 +263,21 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
 
 }  // namespace
 
-Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
+std::string PictureName(const PictureSlot& slot) {
+  char buffer[64];
+  const std::string state = slot.State <= kMaxImageState
+                                ? ImageStateNames()[slot.State].Name
+                                : "state" + std::to_string(slot.State);
+  if (slot.Frame == 0)
+    std::snprintf(buffer, sizeof buffer, "button%02d_%s.png", slot.Button, state.c_str());
+  else
+    std::snprintf(buffer, sizeof buffer, "button%02d_%s_%03d.png", slot.Button, state.c_str(),
+                  static_cast<int>(slot.Frame));
+  return buffer;
+}
+
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
                     std::vector<std::string>& warnings) {
-  const std::string stem = StemOf(menuName);
   const bool later = IsLaterLayout(menu.Header.Version);
   const int buttonCount = static_cast<int>(menu.Buttons.size());
   const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, warnings);
@@ -235,7 +286,7 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
   const MenuSettings d = DefaultSettings();
   Json root = Json::object();
   root["version"] = menu.Header.Version;
-  if (menuName != stem + ".mnu") root["file"] = TextJson(menuName);
+  if (Cp1252ToUtf8(menuName) != stem + ".mnu") root["file"] = TextJson(menuName);
   const std::string magic(menu.Header.Magic.begin(), menu.Header.Magic.end());
   if (magic != "MENU" || menu.Header.Unused6 != 0 || menu.Header.Unused7 != 0) {
     Json h = Json::object();
@@ -258,7 +309,10 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
   if (s.TransparentColour != 0 || s.ShapeText != kRectangularShapeText) {
     Json shape = Json::object();
     shape["transparent_colour"] = s.TransparentColour;
-    shape["text"] = TextJson(s.ShapeText);
+    if (OutlineMask(s, BackgroundOf(slots)))
+      shape["mask"] = stem + "/" + kOutlineMaskName;
+    else
+      shape["text"] = TextJson(s.ShapeText);
     root["shape"] = shape;
   }
   if (later) {
@@ -280,19 +334,24 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
 }
 
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir) {
+                          const std::string& outDir, OutputNames& names) {
   DumpResult result;
-  const std::string stem = StemOf(menuName);
-  const Json root = MenuSourceJson(menu, menuName, result.Warnings);
+  const std::string wanted = StemOf(menuName);
+  const std::string stem = names.Take(wanted, {".json"});
+  if (stem != wanted) result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
+  const Json root = MenuSourceJson(menu, menuName, stem, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());
   // Write each picture that the source refers to (its warnings are already in result).
   std::vector<std::string> reported;
-  for (const auto& [key, p] : ShownSlots(menu, reported)) {
+  const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, reported);
+  for (const auto& [key, p] : slots) {
     bool asAlpha = false;
     FourthByteJson(p->Image, asAlpha);
     SavePicturePng((fs::path(outDir) / PictureFileName(stem, p->Slot)).string(), p->Image, asAlpha);
   }
+  if (const std::optional<Picture> mask = OutlineMask(menu.Settings, BackgroundOf(slots)))
+    SavePicturePng((fs::path(outDir) / stem / kOutlineMaskName).string(), *mask, false);
   result.SourcePath = (fs::path(outDir) / (stem + ".json")).string();
   WriteFileAtomically(result.SourcePath, root.dump(2) + "\n");
   return result;

@@ -10,6 +10,7 @@
 #include "menudata/flag_rules.h"
 #include "menudata/menu_file.h"
 #include "nlohmann/json.hpp"
+#include "tool/tool_error.h"
 
 namespace orvane::pack {
 
@@ -52,13 +53,41 @@ Json ColourValueJson(int32_t colour);
 // UTF-8 text of a stored 8-bit text.
 Json TextJson(const std::string& stored);
 
+// The problems of one source, gathered so that one run reports every mistake, in the order they
+// were read.
+class SourceProblems {
+ public:
+  void Record(const ToolError& error) {
+    for (const std::string& m : error.Messages()) list_.push_back(m);
+  }
+  // Runs read; what it throws is recorded and reading goes on with what follows.
+  template <class Read>
+  void Guard(Read&& read) {
+    try {
+      read();
+    } catch (const ToolError& e) {
+      Record(e);
+    }
+  }
+  const std::vector<std::string>& List() const { return list_; }
+
+ private:
+  std::vector<std::string> list_;
+};
+
+// What an unknown field of the object at path most likely should have been: the closest of
+// the names known there, or the place where that name belongs.
+std::string UnknownFieldMessage(const std::string& path, const std::string& key,
+                                const std::set<std::string>& knownHere);
+
 class FieldReader {
  public:
-  // Throws when node is not an object.
-  FieldReader(const Json& node, std::string file, std::string path);
+  // Without problems, the first bad value throws; with them, each bad value is recorded there
+  // and its fallback read instead (an object that is not one reads as empty).
+  FieldReader(const Json& node, std::string file, std::string path,
+              SourceProblems* problems = nullptr);
 
   bool Has(const char* key) const;
-  const Json& Node() const { return node_; }
   std::string PathOf(const char* key) const;
   const std::string& File() const { return file_; }
   const std::string& Path() const { return path_; }
@@ -76,15 +105,31 @@ class FieldReader {
   FieldReader Child(const char* key);
   const Json& Raw(const char* key);
 
-  // Throws for the first key that no reader asked for.
+  SourceProblems* Problems() const { return problems_; }
+
+  // Reports the keys that no reader asked for (throws for the first without problems).
   void Finish() const;
   [[noreturn]] void Fail(const char* key, const std::string& message) const;
 
  private:
+  static const Json& EmptyObject();
+  template <class T, class Read>
+  T Recorded(const T& fallback, Read&& read) {
+    if (!problems_) return read();
+    try {
+      return read();
+    } catch (const ToolError& e) {
+      problems_->Record(e);
+      return fallback;
+    }
+  }
+
   const Json& node_;
   std::string file_;
   std::string path_;
+  SourceProblems* problems_;
   std::set<std::string> seen_;
+  mutable std::set<std::string> asked_;  // every key a reader looked for: the names known here
 };
 
 // The same conversions for a bare JSON value (array elements).
