@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The web pages of `orvane-pack html` in a real browser (headless Chromium driven by Selenium).
 
-One disc with three menus, built from sources drawn here. With a player (ORVANE_PLAYER_EXE), the
+One disc with four menus, built from sources drawn here. With a player (ORVANE_PLAYER_EXE), the
 pixels against the real player under Wine:
 - "shots" (shaped, image buttons only): its page's pixels in the menu's area equal the player's
   on the first screen (as the window's activation leaves it), for the normal state, while the
@@ -13,6 +13,9 @@ Without one (a stand-in executable carries the menus, no Wine), the script's beh
   disabled and dimmed (no highlighted or pressed picture, their explanation as description), Exit
   saying that the tab can be closed, and a hostile caption, description and target that stay text.
 - "anim": each animation mode steps through the frames as the player does.
+- "world" (UTF-8: Russian, Greek and Japanese): the page shows the texts the source holds (title,
+  captions with their access letters, description, message) and opens a document with a Cyrillic
+  name.
 
 Environment (from CTest): ORVANE_PACK, ORVANE_SOURCE, and ORVANE_PLAYER_EXE for the pixels.
 """
@@ -78,6 +81,15 @@ ANIMATIONS = {
 }
 
 
+WORLD = {
+    "title": "Языки · Γλώσσες · 言語",
+    "description": "Выберите язык. Επιλέξτε γλώσσα.",
+    "captions": ["&Русский", "&Ελληνικά", "日本語 (&J)"],
+    "message": "Добро пожаловать!\u00b6ようこそ",
+    "document": "Руководство.txt",
+}
+
+
 def cut(x, y):
     return any(y == row and x1 <= x < x2 for row, x1, x2 in CUTS)
 
@@ -133,17 +145,27 @@ def make_disc(work, player):
             dict(label, caption="E&xit", target="", close_after=True, left=150, top=120, width=40),
         ],
     }
+    world = {
+        "title": WORLD["title"], "text_encoding": "utf-8", "pictures": {"normal": "main_bg.png"},
+        "description": {"text": WORLD["description"], "left": 150, "top": 150, "width": 140, "height": 40},
+        "buttons": [dict(label, caption=WORLD["captions"][0], target="$" + WORLD["message"], left=10, top=10),
+                    dict(label, caption=WORLD["captions"][1], target="%docs\\" + WORLD["document"],
+                         left=10, top=40),
+                    dict(label, caption=WORLD["captions"][2], target="*", left=10, top=70)],
+    }
     frames = {"file": "f0.png", "frames": ["f1.png", "f2.png", "f3.png"]}
     anim = {"title": "Anim", "pictures": {"normal": "doc.png"},
             "buttons": [{"target": "*", "left": 10 * i, "top": 0, "animation": mode,
                          "pictures": {"normal": frames}} for i, mode in enumerate(ANIMATIONS)]}
-    for name, menu in (("main", main), ("shots", shots), ("anim", anim)):
+    for name, menu in (("main", main), ("shots", shots), ("anim", anim), ("world", world)):
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
     with open(os.path.join(disc, "docs", "read me.txt"), "w") as f:
         f.write("the notes on the disc\n")
+    with open(os.path.join(disc, "docs", WORLD["document"]), "w", encoding="utf-8") as f:
+        f.write("руководство\n")
     run = lambda *args: subprocess.run([PACK, *args], check=True, stdout=subprocess.PIPE, text=True).stdout
-    names = ("main", "shots", "anim")
+    names = ("main", "shots", "anim", "world")
     run("build", *[os.path.join(src, n + ".json") for n in names], "-o", os.path.join(work, "menus"))
     run("pack", player, *[os.path.join(work, "menus", n + ".mnu") for n in names], "-o", os.path.join(disc, "orvane.exe"))
     listing = run("html", os.path.join(disc, "orvane.exe"), "-o", disc)
@@ -322,6 +344,29 @@ def behaviour(driver, disc):
     check("Exit where the tab stays open: \"You can close this tab now.\"", message == [True, "You can close this tab now."], message)
 
 
+def languages(driver, disc):
+    driver.get("file://" + os.path.join(disc, "world.html"))
+    time.sleep(0.5)
+    js = driver.execute_script
+    check("world: the title as the source writes it", driver.title == WORLD["title"], driver.title)
+    shown = js("return [1, 2, 3].map(n => { var b = document.getElementById('b' + n);"
+               " return [b.textContent, (b.querySelector('u') || {}).textContent]; })")
+    want = [[c.replace("&", ""), c[c.index("&") + 1]] for c in WORLD["captions"]]
+    check("world: the captions, their access letters underlined", shown == want, shown)
+    check("world: the description", js("return document.getElementById('desc').textContent")
+          == WORLD["description"])
+    driver.find_element("id", "b1").click()
+    time.sleep(0.3)
+    message = js("return document.getElementById('msgtext').textContent")
+    check("world: the message, its line mark a line break", message == WORLD["message"].replace("\u00b6", "\n"),
+          message)
+    js("document.getElementById('msg').close()")
+    driver.find_element("id", "b2").click()
+    time.sleep(0.8)
+    shown = driver.find_element("tag name", "body").text
+    check("world: the document with a Cyrillic name opens", shown.strip() == "руководство", shown)
+
+
 def animation(driver, disc):
     # The page's timers are taken over, so that each tick is one call and nothing runs on its own.
     hook = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
@@ -362,6 +407,7 @@ def main():
             if not PLAYER:
                 behaviour(driver, disc)
                 animation(driver, disc)
+                languages(driver, disc)
         finally:
             driver.quit()
     finally:

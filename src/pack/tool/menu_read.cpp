@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include "menudata/mdlfilebin.h"
+#include "menudata/text_encoding.h"
+#include "tool/source/code_page.h"
+#include "tool/source/menu_texts.h"
 #include "writer/container_find.h"
 
 namespace orvane::pack {
@@ -66,6 +69,22 @@ ReadMenu ReadMenuBytes(const uint8_t* data, size_t size) {
   result.Length = size;
   unit.CloseMenuStream();
   return result;
+}
+
+void DecodeReadTexts(ReadMenu& read, const CodePage& unmarked) {
+  const bool marked = DeclaresUtf8(read.Menu);
+  read.TextEncoding = TextEncodingName(read.Menu, unmarked.Number());
+  if (!marked) {
+    for (const NamedText& t : MenuTexts(read.Menu)) {
+      const bool eightBit = std::any_of(t.Text->begin(), t.Text->end(),
+                                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+      if (eightBit) {
+        read.FirstEightBitField = t.Field;
+        break;
+      }
+    }
+  }
+  read.InvalidUtf8Texts = DecodeMenuTexts(read.Menu, unmarked).InvalidUtf8Texts;
 }
 
 std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {

@@ -43,10 +43,19 @@ struct ReadMenu {
   std::vector<std::string> Messages;  // what the player's readers would have shown
   MenuFile Menu;
   size_t Length = 0;                  // bytes of the menu file (a packed file's extent)
+  // Set by DecodeReadTexts, which leaves every text of Menu in UTF-8.
+  std::string TextEncoding;           // "utf-8" or "windows-NNNN"; empty while texts are raw
+  int InvalidUtf8Texts = 0;           // texts of a marked menu holding ill-formed UTF-8
+  std::string FirstEightBitField;     // an unmarked menu's first text outside 7-bit ASCII
 };
 
 ReadMenu ReadMenuBytes(const uint8_t* data, size_t size);
 inline ReadMenu ReadMenuBytes(const Bytes& data) { return ReadMenuBytes(data.data(), data.size()); }
+
+class CodePage;
+// The texts as the player shows them: a marked menu's kept (ill-formed pieces become U+FFFD), an
+// unmarked menu's converted from the code page it was made for.
+void DecodeReadTexts(ReadMenu& read, const CodePage& unmarked);
 
 struct PackedEntry {
   std::string Name;     // as the player holds it: trimmed and lower-cased; empty when blank

@@ -42,7 +42,8 @@ std::vector<std::string> ShippedPlayerPlaces() {
   const fs::path self = OwnExecutable();
   if (!self.empty()) {
     places.push_back((self.parent_path() / "orvane.exe").string());
-    places.push_back((self.parent_path().parent_path() / "share" / "orvane" / "orvane.exe").string());
+    const fs::path usr = self.parent_path().parent_path();
+    places.push_back((usr / "share" / "orvane" / "orvane.exe").string());
   }
 #ifdef ORVANE_BUILD_TREE_PLAYER
   places.push_back(ORVANE_BUILD_TREE_PLAYER);

@@ -1,8 +1,12 @@
 // Reading menu sources: names to stored values, defaults, and errors that name file and field.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "menudata/text_encoding.h"
 #include "pack_tool/tool_fixtures.h"
 #include "tool/source/menu_source.h"
+#include "tool/source/menu_texts.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {
@@ -154,7 +158,21 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
        "buttons[1].name: another button is already named \"a\""},
       {R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})",
        file + ": buttons[0].pictures.pressed: "},
-      {R"({"title": "\u2192"})", "title: holds a character"},
+      {R"({"version": 6, "title": "\u2192"})",
+       "title: holds the character U+2192 (\xE2\x86\x92), which windows-1252 lacks; a menu of "
+       "version 6 holds only 8-bit texts; build it as version 7"},
+      {R"({"text_encoding": "windows-1252", "buttons": [{"caption": "&\u0416"}]})",
+       "buttons[0].caption: holds the character U+0416 (\xD0\x96), which windows-1252 lacks; "
+       "write \"text_encoding\": \"utf-8\""},
+      {R"({"text_encoding": "windows-1251", "title": "\u03b1"})", "which windows-1251 lacks"},
+      {R"({"text_encoding": "latin-1"})", "text_encoding: expected \"utf-8\" or \"windows-1252\""},
+      {R"({"version": 6, "text_encoding": "utf-8"})", "text_encoding: \"utf-8\": a menu of version 6"},
+      // The mark is the tool's: an unused text neither sets nor clears it.
+      {R"({"unused_texts": ["UTF-8", "", "", ""]})",
+       "unused_texts[0]: \"UTF-8\" would mark the texts as UTF-8, but the texts are stored as "
+       "windows-1252 (every text fits and text_encoding is not given)"},
+      {R"({"text_encoding": "utf-8", "unused_texts": ["x", "", "", ""]})",
+       "unused_texts[0]: \"x\" takes the place of the UTF-8 mark, but \"text_encoding\" is \"utf-8\""},
       {R"({"placement": "middle"})", "placement: expected one of centre"},
       {R"({"initial_button": "nobody"})", "initial_button: no button"},
       {R"({"version": 6, "buttons": [{"font": {"size": 9}}]})",
@@ -176,6 +194,37 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   };
   for (const auto& [source, part] : rows)
     EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
+}
+
+TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
+  struct Case {
+    std::string source, title, mark, note;
+  } cases[] = {
+      // Today's sources give today's bytes.
+      {R"({"title": "Caf\u00e9", "unused_texts": ["a", "", "", ""]})", "Caf\xE9", "a", ""},
+      {R"({"title": "\u042f", "buttons": [{"caption": "&\u0416"}]})", "\xD0\xAF", "utf-8",
+       "texts stored as UTF-8, since title holds the character U+042F (\xD0\xAF), which "
+       "windows-1252 lacks"},
+      {R"({"text_encoding": "UTF-8", "title": "Caf\u00e9"})", "Caf\xC3\xA9", "utf-8", ""},
+      {R"({"text_encoding": "utf-8", "unused_texts": ["Utf-8", "b", "", ""], "title": "x"})", "x",
+       "Utf-8", ""},
+      {R"({"text_encoding": "windows-1251", "title": "\u042f"})", "\xDF", "", ""},
+      {R"({"version": 6, "title": "Caf\u00e9"})", "Caf\xE9", "", ""},
+  };
+  for (const Case& c : cases) {
+    const MenuSource s = Parse(c.source);
+    EXPECT_EQ(s.Menu.Settings.MenuTitle, c.title) << c.source;
+    EXPECT_EQ(s.Menu.Settings.LaterLayoutTexts[0], c.mark) << c.source;
+    EXPECT_EQ(s.Notes.empty(), c.note.empty()) << c.source;
+    for (const std::string& note : s.Notes)
+      EXPECT_NE(note.find(c.note), std::string::npos) << note;
+  }
+  // The source's names reach every text the player decodes, and only those.
+  MenuFile menu = Parse(R"({"buttons": [{}, {}]})").Menu;
+  std::set<const std::string*> named, decoded;
+  for (const NamedText& t : MenuTexts(menu)) named.insert(t.Text);
+  ForEachMenuText(menu, [&](std::string& text) { decoded.insert(&text); });
+  EXPECT_EQ(named, decoded);
 }
 
 TEST_F(MenuSourceTest, TransparentPixelsAreComposedOverTheBackgroundWhereTheButtonStands) {

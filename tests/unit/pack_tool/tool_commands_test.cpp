@@ -70,6 +70,10 @@ TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({"list", "a", "-o", "x"}).Status, 2);
   EXPECT_EQ(RunTool({"pack", "player.exe", "-o", "x"}).Status, 2);  // no menu
   EXPECT_EQ(RunTool({"dump", "a", "-o"}).Status, 2);
+  EXPECT_EQ(RunTool({"dump", "a", "-o", "x", "--code-page", "65001"}).Err,
+            "orvane-pack dump: --code-page takes 874, 932, 936, 949, 950 and 1250 to 1258\n");
+  EXPECT_EQ(RunTool({"build", "a", "-o", "x", "--code-page", "1251"}).Err,
+            "orvane-pack build: unknown option --code-page\n");
   EXPECT_NE(RunTool({"html", "-o", "x"}).Err.find("html: wrong arguments"), std::string::npos);
   const auto missing = RunTool({"list", "/no/such/file.mnu"});
   EXPECT_EQ(missing.Status, 2);

@@ -12,11 +12,18 @@ namespace orvane::pack {
 
 namespace {
 
-void DumpOne(const ReadMenu& read, const std::string& name, const std::string& shown,
-             const std::string& outDir, OutputNames& names, std::ostream& out) {
-  const DumpResult result = DumpMenuSource(read.Menu, name, outDir, names);
-  out << "wrote " << result.SourcePath << "\n";
+void DumpOne(ReadMenu read, const std::string& name, const std::string& shown,
+             const std::string& outDir, OutputNames& names, const CodePage& unmarked,
+             std::ostream& out) {
+  DecodeReadTexts(read, unmarked);
+  const DumpResult result = DumpMenuSource(read.Menu, name, read.TextEncoding, outDir, names);
+  out << "wrote " << result.SourcePath << " (texts " << read.TextEncoding << ")\n";
   if (!result.RenameNote.empty()) out << "  note: " << result.RenameNote << "\n";
+  if (read.InvalidUtf8Texts > 0)
+    out << "  warning: " << shown << ": " << read.InvalidUtf8Texts
+        << (read.InvalidUtf8Texts == 1 ? " text is" : " texts are")
+        << " not valid UTF-8 although the menu says so; dumped as the player shows them, with "
+           "U+FFFD in place of the broken bytes\n";
   for (const std::string& w : result.Warnings) out << "  warning: " << shown << ": " << w << "\n";
 }
 
@@ -24,10 +31,11 @@ void DumpOne(const ReadMenu& read, const std::string& name, const std::string& s
 
 int RunDump(const CommandArgs& args, std::ostream& out) {
   const InputFile input = LoadInputFile(args.Inputs[0]);
+  const std::unique_ptr<CodePage> unmarked = MakeCodePage(args.CodePage);
   OutputNames names;
   if (input.Menu) {
     const std::string name = BaseName(input.Path);
-    DumpOne(*input.Menu, name, TerminalText(name), args.Output, names, out);
+    DumpOne(*input.Menu, name, TerminalText(name), args.Output, names, *unmarked, out);
     if (input.Menu->ReadError)
       out << "  warning: " << TerminalText(name) << ": damaged (the player reports a read error); "
           << "what could be read is dumped\n";
@@ -39,7 +47,7 @@ int RunDump(const CommandArgs& args, std::ostream& out) {
     const std::string shown = ShownEntryName(entry);
     if (read.HeaderAccepted)
       DumpOne(read, entry.Name.empty() ? "entry" + std::to_string(entry.Slot + 1) + ".mnu" : entry.Name,
-              shown, args.Output, names, out);
+              shown, args.Output, names, *unmarked, out);
     damaged |= ReportEntry(entry, read, shown, out);
   }
   return damaged ? 1 : 0;

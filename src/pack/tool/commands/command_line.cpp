@@ -4,6 +4,7 @@
 
 #include "orvane_version.h"
 #include "tool/commands/commands.h"
+#include "tool/source/code_page.h"
 #include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
@@ -20,16 +21,17 @@ const char kUsage[] =
     "      being the default menu; a player that already carries menus has them replaced;\n"
     "      without PLAYER.exe, the player shipped with orvane-pack\n"
     "  orvane-pack list FILE           what a packed player or a menu file holds\n"
-    "  orvane-pack dump FILE -o DIR    a menu file or packed player back to JSON + PNG sources\n"
+    "  orvane-pack dump FILE -o DIR [--code-page N]\n"
+    "      a menu file or packed player back to JSON + PNG sources\n"
     "  orvane-pack extract FILE -o DIR the menu files of a packed player, or the pictures of a\n"
     "                                  menu file as PNG\n"
-    "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
-    "                                  outlines of every packed player in the folder;\n"
-    "                                  exit status 1 on problems (notes do not count)\n"
+    "  orvane-pack check DISC_DIR [--code-page N]\n"
+    "      targets, shortcuts, pictures, frames, menu switches, outlines and texts of every\n"
+    "      packed player in the folder; exit status 1 on problems (notes do not count)\n"
     "  orvane-pack image DISC_DIR -o DISC.iso [--label LABEL] [--force]\n"
     "      check, then an ISO 9660 image with Joliet names and an autorun.inf (through\n"
     "      xorriso); nothing is written when check finds a problem, unless --force\n"
-    "  orvane-pack html PLAYER.exe -o FOLDER [--disc DIR]\n"
+    "  orvane-pack html PLAYER.exe -o FOLDER [--disc DIR] [--code-page N]\n"
     "  orvane-pack html SOURCE.json|MENU.mnu... -o FOLDER [--disc DIR]\n"
     "      the menus of a packed player, or of sources and menu files, as web pages (index.html\n"
     "      is the first) for any browser; targets lead into DIR (by default the folder of the\n"
@@ -40,7 +42,9 @@ const char kUsage[] =
     "      source), written again on every save of a source or picture; the open page follows\n"
     "      and shows a source's error; F2 or the corner button shows every control's box, the\n"
     "      pointer's position and the texts that do not fit; Ctrl+C ends it\n"
-    "  orvane-pack --version           the tool's version\n";
+    "  orvane-pack --version           the tool's version\n"
+    "  --code-page N: the Windows code page that menus without the UTF-8 mark were made for\n"
+    "      (874, 932, 936, 949, 950, 1250 to 1258; 1252 when not given)\n";
 
 constexpr size_t kMaxProblemsShown = 30;
 
@@ -61,6 +65,10 @@ const std::map<std::string, CommandSpec>& Commands() {
       {"html", {RunHtml, 1, 1000, true}},    {"preview", {RunPreview, 1, 1000, false, true}},
   };
   return commands;
+}
+
+bool ReadsUnmarkedTexts(const std::string& command) {
+  return command == "dump" || command == "check" || command == "html";
 }
 
 }  // namespace
@@ -95,7 +103,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (a == "--force" && args[0] == "image") {
       parsed.Force = true;
     } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image") ||
-               (a == "--disc" && (args[0] == "html" || args[0] == "preview"))) {
+               (a == "--disc" && (args[0] == "html" || args[0] == "preview")) ||
+               (a == "--code-page" && ReadsUnmarkedTexts(args[0]))) {
       if (i + 1 >= args.size()) {
         err << "orvane-pack " << args[0] << ": " << a << " needs a value\n";
         return 2;
@@ -107,6 +116,15 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         parsed.Label = value;
       } else if (a == "--disc") {
         parsed.Disc = value;
+      } else if (a == "--code-page") {
+        const int number = value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos
+                               ? std::stoi("0" + value)
+                               : 0;
+        if (!IsKnownCodePage(number)) {
+          err << "orvane-pack " << args[0] << ": --code-page takes " << kKnownCodePages << "\n";
+          return 2;
+        }
+        parsed.CodePage = number;
       } else if (args[0] != "build" || (value != "6" && value != "7")) {
         err << "orvane-pack " << args[0] << ": --version takes 6 or 7, and only for build\n";
         return 2;

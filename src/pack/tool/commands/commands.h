@@ -15,6 +15,7 @@ struct CommandArgs {
   std::string Label;                  // --label (image)
   std::string Disc;                   // --disc (html, preview): where the targets lie
   bool Force = false;                 // --force (image)
+  int CodePage = 1252;                // --code-page (dump, check, html): texts of unmarked menus
 };
 
 int RunBuild(const CommandArgs& args, std::ostream& out);

@@ -10,6 +10,7 @@
 #include "actions/target_text.h"
 #include "app/selection.h"
 #include "common/text.h"
+#include "common/utf8.h"
 #include "menudata/mdlfilebin.h"
 #include "tool/source/code_page.h"
 #include "tool/counted.h"
@@ -18,6 +19,7 @@
 #include "tool/disc/autorun_check.h"
 #include "tool/disc/shown_menu.h"
 #include "tool/disc/text_fit.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/shape.h"
 #include "tool/source/source_fields.h"
 #include "tool/terminal_text.h"
@@ -58,31 +60,37 @@ std::string ButtonLabel(const ButtonRecord& b) {
     if (c == '&') continue;
     plain += (c == '\r' || c == '\n') ? ' ' : c;
   }
-  if (plain.size() > 30) plain = plain.substr(0, 27) + "...";
-  return Cp1252ToUtf8(plain);
+  size_t cut = 0;  // after the 27th character, never inside one
+  for (int i = 0; i < 27 && cut < plain.size(); ++i) cut = NextUtf8Character(plain, cut);
+  if (Utf8CharacterCount(plain) > 30) plain = plain.substr(0, cut) + "...";
+  return plain;
 }
 
 // The letter that reaches a button from the keyboard: the "&" letter of a push or label
-// button's caption, the shortcut text of any other. 0 when there is none.
-char AcceleratorOf(const std::string& caption) {
+// button's caption, the shortcut text of any other, as written. 0 when there is none.
+char32_t AcceleratorOf(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
     if (caption[i + 1] == '&') {
       ++i;
       continue;
     }
-    return AsciiLower(std::string(1, caption[i + 1]))[0];
+    size_t length = 0;
+    return DecodeUtf8At(caption, i + 1, length);
   }
   return 0;
 }
 
-char ShortcutOf(const ButtonRecord& b) {
+char32_t ShortcutOf(const ButtonRecord& b) {
   if (b.ButtonKind == 1 || b.ButtonKind == 2) return AcceleratorOf(b.Caption);
   return AcceleratorOf("&" + b.ShortcutKey);
 }
 
-std::string Printable(char c) {
-  return c == ' ' ? std::string("space") : Cp1252ToUtf8(std::string(1, c));
+std::string Printable(char32_t c) {
+  if (c == ' ') return "space";
+  std::string text;
+  AppendUtf8(text, c);
+  return text;
 }
 
 }  // namespace
@@ -156,11 +164,12 @@ std::string FindOnDisc(const std::string& discDir, const std::string& relative, 
     const fs::path here = stack.back();
     std::error_code ec;
     fs::path found;
-    if (fs::exists(here / part, ec)) {
-      found = here / part;
+    // Targets are UTF-8 here, on every system the tool runs on.
+    if (fs::exists(here / fs::u8path(part), ec)) {
+      found = here / fs::u8path(part);
     } else {
       for (fs::directory_iterator it(here, ec), last; !ec && it != last; it.increment(ec)) {
-        if (AsciiEqualsNoCase(it->path().filename().string(), part)) {
+        if (AsciiEqualsNoCase(it->path().filename().u8string(), part)) {
           found = it->path();
           break;
         }
@@ -185,8 +194,8 @@ std::string MacroAdvice(const std::string& target) {
   const std::string fix =
       rest.empty() ? "start it with \\ (from the root of the disc's drive) or % (from the "
                      "player's folder)"
-                   : "write \"\\" + Cp1252ToUtf8(rest) + "\" (from the root of the disc's drive) or \"%" +
-                         Cp1252ToUtf8(rest) + "\" (from the player's folder)";
+                   : "write \"\\" + rest + "\" (from the root of the disc's drive) or \"%" + rest +
+                         "\" (from the player's folder)";
   return ": the player expands %CD% only in parameters and in %NOPROC% targets, so it looks for "
          "this name as it stands and then searches the whole disc; " + fix;
 }
@@ -211,6 +220,17 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     add(0, "", "the player reports \"Error loading binary menu data.\": the file is damaged or "
                "cut short" + detail);
   }
+  if (read.InvalidUtf8Texts > 0)
+    add(0, kTextEncodingKey,
+        std::to_string(read.InvalidUtf8Texts) +
+            (read.InvalidUtf8Texts == 1 ? " text is" : " texts are") +
+            " not valid UTF-8 although the menu is marked UTF-8; the player shows U+FFFD in "
+            "place of the broken bytes (build the menu again from its source)");
+  if (!read.FirstEightBitField.empty())
+    note(0, read.FirstEightBitField,
+         "texts outside 7-bit ASCII in a menu without the UTF-8 mark: shows as written only on "
+         "computers set to code page " + read.TextEncoding.substr(read.TextEncoding.find('-') + 1) +
+             " (build it with \"text_encoding\": \"utf-8\" to show it alike everywhere)");
   const MenuFile& menu = read.Menu;
   const MenuSettings& s = menu.Settings;
   const int count = static_cast<int>(menu.Buttons.size());
@@ -288,7 +308,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   std::set<std::string> packedNames;
   for (const PackedEntry& e : packed)
     if (e.Reachable()) packedNames.insert(e.Name);
-  std::map<char, int> shortcuts;
+  std::map<char32_t, int> shortcuts;
 
   for (int n = 1; n <= count; ++n) {
     const ButtonRecord& b = menu.Buttons[n - 1];
@@ -336,26 +356,26 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
                  std::to_string(lastPlayable + 1) + "); the player never reaches it");
     }
 
-    if (const char key = ShortcutOf(b); key != 0) {
+    if (const char32_t key = ShortcutOf(b); key != 0) {
       const char* field = b.ButtonKind == 1 || b.ButtonKind == 2 ? "caption" : "shortcut";
-      auto [it, fresh] = shortcuts.emplace(key, n);
+      auto [it, fresh] = shortcuts.emplace(UpperLetter(key), n);  // Alt+ж and Alt+Ж are one key
       if (!fresh)
         addB(field, "shortcut key " + Printable(key) + " is also button " +
                         std::to_string(it->second) + "'s; only one of them answers it");
       // Without shortcuts of their own, digits 1 to 8 choose the buttons of those numbers.
-      if (const int32_t chosen = DigitButton(key, count); chosen > 0 && chosen != n)
+      const int32_t chosen = key < 0x80 ? DigitButton(static_cast<char>(key), count) : 0;
+      if (chosen > 0 && chosen != n)
         addB(field, "shortcut key " + Printable(key) + " takes digit key " + Printable(key) +
                         " from button " + std::to_string(chosen) +
                         ", which that key chooses otherwise");
     }
 
     const ResolvedTarget target = ResolveTarget(b.Target);
-    const std::string shown = "\"" + Cp1252ToUtf8(b.Target) + "\"";
+    const std::string shown = "\"" + b.Target + "\"";
     switch (target.Kind) {
       case TargetKind::MenuSwitch:
         if (!packedNames.count(target.Path))
-          addB("target", shown + ": the player holds no packed menu named " +
-                             Cp1252ToUtf8(target.Path));
+          addB("target", shown + ": the player holds no packed menu named " + target.Path);
         break;
       case TargetKind::MacroAsText:
         addB("target", shown + MacroAdvice(b.Target));
@@ -365,7 +385,7 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
           const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
           addB("target", shown + (folder ? ": is a folder; end the target with \\ to open it"
                                          : ": no such file on the disc (looked for " +
-                                               Cp1252ToUtf8(target.Path) + ")"));
+                                               target.Path + ")"));
         }
         break;
       case TargetKind::DiscFolder:
@@ -378,7 +398,8 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
   }
 }
 
-DiscReport CheckDisc(const std::string& discDir) {
+DiscReport CheckDisc(const std::string& discDir, int codePage) {
+  const std::unique_ptr<CodePage> unmarked = MakeCodePage(codePage);
   std::error_code ec;
   if (!fs::is_directory(discDir, ec)) throw ToolError(discDir, "", "is not a folder");
   std::vector<fs::path> players;
@@ -421,7 +442,9 @@ DiscReport CheckDisc(const std::string& discDir) {
         continue;
       }
       const std::string menuName = exeName + ": " + Cp1252ToUtf8(entry.Name);
-      CheckMenu(menuName, ReadPackedMenu(exe, *player, entry), discDir, player->Entries, report);
+      ReadMenu read = ReadPackedMenu(exe, *player, entry);
+      DecodeReadTexts(read, *unmarked);
+      CheckMenu(menuName, read, discDir, player->Entries, report);
       NoteTextsThatDoNotFit(menuName, LoadShownMenu(exe, entry.Name), report);
     }
   }

@@ -50,12 +50,14 @@ ResolvedTarget ResolveTarget(const std::string& target);
 // disc would match it. Empty when nothing of that name exists.
 std::string FindOnDisc(const std::string& discDir, const std::string& relative, bool wantFolder);
 
-// Checks one menu (already read) against the disc folder and the container's menu names.
+// Checks one menu (already read, its texts decoded by DecodeReadTexts) against the disc folder and
+// the container's menu names.
 void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::string& discDir,
                const std::vector<PackedEntry>& packed, DiscReport& report);
 
 // Finds every packed player (*.exe with a container) at the top of discDir and checks all their
 // menus. Throws ToolError when the folder cannot be read or holds no packed player.
-DiscReport CheckDisc(const std::string& discDir);
+// Menus without the UTF-8 mark are read in codePage.
+DiscReport CheckDisc(const std::string& discDir, int codePage = 1252);
 
 }  // namespace orvane::pack

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <vector>
 
 #include "common/text.h"
+#include "common/utf8.h"
 #include "tool/source/code_page.h"
 #include "tool/disc/run_program.h"
 #include "tool/disc/disc_check.h"
@@ -22,6 +24,9 @@ namespace orvane::pack {
 namespace {
 
 constexpr size_t kMaxVolumeLabel = 32;
+constexpr size_t kMaxJolietLabel = 16;
+constexpr int kSectorSize = 2048;
+constexpr int kMaxVolumeDescriptors = 32;
 // Joliet leaf names, with the compliance rule that xorriso is given below.
 constexpr size_t kMaxJolietName = 103;
 const char kDefaultLabel[] = "DISC";
@@ -36,6 +41,12 @@ size_t CharacterCount(const std::string& utf8) {
   size_t count = 0;
   for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
   return count;
+}
+
+std::string Utf8Of(const std::u16string& text) {
+  std::string out;
+  for (char16_t unit : text) AppendUtf8(out, unit);
+  return out;
 }
 
 // The packed players at the top of the folder, as check finds them.
@@ -93,6 +104,53 @@ VolumeLabel FitVolumeLabel(const std::string& wanted) {
   return label;
 }
 
+JolietLabel FitJolietLabel(const std::string& wanted) {
+  JolietLabel label;
+  bool replaced = false;
+  size_t count = 0;
+  for (size_t i = 0, length = 0; i < wanted.size(); i += length) {
+    const char32_t c = DecodeUtf8At(wanted, i, length);
+    if (++count > kMaxJolietLabel) continue;
+    const bool refused = c < 0x20 || c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF) ||
+                         std::u32string_view(U"*/:;?\\").find(c) != std::u32string_view::npos;
+    replaced |= refused;
+    label.Text += refused ? u'_' : static_cast<char16_t>(c);
+  }
+  if (label.Text.empty()) label.Text = u"DISC";
+  std::vector<std::string> how;
+  if (replaced) how.push_back("\"_\" for each character Joliet cannot hold");
+  if (count > kMaxJolietLabel) how.push_back("cut to " + std::to_string(kMaxJolietLabel) + " characters");
+  if (!how.empty()) {
+    label.Note = "Joliet volume label (the one Windows shows) made to fit as \"" + Utf8Of(label.Text) + "\" (";
+    for (size_t i = 0; i < how.size(); ++i) label.Note += (i ? ", " : "") + how[i];
+    label.Note += ")";
+  }
+  return label;
+}
+
+bool SetJolietLabel(const std::string& image, const std::u16string& label) {
+  std::fstream file(fs::u8path(image), std::ios::in | std::ios::out | std::ios::binary);
+  // Volume descriptors start at sector 16 and end with the terminator (type 255).
+  for (int sector = 16; file && sector < 16 + kMaxVolumeDescriptors; ++sector) {
+    char descriptor[kSectorSize];
+    file.seekg(static_cast<std::streamoff>(sector) * kSectorSize);
+    if (!file.read(descriptor, sizeof descriptor)) return false;
+    const unsigned char type = static_cast<unsigned char>(descriptor[0]);
+    if (std::string(descriptor + 1, 5) != "CD001" || type == 255) return false;
+    const std::string escape(descriptor + 88, 3);  // the UCS-2 levels of Joliet
+    if (type != 2 || (escape != "%/@" && escape != "%/C" && escape != "%/E")) continue;
+    char id[32];
+    for (size_t i = 0; i < 16; ++i) {
+      const char16_t unit = i < label.size() ? label[i] : u' ';
+      id[2 * i] = static_cast<char>(unit >> 8);
+      id[2 * i + 1] = static_cast<char>(unit & 0xFF);
+    }
+    file.seekp(static_cast<std::streamoff>(sector) * kSectorSize + 40);
+    return static_cast<bool>(file.write(id, sizeof id).flush());
+  }
+  return false;
+}
+
 std::string AutorunText(const std::string& player, const std::string& icon, const std::string& label) {
   const std::string open = player.find(' ') != std::string::npos ? "\"" + player + "\"" : player;
   return "[autorun]\r\nopen=" + open + "\r\nicon=" + icon + "\r\nlabel=" + label + "\r\n";
@@ -111,12 +169,15 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   if (wanted.empty()) wanted = fs::weakly_canonical(disc, ec).filename().string();
   const VolumeLabel label = FitVolumeLabel(wanted);
   if (!label.Note.empty()) out << label.Note << "\n";
+  const JolietLabel joliet = FitJolietLabel(wanted);
+  if (!joliet.Note.empty()) out << joliet.Note << "\n";
 
   const fs::path output(request.Output);
   const std::string temp = request.Output + ".orvane-pack-tmp";
   const std::string autorunTemp = request.Output + ".autorun-tmp";
   std::vector<std::string> arguments = {
-      "-no_rc", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
+      // File names reach xorriso as UTF-8 whatever the locale says, so Joliet gets them whole.
+      "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
       "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
       "-compliance", "joliet_long_names", "-follow", "link"};
   // A link out of the folder goes on the disc as a link: what it points at is never read.
@@ -181,14 +242,18 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
                                             std::to_string(status) + "); no image written" +
                                             (said.empty() ? "" : ":\n" + said));
   }
+  if (!SetJolietLabel(temp, joliet.Text)) {
+    fs::remove(temp, ec);
+    throw ToolError(request.Output, "", request.Xorriso + " wrote no Joliet tree; no image written");
+  }
   fs::rename(temp, output, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temp, ignored);
     throw ToolError(request.Output, "", "cannot be replaced: " + ec.message());
   }
-  out << "wrote " << request.Output << " (ISO 9660 with Joliet names, volume " << label.Text << ", "
-      << fs::file_size(output, ec) << " bytes)\n";
+  out << "wrote " << request.Output << " (ISO 9660 with Joliet names, volume " << label.Text
+      << ", Joliet volume " << Utf8Of(joliet.Text) << ", " << fs::file_size(output, ec) << " bytes)\n";
 }
 
 }  // namespace orvane::pack

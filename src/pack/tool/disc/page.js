@@ -6,7 +6,10 @@
   var desc = byId("desc"), shadow = byId("shadow"), acc = byId("acc"), dialog = byId("msg");
   var data = menu.dataset, tab = JSON.parse(data.tab), keys = JSON.parse(data.keys);
   var buttons = [], highlighted = 0, selected = 0, accFrame = 0, pressed = 0, closeAfter = false;
-  var quiet = false;  // a focus that selects nothing
+  // As the player starts: the first button holds the focus, but nothing is selected or
+  // highlighted until the first key or pointer move (the focus may arrive only when the tab
+  // is shown).
+  var quiet = true;
 
   document.querySelectorAll("#menu .b").forEach(function (el) {
     buttons[+el.id.slice(1)] = { el: el, img: el.querySelector("img"), p: JSON.parse(el.dataset.p),
@@ -89,7 +92,9 @@
   // Browsers close only the tabs that a script opened; where the tab stays, it says so.
   function closePage() {
     window.close();
-    setTimeout(function () { if (!window.closed) message("You can close this tab now.", false); }, 100);
+    setTimeout(function () {
+      if (!window.closed) message("You can close this tab now.", false);
+    }, 100);
   }
   function run(n) {
     var el = buttons[n].el, how = el.dataset.run;
@@ -112,6 +117,7 @@
 
   menu.addEventListener("mousemove", function (e) {
     var n = numberOf(e.target);
+    quiet = false;
     if (n) { select(n); } else { highlight(-1); describe(-2); }
   });
   menu.addEventListener("mousedown", function (e) {
@@ -139,6 +145,7 @@
 
   var arrows = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1 };
   document.addEventListener("keydown", function (e) {
+    quiet = false;
     if (dialog.open || e.ctrlKey || e.metaKey) return;
     var k = e.key, focused = numberOf(document.activeElement), count = buttons.length - 1;
     if (k === "Tab" || (arrows[k] && !e.altKey)) {
@@ -174,9 +181,5 @@
   });
   if (+data.initial > 0) highlight(+data.initial);
   describe(-2);
-  // As the player starts: the first button holds the focus, but nothing is selected or
-  // highlighted until the first Tab, arrow, shortcut or pointer move.
-  quiet = true;
   if (tab.length) focusButton(tab[0]);
-  quiet = false;
 })();

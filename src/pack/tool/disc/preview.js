@@ -66,15 +66,18 @@
     layer.textContent = "";
     ["time", "date"].forEach(function (id) {
       var el = document.getElementById(id);
-      if (!el.hidden) box(el, id, fitsNot(el), id === "time" ? "the clock does not fit its box" : "the date does not fit its box");
+      var why = (id === "time" ? "the clock" : "the date") + " does not fit its box";
+      if (!el.hidden) box(el, id, fitsNot(el), why);
     });
     var desc = document.getElementById("desc");
-    box(desc, "description", longDescription(menu.dataset.desc || ""), "the menu's description is longer than its box");
+    box(desc, "description", longDescription(menu.dataset.desc || ""),
+        "the menu's description is longer than its box");
     document.querySelectorAll("#menu > .b").forEach(function (el) {
       var n = el.id.slice(1), caption = el.querySelector("span");
       var wide = caption && caption.getBoundingClientRect().width > el.clientWidth;
       var long = longDescription(el.dataset.desc || "");
-      box(el, n, wide || long, wide ? "the caption is wider than the button" : long ? "the description is longer than its box" : "");
+      box(el, n, wide || long, wide ? "the caption is wider than the button"
+                               : long ? "the description is longer than its box" : "");
     });
     layer.appendChild(where);
   }

@@ -75,7 +75,8 @@ int RunProgram(const std::string& program, const std::vector<std::string>& argum
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
   }
   pid_t child = 0;
-  const int spawned = posix_spawnp(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned =
+      posix_spawnp(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return kProgramNotFound;
   int status = 0;

@@ -51,9 +51,9 @@ int32_t WrappedLines(const std::string& text, const ControlFont& font, int32_t w
       used = 0;
     }
     used += (used > 0 ? space : 0) + word;
-    while (word > width && used > width) {  // a word longer than the line is broken
-      ++lines;
-      used -= width;
+    if (used > width) {  // a word longer than the line is broken
+      lines += (used - 1) / width;
+      used = (used - 1) % width + 1;
     }
     if (end < text.size() && text[end] != ' ') {
       if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;

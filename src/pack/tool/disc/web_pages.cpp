@@ -123,7 +123,8 @@ Json FramesJson(const std::vector<std::vector<std::string>>& states) {
   Json json = Json::array();
   for (const std::vector<std::string>& frames : states) {
     Json list = Json::array();
-    for (const std::string& path : frames) list.push_back(path.empty() ? Json(nullptr) : Json(path));
+    for (const std::string& path : frames)
+      list.push_back(path.empty() ? Json(nullptr) : Json(path));
     json.push_back(list);
   }
   return json;

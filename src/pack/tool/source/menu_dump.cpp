@@ -10,6 +10,7 @@
 #include "tool/file_io.h"
 #include "tool/source/code_page.h"
 #include "tool/source/menu_source.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/png_io.h"
 #include "tool/source/shape.h"
 
@@ -135,7 +136,7 @@ void PutIf(Json& o, const char* key, bool differs, Json value) {
 
 Json FontJson(const FontSetting& font, const FontSetting& def) {
   Json o = Json::object();
-  PutIf(o, "name", font.Name != def.Name, TextJson(font.Name));
+  PutIf(o, "name", font.Name != def.Name, font.Name);
   PutIf(o, "size", font.Size != def.Size, font.Size);
   PutIf(o, "bold", font.Bold != def.Bold, FlagJson(font.Bold, -1));
   PutIf(o, "italic", font.Italic != def.Italic, FlagJson(font.Italic, -1));
@@ -149,7 +150,7 @@ bool SameRgb(const RgbSetting& a, const RgbSetting& b) {
 
 Json DescriptionJson(const MenuSettings& s, const MenuSettings& d) {
   Json o = Json::object();
-  PutIf(o, "text", s.DefaultDescription != d.DefaultDescription, TextJson(s.DefaultDescription));
+  PutIf(o, "text", s.DefaultDescription != d.DefaultDescription, s.DefaultDescription);
   Json font = FontJson(s.DescriptionFont, d.DescriptionFont);
   PutIf(o, "font", !font.empty(), font);
   PutIf(o, "colour", !SameRgb(s.DescriptionColour, d.DescriptionColour), RgbJson(s.DescriptionColour));
@@ -204,15 +205,15 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   Json o = Json::object();
   // The kind is always written: it is what a reader of the source wants to see first.
   o["kind"] = NameOrNumber(ButtonKindNames(), b.ButtonKind);
-  o["target"] = TextJson(b.Target);
-  PutIf(o, "parameters", b.Parameters != d.Parameters, TextJson(b.Parameters));
-  PutIf(o, "description", b.Description != d.Description, TextJson(b.Description));
+  o["target"] = b.Target;
+  PutIf(o, "parameters", b.Parameters != d.Parameters, b.Parameters);
+  PutIf(o, "description", b.Description != d.Description, b.Description);
   o["left"] = b.Left;
   o["top"] = b.Top;
   PutIf(o, "width", b.Width != d.Width, b.Width);
   PutIf(o, "height", b.Height != d.Height, b.Height);
-  PutIf(o, "caption", b.Caption != d.Caption, TextJson(b.Caption));
-  PutIf(o, "shortcut", b.ShortcutKey != d.ShortcutKey, TextJson(b.ShortcutKey));
+  PutIf(o, "caption", b.Caption != d.Caption, b.Caption);
+  PutIf(o, "shortcut", b.ShortcutKey != d.ShortcutKey, b.ShortcutKey);
   PutIf(o, "minimize_after", b.MinimizeAfter != d.MinimizeAfter, FlagJson(b.MinimizeAfter, -1));
   PutIf(o, "close_after", b.CloseAfter != d.CloseAfter, FlagJson(b.CloseAfter, -1));
   PutIf(o, "animation", b.AnimMode != d.AnimMode, NameOrNumber(AnimationNames(), b.AnimMode));
@@ -227,8 +228,8 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
         b.ViewerCompare != 0) {
       Json v = Json::object();
       v["check"] = FlagJson(b.ViewerCheck, FlagOnValue(kViewerCheckFlag));
-      v["name"] = TextJson(b.ViewerName);
-      v["version"] = TextJson(b.ViewerVersion);
+      v["name"] = b.ViewerName;
+      v["version"] = b.ViewerVersion;
       v["compare"] = NameOrNumber(ViewerCompareNames(), b.ViewerCompare);
       o["viewer"] = v;
     }
@@ -277,7 +278,7 @@ std::string PictureName(const PictureSlot& slot) {
 }
 
 Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
-                    std::vector<std::string>& warnings) {
+                    const std::string& textEncoding, std::vector<std::string>& warnings) {
   const bool later = IsLaterLayout(menu.Header.Version);
   const int buttonCount = static_cast<int>(menu.Buttons.size());
   const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, warnings);
@@ -286,16 +287,17 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std
   const MenuSettings d = DefaultSettings();
   Json root = Json::object();
   root["version"] = menu.Header.Version;
-  if (Cp1252ToUtf8(menuName) != stem + ".mnu") root["file"] = TextJson(menuName);
+  root[kTextEncodingKey] = textEncoding;
+  if (Cp1252ToUtf8(menuName) != stem + ".mnu") root["file"] = Cp1252ToUtf8(menuName);
   const std::string magic(menu.Header.Magic.begin(), menu.Header.Magic.end());
   if (magic != "MENU" || menu.Header.Unused6 != 0 || menu.Header.Unused7 != 0) {
     Json h = Json::object();
-    h["magic"] = TextJson(magic);
+    h["magic"] = Cp1252ToUtf8(magic);
     h["byte6"] = menu.Header.Unused6;
     h["byte7"] = menu.Header.Unused7;
     root["header"] = h;
   }
-  root["title"] = TextJson(s.MenuTitle);
+  root["title"] = s.MenuTitle;
   PutIf(root, "placement", s.Placement != d.Placement, NameOrNumber(PlacementNames(), s.Placement));
   PutIf(root, "scroll_title", s.ScrollTitle != d.ScrollTitle, FlagJson(s.ScrollTitle, -1));
   PutIf(root, "anim_interval", s.AnimInterval != d.AnimInterval, s.AnimInterval);
@@ -312,15 +314,16 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std
     if (OutlineMask(s, BackgroundOf(slots)))
       shape["mask"] = stem + "/" + kOutlineMaskName;
     else
-      shape["text"] = TextJson(s.ShapeText);
+      shape["text"] = s.ShapeText;
     root["shape"] = shape;
   }
   if (later) {
-    bool any = false;
-    for (const std::string& t : s.LaterLayoutTexts) any = any || !t.empty();
+    // The mark is written from text_encoding; the texts are named only when they say more.
+    bool any = s.LaterLayoutTexts[0] != (textEncoding == kUtf8Mark ? kUtf8Mark : "");
+    for (size_t i = 1; i < s.LaterLayoutTexts.size(); ++i) any = any || !s.LaterLayoutTexts[i].empty();
     if (any) {
       Json texts = Json::array();
-      for (const std::string& t : s.LaterLayoutTexts) texts.push_back(TextJson(t));
+      for (const std::string& t : s.LaterLayoutTexts) texts.push_back(t);
       root["unused_texts"] = texts;
     }
   }
@@ -334,12 +337,13 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std
 }
 
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir, OutputNames& names) {
+                          const std::string& textEncoding, const std::string& outDir,
+                          OutputNames& names) {
   DumpResult result;
   const std::string wanted = StemOf(menuName);
   const std::string stem = names.Take(wanted, {".json"});
   if (stem != wanted) result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
-  const Json root = MenuSourceJson(menu, menuName, stem, result.Warnings);
+  const Json root = MenuSourceJson(menu, menuName, stem, textEncoding, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());
   // Write each picture that the source refers to (its warnings are already in result).

@@ -17,10 +17,13 @@ struct DumpResult {
   std::string RenameNote;  // when the source's name differs from the menu's
 };
 
-// menuName is the menu's name as stored (e.g. "Main.mnu"); the source is named after it, through
-// names, which keeps the menus of one run apart.
+// menu's texts are UTF-8 (DecodeReadTexts), textEncoding what they were stored in ("utf-8",
+// "windows-1252"), so that the source builds them back the same way. menuName is the menu's name
+// as stored (e.g. "Main.mnu"); the source is named after it, through names, which keeps the menus
+// of one run apart.
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir, OutputNames& names);
+                          const std::string& textEncoding, const std::string& outDir,
+                          OutputNames& names);
 
 // A picture's file name as the source names its slot: "button03_highlighted.png", frames with
 // their number ("button03_highlighted_002.png"); button 0 is the menu's own. Dump and extract
@@ -29,6 +32,6 @@ std::string PictureName(const PictureSlot& slot);
 
 // The JSON alone, with picture file names under stem/ as the dump writes them (no files touched).
 Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
-                    std::vector<std::string>& warnings);
+                    const std::string& textEncoding, std::vector<std::string>& warnings);
 
 }  // namespace orvane::pack

@@ -32,7 +32,8 @@ struct MenuSource {
   std::string OutputName;    // file name of the menu, e.g. "main.mnu"
   // "file: field: message" for values that build but most likely do not do what was meant.
   std::vector<std::string> Warnings;
-  // What build did for the author that the source did not say (transparent pixels composed).
+  // What build did for the author that the source did not say (transparent pixels composed, the
+  // encoding of the texts chosen).
   std::vector<std::string> Notes;
   std::vector<std::string> Pictures;  // the picture files it was built from
 };

@@ -8,6 +8,7 @@
 #include "app/menu_model.h"
 #include "tool/file_io.h"
 #include "tool/source/menu_source.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/png_io.h"
 #include "tool/source/shape.h"
 #include "tool/tool_error.h"
@@ -106,8 +107,8 @@ class SourceContext {
     }
     if (composed == 0) return;
     std::string note = file_ + ": " + field + ": " + std::to_string(composed) +
-                       " transparent or partly transparent pixels composed over the background at (" +
-                       std::to_string(left) + ", " + std::to_string(top) + ")";
+                       " transparent or partly transparent pixels composed over the background "
+                       "at (" + std::to_string(left) + ", " + std::to_string(top) + ")";
     if (bare > 0)
       note += "; " + std::to_string(bare) +
               (bare == 1 ? " of them lies outside the background and shows black"
@@ -471,14 +472,18 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
   menu.Header.Version = static_cast<uint8_t>(r.Int("version", kDefaultVersion, 6, 255));
   if (versionOverride) menu.Header.Version = *versionOverride;
   const bool later = IsLaterLayout(menu.Header.Version);
-  source.OutputName = r.Text("file", fs::path(sourcePath).stem().string() + ".mnu");
+  source.OutputName = fs::path(sourcePath).stem().string() + ".mnu";
+  if (r.Has("file"))
+    problems.Guard([&] { source.OutputName = Cp1252TextOf(r.Raw("file"), sourcePath, "file"); });
   if (!IsValidPackedName(source.OutputName))
     problems.Record(ToolError(sourcePath, "file",
                               "\"" + source.OutputName + "\" is no valid menu name (1 to 256 "
                               "characters, no folder, no leading or trailing blank)"));
   if (r.Has("header")) {
     FieldReader h = r.Child("header");
-    const std::string magic = h.Text("magic", "MENU");
+    std::string magic = "MENU";
+    if (h.Has("magic"))
+      problems.Guard([&] { magic = Cp1252TextOf(h.Raw("magic"), sourcePath, h.PathOf("magic")); });
     if (magic.size() == 4)
       std::copy(magic.begin(), magic.end(), menu.Header.Magic.begin());
     else
@@ -487,6 +492,10 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
     menu.Header.Unused7 = static_cast<uint8_t>(h.Int("byte7", 0, 0, 255));
     h.Finish();
   }
+
+  TextEncodingRequest encoding;
+  if (r.Has(kTextEncodingKey)) encoding.Named = r.Text(kTextEncodingKey, "");
+  encoding.UnusedTextsGiven = r.Has("unused_texts");
 
   MenuSettings& s = menu.Settings;
   s = DefaultSettings();
@@ -536,7 +545,8 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
       if (!buttonNames.emplace(name, number).second)
         b.Fail("name", "another button is already named \"" + name + "\"");
     });
-    problems.Guard([&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
+    problems.Guard(
+        [&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
   }
   problems.Guard([&] { s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames); });
   r.Finish();
@@ -558,11 +568,12 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
   warnFlags(MenuFlagFields(s), "");
   for (size_t i = 0; i < menu.Buttons.size(); ++i)
     warnFlags(ButtonFlagFields(menu.Buttons[i]), "buttons[" + std::to_string(i) + "].");
+  source.Notes = std::move(ctx.Notes());
+  EncodeMenuTexts(menu, encoding, sourcePath, source.Notes);
+  source.Pictures = std::move(ctx.Read());
   if (menu.Pictures.size() > 32767)
     throw ToolError(sourcePath, "pictures", "more than 32767 pictures in one menu");
   UpdateCounts(menu);
-  source.Notes = std::move(ctx.Notes());
-  source.Pictures = std::move(ctx.Read());
   return source;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "common/qbcolor.h"
-#include "menudata/read_limits.h"
 #include "tool/source/code_page.h"
 #include "tool/tool_error.h"
 
@@ -134,8 +133,6 @@ Json ColourValueJson(int32_t colour) {
   return o;
 }
 
-Json TextJson(const std::string& stored) { return Cp1252ToUtf8(stored); }
-
 int32_t IntOf(const Json& value, const std::string& file, const std::string& path, int64_t min,
               int64_t max) {
   if (!value.is_number_integer())
@@ -152,12 +149,12 @@ int32_t IntOf(const Json& value, const std::string& file, const std::string& pat
 
 std::string TextOf(const Json& value, const std::string& file, const std::string& path) {
   if (!value.is_string()) throw ToolError(file, path, "expected a text, found " + Describe(value));
-  const std::optional<std::string> stored = Utf8ToCp1252(value.get<std::string>());
-  if (!stored)
-    throw ToolError(file, path, "holds a character that the menu's code page (Windows-1252) lacks");
-  if (stored->size() > static_cast<size_t>(kMaxTextLength))
-    throw ToolError(file, path, "is longer than the " + std::to_string(kMaxTextLength) +
-                                    " characters the player reads");
+  return value.get<std::string>();  // the JSON reader has checked it is UTF-8
+}
+
+std::string Cp1252TextOf(const Json& value, const std::string& file, const std::string& path) {
+  const std::optional<std::string> stored = Utf8ToCp1252(TextOf(value, file, path));
+  if (!stored) throw ToolError(file, path, "holds a character that Windows-1252 lacks");
   return *stored;
 }
 
@@ -237,9 +234,13 @@ size_t EditDistance(const std::string& a, const std::string& b) {
   return d[a.size()][b.size()];
 }
 
+// No field name is longer; a longer key is no slip of the keyboard, and is not compared.
+constexpr size_t kMaxComparedKey = 64;
+
 // The closest name, when it is close enough to be a slip of the keyboard.
 std::string ClosestName(const std::string& key, const std::set<std::string>& names) {
   std::string best;
+  if (key.size() > kMaxComparedKey) return best;
   size_t bestDistance = std::max<size_t>(1, key.size() / 4) + 1;
   for (const std::string& name : names) {
     const size_t distance = EditDistance(key, name);
@@ -383,8 +384,9 @@ FieldReader FieldReader::Child(const char* key) {
 void FieldReader::Finish() const {
   for (auto it = node_.begin(); it != node_.end(); ++it) {
     if (seen_.count(it.key())) continue;
-    const ToolError error(file_, PathOf(it.key().c_str()),
-                          UnknownFieldMessage(path_, it.key(), asked_));
+    const std::string& key = it.key();
+    const std::string shown = key.size() > kMaxComparedKey ? key.substr(0, 40) + "..." : key;
+    const ToolError error(file_, PathOf(shown.c_str()), UnknownFieldMessage(path_, key, asked_));
     if (!problems_) throw error;
     problems_->Record(error);
   }

@@ -50,8 +50,6 @@ Json FlagJson(int32_t value, int32_t onValue);
 Json RgbJson(const RgbSetting& rgb);
 // "#RRGGBB" for 0x00BBGGRR values, else {"value": n}.
 Json ColourValueJson(int32_t colour);
-// UTF-8 text of a stored 8-bit text.
-Json TextJson(const std::string& stored);
 
 // The problems of one source, gathered so that one run reports every mistake, in the order they
 // were read.
@@ -95,7 +93,7 @@ class FieldReader {
   int32_t Int(const char* key, int32_t fallback, int64_t min = INT32_MIN, int64_t max = INT32_MAX);
   // true gives onValue, false 0; a number is stored as it stands.
   int32_t Flag(const char* key, int32_t fallback, int32_t onValue = -1);
-  // Stored in the menu's code page.
+  // UTF-8, as the source holds it; EncodeMenuTexts stores it in the menu's encoding.
   std::string Text(const char* key, const std::string& fallback);
   int32_t Named(const char* key, int32_t fallback, const NameTable& table);
   // "#RRGGBB", a 16-colour index, or {"red","green","blue"}.
@@ -136,6 +134,8 @@ class FieldReader {
 int32_t IntOf(const Json& value, const std::string& file, const std::string& path, int64_t min,
               int64_t max);
 std::string TextOf(const Json& value, const std::string& file, const std::string& path);
+// The header's bytes and the packed file name stay 8-bit Windows-1252, whatever the texts are.
+std::string Cp1252TextOf(const Json& value, const std::string& file, const std::string& path);
 uint32_t RgbOfColourText(const Json& value, const std::string& file, const std::string& path);
 
 }  // namespace orvane::pack
