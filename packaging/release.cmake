@@ -12,7 +12,8 @@ set(ORVANE_STAGE ${CMAKE_BINARY_DIR}/release-stage)
 # The changelog's newest entry names the project's version: a release never ships an old one.
 file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG ORVANE_CHANGELOG_TOP LIMIT_COUNT 1)
 if(NOT ORVANE_CHANGELOG_TOP MATCHES "^orvane-pack \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "CHANGELOG's first entry is not version ${PROJECT_VERSION}: ${ORVANE_CHANGELOG_TOP}")
+  message(FATAL_ERROR
+          "CHANGELOG's first entry is not version ${PROJECT_VERSION}: ${ORVANE_CHANGELOG_TOP}")
 endif()
 
 # What the packages hold beyond the sources as they are: the demo's art, the manual page, the
@@ -36,20 +37,20 @@ add_custom_target(orvane_release_files DEPENDS ${ORVANE_DEMO_ART}/main_backgroun
                   ${ORVANE_STAGE}/orvane-pack.1.gz)
 
 # The demo, as sources an author starts from: JSON, art and the disc's documents.
+file(GLOB ORVANE_DEMO_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/demo/*.json)
 foreach(component zip deb)
   set(demo_place demo)
   if(component STREQUAL deb)
     set(demo_place share/orvane/demo)
   endif()
-  install(FILES ${PROJECT_SOURCE_DIR}/demo/main.json ${PROJECT_SOURCE_DIR}/demo/tour.json
-          DESTINATION ${demo_place} COMPONENT ${component})
+  install(FILES ${ORVANE_DEMO_SOURCES} DESTINATION ${demo_place} COMPONENT ${component})
   install(DIRECTORY ${ORVANE_DEMO_ART}/ ${PROJECT_SOURCE_DIR}/demo/disc
           DESTINATION ${demo_place} COMPONENT ${component})
 endforeach()
 
 # The Windows zip.
-install(PROGRAMS ${ORVANE_I686_BUILD}/src/win32/orvane.exe ${ORVANE_I686_BUILD}/src/pack/orvane-pack.exe
-        DESTINATION . COMPONENT zip)
+install(PROGRAMS ${ORVANE_I686_BUILD}/src/win32/orvane.exe
+                 ${ORVANE_I686_BUILD}/src/pack/orvane-pack.exe DESTINATION . COMPONENT zip)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/authoring.md DESTINATION docs COMPONENT zip)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt COMPONENT zip)
 install(FILES ${ORVANE_STAGE}/START-HERE.txt DESTINATION . COMPONENT zip)
@@ -89,7 +90,7 @@ add_custom_target(release
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${ORVANE_RELEASE_DIR}
   COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -G "ZIP;DEB"
   COMMAND ${CMAKE_COMMAND} -E chdir ${ORVANE_RELEASE_DIR} sh -c
-          "sha256sum orvane-${PROJECT_VERSION}-windows.zip orvane-pack_${PROJECT_VERSION}_amd64.deb > SHA256SUMS"
+          "sha256sum orvane-*-windows.zip orvane-pack_*_amd64.deb > SHA256SUMS"
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${ORVANE_RELEASE_DIR}/_CPack_Packages
   COMMAND ls -l ${ORVANE_RELEASE_DIR}
   DEPENDS orvane_release_files
@@ -98,14 +99,16 @@ add_custom_target(release
 if(NOT ORVANE_I686_BUILD)
   # Without the 32-bit programs no release can be made; say so at once.
   add_custom_command(TARGET release PRE_BUILD
-    COMMAND ${CMAKE_COMMAND} -E echo "release: set ORVANE_I686_BUILD to the 32-bit Windows build tree"
+    COMMAND ${CMAKE_COMMAND} -E echo
+            "release: set ORVANE_I686_BUILD to the 32-bit Windows build tree"
     COMMAND ${CMAKE_COMMAND} -E false)
 endif()
 
 if(ORVANE_TESTS AND ORVANE_I686_BUILD AND ORVANE_PLAYER_EXE)
   add_test(NAME release_packages COMMAND bash ${PROJECT_SOURCE_DIR}/tests/release/test_release.sh)
   set_tests_properties(release_packages PROPERTIES
-    ENVIRONMENT "ORVANE_NATIVE_BUILD=${CMAKE_BINARY_DIR};ORVANE_SOURCE=${PROJECT_SOURCE_DIR};ORVANE_VERSION=${PROJECT_VERSION};ORVANE_PLAYER_EXE=${ORVANE_PLAYER_EXE}"
+    ENVIRONMENT "ORVANE_NATIVE_BUILD=${CMAKE_BINARY_DIR};ORVANE_SOURCE=${PROJECT_SOURCE_DIR};\
+ORVANE_VERSION=${PROJECT_VERSION};ORVANE_PLAYER_EXE=${ORVANE_PLAYER_EXE}"
     RESOURCE_LOCK wine_display
     TIMEOUT 900)
 endif()

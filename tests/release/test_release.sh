@@ -54,12 +54,14 @@ if ! wine_runs_32bit; then
   cp "$ORVANE_WIN_BUILD/src/pack/orvane-pack.exe" "$top/orvane-pack-x86_64.exe"
   tool="orvane-pack-x86_64.exe"
 fi
-(cd "$top" && wine "$tool" build demo/main.json demo/tour.json -o menus &&
-   wine "$tool" pack menus/main.mnu menus/tour.mnu -o disc/orvane.exe) >"$work/wine.log" 2>&1 || true
+menus=(main tour languages)  # the demo's menus, the first shown first
+(cd "$top/demo" && wine "../$tool" build "${menus[@]/%/.json}" -o ../menus &&
+   cd ../menus && wine "../$tool" pack "${menus[@]/%/.mnu}" -o ../disc/orvane.exe) >"$work/wine.log" 2>&1 ||
+  cat "$work/wine.log"
 check "the zip's tool says it packs the player beside it" grep -q "using the player shipped with the tool: .*orvane.exe" "$work/wine.log"
 native="$ORVANE_NATIVE_BUILD/src/pack/orvane-pack"
-"$native" build "$top/demo/main.json" "$top/demo/tour.json" -o "$work/menus" >/dev/null
-"$native" pack "$top/orvane.exe" "$work/menus/main.mnu" "$work/menus/tour.mnu" -o "$work/native.exe" >/dev/null
+(cd "$top/demo" && "$native" build "${menus[@]/%/.json}" -o "$work/menus" >/dev/null)
+(cd "$work/menus" && "$native" pack "$top/orvane.exe" "${menus[@]/%/.mnu}" -o "$work/native.exe" >/dev/null)
 check "the packed player equals the native tool's, byte for byte" cmp "$top/disc/orvane.exe" "$work/native.exe"
 
 # ---- the Debian package -----------------------------------------------------------------------
@@ -67,10 +69,10 @@ dpkg-deb -x "$deb" "$work/root"
 packaged="$work/root/usr/bin/orvane-pack"
 check "the package's tool tells the version" test "$("$packaged" --version)" = "orvane-pack $ORVANE_VERSION"
 check "the manual page is there" test -s "$work/root/usr/share/man/man1/orvane-pack.1.gz"
-"$packaged" build "$work/root/usr/share/orvane/demo/main.json" "$work/root/usr/share/orvane/demo/tour.json" \
-  -o "$work/deb-menus" >/dev/null
-"$packaged" pack "$work/deb-menus/main.mnu" "$work/deb-menus/tour.mnu" -o "$work/deb-disc/orvane.exe" \
-  >"$work/deb.log" 2>&1 || true
+(cd "$work/root/usr/share/orvane/demo" &&
+   "$packaged" build "${menus[@]/%/.json}" -o "$work/deb-menus" >/dev/null)
+(cd "$work/deb-menus" && "$packaged" pack "${menus[@]/%/.mnu}" -o "$work/deb-disc/orvane.exe") \
+  >"$work/deb.log" 2>&1 || cat "$work/deb.log"
 check "the package's tool packs with the player under its /usr/share" \
   grep -qx "using the player shipped with the tool: $work/root/usr/share/orvane/orvane.exe" "$work/deb.log"
 check "that player equals the zip's, packed with the same menus" cmp "$work/deb-disc/orvane.exe" "$work/native.exe"

@@ -68,7 +68,8 @@ def main():
         driver = start_browser(work)
         try:
             driver.get(url)
-            exit_caption = "document.getElementById('b6').textContent"
+            exit_caption = ("[...document.querySelectorAll('#menu .b')].map(b => b.textContent)"
+                            ".find(t => t.startsWith('Exit'))")
             check("the page shows the demo", driver.execute_script("return " + exit_caption) == "Exit")
             driver.execute_script("window.notReloaded = true")
             since = edit(main_json, '"caption": "E&xit"', '"caption": "E&xit now"')
@@ -86,7 +87,7 @@ def main():
             since = edit(main_json, '"anim_interval": "fast"', '"anim_interval": 80')
             wait_for("fixed, the page comes back", driver,
                      "var e = document.getElementById('orvane-preview-error');"
-                     "return e && e.hidden && document.getElementById('b6') !== null", since)
+                     "return e && e.hidden && document.getElementById('b1') !== null", since)
 
             bad_clock = "return [...document.querySelectorAll('.orvane-bad')].map(b => b.dataset.for).join()"
             driver.find_element(By.TAG_NAME, "body").send_keys(Keys.F2)
