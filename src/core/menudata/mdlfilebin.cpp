@@ -294,8 +294,7 @@ bool MdlFileBin::ReadImageValue(PictureValue& destination) {
       s.Skip(nameLength);
     return fail();
   }
-  if (slot.Button > kMaxButtons || slot.State > kMaxImageState || slot.Frame < 0 ||
-      slot.Frame > kMaxFrame) {  // see read_limits.h
+  if (!SlotInRange(slot, kMaxButtons)) {  // see read_limits.h
     bmpArray_->SkipPixels(s, packed);
     return fail();
   }

@@ -76,8 +76,9 @@ void DecodeReadTexts(ReadMenu& read, const CodePage& unmarked) {
   read.TextEncoding = TextEncodingName(read.Menu, unmarked.Number());
   if (!marked) {
     for (const NamedText& t : MenuTexts(read.Menu)) {
-      const bool eightBit = std::any_of(t.Text->begin(), t.Text->end(),
-                                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+      const bool eightBit = std::any_of(t.Text->begin(), t.Text->end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+      });
       if (eightBit) {
         read.FirstEightBitField = t.Field;
         break;

@@ -9,6 +9,7 @@
 #include "tool/disc/source_pages.h"
 #include "tool/disc/web_pages.h"
 #include "tool/input_file.h"
+#include "tool/source/code_page.h"
 #include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
@@ -26,6 +27,7 @@ int PlayerPages(const CommandArgs& args, const InputFile& input, std::ostream& o
           << "page: " << entry.Unreachable << "\n";
   const WrittenPages pages =
       WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output,
+                    *MakeCodePage(args.CodePage),
                     DiscRootHref(args.Output, args.Disc.empty() ? args.Output : args.Disc));
   return ReportPages(pages, out) || damaged ? 1 : 0;
 }
@@ -48,7 +50,7 @@ int RunHtml(const CommandArgs& args, std::ostream& out) {
     const InputFile input = LoadInputFile(args.Inputs[0]);
     if (input.Player) return PlayerPages(args, input, out);
   }
-  const MenuPages pages = WriteMenuPages(args.Inputs, args.Output, args.Disc);
+  const MenuPages pages = WriteMenuPages(args.Inputs, args.Output, args.Disc, *MakeCodePage(args.CodePage));
   for (const std::string& remark : pages.Remarks) out << TerminalText(remark) << "\n";
   return ReportPages(pages.Pages, out) ? 1 : 0;
 }

@@ -14,12 +14,16 @@ namespace orvane::pack {
 
 namespace {
 
-std::string Shown(const std::string& cp1252) { return TerminalText(Cp1252ToUtf8(cp1252)); }
+// Marked menus' texts as UTF-8, the others' as Windows-1252.
+ReadMenu Decoded(ReadMenu read) {
+  DecodeReadTexts(read, *MakeCodePage(kDefaultCodePage));
+  return read;
+}
 
 void PrintMenuSummary(const ReadMenu& read, std::ostream& out) {
   const MenuFile& m = read.Menu;
   out << "version " << int(m.Header.Version) << ", " << Counted(m.Buttons.size(), "button")
-      << ", " << Counted(m.Pictures.size(), "picture") << ", \"" << Shown(m.Settings.MenuTitle) << "\"";
+      << ", " << Counted(m.Pictures.size(), "picture") << ", \"" << TerminalText(m.Settings.MenuTitle) << "\"";
   if (read.ReadError) out << " (DAMAGED: the player reports a read error)";
   out << "\n";
 }
@@ -30,8 +34,8 @@ void PrintButtons(const MenuFile& m, std::ostream& out) {
     const Json kind = NameOrNumber(ButtonKindNames(), b.ButtonKind);
     out << "  button " << i + 1 << ": " << (kind.is_string() ? kind.get<std::string>() : kind.dump())
         << " at " << b.Left << "," << b.Top;
-    if (!b.Caption.empty()) out << " \"" << Shown(b.Caption) << "\"";
-    out << " -> " << (b.Target.empty() ? "(no target)" : Shown(b.Target)) << "\n";
+    if (!b.Caption.empty()) out << " \"" << TerminalText(b.Caption) << "\"";
+    out << " -> " << (b.Target.empty() ? "(no target)" : TerminalText(b.Target)) << "\n";
   }
 }
 
@@ -50,7 +54,7 @@ int RunList(const CommandArgs& args, std::ostream& out) {
           << kPackageSlots << ")";
     out << "\n";
     for (const PackedEntry& entry : p.Entries) {
-      const ReadMenu read = ReadPackedMenu(input.Data, p, entry);
+      const ReadMenu read = Decoded(ReadPackedMenu(input.Data, p, entry));
       out << "  " << ShownEntryName(entry) << (entry.Slot == 0 ? " (default)" : "") << ": byte "
           << entry.Offset << ", " << read.Length << " bytes, ";
       if (read.HeaderAccepted)
@@ -62,8 +66,9 @@ int RunList(const CommandArgs& args, std::ostream& out) {
     return 0;
   }
   out << TerminalText(input.Path) << ": menu file, ";
-  PrintMenuSummary(*input.Menu, out);
-  PrintButtons(input.Menu->Menu, out);
+  const ReadMenu read = Decoded(*input.Menu);
+  PrintMenuSummary(read, out);
+  PrintButtons(read.Menu, out);
   return 0;
 }
 

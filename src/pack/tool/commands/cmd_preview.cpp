@@ -10,6 +10,7 @@
 #include "tool/disc/preview_pages.h"
 #include "tool/disc/source_pages.h"
 #include "tool/file_io.h"
+#include "tool/source/code_page.h"
 #include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
@@ -40,7 +41,8 @@ int RunPreview(const CommandArgs& args, std::ostream& out) {
     FileStamps stamps = StampFiles(watched);
     std::string error;
     try {
-      const MenuPages pages = WriteMenuPages(args.Inputs, folder, args.Disc);
+      const MenuPages pages =
+          WriteMenuPages(args.Inputs, folder, args.Disc, *MakeCodePage(args.CodePage));
       AddPreviewToPages(pages.Pages.Files, folder);
       for (const std::string& remark : pages.Remarks) out << TerminalText(remark) << "\n";
       if (ReportPages(pages.Pages, out))

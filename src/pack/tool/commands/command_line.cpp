@@ -32,12 +32,12 @@ const char kUsage[] =
     "      check, then an ISO 9660 image with Joliet names and an autorun.inf (through\n"
     "      xorriso); nothing is written when check finds a problem, unless --force\n"
     "  orvane-pack html PLAYER.exe -o FOLDER [--disc DIR] [--code-page N]\n"
-    "  orvane-pack html SOURCE.json|MENU.mnu... -o FOLDER [--disc DIR]\n"
+    "  orvane-pack html SOURCE.json|MENU.mnu... -o FOLDER [--disc DIR] [--code-page N]\n"
     "      the menus of a packed player, or of sources and menu files, as web pages (index.html\n"
     "      is the first) for any browser; targets lead into DIR (by default the folder of the\n"
     "      pages for a player, of the first source otherwise); lists the buttons the pages\n"
     "      cannot offer (programs, targets off the disc)\n"
-    "  orvane-pack preview SOURCE.json|MENU.mnu... [-o FOLDER] [--disc DIR]\n"
+    "  orvane-pack preview SOURCE.json|MENU.mnu... [-o FOLDER] [--disc DIR] [--code-page N]\n"
     "      the pages as html writes them (by default into a folder \"preview\" beside the first\n"
     "      source), written again on every save of a source or picture; the open page follows\n"
     "      and shows a source's error; F2 or the corner button shows every control's box, the\n"
@@ -68,16 +68,28 @@ const std::map<std::string, CommandSpec>& Commands() {
 }
 
 bool ReadsUnmarkedTexts(const std::string& command) {
-  return command == "dump" || command == "check" || command == "html";
+  return command == "dump" || command == "check" || command == "html" || command == "preview";
+}
+
+// Messages quote names and texts out of the files read: each line is escaped, and a message of
+// several lines (what xorriso said) goes on indented.
+void PrintMessage(const std::string& message, std::ostream& err) {
+  size_t start = 0;
+  for (size_t end = message.find('\n'); ; end = message.find('\n', start)) {
+    err << (start == 0 ? "orvane-pack: " : "  ")
+        << TerminalText(message.substr(start, end == std::string::npos ? end : end - start)) << "\n";
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
 }
 
 }  // namespace
 
 void ReportProblems(const ToolError& error, std::ostream& err) {
-  // Every problem of a run, one a line, up to a screenful; they quote texts out of files.
+  // Every problem of a run, one a line, up to a screenful.
   const std::vector<std::string>& messages = error.Messages();
   for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
-    err << "orvane-pack: " << TerminalText(messages[i]) << "\n";
+    PrintMessage(messages[i], err);
   if (messages.size() > kMaxProblemsShown)
     err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
 }
@@ -117,9 +129,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       } else if (a == "--disc") {
         parsed.Disc = value;
       } else if (a == "--code-page") {
-        const int number = value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos
-                               ? std::stoi("0" + value)
-                               : 0;
+        const bool digits = value.find_first_not_of("0123456789") == std::string::npos;
+        const int number = value.size() <= 4 && digits ? std::stoi("0" + value) : 0;
         if (!IsKnownCodePage(number)) {
           err << "orvane-pack " << args[0] << ": --code-page takes " << kKnownCodePages << "\n";
           return 2;
@@ -149,8 +160,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     ReportProblems(e, err);
     return 2;
   } catch (const std::exception& e) {
-    // Messages quote names and texts out of the files read.
-    err << "orvane-pack: " << TerminalText(e.what()) << "\n";
+    PrintMessage(e.what(), err);
     return 2;
   }
 }

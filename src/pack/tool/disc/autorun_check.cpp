@@ -55,9 +55,8 @@ void CheckAutorun(const std::string& discDir,
                   DiscReport& report) {
   const std::string path = FindOnDisc(discDir, "autorun.inf", false);
   if (path.empty()) return;
-  const std::string file = fs::path(path).filename().string();
   auto add = [&](size_t line, const std::string& entry, const std::string& message) {
-    report.Problems.push_back({file, 0, line ? "line " + std::to_string(line) : "",
+    report.Problems.push_back({"autorun.inf", 0, line ? "line " + std::to_string(line) : "",
                                (entry.empty() ? "" : Cp1252ToUtf8(entry) + ": ") + message});
   };
   std::error_code ec;

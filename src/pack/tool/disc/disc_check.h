@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tool/disc/target_resolution.h"
 #include "tool/menu_read.h"
 
 namespace orvane::pack {
@@ -27,28 +28,6 @@ std::string FormatFinding(const Finding& finding);
 // One line per problem, then one per note ("note: ..."), then the summary line. The exit status
 // of check: 1 when there are problems, else 0.
 int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out);
-
-// How a target reaches the disc, through the player's own target rules.
-enum class TargetKind {
-  Nothing,
-  Message,
-  MenuSwitch,
-  Address,
-  OffDisc,
-  DiscFile,
-  DiscFolder,
-  SearchPath,     // a raw launch of a bare program name: Windows looks for it on its own path
-  MacroAsText,    // a launch target holding "%CD%", which a launch leaves as it stands
-};
-struct ResolvedTarget {
-  TargetKind Kind = TargetKind::Nothing;
-  std::string Path;  // disc-relative path with "\" separators (DiscFile, DiscFolder), or menu name
-};
-ResolvedTarget ResolveTarget(const std::string& target);
-
-// Case-blind lookup of a disc-relative path with "\" separators, as a Windows file system or a
-// disc would match it. Empty when nothing of that name exists.
-std::string FindOnDisc(const std::string& discDir, const std::string& relative, bool wantFolder);
 
 // Checks one menu (already read, its texts decoded by DecodeReadTexts) against the disc folder and
 // the container's menu names.

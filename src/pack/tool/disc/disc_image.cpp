@@ -12,6 +12,7 @@
 #include "tool/disc/run_program.h"
 #include "tool/disc/disc_check.h"
 #include "tool/disc/disc_links.h"
+#include "tool/disc/disc_players.h"
 #include "tool/file_io.h"
 #include "tool/menu_read.h"
 #include "tool/terminal_text.h"
@@ -47,18 +48,6 @@ std::string Utf8Of(const std::u16string& text) {
   std::string out;
   for (char16_t unit : text) AppendUtf8(out, unit);
   return out;
-}
-
-// The packed players at the top of the folder, as check finds them.
-std::vector<std::string> PackedPlayers(const std::string& discDir) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(discDir, ec), last; !ec && it != last; it.increment(ec)) {
-    if (!it->is_regular_file(ec) || AsciiLower(it->path().extension().string()) != ".exe") continue;
-    if (ReadPackedPlayer(ReadWholeFile(it->path().string()))) names.push_back(it->path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // Every name in the folder must reach Windows whole.
@@ -119,9 +108,11 @@ JolietLabel FitJolietLabel(const std::string& wanted) {
   if (label.Text.empty()) label.Text = u"DISC";
   std::vector<std::string> how;
   if (replaced) how.push_back("\"_\" for each character Joliet cannot hold");
-  if (count > kMaxJolietLabel) how.push_back("cut to " + std::to_string(kMaxJolietLabel) + " characters");
+  if (count > kMaxJolietLabel)
+    how.push_back("cut to " + std::to_string(kMaxJolietLabel) + " characters");
   if (!how.empty()) {
-    label.Note = "Joliet volume label (the one Windows shows) made to fit as \"" + Utf8Of(label.Text) + "\" (";
+    label.Note = "Joliet volume label (the one Windows shows) made to fit as \"" +
+                 Utf8Of(label.Text) + "\" (";
     for (size_t i = 0; i < how.size(); ++i) label.Note += (i ? ", " : "") + how[i];
     label.Note += ")";
   }
@@ -177,7 +168,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   const std::string autorunTemp = request.Output + ".autorun-tmp";
   std::vector<std::string> arguments = {
       // File names reach xorriso as UTF-8 whatever the locale says, so Joliet gets them whole.
-      "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE", "-return_with", "SORRY", "32",
+      "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE",
+      "-return_with", "SORRY", "32",
       "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
       "-compliance", "joliet_long_names", "-follow", "link"};
   // A link out of the folder goes on the disc as a link: what it points at is never read.
@@ -198,7 +190,9 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   if (ownAutorun) {
     out << "autorun.inf: the folder's own\n";
   } else {
-    const std::vector<std::string> players = PackedPlayers(request.DiscDir);
+    std::vector<std::string> players;
+    for (const DiscProgram& program : ProgramsIn(request.DiscDir))
+      if (program.Player) players.push_back(program.FileName);
     if (players.size() != 1)
       throw ToolError(request.DiscDir, "",
                       players.empty() ? "holds no packed player to start"
@@ -223,6 +217,10 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   fs::remove(temp, ec);
   // xorriso's banner and notes are not the author's business; its words on a failure are.
   const std::string log = request.Output + ".xorriso-log";
+  if (!std::ofstream(log)) {
+    fs::remove(autorunTemp, ec);
+    throw ToolError(request.Output, "", "cannot be written: its folder takes no new files");
+  }
   const int status = RunProgram(request.Xorriso, arguments, log);
   fs::remove(autorunTemp, ec);
   std::string said;
@@ -244,7 +242,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   }
   if (!SetJolietLabel(temp, joliet.Text)) {
     fs::remove(temp, ec);
-    throw ToolError(request.Output, "", request.Xorriso + " wrote no Joliet tree; no image written");
+    throw ToolError(request.Output, "",
+                    request.Xorriso + " wrote no Joliet tree; no image written");
   }
   fs::rename(temp, output, ec);
   if (ec) {
@@ -253,7 +252,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
     throw ToolError(request.Output, "", "cannot be replaced: " + ec.message());
   }
   out << "wrote " << request.Output << " (ISO 9660 with Joliet names, volume " << label.Text
-      << ", Joliet volume " << Utf8Of(joliet.Text) << ", " << fs::file_size(output, ec) << " bytes)\n";
+      << ", Joliet volume " << Utf8Of(joliet.Text) << ", " << fs::file_size(output, ec)
+      << " bytes)\n";
 }
 
 }  // namespace orvane::pack

@@ -9,7 +9,7 @@
 namespace orvane::pack {
 
 MenuPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
-                         std::string discFolder) {
+                         std::string discFolder, const CodePage& unmarked) {
   MenuInputs menus = LoadMenuInputs(inputs);
   // Two bytes stand in for the player: the player's reader finds no container at byte 0.
   const Bytes container = AppendContainer({'M', 'Z'}, menus.Files);
@@ -18,7 +18,7 @@ MenuPages WriteMenuPages(const std::vector<std::string>& inputs, const std::stri
     throw ToolError(inputs.front(), "", "the menus cannot be read back as the player would");
   if (discFolder.empty()) discFolder = std::filesystem::path(inputs.front()).parent_path().string();
   if (discFolder.empty()) discFolder = ".";
-  return {WriteWebPages(container, *packed, "", folder, DiscRootHref(folder, discFolder)),
+  return {WriteWebPages(container, *packed, "", folder, unmarked, DiscRootHref(folder, discFolder)),
           std::move(menus.Remarks), std::move(menus.Read)};
 }
 

@@ -14,9 +14,9 @@ struct MenuPages {
   std::vector<std::string> Read;     // every file read: the inputs and the sources' pictures
 };
 
-// discFolder empty: the folder of the first input. Throws ToolError (file and field of every
-// problem) when an input does not build.
+// discFolder empty: the folder of the first input; unmarked: the code page of menu files without
+// the UTF-8 mark. Throws ToolError (file and field of every problem) when an input does not build.
 MenuPages WriteMenuPages(const std::vector<std::string>& inputs, const std::string& folder,
-                         std::string discFolder);
+                         std::string discFolder, const CodePage& unmarked);
 
 }  // namespace orvane::pack

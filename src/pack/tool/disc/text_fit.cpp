@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/menu_model.h"
-#include "tool/source/code_page.h"
 
 namespace orvane::pack {
 
@@ -17,8 +16,12 @@ constexpr int32_t kPushButtonPadding = 8;
 // Line height as a share of the font's pixel height, in tenths.
 constexpr int32_t kLineHeightTenths = 12;
 
-// Advance widths in hundredths of the pixel height, near those of Tahoma and MS Sans Serif.
+// Advance widths in hundredths of the pixel height, near those of Tahoma and MS Sans Serif; texts
+// are UTF-8, a character counted at its first byte.
 int32_t LetterWidth(char c) {
+  const unsigned char byte = static_cast<unsigned char>(c);
+  if ((byte & 0xC0) == 0x80) return 0;  // the rest of a character
+  if (byte >= 0xE3) return 100;         // from U+3000: East Asian characters, a full em wide
   static const std::string narrow = " !'(),./:;I[]`fijlrt|";
   static const std::string wide = "MWmw@%";
   if (narrow.find(c) != std::string::npos) return 30;
@@ -74,9 +77,9 @@ int32_t FontPixelHeight(const ControlFont& font) {
   return points < 0 ? -points : points == 0 ? 11 : (points * 96 + 36) / 72;
 }
 
-int32_t EstimatedTextWidth(const std::string& cp1252, const ControlFont& font) {
+int32_t EstimatedTextWidth(const std::string& utf8, const ControlFont& font) {
   int64_t hundredths = 0;
-  for (char c : Plain(cp1252)) hundredths += LetterWidth(c);
+  for (char c : Plain(utf8)) hundredths += LetterWidth(c);
   int64_t width = (hundredths * FontPixelHeight(font) + 99) / 100;
   if (font.Style & kFontBold) width += width / 10;
   return static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX));
@@ -94,7 +97,7 @@ void NoteTextsThatDoNotFit(const std::string& menuName, const ShownMenu& shown,
     const int32_t width = EstimatedTextWidth(text, box.Font) + padding;
     const int32_t height = FontPixelHeight(box.Font) * kLineHeightTenths / 10;
     if (width <= box.Bounds.Width && height <= box.Bounds.Height) return;
-    note(button, field, "\"" + Cp1252ToUtf8(Plain(text)) + "\" needs about " + Px(width) + " x " +
+    note(button, field, "\"" + Plain(text) + "\" needs about " + Px(width) + " x " +
                             Px(height) + " at its font, but its box is " + Px(box.Bounds.Width) +
                             " x " + Px(box.Bounds.Height) + "; " + cut);
   };

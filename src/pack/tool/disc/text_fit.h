@@ -15,7 +15,7 @@ namespace orvane::pack {
 // negative size already a height in pixels, 0 the 11 pixels of 8 points.
 int32_t FontPixelHeight(const ControlFont& font);
 // The estimated width in pixels of one line of text (an "&" marks an access key and takes no room).
-int32_t EstimatedTextWidth(const std::string& cp1252, const ControlFont& font);
+int32_t EstimatedTextWidth(const std::string& utf8, const ControlFont& font);
 
 // The texts the clock and date show at their longest in the usual English formats.
 extern const char kLongestTimeText[];

@@ -6,6 +6,7 @@
 #include "actions/target_text.h"
 #include "app/selection.h"
 #include "common/text.h"
+#include "common/utf8.h"
 #include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
 #include "tool/disc/shown_menu.h"
@@ -23,8 +24,6 @@ namespace {
 
 constexpr char kAssets[] = "orvane-web";
 
-std::string Utf8(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
-
 // A text as the player's labels draw it: "&" marks the next character as the access key.
 std::string AccessHtml(const std::string& text, bool underline) {
   std::string html, plain;
@@ -38,10 +37,12 @@ std::string AccessHtml(const std::string& text, bool underline) {
       plain += text[i];
       continue;
     }
-    html += EscapeHtml(Utf8(plain)) + "<u>" + EscapeHtml(Utf8(text.substr(i, 1))) + "</u>";
+    const size_t next = NextUtf8Character(text, i);  // the whole character, in any script
+    html += EscapeHtml(plain) + "<u>" + EscapeHtml(text.substr(i, next - i)) + "</u>";
+    i = next - 1;
     plain.clear();
   }
-  return html + EscapeHtml(Utf8(plain));
+  return html + EscapeHtml(plain);
 }
 
 // Data for the page's script, in an attribute.
@@ -76,7 +77,7 @@ std::string FontCss(const ControlFont& font) {
   }
   if (family.empty()) family = "Tahoma";
   std::string css =
-      "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
+      "font-family:'" + family + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
   if (font.Style & kFontBold) css += "font-weight:bold;";
   if (font.Style & kFontItalic) css += "font-style:italic;";
   if (font.Style & kFontUnderline) css += "text-decoration:underline;";
@@ -191,7 +192,7 @@ struct PageWriter {
     const bool off = action.Run == PageRun::Unavailable;
     if (off)
       written.NotOffered.push_back(
-          {findingMenu, n, "target", "\"" + Utf8(b.Target) + "\": " + action.Text});
+          {findingMenu, n, "target", "\"" + b.Target + "\": " + action.Text});
     const char* kind = b.ButtonKind == kImageButton  ? "image"
                        : b.ButtonKind == kPushButton ? "push"
                                                      : "label";
@@ -237,7 +238,7 @@ struct PageWriter {
     const Bounds& area = menu.MenBck.Bounds;
     std::string html =
         "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        EscapeHtml(Utf8(menu.MenuTitle)) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
+        EscapeHtml(menu.MenuTitle) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
         "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
         Attribute("style",
                   Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
@@ -282,12 +283,13 @@ std::string EscapeHtml(const std::string& utf8) {
   return out;
 }
 
-std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, true); }
+std::string CaptionHtml(const std::string& utf8) { return AccessHtml(utf8, true); }
 
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder,
-                           const std::string& discRoot) {
+                           const CodePage& unmarked, const std::string& discRoot) {
   WrittenPages written;
+  const Bytes utf8Player = PlayerWithUtf8Texts(executable, player, unmarked);
   // Pages only for what the player can open: one page for two packed files of the same name.
   std::vector<PackedEntry> entries;
   for (const PackedEntry& entry : player.Entries)
@@ -297,7 +299,7 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
   std::vector<ShownMenu> shown;
   std::map<std::string, std::string> pageOfMenu;
   for (size_t i = 0; i < entries.size(); ++i) {
-    shown.push_back(LoadShownMenu(executable, entries[i].Name));
+    shown.push_back(LoadShownMenu(utf8Player, entries[i].Name));
     if (shown.back().Loaded) pageOfMenu[entries[i].Name] = stems[i] + ".html";
   }
   MakeFolder((fs::path(folder) / kAssets).string());
@@ -306,10 +308,11 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
   WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(),
                       std::string(kPageScript));
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string menuName = (exeName.empty() ? "" : exeName + ": ") + Utf8(entries[i].Name);
+    const std::string menuName =
+        (exeName.empty() ? "" : exeName + ": ") + Cp1252ToUtf8(entries[i].Name);
     if (!shown[i].Loaded) {
       std::string why;
-      for (const std::string& message : shown[i].Messages) why += " " + Utf8(message);
+      for (const std::string& message : shown[i].Messages) why += " " + message;
       written.Warnings.push_back(menuName + ": the player cannot read it; no page" +
                                  (why.empty() ? "" : ":" + why));
       continue;

@@ -14,7 +14,7 @@ namespace orvane::pack {
 
 // "&" marks the next character as the access key (shown underlined); "&&" is an ampersand.
 // The result is escaped HTML.
-std::string CaptionHtml(const std::string& cp1252);
+std::string CaptionHtml(const std::string& utf8);
 std::string EscapeHtml(const std::string& utf8);
 
 struct WrittenPages {
@@ -24,11 +24,12 @@ struct WrittenPages {
 };
 
 // Writes the pages of every menu of the player into folder; exeName names the player in findings
-// (empty for menus not packed yet); discRoot links the pages' folder to the disc's root
-// (DiscRootHref).
+// (empty for menus not packed yet). Menus without the UTF-8 mark are read in the unmarked code
+// page. discRoot links the pages' folder to the disc's root (DiscRootHref).
+class CodePage;
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder,
-                           const std::string& discRoot = "./");
+                           const CodePage& unmarked, const std::string& discRoot = "./");
 
 // The stylesheet and the script shared by every page.
 extern const char kPageStyle[];

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "app/menu_model.h"
 #include "tool/file_io.h"
 #include "tool/source/code_page.h"
 #include "tool/source/menu_source.h"
@@ -195,7 +196,7 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   ButtonRecord d = DefaultButton();
   Json pictures = StatePicturesJson(slots, number, stem);
   const bool hasPictures = !pictures.empty();
-  if (b.ButtonKind == 0) {
+  if (b.ButtonKind == kImageButton) {
     auto it = slots.find({number, 0, 0});
     if (it != slots.end()) {
       d.Width = it->second->Image.Width;
@@ -246,8 +247,7 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
     const PictureSlot& s = p.Slot;
     const std::string where = "picture of button " + std::to_string(s.Button) + ", state " +
                               std::to_string(s.State) + ", frame " + std::to_string(s.Frame);
-    if (s.Button > menu.Buttons.size() || s.State > kMaxImageState || s.Frame < 0 ||
-        s.Frame > kMaxFrame) {
+    if (!SlotInRange(s, static_cast<int>(menu.Buttons.size()))) {
       warnings.push_back(where + ": no button or state of the menu shows it; left out");
       continue;
     }
@@ -320,7 +320,8 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std
   if (later) {
     // The mark is written from text_encoding; the texts are named only when they say more.
     bool any = s.LaterLayoutTexts[0] != (textEncoding == kUtf8Mark ? kUtf8Mark : "");
-    for (size_t i = 1; i < s.LaterLayoutTexts.size(); ++i) any = any || !s.LaterLayoutTexts[i].empty();
+    for (size_t i = 1; i < s.LaterLayoutTexts.size(); ++i)
+      any = any || !s.LaterLayoutTexts[i].empty();
     if (any) {
       Json texts = Json::array();
       for (const std::string& t : s.LaterLayoutTexts) texts.push_back(t);

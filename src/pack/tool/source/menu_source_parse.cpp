@@ -410,7 +410,7 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, const MenuSett
   std::vector<PictureValue> own = ReadPictures(r, ctx, number, {b.Left, b.Top},
                                                {s.AccessoryLeft, s.AccessoryTop});
   b.ButtonKind = r.Named("kind", own.empty() ? 1 : 0, ButtonKindNames());
-  if (const Picture* normal = FindPicture(own, number, 0); normal && b.ButtonKind == 0) {
+  if (const Picture* normal = FindPicture(own, number, 0); normal && b.ButtonKind == kImageButton) {
     b.Width = normal->Width;
     b.Height = normal->Height;
   }

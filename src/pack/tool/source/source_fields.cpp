@@ -82,6 +82,12 @@ std::string FlagReadOffMessage(const FlagField& flag) {
          "exactly " + on + "; write true (stored as " + on + ")";
 }
 
+bool IsNamedValue(const NameTable& table, int32_t value) {
+  for (const NamedValue& named : table)
+    if (named.Value == value) return true;
+  return false;
+}
+
 Json NameOrNumber(const NameTable& table, int32_t value) {
   for (const NamedValue& nv : table)
     if (nv.Value == value) return nv.Name;

@@ -44,6 +44,8 @@ std::string FlagReadOffMessage(const FlagField& flag);
 
 // A name when the table has one for the value, else the plain number.
 Json NameOrNumber(const NameTable& table, int32_t value);
+// Whether the table names the value: the values the player knows.
+bool IsNamedValue(const NameTable& table, int32_t value);
 // true/false for the on value and 0, else the plain number.
 Json FlagJson(int32_t value, int32_t onValue);
 // "#RRGGBB" when every part is a byte, else an object of the three numbers.
