@@ -35,7 +35,8 @@ int PlayerPages(const CommandArgs& args, const InputFile& input, std::ostream& o
 }  // namespace
 
 bool ReportPages(const WrittenPages& pages, std::ostream& out) {
-  for (const std::string& warning : pages.Warnings) out << "  warning: " << TerminalText(warning) << "\n";
+  for (const std::string& warning : pages.Warnings)
+    out << "  warning: " << TerminalText(warning) << "\n";
   for (const std::string& page : pages.Files) out << "wrote " << page << "\n";
   // Information for the author, not a failure: a disc with a setup program is normal.
   if (!pages.NotOffered.empty()) out << "the pages show these buttons disabled:\n";
@@ -50,7 +51,8 @@ int RunHtml(const CommandArgs& args, std::ostream& out) {
     const InputFile input = LoadInputFile(args.Inputs[0]);
     if (input.Player) return PlayerPages(args, input, out);
   }
-  const MenuPages pages = WriteMenuPages(args.Inputs, args.Output, args.Disc, *MakeCodePage(args.CodePage));
+  const MenuPages pages =
+      WriteMenuPages(args.Inputs, args.Output, args.Disc, *MakeCodePage(args.CodePage));
   for (const std::string& remark : pages.Remarks) out << TerminalText(remark) << "\n";
   return ReportPages(pages.Pages, out) ? 1 : 0;
 }
