@@ -1,15 +1,14 @@
 #include "app/selection.h"
 
+#include <algorithm>
+
 #include "app/menu_model.h"
 
 namespace orvane {
 
 namespace {
 
-int32_t ClampedCount(int32_t buttonCount) {
-  if (buttonCount < 0) return 0;
-  return buttonCount > kMaxButtons ? kMaxButtons : buttonCount;
-}
+int32_t ClampedCount(int32_t buttonCount) { return std::clamp<int32_t>(buttonCount, 0, kMaxButtons); }
 
 const ControlState& StateOf(const TOVButton& button, ControlKind kind) {
   return kind == ControlKind::WinBtn ? button.WinBtn : button.KeyBtn;
