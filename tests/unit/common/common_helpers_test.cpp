@@ -106,6 +106,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
     std::vector<size_t> backward;
     for (size_t pos = text.size(); pos > 0;) backward.insert(backward.begin(), pos = PreviousUtf8Character(text, pos));
     EXPECT_EQ(backward, row.starts);
+    EXPECT_EQ(PreviousUtf8Character(text, 0) + NextUtf8Character(text, text.size()), text.size()) << "both ends";
     EXPECT_EQ(Utf8CharacterCount(text), row.starts.size());
     EXPECT_EQ(IsValidUtf8(text), row.illFormed == 0);
     size_t replaced = 0;
