@@ -21,10 +21,10 @@ int RunHtml(const CommandArgs& args, std::ostream& out) {
     if (!entry.Reachable())
       out << "  warning: " << ShownEntryName(entry) << ": the player never opens it, so it gets no "
           << "page: " << entry.Unreachable << "\n";
-  const WrittenPages pages =
-      WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output,
-                    *MakeCodePage(args.CodePage));
-  for (const std::string& warning : pages.Warnings) out << "  warning: " << TerminalText(warning) << "\n";
+  const WrittenPages pages = WriteWebPages(input.Data, *input.Player, BaseName(input.Path),
+                                           args.Output, *MakeCodePage(args.CodePage));
+  for (const std::string& warning : pages.Warnings)
+    out << "  warning: " << TerminalText(warning) << "\n";
   for (const std::string& page : pages.Files) out << "wrote " << page << "\n";
   // Information for the author, not a failure: a disc with a setup program is normal.
   if (!pages.NotOffered.empty()) out << "the pages show these buttons disabled:\n";

@@ -1,6 +1,7 @@
 #pragma once
 // The sub-commands of orvane-pack. Each returns the process's exit status: 0 done, 1 the check
-// found something, 2 a usage or input error (already reported on err).
+// found something or dump, extract or html met a damaged part (said on out), 2 a usage or input
+// error (already reported on err).
 #include <iosfwd>
 #include <optional>
 #include <string>
