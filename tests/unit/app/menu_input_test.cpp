@@ -35,6 +35,7 @@ class MenuInputTest : public ::testing::Test {
       // The picture a button shows while its action runs.
       const ControlState* img = rig.View.Find(ButtonControl(ControlKind::ImgBtn, n));
       shownDuringAction.push_back(img && img->Picture ? img->Picture->Pixels[0] : 0u);
+      lastStepBeforeAction = rig.View.Log.empty() ? "" : rig.View.Log.back();
       actions.push_back(n);
     };
     input.WindowBounds = [this] { return rig.View.WindowBounds; };
@@ -86,6 +87,7 @@ class MenuInputTest : public ::testing::Test {
   std::optional<ControlId> focused;
   std::vector<int32_t> actions;
   std::vector<uint32_t> shownDuringAction;
+  std::string lastStepBeforeAction;
   std::vector<bool> cursors;
 };
 
@@ -298,6 +300,7 @@ TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
   EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
   EXPECT_EQ(actions, (std::vector<int32_t>{1}));
   EXPECT_EQ(shownDuringAction, (std::vector<uint32_t>{Mark(1, kPressedState)}));
+  EXPECT_EQ(lastStepBeforeAction, "pump") << "the pressed picture is painted before the action";
   EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
   EXPECT_EQ(rig.Window.SelectedButton, 1);
   EXPECT_TRUE(input.CharacterTyped(std::nullopt, 'g'));

@@ -303,6 +303,10 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
       made.ButtonState = made.CurrentFrame = made.AnimDirection = made.ImgBtnShownState = 3;
   made.LastFrame = {1, 2, 3, 4};
   fresh.Window.CreateButtonControls(7);
+  fresh.Window.CreateButtonControls(7);  // made again: the old controls go first
+  EXPECT_EQ(std::count_if(fresh.View.Log.begin(), fresh.View.Log.end(),
+                          [](const std::string& line) { return line.rfind("destroy", 0) == 0 && line.back() == '7'; }),
+            4);
   EXPECT_EQ(made.Target + made.Parameters + made.Description, "") << "every field starts afresh";
   EXPECT_EQ((std::vector<int32_t>{made.MinimizeAfter, made.WaitForExit, made.RunMaximized, made.CloseAfter,
                                   made.AnimMode, made.ButtonKind, made.ButtonState, made.CurrentFrame,
@@ -527,6 +531,9 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   rig.View.DateText = "02/02/2026";
   rig.Window.Timer1_Timer();
   EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text + " " + Ctl(rig, ControlKind::lblDate).Text, "12:00:01 02/02/2026");
+  rig.View.TimeText = "12:00:02";
+  rig.Window.LoadMenu("demo.mnu");
+  EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text, "12:00:02") << "a load shows the time at once";
 
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption + " " + rig.View.Log.back(), "Demo     D pump");
