@@ -170,6 +170,8 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        "150 160 hidden"},
       {"30 animation interval", [](MenuFile& m) { m.Settings.AnimInterval = 250; },
        [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer3]) + " " + S(r.Window.Menu.AnimInterval); }, "250 250"},
+      {"30 animation interval 1, the shortest", [](MenuFile& m) { m.Settings.AnimInterval = 1; },
+       [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer3]); }, "1"},
       {"31 scroll title 1", [](MenuFile& m) { m.Settings.ScrollTitle = 1; },
        [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer4]); }, "160"},
       {"31 scroll title -1", [](MenuFile& m) { m.Settings.ScrollTitle = -1; },
@@ -489,7 +491,9 @@ TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {
   rig.Window.LoadMenu("old.mnu");
   ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
-  EXPECT_EQ(rig.Dialog.Messages[1].Text, "Menu could not be read.");
+  const ShownMessage& unread = rig.Dialog.Messages[1];
+  EXPECT_EQ(std::make_tuple(unread.Text, unread.Kind, unread.Buttons, unread.HelpContext, unread.DefaultIndex),
+            std::make_tuple(std::string("Menu could not be read."), MessageKind::Error, mb::OK, 0, -1));
   EXPECT_EQ(rig.View.Terminations, 0);
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_EQ(rig.View.IndexOf("destroy WinBtn001"), -1);
