@@ -75,6 +75,7 @@ TEST(ErrorFlags, BadLineIsReportedAndStopsTheReading) {
   EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Error);
   EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
   EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
+  EXPECT_EQ(std::make_pair(t.dialog.shown[0].helpContext, t.dialog.shown[0].defaultIndex), std::make_pair(0, -1));
 }
 
 TEST(ErrorFlags, MissingThirdLineReadsAsAnEmptyText) {
