@@ -62,12 +62,12 @@ class MenuInput {
   bool cmdButton_KeyDown(int32_t n, NavigationKey key, KeyModifiers modifiers) {
     return btnShortcutKeyDown(n, key, modifiers);
   }
-  void cmdButton_KeyPress(int32_t n, char typed) { btnShortcutKeyPress(n, typed); }
+  void cmdButton_KeyPress(int32_t n, char32_t typed) { btnShortcutKeyPress(n, typed); }
 
   // The keyboard control of image and label buttons. KeyDown handles Alt+arrows and tells
   // whether it took the key.
   bool btnShortcutKeyDown(int32_t n, NavigationKey key, KeyModifiers modifiers);
-  void btnShortcutKeyPress(int32_t n, char typed);
+  void btnShortcutKeyPress(int32_t n, char32_t typed);
   void btnShortcut_Click(int32_t n);
   void btnShortcut_GotFocus(int32_t n);
 
@@ -87,7 +87,7 @@ class MenuInput {
   bool KeyDown(const std::optional<ControlId>& focused, NavigationKey key, KeyModifiers modifiers);
   // A typed character: a button's shortcut clicks it, with or without Alt; anything else typed
   // without Alt goes to the focused control's key-press handler. True when a shortcut took it.
-  bool CharacterTyped(const std::optional<ControlId>& focused, char typed, bool alt = false);
+  bool CharacterTyped(const std::optional<ControlId>& focused, char32_t typed, bool alt = false);
   // The click of a focusable control (Enter, Space, its shortcut).
   void ClickControl(const ControlId& id);
   // A focusable control got the focus; nothing happens before the menu is active.

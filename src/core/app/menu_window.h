@@ -14,6 +14,7 @@
 #include "common/message_dialog.h"
 #include "common/sounds.h"
 #include "menudata/mdlfilebin.h"
+#include "menudata/text_encoding.h"
 
 namespace orvane {
 
@@ -32,6 +33,8 @@ struct MenuWindowServices {
   FileSystem& Files;
   ProcessWatch& Processes;
   DebugOutput& Trace;
+  // The code page of the computer, in which menus without the UTF-8 mark are written.
+  const CodePageDecoder& SystemCodePage;
 };
 
 class MenuWindow {
