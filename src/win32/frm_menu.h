@@ -67,7 +67,7 @@ class FrmMenu {
   Win32VersionInfoSource versions_;
   Win32SearchProgressFactory searchProgress_;
   SystemCodePageDecoder codePage_;
-  MdlFileBin data_;
+  MenuDataReader data_;
   std::unique_ptr<Win32MenuView> view_;
   std::unique_ptr<MenuWindow> core_;
   std::unique_ptr<WindowActionHost> actionHost_;

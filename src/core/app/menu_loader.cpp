@@ -12,7 +12,7 @@ void MenuWindow::ReportMenuNotRead() {
 }
 
 bool MenuWindow::ReadAndCheck(const std::string& name, MenuFile& file) {
-  MdlFileBin& data = s_.Data;
+  MenuDataReader& data = s_.Data;
   data.OpenMenuStream(ExeName, ApplicationFolder);
   std::string lookup = name;
   data.SeekPackage(lookup);

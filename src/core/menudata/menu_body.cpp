@@ -7,7 +7,7 @@ namespace orvane {
 
 namespace {
 
-void ReadFont(MdlFileBin& in, FontSetting& font) {
+void ReadFont(MenuDataReader& in, FontSetting& font) {
   font.Name = in.ReadTextValue();
   font.Size = in.ReadLongValue();
   font.Bold = in.ReadShortValue();
@@ -15,13 +15,13 @@ void ReadFont(MdlFileBin& in, FontSetting& font) {
   font.Underline = in.ReadShortValue();
 }
 
-void ReadRgb(MdlFileBin& in, RgbSetting& colour) {
+void ReadRgb(MenuDataReader& in, RgbSetting& colour) {
   colour.Red = in.ReadShortValue();
   colour.Green = in.ReadShortValue();
   colour.Blue = in.ReadShortValue();
 }
 
-void ReadSettings(MdlFileBin& in, MenuSettings& s, bool laterLayout) {
+void ReadSettings(MenuDataReader& in, MenuSettings& s, bool laterLayout) {
   s.MenuTitle = in.ReadTextValue();
   s.Placement = in.ReadShortValue();
   s.DefaultDescription = in.ReadTextValue();
@@ -54,7 +54,7 @@ void ReadSettings(MdlFileBin& in, MenuSettings& s, bool laterLayout) {
     for (std::string& text : s.LaterLayoutTexts) text = in.ReadTextValue();
 }
 
-void ReadButton(MdlFileBin& in, ButtonRecord& b, bool laterLayout) {
+void ReadButton(MenuDataReader& in, ButtonRecord& b, bool laterLayout) {
   b.Target = in.ReadTextValue();
   b.Parameters = in.ReadTextValue();
   b.Description = in.ReadTextValue();
@@ -86,7 +86,7 @@ void ReadButton(MdlFileBin& in, ButtonRecord& b, bool laterLayout) {
 
 }  // namespace
 
-void ReadMenuBody(MdlFileBin& unit, const MenuHeader& header, MenuFile& menu) {
+void ReadMenuBody(MenuDataReader& unit, const MenuHeader& header, MenuFile& menu) {
   const bool laterLayout = IsLaterLayout(header.Version);
   menu.Header = header;
   menu.Settings = MenuSettings{};

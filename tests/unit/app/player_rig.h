@@ -112,7 +112,7 @@ struct PlayerRig {
   Sounds SoundRows{SoundOut, Files};
   ScriptedProcessWatch Processes;
   NullDebugOutput Trace;
-  MdlFileBin Data{Opener, Dialog};
+  MenuDataReader Data{Opener, Dialog};
   Latin1Decoder CodePage;
   MenuWindow Window{
       MenuWindowServices{View, Data, Dialog, SoundRows, Files, Processes, Trace, CodePage}};

@@ -70,7 +70,7 @@ ShownMenu LoadShownMenu(const Bytes& executable, const std::string& name) {
   ShownMenu shown;
   SpanOpener opener(executable.data(), executable.size());
   CollectingDialog dialog(shown.Messages);
-  MdlFileBin data(opener, dialog);
+  MenuDataReader data(opener, dialog);
   data.ApplicationFolder.clear();
   HeadlessView view;
   Silence silence;
