@@ -5,15 +5,15 @@
 namespace orvane {
 
 namespace {
-constexpr char kLineMark = static_cast<char>(0xB6);
+constexpr char kLineMark[] = "\xC2\xB6";  // the pilcrow U+00B6 in UTF-8
 constexpr size_t kDriveMacroLength = sizeof(kDriveMacro) - 1;
 
 size_t LastSeparator(const std::string& path) { return path.find_last_of("\\:"); }
 }  // namespace
 
 std::string ConvertLineMarks(std::string text) {
-  for (char& c : text)
-    if (c == kLineMark) c = '\r';
+  for (size_t at = text.find(kLineMark); at != std::string::npos; at = text.find(kLineMark, at + 1))
+    text.replace(at, sizeof kLineMark - 1, "\r");
   return text;
 }
 

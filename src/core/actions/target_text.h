@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-// Every pilcrow (byte 0xB6) of a message text becomes a carriage return.
+// Every pilcrow (U+00B6) of a UTF-8 message text becomes a carriage return.
 std::string ConvertLineMarks(std::string text);
 // Every "/" of a local path becomes "\".
 std::string NormalizeSlashes(std::string path);

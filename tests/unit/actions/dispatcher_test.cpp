@@ -64,7 +64,7 @@ TEST(Dispatcher, NoActionIsSilentAndNeverFinishes) {
 
 TEST(Dispatcher, MessageWithLineMarksThenCloses) {
   Dispatch t;
-  t.Button(1, "$First line\xB6Second line").CloseAfter = -1;
+  t.Button(1, "$First line\xC2\xB6Second line").CloseAfter = -1;  // texts are UTF-8 inside
   size_t logWhileShown = 99;
   t.dialog.whileShown = [&] { logWhileShown = t.host.log.size(); };
   t.RunWithoutLaunch(1);

@@ -38,7 +38,8 @@ TEST(TargetText, DriveMacroIsExpandedEverywhereUntilNoneIsLeft) {
 }
 
 TEST(TargetText, LineMarksSlashesAndParts) {
-  EXPECT_EQ(ConvertLineMarks("$one\xB6two\xB6"), "$one\rtwo\r");
+  EXPECT_EQ(ConvertLineMarks("$one\xC2\xB6two\xC2\xB6"), "$one\rtwo\r");
+  EXPECT_EQ(ConvertLineMarks("$\xD1\xB6\xB6"), "$\xD1\xB6\xB6");  // Ѷ holds the byte, no pilcrow
   EXPECT_EQ(NormalizeSlashes("docs/sub/a.pdf"), "docs\\sub\\a.pdf");
   EXPECT_EQ(FolderPart("d:\\docs\\Manual.PDF"), "d:\\docs\\");
   EXPECT_EQ(FolderPart("d:Manual.PDF"), "d:");

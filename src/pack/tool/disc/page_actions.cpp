@@ -90,7 +90,7 @@ PageAction PageActionFor(const TOVButton& button,
       return action;
     case ActionKind::Message:
       action.Run = PageRun::Message;
-      action.Text = MessageLines(Utf8(ConvertLineMarks(target).substr(1)));
+      action.Text = MessageLines(ConvertLineMarks(Utf8(target)).substr(1));
       return action;
     case ActionKind::MenuSwitch: {
       const std::string name = AsciiLower(target);
