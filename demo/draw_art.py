@@ -3,10 +3,10 @@
 
     python3 demo/draw_art.py OUT_DIR
 
-writes every PNG that demo/main.json and demo/tour.json name into OUT_DIR. The art is drawn from
-code so that the repository holds no binary pictures: a shaped main window with an aurora sky,
+writes every PNG that demo/main.json, tour.json and languages.json name into OUT_DIR. The art is
+drawn from code so that the repository holds no binary pictures: a shaped main window with an aurora sky,
 four image buttons (normal, highlighted, pressed, an animated highlight for the first) with an
-accessory picture each, and the background of the product-tour sub-menu.
+accessory picture each, and the backgrounds of the product-tour and the language sub-menus.
 """
 import math
 import os
@@ -365,11 +365,12 @@ def main_background():
     return c
 
 
-def tour_background():
+def sub_menu_background(heading, seed):
+    """The product-tour and language sub-menus: a heading, a list panel and a description panel."""
     w, h = 480, 300
-    c = sky(w, h, 4.2)
+    c = sky(w, h, seed)
     logo(c, 44, 44, 13)
-    draw_text(c, 68, 32, "PRODUCT TOUR", 18, (255, 255, 255), 2.4)
+    draw_text(c, 68, 32, heading, 18, (255, 255, 255), 2.4)
     draw_text(c, 69, 58, "AURORA SUITE 2025", 8, (150, 180, 215), 1.3)
     c.strokes([[(28, 80), (w - 28, 80)]], 1, TEAL, 0.45)
     c.round_rect(28, 96, 200, 150, 10, (0, 0, 0), 0.22)
@@ -388,7 +389,8 @@ def main(out):
         accessory_picture(bg, i).save(os.path.join(out, "button%d_accessory.png" % (i + 1)))
     for f in range(1, 13):  # the first button's highlight: a turning ring, one turn in 12 frames
         button_picture(bg, 0, "highlighted", spin=f * 30).save(os.path.join(out, "tour_spin_%02d.png" % f))
-    tour_background().save(os.path.join(out, "tour_background.png"))
+    sub_menu_background("PRODUCT TOUR", 4.2).save(os.path.join(out, "tour_background.png"))
+    sub_menu_background("LANGUAGES", 2.9).save(os.path.join(out, "languages_background.png"))
 
 
 if __name__ == "__main__":

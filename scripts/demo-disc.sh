@@ -20,10 +20,10 @@ python3 "$root/demo/draw_art.py" "$sources"
 cp "$root"/demo/*.json "$sources/"
 
 echo "== building the disc"
-"$tool" build "$sources/main.json" "$sources/tour.json" -o "$menus"
+"$tool" build "$sources/main.json" "$sources/tour.json" "$sources/languages.json" -o "$menus"
 mkdir -p "$disc"
 cp -R "$root/demo/disc/." "$disc/"
-"$tool" pack "$player" "$menus/main.mnu" "$menus/tour.mnu" -o "$disc/orvane.exe"
+"$tool" pack "$player" "$menus/main.mnu" "$menus/tour.mnu" "$menus/languages.mnu" -o "$disc/orvane.exe"
 "$tool" check "$disc"
 # The same menus as web pages beside the player, for the computers that cannot run it.
 "$tool" html "$disc/orvane.exe" -o "$disc"

@@ -43,6 +43,11 @@ missing_of() {
 }
 mapfile -t missing < <(missing_of "${packages[@]}")
 mapfile -t missing_optional < <(missing_of "${optional_packages[@]}")
+# An optional package that could not be had is tried again after a day, not on every run.
+tried_stamp=/var/tmp/orvane-setup-optional-tried
+if [ ${#missing[@]} -eq 0 ] && [ -n "$(find "$tried_stamp" -mmin -1440 2>/dev/null)" ]; then
+  missing_optional=()
+fi
 
 # apt-get update exits non-zero when any one list failed, though the others were read; a list
 # caught mid-sync is usually whole again a little later.
@@ -62,6 +67,7 @@ if [ ${#missing[@]} -gt 0 ] || [ ${#missing_optional[@]} -gt 0 ] || [ $added_arc
   if ! apt install -y -qq --no-install-recommends "${missing[@]}" "${missing_optional[@]}"; then
     # One package that cannot be had must not keep the others out.
     [ ${#missing[@]} -eq 0 ] || apt install -y -qq --no-install-recommends "${missing[@]}"
+    touch "$tried_stamp" 2>/dev/null || true
     for p in "${missing_optional[@]}"; do
       apt install -y -qq --no-install-recommends "$p" \
         || echo "setup: WARNING: could not install $p; the tests will use the x86_64 build under 64-bit Wine"

@@ -19,6 +19,8 @@ export ORVANE_WIN_BUILD="$(cd "$(dirname "$ORVANE_PLAYER_EXE")/../.." && pwd)"
 source "$ORVANE_SOURCE/scripts/wine-env.sh"
 # shellcheck source=../wine_display.sh
 source "$E2E_HERE/../wine_display.sh"
+# shellcheck source=checks.sh
+source "$E2E_HERE/checks.sh"
 
 E2E_NAME="$(basename "$0" .sh)"
 E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvane-$E2E_NAME.XXXXXX")"
@@ -27,8 +29,6 @@ E2E_PLAYED="$E2E_WORK/played.raw"   # every sample ALSA received, appended
 E2E_KEEP="${ORVANE_E2E_KEEP:-}"      # set to keep the work folder for a look
 mkdir -p "$E2E_DISC" "$E2E_WORK/home"
 
-e2e_passed=0
-e2e_failed=0
 player_pid=""
 
 e2e_cleanup() {
@@ -40,45 +40,13 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# ---- results --------------------------------------------------------------------------------
-pass() { e2e_passed=$((e2e_passed + 1)); echo "ok: $1"; }
-fail() { e2e_failed=$((e2e_failed + 1)); echo "FAIL: $1"; }
-# expect_eq WHAT ACTUAL EXPECTED
-expect_eq() {
-  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: expected '$3', saw '$2'"; fi
-}
-# expect_true WHAT COMMAND...
-expect_true() {
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
-e2e_finish() {
-  echo "$E2E_NAME: $e2e_passed passed, $e2e_failed failed"
-  [ "$e2e_failed" -eq 0 ] && [ "$e2e_passed" -gt 0 ]
-}
-
-# ---- polling --------------------------------------------------------------------------------
-# wait_until SECONDS COMMAND...: true as soon as the command succeeds, false after the time-out.
-wait_until() {
-  local seconds=$1
-  shift
-  local end=$((SECONDS + seconds))
-  while [ "$SECONDS" -lt "$end" ]; do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.2
-  done
-  "$@" >/dev/null 2>&1
-}
+e2e_finish() { finish_checks "$E2E_NAME"; }
 
 # ---- display, window manager, Wine ----------------------------------------------------------
 e2e_start_display() {
   start_wine_display "$E2E_WORK" || exit 1
   ensure_wine_prefix
-  # Sounds go to a file: ALSA's default device writes what it is given, unchanged, to a pipe
-  # that appends to E2E_PLAYED.
-  printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "| cat >> %s"\n  format "raw"\n}\n' \
-    "$E2E_PLAYED" >"$E2E_WORK/home/.asoundrc"
+  alsa_to_file "$E2E_WORK/home" "$E2E_PLAYED"
 }
 
 # e2e_make_disc SCENARIO: the fixture writes orvane.exe with its menus into the disc folder,
@@ -104,6 +72,19 @@ e2e_start_player() {
   player_pid=$!
 }
 
+# open_menu TITLE_REGEX [ARGUMENT]: starts the player and waits for its menu window, whose id is
+# left in menu_id; when it never shows, the test fails and ends here.
+open_menu() {
+  local title=$1
+  shift
+  e2e_start_player "$@"
+  menu_id=$(wait_window "$title" 90)
+  [ -n "$menu_id" ] && return 0
+  fail "the menu never appeared"
+  e2e_finish
+  exit 1
+}
+
 player_running() { [ -n "$player_pid" ] && kill -0 "$player_pid" 2>/dev/null; }
 
 # e2e_wait_exit SECONDS: true when the player ended in time.
@@ -124,22 +105,6 @@ e2e_stop_player() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
 }
-
-# ---- windows --------------------------------------------------------------------------------
-# find_window NAME_REGEX: the first visible window whose name matches.
-find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
-window_shown() { [ -n "$(find_window "$1")" ]; }
-# wait_window NAME_REGEX SECONDS: prints the window id, or nothing after the time-out.
-wait_window() {
-  if wait_until "$2" window_shown "$1"; then find_window "$1"; fi
-}
-# window_geometry ID: "X Y WIDTH HEIGHT"
-window_geometry() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-window_name() { xdotool getwindowname "$1" 2>/dev/null; }
 
 # ---- message dialogs ------------------------------------------------------------------------
 # read_dialog CAPTION_REGEX SECONDS: waits for a dialog, copies its text with Ctrl+C, prints the
@@ -170,12 +135,6 @@ read_dialog() {
 }
 
 # ---- pictures -------------------------------------------------------------------------------
-# screenshot FILE: the whole screen.
-screenshot() { import -window root "$1"; }
-# pixel FILE X Y: "R G B", 0..255 each.
-pixel() {
-  /usr/bin/convert "$1" -crop "1x1+$2+$3" +repage -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]' info:
-}
 # count_colour FILE X Y W H R G B: pixels of exactly that colour in the rectangle.
 count_colour() {
   python3 "$E2E_HERE/image_probe.py" count "$1" "$2" "$3" "$4" "$5" "$6" "$7" "$8"

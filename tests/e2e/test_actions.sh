@@ -114,14 +114,7 @@ dialog_of() {
   read_dialog '^Orvane$' 5
 }
 
-start() {
-  e2e_start_player
-  if [ -z "$(wait_window '^Actions$' 90)" ]; then
-    fail "the menu never appeared"
-    e2e_finish
-    exit 1
-  fi
-}
+start() { open_menu '^Actions$'; }
 
 make_disc
 start
@@ -176,12 +169,10 @@ expect_true "viewer below the required version: no-viewer message ($seen)" \
 
 # A folder is explored; Wine answers with its explorer showing the folder.
 expect_true "a folder target is explored" click_until 14 shell_request explore 'D:\\docs\\'
-expect_true "Wine's explorer shows the folder" [ -n "$(wait_window '^docs$' 30)" ]
-# Out of the way of the next clicks: the explorer ended, its window gone, the menu in front.
-pkill -f 'explorer\.exe .*docs' || true
-if ! wait_until 10 sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^docs\$')\" ]"; then
-  for w in $(xdotool search --onlyvisible --name '^docs$' 2>/dev/null); do xdotool windowkill "$w" || true; done
-fi
+explorer=$(wait_window '^docs$' 30)
+expect_true "Wine's explorer shows the folder" [ -n "$explorer" ]
+# Out of the way of the next clicks: the explorer's window closed, the menu in front.
+close_window "$explorer"
 xdotool windowactivate --sync "$(find_window '^Actions$')" >/dev/null 2>&1 || true
 
 # A web address goes to the shell as it stands, which hands it to Wine's browser.

@@ -9,9 +9,7 @@ e2e_make_disc buttons
 shot="$E2E_WORK/screen.png"
 probe() { python3 "$E2E_HERE/image_probe.py" "$@"; }
 
-e2e_start_player
-id=$(wait_window '^Buttons$' 90)
-if [ -z "$id" ]; then fail "the menu never appeared"; e2e_finish; exit 1; fi
+open_menu '^Buttons$'
 wait_until 20 sh -c "import -window root '$shot' && [ \"\$(python3 '$E2E_HERE/image_probe.py' count '$shot' 250 200 60 40 255 0 255)\" = 2400 ]" || true
 screenshot "$shot"
 

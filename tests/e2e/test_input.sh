@@ -20,10 +20,8 @@ description_ink() {
 }
 move() { xdotool mousemove --sync $(($1 + wx)) $(($2 + wy)); }
 
-e2e_start_player
-id=$(wait_window '^Input$' 90)
-if [ -z "$id" ]; then fail "the menu never appeared"; e2e_finish; exit 1; fi
-read -r wx wy _ _ <<<"$(window_geometry "$id")"
+open_menu '^Input$'
+read -r wx wy _ _ <<<"$(window_geometry "$menu_id")"
 move 300 20
 wait_until 10 shows 50 50 60 40 255 0 255 || true
 idle_ink=$(description_ink)
@@ -52,7 +50,7 @@ xdotool mouseup 1
 if wait_until 10 shows 50 50 60 40 0 255 0; then pass "release outside shows the highlighted picture"; else
   fail "release outside: not highlighted"; fi
 sleep 2
-expect_eq "release outside runs nothing" "$(window_name "$id")" "Input"
+expect_eq "release outside runs nothing" "$(window_name "$menu_id")" "Input"
 
 # The animated button's frames advance on screen. The pauses between screenshots differ so that
 # the sampling cannot fall into step with the animation and see the same frames every time.
@@ -68,7 +66,7 @@ expect_true "the animated button shows its frames ($kinds colours:$seen)" [ "$ki
 # Keys: the pointer rests on the background; Tab, the arrows and the wheel move the highlight.
 # Button 1's keyboard control has held the focus since start-up, so the first Tab moves on to 2.
 move 300 200
-xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+xdotool windowactivate --sync "$menu_id" >/dev/null 2>&1 || true
 xdotool key --clearmodifiers Tab
 if wait_until 10 shows 150 50 60 40 0 255 0; then pass "the first Tab highlights button 2"; else
   fail "Tab: button 2 not highlighted"; fi
@@ -88,7 +86,7 @@ if wait_until 10 shows 50 50 60 40 0 255 0; then pass "the wheel wraps to the fi
   fail "wheel: no wrap to button 1"; fi
 
 # Dragging the background from (10, 10) to (60, 30) moves the window by (50, 20).
-read -r bx by _ _ <<<"$(window_geometry "$id")"
+read -r bx by _ _ <<<"$(window_geometry "$menu_id")"
 move 10 10
 xdotool mousedown 1
 sleep 0.3
@@ -98,16 +96,16 @@ xdotool mousemove --sync $((bx + 60)) $((by + 30))
 sleep 0.5
 xdotool mouseup 1
 sleep 0.5
-read -r ax ay _ _ <<<"$(window_geometry "$id")"
+read -r ax ay _ _ <<<"$(window_geometry "$menu_id")"
 expect_eq "drag moves the window by (50, 20)" "$((ax - bx)) $((ay - by))" "50 20"
 wx=$ax
 wy=$ay
 
 # A shortcut key chooses its button: C switches to the menu "Chosen".
-xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+xdotool windowactivate --sync "$menu_id" >/dev/null 2>&1 || true
 xdotool key --clearmodifiers c
 if wait_until 15 window_shown '^Chosen$'; then pass "the shortcut key chose its button"; else
-  fail "shortcut C: no menu switch ($(window_name "$id"))"; fi
+  fail "shortcut C: no menu switch ($(window_name "$menu_id"))"; fi
 
 e2e_stop_player
 e2e_finish

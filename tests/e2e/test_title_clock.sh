@@ -5,16 +5,14 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display
 e2e_make_disc title-clock
 
-e2e_start_player
-id=$(wait_window '^(Demo|.*D.*e.*)$' 90)
-if [ -z "$id" ]; then fail "the menu never appeared"; e2e_finish; exit 1; fi
+open_menu '^(Demo|.*D.*e.*)$'
 
 # Poll the caption for a few seconds; keep every change.
 names=()
 last=""
 end=$((SECONDS + 6))
 while [ "$SECONDS" -lt "$end" ]; do
-  name=$(window_name "$id" || true)
+  name=$(window_name "$menu_id" || true)
   if [ "$name" != "$last" ]; then names+=("$name"); last=$name; fi
   sleep 0.03
 done
@@ -60,7 +58,7 @@ done
 expect_eq "clock: the time label ticks" "$changed" yes
 dark=$(python3 "$E2E_HERE/image_probe.py" count "$shot2" 0 60 150 30 0 0 0)
 expect_true "clock: the date label shows text ($dark black pixels)" [ "$dark" -gt 20 ]
-window_top=$(window_geometry "$id")
+window_top=$(window_geometry "$menu_id")
 expect_eq "clock: window at the top-left corner" "$window_top" "0 0 300 120"
 
 e2e_stop_player

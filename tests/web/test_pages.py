@@ -1,15 +1,23 @@
 #!/usr/bin/env python3
 """The web pages of `orvane-pack html` in a real browser (headless Chromium driven by Selenium).
 
-One disc with two menus, built from sources drawn here:
-- "shots" (shaped, image buttons only): its page's pixels in the menu's area equal the real
-  player's under Wine for the normal state, while the pointer is over a button (highlighted and
-  accessory pictures) and while it is pressed; the cut pixels show the page behind.
+One disc with four menus, built from sources drawn here. With a player (ORVANE_PLAYER_EXE), the
+pixels against the real player under Wine:
+- "shots" (shaped, image buttons only): its page's pixels in the menu's area equal the player's
+  on the first screen (as the window's activation leaves it), for the normal state, while the
+  pointer is over a button (highlighted and accessory pictures) and while it is pressed; the cut
+  pixels show the page behind.
+Without one (a stand-in executable carries the menus, no Wine), the script's behaviour:
 - "main" (the first menu, index.html): Tab and Enter, a shortcut letter, a menu switch, a "$"
-  message with its line marks, a document link that reaches the file on the disc, a program shown
-  disabled, and a hostile caption, description and target that stay text.
+  message with its line marks, a document link that reaches the file on the disc, programs shown
+  disabled and dimmed (no highlighted or pressed picture, their explanation as description), Exit
+  saying that the tab can be closed, and a hostile caption, description and target that stay text.
+- "anim": each animation mode steps through the frames as the player does.
+- "world" (UTF-8: Russian, Greek and Japanese): the page shows the texts the source holds (title,
+  captions with their access letters, description, message) and opens a document with a Cyrillic
+  name.
 
-Environment (from CTest): ORVANE_PACK, ORVANE_PLAYER_EXE, ORVANE_E2E_FIXTURE, ORVANE_SOURCE.
+Environment (from CTest): ORVANE_PACK, ORVANE_SOURCE, and ORVANE_PLAYER_EXE for the pixels.
 """
 import json
 import os
@@ -27,7 +35,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 PACK = os.environ["ORVANE_PACK"]
-PLAYER = os.environ["ORVANE_PLAYER_EXE"]
+PLAYER = os.environ.get("ORVANE_PLAYER_EXE", "")
 SOURCE = os.environ["ORVANE_SOURCE"]
 
 failures = []
@@ -73,11 +81,20 @@ ANIMATIONS = {
 }
 
 
+WORLD = {
+    "title": "Языки · Γλώσσες · 言語",
+    "description": "Выберите язык. Επιλέξτε γλώσσα.",
+    "captions": ["&Русский", "&Ελληνικά", "日本語 (&J)"],
+    "message": "Добро пожаловать!\u00b6ようこそ",
+    "document": "Руководство.txt",
+}
+
+
 def cut(x, y):
     return any(y == row and x1 <= x < x2 for row, x1, x2 in CUTS)
 
 
-def make_disc(work):
+def make_disc(work, player):
     src, disc = os.path.join(work, "src"), os.path.join(work, "disc")
     os.makedirs(src)
     os.makedirs(os.path.join(disc, "docs"))
@@ -123,21 +140,34 @@ def make_disc(work):
              "left": 10, "top": 115, "width": 120, "height": 24},
             dict(label, caption="<script>document.title='owned'</script>&Hostile",
                  target="javascript:alert(1)", description="<b>bold</b>", left=10, top=145),
+            {"target": "%tools\\run.exe", "left": 200, "top": 10,
+             "pictures": {"normal": "doc.png", "highlighted": "c_lit.png", "pressed": "b_pressed.png"}},
+            dict(label, caption="E&xit", target="", close_after=True, left=150, top=120, width=40),
         ],
+    }
+    world = {
+        "title": WORLD["title"], "text_encoding": "utf-8", "pictures": {"normal": "main_bg.png"},
+        "description": {"text": WORLD["description"], "left": 150, "top": 150, "width": 140, "height": 40},
+        "buttons": [dict(label, caption=WORLD["captions"][0], target="$" + WORLD["message"], left=10, top=10),
+                    dict(label, caption=WORLD["captions"][1], target="%docs\\" + WORLD["document"],
+                         left=10, top=40),
+                    dict(label, caption=WORLD["captions"][2], target="*", left=10, top=70)],
     }
     frames = {"file": "f0.png", "frames": ["f1.png", "f2.png", "f3.png"]}
     anim = {"title": "Anim", "pictures": {"normal": "doc.png"},
             "buttons": [{"target": "*", "left": 10 * i, "top": 0, "animation": mode,
                          "pictures": {"normal": frames}} for i, mode in enumerate(ANIMATIONS)]}
-    for name, menu in (("main", main), ("shots", shots), ("anim", anim)):
+    for name, menu in (("main", main), ("shots", shots), ("anim", anim), ("world", world)):
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
     with open(os.path.join(disc, "docs", "read me.txt"), "w") as f:
         f.write("the notes on the disc\n")
+    with open(os.path.join(disc, "docs", WORLD["document"]), "w", encoding="utf-8") as f:
+        f.write("руководство\n")
     run = lambda *args: subprocess.run([PACK, *args], check=True, stdout=subprocess.PIPE, text=True).stdout
-    names = ("main", "shots", "anim")
+    names = ("main", "shots", "anim", "world")
     run("build", *[os.path.join(src, n + ".json") for n in names], "-o", os.path.join(work, "menus"))
-    run("pack", PLAYER, *[os.path.join(work, "menus", n + ".mnu") for n in names], "-o", os.path.join(disc, "orvane.exe"))
+    run("pack", player, *[os.path.join(work, "menus", n + ".mnu") for n in names], "-o", os.path.join(disc, "orvane.exe"))
     listing = run("html", os.path.join(disc, "orvane.exe"), "-o", disc)
     check("html lists the program it cannot offer", 'main.mnu: button 4: target: "%setup.exe"' in listing, listing)
     check("html writes a page per menu", all(os.path.isfile(os.path.join(disc, p))
@@ -164,8 +194,9 @@ shot() {
   sleep 0.5
   screenshot "$out/$1.png"
 }
-# The window's activation highlights its first button; the pointer on the background undoes that.
+# The first screen shows every button normal; the pointer on the background changes nothing.
 sleep 2
+shot first 12 11 $NORMAL
 xdotool mousemove --sync 141 81
 xdotool mousemove --sync 140 80
 shot normal 12 11 $NORMAL
@@ -225,8 +256,10 @@ def compare_shots(driver, disc, shots, work):
     behind = tuple(int(v) for v in driver.execute_script(
         "return getComputedStyle(document.body).backgroundColor.match(/\\d+/g);"))
     left, top = int(left), int(top)
-    for name, x, y, press in (("normal", 140, 80, None), ("hover", 34, 22, None), ("pressed", 34, 22, "down")):
-        pointer(driver, left + x, top + y, press)
+    for name, x, y, press in (("first", None, None, None), ("normal", 140, 80, None),
+                              ("hover", 34, 22, None), ("pressed", 34, 22, "down")):
+        if x is not None:
+            pointer(driver, left + x, top + y, press)
         page_png = os.path.join(work, "page-%s.png" % name)
         driver.save_screenshot(page_png)
         page = rgb(page_png, left, top, W, H)
@@ -248,7 +281,8 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     js = driver.execute_script
     check("index: the title, escaped", driver.title == "Main <menu>", driver.title)
-    check("index: the first button has the focus", js("return document.activeElement.id") == "b1")
+    check("index: the first button has the focus, but nothing is selected yet",
+          js("return [document.activeElement.id, document.getElementById('desc').textContent]") == ["b1", "Choose."])
     hostile = js("var b = document.getElementById('b5'); return [b.textContent, b.querySelectorAll('script').length,"
                  " document.scripts.length, b.href || '', [].map.call(document.links, a => a.protocol)];")
     check("hostile caption shown as text", hostile[0] == "<script>document.title='owned'</script>Hostile"
@@ -265,6 +299,16 @@ def behaviour(driver, disc):
     driver.find_element("id", "b4").click()
     time.sleep(0.3)
     check("a program: a click does nothing", driver.current_url == index, driver.current_url)
+    dimmed = "var b = document.getElementById('b6'); return [getComputedStyle(b).opacity, b.querySelector('img').getAttribute('src'), document.getElementById('desc').textContent];"
+    pointer(driver, menu[0] + 210, menu[1] + 20)
+    over = js(dimmed)
+    pointer(driver, menu[0] + 210, menu[1] + 20, "down")
+    down = js(dimmed)
+    pointer(driver, menu[0] + 210, menu[1] + 20, "up")
+    check("a program's picture: dimmed, neither highlighted nor pressed, explained",
+          over == down == ["0.5", "orvane-web/index/6-0-0.png", "Needs Windows: starts the program run.exe."], [over, down])
+    js("document.getElementById('b6').blur(); document.getElementById('b6').focus()")
+    check("a program's picture: explained on focus too", js(dimmed)[2].startswith("Needs Windows"), js(dimmed))
 
     keys = lambda *typed: ActionChains(driver).send_keys(*typed).perform()
     keys("m")
@@ -292,6 +336,36 @@ def behaviour(driver, disc):
     shown = driver.find_element("tag name", "body").text
     check("shortcut 1 opens the document", shown.strip() == "the notes on the disc", shown)
 
+    driver.get(index)  # a tab that the browser keeps open: Exit says so
+    time.sleep(0.3)
+    keys("x")
+    time.sleep(0.5)
+    message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
+    check("Exit where the tab stays open: \"You can close this tab now.\"", message == [True, "You can close this tab now."], message)
+
+
+def languages(driver, disc):
+    driver.get("file://" + os.path.join(disc, "world.html"))
+    time.sleep(0.5)
+    js = driver.execute_script
+    check("world: the title as the source writes it", driver.title == WORLD["title"], driver.title)
+    shown = js("return [1, 2, 3].map(n => { var b = document.getElementById('b' + n);"
+               " return [b.textContent, (b.querySelector('u') || {}).textContent]; })")
+    want = [[c.replace("&", ""), c[c.index("&") + 1]] for c in WORLD["captions"]]
+    check("world: the captions, their access letters underlined", shown == want, shown)
+    check("world: the description", js("return document.getElementById('desc').textContent")
+          == WORLD["description"])
+    driver.find_element("id", "b1").click()
+    time.sleep(0.3)
+    message = js("return document.getElementById('msgtext').textContent")
+    check("world: the message, its line mark a line break", message == WORLD["message"].replace("\u00b6", "\n"),
+          message)
+    js("document.getElementById('msg').close()")
+    driver.find_element("id", "b2").click()
+    time.sleep(0.8)
+    shown = driver.find_element("tag name", "body").text
+    check("world: the document with a Cyrillic name opens", shown.strip() == "руководство", shown)
+
 
 def animation(driver, disc):
     # The page's timers are taken over, so that each tick is one call and nothing runs on its own.
@@ -317,16 +391,23 @@ def animation(driver, disc):
 def main():
     work = tempfile.mkdtemp(prefix="orvane-web.")
     try:
-        disc = make_disc(work)
+        player = PLAYER
+        if not player:  # the tool needs only the "MZ" of a Windows program in front of the menus
+            player = os.path.join(work, "stand-in.exe")
+            with open(player, "wb") as f:
+                f.write(b"MZ stands in for orvane.exe")
+        disc = make_disc(work, player)
         shots = os.path.join(work, "shots")
         os.makedirs(shots)
-        have_shots = player_shots(disc, shots)
+        have_shots = PLAYER and player_shots(disc, shots)
         driver = start_browser(work)
         try:
-            behaviour(driver, disc)
             if have_shots:
                 compare_shots(driver, disc, shots, work)
-            animation(driver, disc)
+            if not PLAYER:
+                behaviour(driver, disc)
+                animation(driver, disc)
+                languages(driver, disc)
         finally:
             driver.quit()
     finally:

@@ -1,20 +1,34 @@
 #include "actions/target_text.h"
 
 #include "common/text.h"
+#include "common/utf8.h"
 
 namespace orvane {
 
 namespace {
-constexpr char kLineMark[] = "\xC2\xB6";  // the pilcrow U+00B6 in UTF-8
+constexpr char kLineMark = static_cast<char>(0xB6);
+constexpr char32_t kLineMarkCharacter = 0xB6;
 constexpr size_t kDriveMacroLength = sizeof(kDriveMacro) - 1;
 
 size_t LastSeparator(const std::string& path) { return path.find_last_of("\\:"); }
 }  // namespace
 
 std::string ConvertLineMarks(std::string text) {
-  for (size_t at = text.find(kLineMark); at != std::string::npos; at = text.find(kLineMark, at + 1))
-    text.replace(at, sizeof kLineMark - 1, "\r");
-  return text;
+  // UTF-8 text holds the mark as U+00B6; an 8-bit text as the byte 0xB6, which is no UTF-8
+  // character on its own. The byte inside a character ("ж" is D0 B6) is no mark.
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0, length = 0; i < text.size(); i += length) {
+    const char32_t c = DecodeUtf8At(text, i, length);
+    if (c == kLineMarkCharacter) {
+      out += '\r';
+    } else if (c == kReplacementCharacter) {
+      for (size_t k = i; k < i + length; ++k) out += text[k] == kLineMark ? '\r' : text[k];
+    } else {
+      out.append(text, i, length);
+    }
+  }
+  return out;
 }
 
 std::string NormalizeSlashes(std::string path) {

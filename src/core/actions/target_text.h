@@ -5,7 +5,8 @@
 
 namespace orvane {
 
-// Every pilcrow (U+00B6) of a UTF-8 message text becomes a carriage return.
+// Every pilcrow of a message text (U+00B6 in UTF-8, or the byte 0xB6 of an 8-bit text) becomes a
+// carriage return.
 std::string ConvertLineMarks(std::string text);
 // Every "/" of a local path becomes "\".
 std::string NormalizeSlashes(std::string path);

@@ -39,14 +39,6 @@ const char kVersionNotice[] =
     "version of Orvane, you can use the Menu Conversion Wizard available from Tarvek Software's "
     "site to convert the file to Version 6 format.";
 
-// The first slot holding exactly the lower-cased name; empty names never match.
-int FindSlot(const PackageDirectory& directory, const std::string& lowerName) {
-  if (lowerName.empty()) return -1;
-  for (int i = 0; i < kPackageSlots; ++i)
-    if (directory.Names[i] == lowerName) return i;
-  return -1;
-}
-
 // A packed file's length is not stored: it ends at the latest where the next packed file
 // begins, and the last one where the trailer does.
 int64_t PackageEnd(const PackageDirectory& directory, int32_t position) {
@@ -67,6 +59,13 @@ void ClearImage(Picture& image) {
 }
 
 }  // namespace
+
+int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName) {
+  if (lowerName.empty()) return -1;
+  for (int i = 0; i < kPackageSlots; ++i)
+    if (directory.Names[i] == lowerName) return i;
+  return -1;
+}
 
 MenuDataReader::MenuDataReader(FileOpener& files, MessageDialog& dialog) : files_(files), dialog_(dialog) {}
 MenuDataReader::~MenuDataReader() = default;
@@ -128,6 +127,7 @@ bool MenuDataReader::ReadDirectory(Stream& stream, int64_t filesEnd) {
     directory.Offsets[i] = PositionFromStored(stored);
   }
   directory.FilesEnd = filesEnd;
+  directory.EntryCount = count;
   PackageDirectory = directory;
   return true;
 }
@@ -149,7 +149,7 @@ bool MenuDataReader::OpenMenuStream(const std::string& name, const std::string& 
 
 void MenuDataReader::SeekPackage(std::string& name) {
   name = AsciiLower(name);
-  const int slot = FindSlot(PackageDirectory, name);
+  const int slot = FindPackageSlot(PackageDirectory, name);
   if (slot < 0) {
     Tell(kPackageMissing + name, MessageKind::Warning);
     ReadErrorFlag = true;
@@ -168,7 +168,7 @@ void MenuDataReader::SeekPackage(std::string& name) {
 
 bool MenuDataReader::PackageExists(std::string& name) const {
   name = AsciiLower(name);
-  return FindSlot(PackageDirectory, name) >= 0;
+  return FindPackageSlot(PackageDirectory, name) >= 0;
 }
 
 void MenuDataReader::CloseMenuStream() { menuStream_.reset(); }
@@ -294,8 +294,7 @@ bool MenuDataReader::ReadImageValue(PictureValue& destination) {
       s.Skip(nameLength);
     return fail();
   }
-  if (slot.Button > kMaxButtons || slot.State > kMaxImageState || slot.Frame < 0 ||
-      slot.Frame > kMaxFrame) {  // see read_limits.h
+  if (!SlotInRange(slot, kMaxButtons)) {  // see read_limits.h
     bmpArray_->SkipPixels(s, packed);
     return fail();
   }

@@ -26,7 +26,14 @@ struct PackageDirectory {
   std::array<int32_t, kPackageSlots> Offsets{};
   // Where the packed files end: the trailer's position (no limit before a directory is read).
   int64_t FilesEnd = INT64_MAX;
+  // Entries the directory says it holds (up to 255); only the first kPackageSlots are read.
+  int EntryCount = 0;
 };
+
+// The slot that a lookup of the lower-cased name reaches: the first that holds exactly that name,
+// -1 for none; an empty name is never found. The player's lookups and the authoring tool's view
+// of which packed files the player can open both go through it.
+int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName);
 
 class MenuDataReader {
  public:

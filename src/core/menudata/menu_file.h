@@ -106,6 +106,14 @@ constexpr int kMaxButtons = 100;
 constexpr int kMaxImageState = 3;
 constexpr int kMaxFrame = 100;
 
+// Whether a picture stored for slot lands where the player can show it: button 0 (the background)
+// to lastButton, states 0 to kMaxImageState, frames 0 to kMaxFrame. The reader asks with
+// kMaxButtons, the size of the image table; the authoring tool with the menu's own button count.
+inline bool SlotInRange(const PictureSlot& slot, int lastButton) {
+  return slot.Button <= lastButton && slot.State <= kMaxImageState && slot.Frame >= 0 &&
+         slot.Frame <= kMaxFrame;
+}
+
 struct MenuHeader {
   std::array<uint8_t, 4> Magic{{'M', 'E', 'N', 'U'}};
   uint8_t Kind = 1;

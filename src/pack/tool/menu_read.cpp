@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include "menudata/mdlfilebin.h"
+#include "menudata/text_encoding.h"
+#include "tool/source/code_page.h"
+#include "tool/source/menu_texts.h"
 #include "writer/container_find.h"
 
 namespace orvane::pack {
@@ -68,6 +71,23 @@ ReadMenu ReadMenuBytes(const uint8_t* data, size_t size) {
   return result;
 }
 
+void DecodeReadTexts(ReadMenu& read, const CodePage& unmarked) {
+  const bool marked = DeclaresUtf8(read.Menu);
+  read.TextEncoding = TextEncodingName(read.Menu, unmarked.Number());
+  if (!marked) {
+    for (const NamedText& t : MenuTexts(read.Menu)) {
+      const bool eightBit = std::any_of(t.Text->begin(), t.Text->end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+      });
+      if (eightBit) {
+        read.FirstEightBitField = t.Field;
+        break;
+      }
+    }
+  }
+  read.InvalidUtf8Texts = DecodeMenuTexts(read.Menu, unmarked).InvalidUtf8Texts;
+}
+
 std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
   const ContainerEnd end = FindContainerEnd(executable);
   const std::optional<size_t> start = FindContainerStart(executable, end);
@@ -82,11 +102,21 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
   unit.ApplicationFolder.clear();
   unit.ReadPackageDirectory(SpanOpener::kName);
   player.DirectoryError = unit.ReadErrorFlag;
-  for (int i = 0; i < kPackageSlots; ++i) {
-    const std::string& name = unit.PackageDirectory.Names[i];
-    if (name.empty()) break;  // slots past the last entry are empty
-    const int32_t offset = unit.PackageDirectory.Offsets[i];
-    player.Entries.push_back({name, offset < 0 ? executable.size() : static_cast<size_t>(offset)});
+  const orvane::PackageDirectory& directory = unit.PackageDirectory;
+  player.EntriesClaimed = directory.EntryCount;
+  for (int i = 0; i < std::min(directory.EntryCount, kPackageSlots); ++i) {
+    PackedEntry entry;
+    entry.Name = directory.Names[i];
+    const int32_t offset = directory.Offsets[i];
+    entry.Offset = offset < 0 ? executable.size() : static_cast<size_t>(offset);
+    entry.Slot = i;
+    // The player's own lookup decides: a name it would find in an earlier slot hides this one.
+    if (entry.Name.empty())
+      entry.Unreachable = "its name is blank, and no menu name finds a blank one";
+    else if (FindPackageSlot(directory, entry.Name) != i)
+      entry.Unreachable = "an earlier packed file has the same name; the player only ever reaches "
+                          "the first";
+    player.Entries.push_back(std::move(entry));
   }
   return player;
 }

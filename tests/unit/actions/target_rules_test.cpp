@@ -38,8 +38,10 @@ TEST(TargetText, DriveMacroIsExpandedEverywhereUntilNoneIsLeft) {
 }
 
 TEST(TargetText, LineMarksSlashesAndParts) {
-  EXPECT_EQ(ConvertLineMarks("$one\xC2\xB6two\xC2\xB6"), "$one\rtwo\r");
-  EXPECT_EQ(ConvertLineMarks("$\xD1\xB6\xB6"), "$\xD1\xB6\xB6");  // Ѷ holds the byte, no pilcrow
+  EXPECT_EQ(ConvertLineMarks("$one\xB6two\xB6"), "$one\rtwo\r");
+  // In UTF-8 the mark is C2 B6, and the B6 inside another character ("ж", D0 B6) is none.
+  EXPECT_EQ(ConvertLineMarks("$\xD0\xB6\xC2\xB6\xE6\x97\xA5"), "$\xD0\xB6\r\xE6\x97\xA5");
+  EXPECT_EQ(ConvertLineMarks("caf\xE9\xB6x"), "caf\xE9\rx");  // 8-bit "café¶x"
   EXPECT_EQ(NormalizeSlashes("docs/sub/a.pdf"), "docs\\sub\\a.pdf");
   EXPECT_EQ(FolderPart("d:\\docs\\Manual.PDF"), "d:\\docs\\");
   EXPECT_EQ(FolderPart("d:Manual.PDF"), "d:");

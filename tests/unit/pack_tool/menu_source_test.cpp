@@ -1,8 +1,12 @@
 // Reading menu sources: names to stored values, defaults, and errors that name file and field.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "menudata/text_encoding.h"
 #include "pack_tool/tool_fixtures.h"
 #include "tool/source/menu_source.h"
+#include "tool/source/menu_texts.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {
@@ -125,8 +129,18 @@ TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
 
 TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   const std::string file = folder_.PathOf("menu.json");
-  EXPECT_EQ(ErrorOf(R"({"buttons": [{}, {"animaton": "loop"}]})"),
-            file + ": buttons[1].animaton: unknown field (misspelt?)");
+  // Every mistake in one run, in reading order, an unknown field with the name it most likely is.
+  EXPECT_EQ(ErrorOf(R"({"transparent_colour": 5, "tilte": "a", "buttons": [{"desciption": "a",
+      "left": "x"}, {"animaton": "loop", "font": {"szie": 3}, "frames": []}], "zzz": 1})"),
+            file + ": buttons[0].left: expected a whole number, found \"x\"\n" +
+            file + ": buttons[0].desciption: unknown field; did you mean \"description\"?\n" +
+            file + ": buttons[1].font.szie: unknown field; did you mean \"size\"?\n" +
+            file + ": buttons[1].animaton: unknown field; did you mean \"animation\"?\n" +
+            file + ": buttons[1].frames: unknown field in \"buttons[1]\"; it belongs in a picture "
+                   "given as an object\n" +
+            file + ": transparent_colour: unknown field at the top level; it belongs in \"shape\"\n" +
+            file + ": tilte: unknown field; did you mean \"title\"?\n" +
+            file + ": zzz: unknown field (misspelt?)");
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
   WritePng(folder_, "short.png", PatternPicture(20, 5, 7));
   std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
@@ -144,7 +158,21 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
        "buttons[1].name: another button is already named \"a\""},
       {R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})",
        file + ": buttons[0].pictures.pressed: "},
-      {R"({"title": "\u2192"})", "title: holds a character"},
+      {R"({"version": 6, "title": "\u2192"})",
+       "title: holds the character U+2192 (\xE2\x86\x92), which windows-1252 lacks; a menu of "
+       "version 6 holds only 8-bit texts; build it as version 7"},
+      {R"({"text_encoding": "windows-1252", "buttons": [{"caption": "&\u0416"}]})",
+       "buttons[0].caption: holds the character U+0416 (\xD0\x96), which windows-1252 lacks; "
+       "write \"text_encoding\": \"utf-8\""},
+      {R"({"text_encoding": "windows-1251", "title": "\u03b1"})", "which windows-1251 lacks"},
+      {R"({"text_encoding": "latin-1"})", "text_encoding: expected \"utf-8\" or \"windows-1252\""},
+      {R"({"version": 6, "text_encoding": "utf-8"})", "text_encoding: \"utf-8\": a menu of version 6"},
+      // The mark is the tool's: an unused text neither sets nor clears it.
+      {R"({"unused_texts": ["UTF-8", "", "", ""]})",
+       "unused_texts[0]: \"UTF-8\" would mark the texts as UTF-8, but the texts are stored as "
+       "windows-1252 (every text fits and text_encoding is not given)"},
+      {R"({"text_encoding": "utf-8", "unused_texts": ["x", "", "", ""]})",
+       "unused_texts[0]: \"x\" takes the place of the UTF-8 mark, but \"text_encoding\" is \"utf-8\""},
       {R"({"placement": "middle"})", "placement: expected one of centre"},
       {R"({"initial_button": "nobody"})", "initial_button: no button"},
       {R"({"version": 6, "buttons": [{"font": {"size": 9}}]})",
@@ -166,6 +194,65 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   };
   for (const auto& [source, part] : rows)
     EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
+}
+
+TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
+  struct Case {
+    std::string source, title, mark, note;
+  } cases[] = {
+      // Today's sources give today's bytes.
+      {R"({"title": "Caf\u00e9", "unused_texts": ["a", "", "", ""]})", "Caf\xE9", "a", ""},
+      {R"({"title": "\u042f", "buttons": [{"caption": "&\u0416"}]})", "\xD0\xAF", "utf-8",
+       "texts stored as UTF-8, since title holds the character U+042F (\xD0\xAF), which "
+       "windows-1252 lacks"},
+      {R"({"text_encoding": "UTF-8", "title": "Caf\u00e9"})", "Caf\xC3\xA9", "utf-8", ""},
+      {R"({"text_encoding": "utf-8", "unused_texts": ["Utf-8", "b", "", ""], "title": "x"})", "x",
+       "Utf-8", ""},
+      {R"({"text_encoding": "windows-1251", "title": "\u042f"})", "\xDF", "", ""},
+      {R"({"version": 6, "title": "Caf\u00e9"})", "Caf\xE9", "", ""},
+  };
+  for (const Case& c : cases) {
+    const MenuSource s = Parse(c.source);
+    EXPECT_EQ(s.Menu.Settings.MenuTitle, c.title) << c.source;
+    EXPECT_EQ(s.Menu.Settings.LaterLayoutTexts[0], c.mark) << c.source;
+    EXPECT_EQ(s.Notes.empty(), c.note.empty()) << c.source;
+    for (const std::string& note : s.Notes)
+      EXPECT_NE(note.find(c.note), std::string::npos) << note;
+  }
+  // The source's names reach every text the player decodes, and only those.
+  MenuFile menu = Parse(R"({"buttons": [{}, {}]})").Menu;
+  std::set<const std::string*> named, decoded;
+  for (const NamedText& t : MenuTexts(menu)) named.insert(t.Text);
+  ForEachMenuText(menu, [&](std::string& text) { decoded.insert(&text); });
+  EXPECT_EQ(named, decoded);
+}
+
+TEST_F(MenuSourceTest, TransparentPixelsAreComposedOverTheBackgroundWhereTheButtonStands) {
+  Picture art = PatternPicture(6, 4, 8, 255);
+  art.Pixels[0] &= 0x00FFFFFF;                   // transparent corner
+  art.Pixels[1] = 0x80FF0000;                    // half-transparent red
+  art.Pixels[6 * 4 - 1] &= 0x00FFFFFF;           // the last pixel: beyond the background
+  WritePng(folder_, "art/round.png", art, true);
+  const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"}, "accessory": {"left": 2, "top": 3},
+      "buttons": [{"left": 16, "top": 7, "pictures": {"normal": "art/round.png",
+                   "accessory": "art/round.png", "pressed": {"file": "art/round.png", "fourth_byte": "alpha"}}}]})");
+  const Picture bg = PatternPicture(20, 10, 1);
+  const std::vector<uint32_t>& button = s.Menu.Pictures[1].Image.Pixels;
+  EXPECT_EQ(button[0], bg.Pixels[7 * 20 + 16]);  // the background under it, as the player shows it
+  const uint32_t under = bg.Pixels[7 * 20 + 17];
+  EXPECT_EQ(button[1], ((0xFF * 128 + ((under >> 16) & 0xFF) * 127 + 127) / 255) << 16 |
+                           (((under >> 8) & 0xFF) * 127 + 127) / 255 << 8 | ((under & 0xFF) * 127 + 127) / 255);
+  EXPECT_EQ(button[2], art.Pixels[2] & 0x00FFFFFF);  // opaque pixels keep their colour
+  EXPECT_EQ(button[23], 0u);                         // nothing under it: black
+  EXPECT_EQ(s.Menu.Pictures[2].Image.Pixels, art.Pixels);  // "alpha" keeps the fourth bytes
+  EXPECT_EQ(s.Menu.Pictures[3].Image.Pixels[0], bg.Pixels[3 * 20 + 2]);  // the accessory's place
+  const std::string note = folder_.PathOf("menu.json") + ": buttons[0].pictures.";
+  EXPECT_EQ(s.Notes, (std::vector<std::string>{
+                         note + "normal: 3 transparent or partly transparent pixels composed over "
+                                "the background at (16, 7); 1 of them lies outside the background "
+                                "and shows black",
+                         note + "accessory: 3 transparent or partly transparent pixels composed "
+                                "over the background at (2, 3)"}));
 }
 
 TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {

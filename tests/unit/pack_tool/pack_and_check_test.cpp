@@ -1,7 +1,9 @@
 // pack, list and extract on a player, and check on a good and a bad disc.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "menudata/menu_fixtures.h"
@@ -11,6 +13,7 @@
 #include "tool/disc/run_program.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
+#include "writer/menu_writer.h"
 
 namespace orvane::pack {
 namespace {
@@ -21,6 +24,12 @@ using testing::RunTool;
 using testing::TempFolder;
 using testing::WritePng;
 using testing::WriteText;
+
+#ifdef _WIN32
+constexpr bool kNamesKeptWhole = false;  // under Wine without a UTF-8 locale
+#else
+constexpr bool kNamesKeptWhole = true;
+#endif
 
 // A stand-in player: the tool only needs the "MZ" of a Windows executable in front.
 const std::string kPlayer = "MZ this stands in for orvane.exe";
@@ -48,6 +57,12 @@ class DiscTest : public ::testing::Test {
     ASSERT_EQ(r.Status, 0) << r.Err;
   }
   testing::ToolRun Check() { return RunTool({"check", folder_.PathOf("disc")}); }
+  // A file whose UTF-8 name reaches the file system whole on Windows too.
+  void WriteNamed(const std::string& name) {
+    const std::filesystem::path path = std::filesystem::u8path(folder_.PathOf(name));
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+  }
   TempFolder folder_;
   std::string built_;
 };
@@ -79,20 +94,95 @@ TEST_F(DiscTest, AGoodDiscPassesWithTargetsFoundAsThePlayerFindsThem) {
   std::filesystem::create_directories(folder_.PathOf("disc/Tools"));
   const auto r = Check();
   EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
-  EXPECT_EQ(r.Out, folder_.PathOf("disc") + ": no problems found\n");
+  // The euro sign of a font name is a text of an unmarked menu outside 7-bit ASCII; the player's
+  // limits on font sizes, and captions estimated too wide for their buttons.
+  const std::string note = "note: orvane.exe: main.mnu: button ";
+  EXPECT_EQ(r.Out, "note: orvane.exe: main.mnu: buttons[2].font.name: texts outside 7-bit ASCII in "
+                   "a menu without the UTF-8 mark: shows as written only on computers set to code "
+                   "page 1252 (build it with \"text_encoding\": \"utf-8\" to show it alike "
+                   "everywhere)\n" +
+                       note + "2: caption: \"Readme\" needs about 3538 px x 1200 px at its font, but "
+                          "its box is 97 px x 25 px; Windows cuts the caption; make the button "
+                          "wider or the font smaller\n" +
+                       note + "3: caption: \"Tools\" needs about 3280 px x 1599 px at its font, "
+                              "but its box is 97 px x 25 px; the player cuts the caption; make "
+                              "the button wider or the font smaller\n" +
+                       folder_.PathOf("disc") + ": no problems found, 3 notes\n");
+}
+
+TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
+  // UTF-8 targets find documents of any name; Alt+ж and Alt+Ж are one key.
+  MakeDisc(R"({"title": "\u042f", "pictures": {"normal": "bg.png"}, "buttons": [
+      {"kind": "push", "caption": "&\u0436", "target": "%docs\\\u0420\u0443\u043a.txt"},
+      {"kind": "push", "caption": "&\u0416", "target": "\\\u65e5\u672c\\"}]})");
+  EXPECT_NE(built_.find("note: " + folder_.PathOf("src/main.json") + ": texts stored as UTF-8"),
+            std::string::npos) << built_;
+  WriteNamed("disc/docs/\xD0\xA0\xD1\x83\xD0\xBA.txt");
+  std::filesystem::create_directories(std::filesystem::u8path(folder_.PathOf("disc/\xE6\x97\xA5\xE6\x9C\xAC")));
+  auto r = Check();
+  EXPECT_EQ(r.Status, 1);
+  const std::string clash = "orvane.exe: main.mnu: button 2: caption (\"\xD0\x96\"): shortcut key "
+                            "\xD0\x96 is also button 1's; only one of them answers it\n";
+  // Wine without a UTF-8 locale cannot keep such names whole, so the Windows build of the tests
+  // looks only at the clash.
+  EXPECT_EQ(kNamesKeptWhole ? r.Out : r.Out.substr(r.Out.find(clash), clash.size()) + "1 problem found\n",
+            clash + "1 problem found\n");
+
+  // A menu made for Russian computers reads right when check is told their code page; a marked
+  // menu whose bytes are not UTF-8 is a problem, since the player shows U+FFFD there.
+  MenuFile made;
+  made.Settings.MenuTitle = "\xDF";  // Я in 1251
+  made.Buttons.resize(1);
+  made.Buttons[0].ButtonKind = 1;
+  made.Buttons[0].Width = 90;
+  made.Buttons[0].Height = 25;
+  made.Buttons[0].Target = "%\xF0\xF3\xEA.txt";  // рук.txt in 1251
+  PictureValue background;
+  background.Image = PatternPicture(4, 3, 1);
+  made.Pictures.push_back(background);
+  MenuFile broken = made;
+  broken.Settings.LaterLayoutTexts[0] = "utf-8";
+  for (MenuFile* m : {&made, &broken}) UpdateCounts(*m);
+  const Bytes one = WriteMenuFile(made), two = WriteMenuFile(broken);
+  WriteText(folder_, "menus/made.mnu", std::string(one.begin(), one.end()));
+  WriteText(folder_, "menus/broken.mnu", std::string(two.begin(), two.end()));
+  WriteNamed("disc/\xD1\x80\xD1\x83\xD0\xBA.txt");
+  ASSERT_EQ(RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/made.mnu"),
+                     folder_.PathOf("menus/broken.mnu"), "-o", folder_.PathOf("disc/orvane.exe")})
+                .Status, 0);
+  r = RunTool({"check", folder_.PathOf("disc"), "--code-page", "1251"});
+  EXPECT_EQ(r.Status, 1);
+  const std::string menu = "orvane.exe: made.mnu: ";
+  const std::string lines[] = {
+       std::string("orvane.exe: broken.mnu: text_encoding: 2 texts are not valid UTF-8 although the menu is "
+        "marked UTF-8; the player shows U+FFFD in place of the broken bytes"),
+        "orvane.exe: broken.mnu: button 1: target: \"%\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD.txt\": no such file",
+        "note: " + menu + "title: texts outside 7-bit ASCII in a menu without the UTF-8 mark: "
+        "shows as written only on computers set to code page 1251",
+        std::string(kNamesKeptWhole ? "2 problems found, 1 note\n" : "")};
+  for (const std::string& line : lines)
+    EXPECT_NE(r.Out.find(line), std::string::npos) << line << "\n" << r.Out;
+  EXPECT_EQ(r.Out.find(menu + "button 1: target") == std::string::npos, kNamesKeptWhole) << "рук.txt";
+  EXPECT_EQ(RunTool({"check", folder_.PathOf("disc"), "--code-page", "437"}).Status, 2);
 }
 
 TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   MakeDisc(R"({"title": "Main", "pictures": {"normal": "bg.png"}, "anim_interval": 0,
-    "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}},
+    "shape": {"text": "00400030Y0001000000"}, "description": {"font": {"bold": 1}, "width": 60, "height": 14},
+    "clock": {"time": {"left": 1, "top": 1}},
     "buttons": [
       {"kind": "image", "target": "%docs\\missing.pdf", "shortcut": "x"},
       {"kind": "push", "caption": "E&xit\nthe menu and go back to Windows", "target": "\\docs\\"},
       {"kind": "push", "caption": "&Other", "target": "other.mnu"},
       {"target": "docs", "animation": "once", "shortcut": "o", "pictures": {"normal": "b.png", "pressed": {"frames": ["f1.png", null, "f1.png"]}}},
       {"kind": "push", "caption": "&Flags", "target": "%CD%:\\docs\\a.pdf", "wait_for_exit": 1,
-       "viewer": {"name": "Reader", "version": "5", "check": -1}}]})");
+       "description": "Read the whole manual before you start",
+       "viewer": {"name": "Reader", "version": "5", "check": -1}},
+      {"target": "*", "shortcut": "2", "pictures": {"normal": "b.png"}}]})");
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
+  WriteText(folder_, "disc/plain.exe", "MZ");
+  WriteText(folder_, "disc/AUTORUN.INF", "; by hand\r\n[AutoRun]\r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
+                                          "shellexecute=plain.exe\r\nicon=orvane.ico,0\r\n");
   WriteText(folder_, "disc/docs/a.pdf", "%PDF");  // found only by the player's search
   // Numbers that the player reads as off, where true was surely meant: build warns, check fails.
   const std::string source = "warning: " + folder_.PathOf("src/main.json") + ": ";
@@ -124,7 +214,17 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
                   "in parameters and in %NOPROC% targets, so it looks for this name as it stands and "
                   "then searches the whole disc; write \"\\docs\\a.pdf\" (from the root of the "
                   "disc's drive) or \"%docs\\a.pdf\" (from the player's folder)\n",
-           std::string("13 problems found\n")})
+           menu + "button 6: shortcut: shortcut key 2 takes digit key 2 from button 2, which that key "
+                  "chooses otherwise",
+           std::string("autorun.inf: line 3: open=\"orvane.exe\" E:\\Tool.mnu: the player carries no "
+                       "menu named tool.mnu (it carries main.mnu, sub.mnu), so it quits at start"),
+           std::string("autorun.inf: line 4: shellexecute=plain.exe: plain.exe is no packed player"),
+           std::string("autorun.inf: line 5: icon=orvane.ico,0: the folder holds no orvane.ico"),
+           "note: " + menu + "clock.time: \"12:59:59 PM\" needs about 66 px x 13 px at its font, but "
+                             "its box is 60 px x 17 px; the player cuts",
+           "note: " + menu + "button 5: description: wraps to about 5 lines (66 px) in the "
+                             "description's box of 60 px x 14 px; the player cuts the rest",
+           std::string("17 problems found")})
     EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
 }
@@ -260,11 +360,58 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);
   // A writer that fails halfway leaves neither an image nor its half behind.
   WriteText(folder_, "xorriso", "#!/bin/sh\nwhile [ \"$1\" != -outdev ]; do shift; done\n"
-                                "echo half >\"${2#stdio:}\"\nexit 1\n");
+                                "echo half >\"${2#stdio:}\"\necho 'FAILURE : disc full' >&2\nexit 1\n");
   std::filesystem::permissions(folder_.PathOf("xorriso"), std::filesystem::perms::owner_all);
   request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", folder_.PathOf("xorriso")};
-  EXPECT_THROW(WriteDiscImage(request, out), ToolError);
+  try {  // its own words reach the author only then, and its log is gone
+    WriteDiscImage(request, out);
+    ADD_FAILURE() << "a failed writer writes no image";
+  } catch (const ToolError& e) {
+    EXPECT_NE(std::string(e.what()).find("no image written:\nFAILURE : disc full"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.xorriso-log")));
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("disc.iso.orvane-pack-tmp")));
+
+  // Links out of the folder (or to nothing) are problems; a forced image holds them as links and
+  // never what they point at. A link inside the folder is fine.
+  WriteText(folder_, "secret/key.txt", "TOPSECRET");
+  namespace fs = std::filesystem;
+  fs::create_symlink("../secret/key.txt", folder_.PathOf("disc/leak.txt"));
+  fs::create_directories(folder_.PathOf("disc/sub"));
+  fs::create_directory_symlink("../../secret", folder_.PathOf("disc/sub/all"));
+  fs::create_symlink("gone.txt", folder_.PathOf("disc/sub/gone"));
+  fs::create_symlink("../orvane.exe", folder_.PathOf("disc/sub/copy.bin"));
+  r = Check();
+  for (const char* problem :
+       {"leak.txt: is a symbolic link to \"../secret/key.txt\", outside the disc folder",
+        "sub/all: is a symbolic link to \"../../secret\", outside", "sub/gone: is a symbolic link to \"gone.txt\", which leads nowhere"})
+    EXPECT_NE(r.Out.find(problem), std::string::npos) << problem << "\n" << r.Out;
+  EXPECT_EQ(r.Out.find("copy.bin"), std::string::npos) << r.Out;
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso")});
+  EXPECT_NE(r.Out.find("no image written"), std::string::npos) << r.Out;
+  WriteNamed("disc/docs/\xD0\xA0\xD1\x83\xD0\xBA.txt");
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso"), "--force",
+               "--label", "\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1"});
+  ASSERT_EQ(r.Status, 0) << r.Out << r.Err;
+  EXPECT_NE(r.Out.find("sub/all: stored as a link to ../../secret, not what it points at"), std::string::npos) << r.Out;
+  const Bytes iso = ReadBytes(folder_.PathOf("disc.iso"));
+  const std::string secret = "TOPSECRET", player = kPlayer;
+  EXPECT_EQ(std::search(iso.begin(), iso.end(), secret.begin(), secret.end()), iso.end());
+  EXPECT_NE(std::search(iso.begin(), iso.end(), player.begin(), player.end()), iso.end());
+  // Non-ASCII names stay whole in the Joliet tree, the label too, and the plain ISO 9660 label
+  // is said as it became.
+  EXPECT_NE(r.Out.find("volume label \"\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1\" made to fit ISO 9660 as "
+                       "\"_____1\""), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("volume _____1, Joliet volume \xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1,"),
+            std::string::npos) << r.Out;
+  ASSERT_GT(iso.size(), 18u * 2048);
+  EXPECT_EQ(std::string(iso.begin() + 16 * 2048 + 40, iso.begin() + 16 * 2048 + 46), "_____1");
+  const std::string joliet(iso.begin() + 17 * 2048 + 40, iso.begin() + 17 * 2048 + 52);
+  EXPECT_EQ(joliet, std::string("\x04\x14\x04\x38\x04\x41\x04\x3A\x00\x20\x00\x31", 12));
+  std::string ucs2;
+  for (char16_t c : std::u16string(u"\u0420\u0443\u043a.txt"))
+    ucs2 += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+  EXPECT_NE(std::search(iso.begin(), iso.end(), ucs2.begin(), ucs2.end()), iso.end()) << "Joliet name";
 #endif
   EXPECT_EQ(QuotedForWindows("C:\\my disc\\ \\\"x\\"), "\"C:\\my disc\\ \\\\\\\"x\\\\\"");
 }
@@ -282,7 +429,8 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
         "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
         "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
         "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
-        "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\""})
+        "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\"",
+        "data-mode=\"&quot;bounce&quot;\""})  // modes by name
     EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
   // Outside the outline the background is transparent, whatever its stored fourth byte.
   const Picture bg = LoadPicturePng(folder_.PathOf("web/orvane-web/index/background.png"), {true, 0});
@@ -294,17 +442,25 @@ TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
   struct Case {
     std::string wanted, fitted;
     bool noted;
+    std::u16string joliet;  // what Windows shows
+    bool jolietNoted;
   } cases[] = {
-      {"MY_DISC_2", "MY_DISC_2", false},
-      {"My Disc", "MY_DISC", true},
-      {"\xC3\x9C" "ber-Disc", "_BER_DISC", true},  // one "_" for the two bytes of one character
-      {std::string(40, 'A'), std::string(32, 'A'), true},
-      {"", "DISC", true},
+      {"MY_DISC_2", "MY_DISC_2", false, u"MY_DISC_2", false},
+      {"My Disc", "MY_DISC", true, u"My Disc", false},
+      // one "_" for the two bytes of one character
+      {"\xC3\x9C" "ber-Disc", "_BER_DISC", true, u"\u00DCber-Disc", false},
+      {std::string(40, 'A'), std::string(32, 'A'), true, std::u16string(16, u'A'), true},
+      {"", "DISC", true, u"DISC", false},
+      {"Gr\xC3\xB6\xC3\x9F" "e \xD0\xA3\xD1\x81\xD1\x82", "GR__E____", true, u"Gr\u00F6\u00DFe \u0423\u0441\u0442", false},
+      {"a:b?\xF0\x9F\x98\x80", "A_B__", true, u"a_b__", true},  // characters Joliet refuses
   };
   for (const Case& c : cases) {
     const VolumeLabel label = FitVolumeLabel(c.wanted);
     EXPECT_EQ(label.Text, c.fitted) << c.wanted;
     EXPECT_EQ(!label.Note.empty(), c.noted) << c.wanted;
+    const JolietLabel joliet = FitJolietLabel(c.wanted);
+    EXPECT_TRUE(joliet.Text == c.joliet) << c.wanted;
+    EXPECT_EQ(!joliet.Note.empty(), c.jolietNoted) << c.wanted << joliet.Note;
   }
   EXPECT_NE(FitVolumeLabel("My Disc").Note.find("upper case"), std::string::npos);
   EXPECT_EQ(AutorunText("orvane.exe", "orvane.ico", "My Disc"),

@@ -32,7 +32,7 @@ const char kFullSource[] = R"({
   "clock": {"colour": 14, "time": {"shown": false, "left": 1, "top": 2},
             "date": {"left": 3, "top": 4, "font": {"size": 7}}},
   "accessory": {"left": 11, "top": 12},
-  "shape": {"transparent_colour": -3, "text": "whatever"},
+  SHAPE,
   UNUSED
   "pictures": {"normal": "bg.png", "pressed": {"file": "a.png", "unused_byte": 9}},
   "buttons": [
@@ -58,6 +58,9 @@ std::string FullSource(int version) {
     text.replace(text.find(key), key.size(), value);
   };
   put("VERSION", std::to_string(version));
+  // An outline of the background's size comes back as a mask picture; any other as its text.
+  put("SHAPE", version == 6 ? R"("shape": {"transparent_colour": -3, "text": "whatever"})"
+                            : R"("shape": {"runs": [[0, 0, 3], [19, 28, 30]], "transparent_colour": 12})");
   put("UNUSED", version == 6 ? "" : R"("unused_texts": ["a", "", "c", "\u00e9"],)");
   put("LATER_BUTTON", version == 6 ? "" : kLaterButton);
   return text;
@@ -99,6 +102,8 @@ TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
   EXPECT_EQ(dump["buttons"][0]["minimize_after"], true);
   EXPECT_FALSE(dump["buttons"][0].contains("width"));  // it is the normal picture's
   EXPECT_EQ(dump["pictures"].size(), 2u);               // only the states that have pictures
+  EXPECT_EQ(dump["shape"].contains("text"), version == 6) << dump["shape"];
+  EXPECT_EQ(dump["shape"].value("mask", ""), version == 7 ? "Full Menu/outline.png" : "");
 
   // The fourth bytes made it through the PNG files, alpha channel and constants alike.
   const ReadMenu read = ReadMenuBytes(first);
@@ -114,6 +119,59 @@ TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, RoundTripTest, ::testing::Values(6, 7));
+
+// A menu's texts come back in the encoding they were stored in; an unmarked menu made for
+// another code page dumps readably with --code-page and still builds to its own bytes.
+TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
+  struct Case {
+    std::string source;
+    std::vector<std::string> dumpOptions;
+    std::string encoding, title;
+  } cases[] = {
+      {R"({"title": "\u041c\u0435\u043d\u044e", "buttons": [{"caption": "&\u0416"}]})", {},
+       "utf-8", "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"},
+      {R"({"text_encoding": "windows-1251", "title": "\u041c\u0435\u043d\u044e"})",
+       {"--code-page", "1251"}, "windows-1251", "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"},
+      // Read as a computer set to 1252 would show it: other letters, the same bytes.
+      {R"({"text_encoding": "windows-1251", "title": "\u041c\u0435\u043d\u044e"})", {},
+       "windows-1252", "\xC3\x8C\xC3\xA5\xC3\xAD\xC3\xBE"},
+      {R"({"text_encoding": "windows-932", "title": "\u65e5\u672c"})", {"--code-page", "932"},
+       "windows-932", "\xE6\x97\xA5\xE6\x9C\xAC"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    TempFolder folder;
+    WriteText(folder, "m.json", c.source);
+    ASSERT_EQ(RunTool({"build", folder.PathOf("m.json"), "-o", folder.PathOf("one")}).Status, 0);
+    std::vector<std::string> dump = {"dump", folder.PathOf("one/m.mnu"), "-o", folder.PathOf("d")};
+    dump.insert(dump.end(), c.dumpOptions.begin(), c.dumpOptions.end());
+    const auto dumped = RunTool(dump);
+    ASSERT_EQ(dumped.Status, 0) << dumped.Err;
+    EXPECT_NE(dumped.Out.find("(texts " + c.encoding + ")"), std::string::npos) << dumped.Out;
+    const Json source = Json::parse(ReadBytes(folder.PathOf("d/m.json")));
+    EXPECT_EQ(source["text_encoding"], c.encoding);
+    EXPECT_EQ(source["title"], c.title);
+    EXPECT_FALSE(source.contains("unused_texts")) << "the mark is written from text_encoding";
+    if (c.dumpOptions.empty())  // list reads as dump does without --code-page
+      EXPECT_NE(RunTool({"list", folder.PathOf("one/m.mnu")}).Out.find(", \"" + c.title + "\"\n"),
+                std::string::npos);
+    ASSERT_EQ(RunTool({"build", folder.PathOf("d/m.json"), "-o", folder.PathOf("two")}).Status, 0);
+    EXPECT_EQ(ReadBytes(folder.PathOf("two/m.mnu")), ReadBytes(folder.PathOf("one/m.mnu")));
+  }
+  // A marked menu whose texts are not UTF-8 dumps what the player shows, and says so.
+  MenuFile broken;
+  broken.Settings.LaterLayoutTexts[0] = "UTF-8";
+  broken.Settings.MenuTitle = "a\xFF";
+  UpdateCounts(broken);
+  TempFolder folder;
+  const Bytes bytes = WriteMenuFile(broken);
+  WriteText(folder, "b.mnu", std::string(bytes.begin(), bytes.end()));
+  const auto dumped = RunTool({"dump", folder.PathOf("b.mnu"), "-o", folder.PathOf("d")});
+  EXPECT_NE(dumped.Out.find("1 text is not valid UTF-8"), std::string::npos) << dumped.Out;
+  const Json source = Json::parse(ReadBytes(folder.PathOf("d/b.json")));
+  EXPECT_EQ(source["title"], "a\xEF\xBF\xBD");
+  EXPECT_EQ(source["unused_texts"][0], "UTF-8");  // kept as it was written
+}
 
 // Pictures by slot, the later of two values for one slot winning as in the player; slots that
 // no button or state shows are left out.

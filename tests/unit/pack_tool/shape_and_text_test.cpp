@@ -1,10 +1,12 @@
-// The outline text and the code page of stored texts.
+// The outline text and the code pages of stored texts.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "tool/source/code_page.h"
 #include "tool/source/shape.h"
+#include "tool/tool_error.h"
 
 namespace orvane::pack {
 namespace {
@@ -68,6 +70,43 @@ TEST(CodePage, EveryByteSurvivesTheWayThroughUtf8) {
   EXPECT_FALSE(Utf8ToCp1252("\xC2").has_value());                 // cut short
   EXPECT_FALSE(Utf8ToCp1252("\xC2\x80").has_value());             // U+0080: byte 0x80 is the euro
   EXPECT_FALSE(Utf8ToCp1252("\xF0\x9F\x98\x80").has_value());
+
+  // Each code page of menus made elsewhere, both ways: bytes, the text they stand for.
+  const std::tuple<int, std::string, std::string> pages[] = {
+      {874, "\xA1", "\xE0\xB8\x81"},                  // Thai ko kai
+      {932, "\x93\xFA\x96\x7B", "\xE6\x97\xA5\xE6\x9C\xAC"},  // 日本
+      {936, "\xD6\xD0", "\xE4\xB8\xAD"},              // 中
+      {949, "\xC7\xD1", "\xED\x95\x9C"},              // 한
+      {950, "\xA4\xA4", "\xE4\xB8\xAD"},              // 中
+      {1250, "\x8A", "\xC5\xA0"},                      // Š
+      {1251, "\xDF", "\xD0\xAF"},                      // Я
+      {1253, "\xE1", "\xCE\xB1"},                      // α
+      {1254, "\xF0", "\xC4\x9F"},                      // ğ
+      {1255, "\xE0", "\xD7\x90"},                      // א
+      {1256, "\xC7", "\xD8\xA7"},                      // ا
+      {1257, "\xE0", "\xC4\x85"},                      // ą
+      {1258, "\xD0", "\xC4\x90"},                      // Đ
+      {1252, "\x81\x80", "\xC2\x81\xE2\x82\xAC"},      // an undefined byte keeps its number
+  };
+  for (const auto& [number, bytes, utf8] : pages) {
+    const std::unique_ptr<CodePage> page = MakeCodePage(number);
+    EXPECT_EQ(page->ToUtf8("a" + bytes), "a" + utf8) << number;
+    const EncodedText back = page->FromUtf8(utf8 + "b");
+    EXPECT_EQ(back.Bytes, bytes + "b") << number;
+    EXPECT_FALSE(back.Missing.has_value()) << number;
+    EXPECT_EQ(CodePageOfName(CodePageName(number)), number);
+  }
+  // A byte that stands for nothing shows as U+FFFD and the rest goes on; a character the page
+  // lacks is named.
+  EXPECT_EQ(MakeCodePage(1253)->ToUtf8("\xAA" "a"), "\xEF\xBF\xBD" "a");
+  EXPECT_EQ(MakeCodePage(932)->ToUtf8("a\x93"), "a\xEF\xBF\xBD");  // cut inside a pair
+  EXPECT_EQ(MakeCodePage(1251)->FromUtf8("ab\xCE\xB1").Missing, std::optional<char32_t>(0x3B1));
+  EXPECT_EQ(DescribeCharacter(0x3B1), "U+03B1 (\xCE\xB1)");
+  EXPECT_EQ(DescribeCharacter(0x1F600), "U+1F600 (\xF0\x9F\x98\x80)");
+  EXPECT_EQ(DescribeCharacter(0x85), "U+0085");  // a control character is only named
+  EXPECT_THROW(MakeCodePage(1259), ToolError);
+  EXPECT_EQ(CodePageOfName("Windows-1251"), 1251);
+  EXPECT_EQ(CodePageOfName("windows-437"), 0);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The command line's own rules, and what list, extract and check make of damaged input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "pack_tool/tool_fixtures.h"
 #include "tool/disc/disc_check.h"
@@ -18,9 +20,15 @@ using testing::RunTool;
 using testing::TempFolder;
 using testing::WriteText;
 
-Bytes SmallMenu(int buttons) {
+Bytes SmallMenu(int buttons, const std::string& title = "", const std::string& target = "") {
   MenuFile menu;
+  menu.Settings.MenuTitle = title;
   menu.Buttons.resize(buttons);
+  if (!target.empty())
+    for (ButtonRecord& b : menu.Buttons) {
+      b.ButtonKind = 1;
+      b.Target = target;
+    }
   PictureValue background;
   background.Image = PatternPicture(4, 3, 1);
   menu.Pictures.push_back(background);
@@ -28,9 +36,30 @@ Bytes SmallMenu(int buttons) {
   return WriteMenuFile(menu);
 }
 
+std::set<std::string> NamesIn(const std::string& folder) {
+  std::set<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), last; !ec && it != last; it.increment(ec))
+    names.insert(it->path().filename().string());
+  return names;
+}
+
 TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({}).Status, 2);
   EXPECT_EQ(RunTool({"--help"}).Status, 0);
+  EXPECT_EQ(RunTool({"help"}).Status, 0);
+  // Two sources' problems in one run, up to a screenful.
+  TempFolder folder;
+  std::string fields;
+  for (int i = 0; i < 40; ++i) fields += (i ? ", \"x" : "{\"x") + std::to_string(i) + "\": 0";
+  WriteText(folder, "a.json", fields + "}");
+  WriteText(folder, "b.json", "{\"title\": 1}");
+  const auto many = RunTool({"build", folder.PathOf("b.json"), folder.PathOf("a.json"), "-o", "x"});
+  EXPECT_EQ(many.Status, 2);
+  EXPECT_EQ(many.Err.rfind("orvane-pack: " + folder.PathOf("b.json") + ": title: expected a text", 0), 0u);
+  EXPECT_NE(many.Err.find("a.json: x28: unknown field"), std::string::npos) << many.Err;
+  EXPECT_NE(many.Err.find("\norvane-pack: and 11 more\n"), std::string::npos) << many.Err;
+  EXPECT_FALSE(std::filesystem::exists("x"));
   const auto noOutput = RunTool({"build", "a.json"});
   EXPECT_EQ(noOutput.Status, 2);
   EXPECT_NE(noOutput.Err.find("usage:"), std::string::npos);
@@ -41,6 +70,10 @@ TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({"list", "a", "-o", "x"}).Status, 2);
   EXPECT_EQ(RunTool({"pack", "player.exe", "-o", "x"}).Status, 2);  // no menu
   EXPECT_EQ(RunTool({"dump", "a", "-o"}).Status, 2);
+  EXPECT_EQ(RunTool({"dump", "a", "-o", "x", "--code-page", "65001"}).Err,
+            "orvane-pack dump: --code-page takes 874, 932, 936, 949, 950 and 1250 to 1258\n");
+  EXPECT_EQ(RunTool({"build", "a", "-o", "x", "--code-page", "1251"}).Err,
+            "orvane-pack build: unknown option --code-page\n");
   EXPECT_NE(RunTool({"html", "a", "b", "-o", "x"}).Err.find("html: wrong arguments"), std::string::npos);
   const auto missing = RunTool({"list", "/no/such/file.mnu"});
   EXPECT_EQ(missing.Status, 2);
@@ -65,12 +98,12 @@ TEST(ToolCommandLine, ListAndExtractReadAMenuFile) {
 
   const auto list = RunTool({"list", folder.PathOf("m.mnu")});
   ASSERT_EQ(list.Status, 0) << list.Err;
-  EXPECT_NE(list.Out.find("version 7, 1 buttons, 1 pictures, \"T\xC3\xA9st\""), std::string::npos) << list.Out;
+  EXPECT_NE(list.Out.find("version 7, 1 button, 1 picture, \"T\xC3\xA9st\""), std::string::npos) << list.Out;
   EXPECT_NE(list.Out.find("button 1: push at 0,0 \"&Go\" -> x.exe"), std::string::npos) << list.Out;
 
   const auto extract = RunTool({"extract", folder.PathOf("m.mnu"), "-o", folder.PathOf("pics")});
   ASSERT_EQ(extract.Status, 0) << extract.Err;
-  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button001_state2_frame004.png")));
+  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button01_pressed_004.png")));
 
   WriteText(folder, "text.txt", "just text");
   const auto neither = RunTool({"dump", folder.PathOf("text.txt"), "-o", folder.PathOf("d")});
@@ -129,7 +162,7 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
     return false;
   };
   EXPECT_TRUE(has("setup.EXE: main.mnu: the player reports \"Error loading binary menu data.\""));
-  EXPECT_TRUE(has("setup.EXE: container: two packed files are named main.mnu"));
+  EXPECT_TRUE(has("setup.EXE: container: packed file main.mnu: an earlier packed file has the same name"));
   EXPECT_TRUE(has("odd.mnu: placement: 11 is no placement code"));
   EXPECT_TRUE(has("odd.mnu: initial_button: button 3 does not exist"));
   EXPECT_TRUE(has("odd.mnu: pictures.normal: the menu has no background picture"));
@@ -150,10 +183,94 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
                                                "(DAMAGED: the player cannot read the list of packed files)\n");
   // One page for the two menus of one name, as the player reaches only the first.
   EXPECT_EQ(RunTool({"html", folder.PathOf("disc/setup.EXE"), "-o", folder.PathOf("web")}).Out,
-            "  warning: setup.EXE: main.mnu: the player cannot read it; no page: Error loading "
+            "  warning: main.mnu: the player never opens it, so it gets no page: an earlier packed "
+            "file has the same name; the player only ever reaches the first\n  warning: setup.EXE: main.mnu: the player cannot read it; no page: Error loading "
             "binary menu data.\n  warning: setup.EXE: odd.mnu: the player cannot read it; no page\n"
-            "wrote " + (std::filesystem::path(folder.PathOf("web")) / "menu3index.html").string() +
+            "wrote " + (std::filesystem::path(folder.PathOf("web")) / "index~2.html").string() +
                 "\n");  // index.html is the first's
+}
+
+// Players someone else made, each run through every command that reads one: nothing lands outside
+// the output folder or on a device, no two packed files share an output file, every menu the
+// player can open is seen, nothing from the file reaches the terminal raw, and damage is said and
+// ends the command with status 1.
+TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
+  const std::string esc = "\\x1b]0;owned\\x07";
+  Bytes cut = SmallMenu(1);
+  cut.resize(cut.size() - 9);  // inside the picture
+  struct Row {
+    std::vector<PackedFile> files;
+    std::string blanked;  // a name overwritten with spaces in the directory
+    int claimed;          // entry count patched in, when not 0
+    std::set<std::string> extracted;
+    std::vector<std::string> said, unsaid;
+    int status, htmlStatus;  // of dump and extract; of html
+  } rows[] = {
+      {{{"...mnu", SmallMenu(0)}, {"..", SmallMenu(0)}, {"../up.mnu", SmallMenu(0)},
+        {"..\\up.mnu", SmallMenu(0)}, {"C:drive.mnu", SmallMenu(0)}, {"CON", SmallMenu(0)},
+        {"nul.Mnu", SmallMenu(0)}, {"Com1.txt", SmallMenu(0)}, {"lpt9 ", SmallMenu(0)}, {"a.mnu.", SmallMenu(0)}},
+       "", 0,
+       {"...mnu", "__", ".._up.mnu", ".._up~2.mnu", "c_drive.mnu", "_con", "_nul.mnu", "_com1.txt",
+        "_lpt9", "a.mnu_"},
+       {"note: packed file \"c:drive.mnu\" is written as c_drive.mnu", "dump/__.json", "dump/_con.json",
+        "dump/c_drive.json", "dump/.._up~2.json", "note: source of \"...mnu\" is written as __.json", "html/_con.html"},
+       {"warning"}, 0, 0},
+      {{{"main.mnu", SmallMenu(1, "first")}, {"MAIN.MNU", SmallMenu(1, "second")},
+        {"\xC9t\xE9.mnu", SmallMenu(0)}, {"\xE9t\xE9.mnu", SmallMenu(0)}},
+       "", 0, {"main.mnu", "main~2.mnu", "\xC3\x89t\xC3\xA9.mnu", "\xC3\xA9t\xC3\xA9~2.mnu"},
+       {"main.mnu: the player never opens it: an earlier packed file has the same name",
+        "container: packed file main.mnu: an earlier packed file", "dump/main~2.json"},
+       {"html/main.html"}, 0, 0},
+      {{{"first.mnu", SmallMenu(1, "", "zlast.mnu")}, {"blank", SmallMenu(0)}, {"zlast.mnu", SmallMenu(0)}},
+       "blank", 0, {"first.mnu", "entry2", "zlast.mnu"},
+       {"3 packed files", "entry 2 (blank name): byte", "container: entry 2: its name is blank",
+        "dump/zlast.json", "html/zlast.html"},
+       {"no packed menu named"}, 0, 0},
+      {{{"evil\x1b]0;owned\x07.mnu", SmallMenu(1, "\x1b[2J", "%NOPROC%cmd /c evil\rreadme.txt")}},
+       "", 0, {"evil_]0;owned_.mnu"},
+       {"evil" + esc + ".mnu (default)", "-> %NOPROC%cmd /c evil\\rreadme.txt", "\"title\": \"\\u001b[2J\"", "\"\\x1b[2J\"", "evil_]0;owned_.mnu", "dump/evil_]0;owned_.json"},
+       {"\x1b", "\r"}, 0, 0},
+      {{{"only.mnu", SmallMenu(0)}}, "", 255, {},
+       {"the list of packed files is damaged or cut short", "the player cannot read its menus"}, {}, 1, 2},
+      {{{"bad.mnu", Bytes{'h', 'i'}}, {"cut.mnu", cut}},
+       "", 0, {"bad.mnu", "cut.mnu"},
+       {"bad.mnu: not a menu file of version 6 or later", "cut.mnu: damaged", "no page written"}, {}, 1, 1},
+  };
+  for (const Row& row : rows) {
+    TempFolder folder;
+    Bytes player = AppendContainer(Bytes{'M', 'Z'}, row.files);
+    if (!row.blanked.empty()) {
+      const auto at = std::search(player.begin(), player.end(), row.blanked.begin(), row.blanked.end());
+      std::fill_n(at, row.blanked.size(), ' ');
+    }
+    if (row.claimed) player[2 + 18] = static_cast<uint8_t>(row.claimed);
+    WriteText(folder, "disc/player.exe", std::string(player.begin(), player.end()));
+    const std::string exe = folder.PathOf("disc/player.exe");
+    std::string all;
+    const auto run = [&](std::vector<std::string> args) {
+      const auto r = RunTool(args);
+      all += r.Out + r.Err;
+      return r.Status;
+    };
+    run({"list", exe});
+    run({"check", folder.PathOf("disc")});
+    EXPECT_EQ(run({"extract", exe, "-o", folder.PathOf("out/extract")}), row.status) << all;
+    EXPECT_EQ(run({"dump", exe, "-o", folder.PathOf("out/dump")}), row.status) << all;
+    EXPECT_EQ(run({"html", exe, "-o", folder.PathOf("out/html")}), row.htmlStatus) << all;
+    for (const std::string& name : row.extracted) run({"list", folder.PathOf("out/extract/" + name)});
+    for (const std::string& name : NamesIn(folder.PathOf("out/dump"))) {
+      if (name.find(".json") == std::string::npos) continue;
+      const Bytes json = ReadBytes(folder.PathOf("out/dump/" + name));  // the exact texts, as JSON
+      all.append(json.begin(), json.end());
+    }
+    std::set<std::string> extracted = row.extracted;
+    extracted.insert("unpacked-player.exe");
+    EXPECT_EQ(NamesIn(folder.PathOf("out/extract")), extracted) << all;
+    EXPECT_EQ(NamesIn(folder.Folder()), (std::set<std::string>{"disc", "out"})) << all;
+    EXPECT_EQ(NamesIn(folder.PathOf("disc")), std::set<std::string>{"player.exe"}) << all;
+    for (const std::string& text : row.said) EXPECT_NE(all.find(text), std::string::npos) << text << "\n" << all;
+    for (const std::string& text : row.unsaid) EXPECT_EQ(all.find(text), std::string::npos) << text << "\n" << all;
+  }
 }
 
 }  // namespace

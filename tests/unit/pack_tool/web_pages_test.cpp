@@ -18,7 +18,8 @@ TEST(WebPages, TargetsBecomeLinksRelativeToTheDiscOrAreShownDisabled) {
   const Case cases[] = {
       {"%docs\\read me.txt", 0, PageRun::Link, "./docs/read%20me.txt"},
       {"\\docs/a&b.pdf", 0, PageRun::Link, "./docs/a%26b.pdf"},
-      {"\\docs\\caf\xE9.pdf", 0, PageRun::Link, "./docs/caf%C3%A9.pdf"},
+      {"\\docs\\caf\xC3\xA9.pdf", 0, PageRun::Link, "./docs/caf%C3%A9.pdf"},
+      {"%\xD0\xA0\xD1\x83\xD0\xBA.txt", 0, PageRun::Link, "./%D0%A0%D1%83%D0%BA.txt"},
       // The player does not expand %CD% in a launch target: no file on the disc has that name.
       {"%CD%:\\docs\\a.pdf", 0, PageRun::Unavailable,
        "Opens %CD%:\\docs\\a.pdf, which is not on this disc."},
@@ -31,7 +32,8 @@ TEST(WebPages, TargetsBecomeLinksRelativeToTheDiscOrAreShownDisabled) {
       {"javascript:alert(1)", 0, PageRun::Link, "./javascript%3Aalert%281%29"},
       {"httpjavascript:alert(1)", 0, PageRun::Link, "./httpjavascript%3Aalert%281%29"},
       {"mailtojavascript:alert(1)", 0, PageRun::Link, "./mailtojavascript%3Aalert%281%29"},
-      {"$First\xB6Second\r\nThird", 0, PageRun::Message, "First\nSecond\nThird"},
+      {"$First\xC2\xB6Second\r\nThird", 0, PageRun::Message, "First\nSecond\nThird"},
+      {"$\xD0\x96\xC2\xB6\xE6\x97\xA5", 0, PageRun::Message, "\xD0\x96\n\xE6\x97\xA5"},
       {"$\r\nSecond", 0, PageRun::Message, "\nSecond"},
       {"*", -1, PageRun::Nothing, ""},
       {"", 0, PageRun::Nothing, ""},
@@ -58,7 +60,8 @@ TEST(WebPages, CaptionsAreEscapedWithTheirAccessKeyUnderlined) {
   EXPECT_EQ(CaptionHtml("Fish && &Chips&"), "Fish &amp; <u>C</u>hips");
   EXPECT_EQ(CaptionHtml("<script>alert('&x')</script>"),
             "&lt;script&gt;alert(&#39;<u>x</u>&#39;)&lt;/script&gt;");
-  EXPECT_EQ(CaptionHtml("&<b>\"caf\xE9\""), "<u>&lt;</u>b&gt;&quot;caf\xC3\xA9&quot;");
+  EXPECT_EQ(CaptionHtml("&<b>\"caf\xC3\xA9\""), "<u>&lt;</u>b&gt;&quot;caf\xC3\xA9&quot;");
+  EXPECT_EQ(CaptionHtml("\xE6\x97\xA5 (&\xD0\x96)"), "\xE6\x97\xA5 (<u>\xD0\x96</u>)");
 }
 
 }  // namespace

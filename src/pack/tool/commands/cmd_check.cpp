@@ -7,7 +7,7 @@
 namespace orvane::pack {
 
 int RunCheck(const CommandArgs& args, std::ostream& out) {
-  return PrintReport(CheckDisc(args.Inputs[0]), args.Inputs[0], out);
+  return PrintReport(CheckDisc(args.Inputs[0], args.CodePage), args.Inputs[0], out);
 }
 
 }  // namespace orvane::pack

@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "tool/commands/commands.h"
+#include "tool/counted.h"
 #include "tool/file_io.h"
 #include "tool/input_file.h"
 #include "tool/menu_read.h"
@@ -52,8 +53,8 @@ int RunPack(const CommandArgs& args, std::ostream& out) {
   const std::filesystem::path parent = std::filesystem::path(args.Output).parent_path();
   if (!parent.empty()) MakeFolder(parent.string());
   WriteFileAtomically(args.Output, packed);
-  out << "wrote " << args.Output << " (" << files.size() << " menus, default " << files[0].Name
-      << ", " << packed.size() << " bytes)\n";
+  out << "wrote " << args.Output << " (" << Counted(files.size(), "menu") << ", default "
+      << files[0].Name << ", " << packed.size() << " bytes)\n";
   if (wasSigned) out << args.Output << " is not signed: sign it again before it goes on a disc\n";
   return 0;
 }

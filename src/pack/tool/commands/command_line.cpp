@@ -3,6 +3,8 @@
 #include <stdexcept>
 
 #include "tool/commands/commands.h"
+#include "tool/source/code_page.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 
 namespace orvane::pack {
@@ -17,18 +19,23 @@ const char kUsage[] =
     "      a copy of the player with the menus appended (the first is the default menu);\n"
     "      a player that already carries menus has them replaced\n"
     "  orvane-pack list FILE           what a packed player or a menu file holds\n"
-    "  orvane-pack dump FILE -o DIR    a menu file or packed player back to JSON + PNG sources\n"
+    "  orvane-pack dump FILE -o DIR [--code-page N]\n"
+    "      a menu file or packed player back to JSON + PNG sources\n"
     "  orvane-pack extract FILE -o DIR the menu files of a packed player, or the pictures of a\n"
     "                                  menu file as PNG\n"
-    "  orvane-pack check DISC_DIR      targets, shortcuts, pictures, frames, menu switches and\n"
-    "                                  outlines of every packed player in the folder;\n"
-    "                                  exit status 1 on problems (notes do not count)\n"
+    "  orvane-pack check DISC_DIR [--code-page N]\n"
+    "      targets, shortcuts, pictures, frames, menu switches, outlines and texts of every\n"
+    "      packed player in the folder; exit status 1 on problems (notes do not count)\n"
     "  orvane-pack image DISC_DIR -o DISC.iso [--label LABEL] [--force]\n"
     "      check, then an ISO 9660 image with Joliet names and an autorun.inf (through\n"
     "      xorriso); nothing is written when check finds a problem, unless --force\n"
-    "  orvane-pack html PLAYER.exe -o FOLDER\n"
+    "  orvane-pack html PLAYER.exe -o FOLDER [--code-page N]\n"
     "      the packed menus as web pages (index.html is the first) for any browser; lists the\n"
-    "      buttons the pages cannot offer (programs, targets off the disc)\n";
+    "      buttons the pages cannot offer (programs, targets off the disc)\n"
+    "  --code-page N: the Windows code page that menus without the UTF-8 mark were made for\n"
+    "      (874, 932, 936, 949, 950, 1250 to 1258; 1252 when not given)\n";
+
+constexpr size_t kMaxProblemsShown = 30;
 
 struct CommandSpec {
   int (*Run)(const CommandArgs&, std::ostream&);
@@ -46,6 +53,22 @@ const std::map<std::string, CommandSpec>& Commands() {
       {"html", {RunHtml, 1, 1, true}},
   };
   return commands;
+}
+
+bool ReadsUnmarkedTexts(const std::string& command) {
+  return command == "dump" || command == "check" || command == "html";
+}
+
+// Messages quote names and texts out of the files read: each line is escaped, and a message of
+// several lines (what xorriso said) goes on indented.
+void PrintMessage(const std::string& message, std::ostream& err) {
+  size_t start = 0;
+  for (size_t end = message.find('\n'); ; end = message.find('\n', start)) {
+    err << (start == 0 ? "orvane-pack: " : "  ")
+        << TerminalText(message.substr(start, end == std::string::npos ? end : end - start)) << "\n";
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
 }
 
 }  // namespace
@@ -66,7 +89,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const std::string& a = args[i];
     if (a == "--force" && args[0] == "image") {
       parsed.Force = true;
-    } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image")) {
+    } else if (a == "-o" || a == "--version" || (a == "--label" && args[0] == "image") ||
+               (a == "--code-page" && ReadsUnmarkedTexts(args[0]))) {
       if (i + 1 >= args.size()) {
         err << "orvane-pack " << args[0] << ": " << a << " needs a value\n";
         return 2;
@@ -76,6 +100,14 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         parsed.Output = value;
       } else if (a == "--label") {
         parsed.Label = value;
+      } else if (a == "--code-page") {
+        const bool digits = value.find_first_not_of("0123456789") == std::string::npos;
+        const int number = value.size() <= 4 && digits ? std::stoi("0" + value) : 0;
+        if (!IsKnownCodePage(number)) {
+          err << "orvane-pack " << args[0] << ": --code-page takes " << kKnownCodePages << "\n";
+          return 2;
+        }
+        parsed.CodePage = number;
       } else if (args[0] != "build" || (value != "6" && value != "7")) {
         err << "orvane-pack " << args[0] << ": --version takes 6 or 7, and only for build\n";
         return 2;
@@ -97,10 +129,15 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return spec.Run(parsed, out);
   } catch (const ToolError& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    // Every problem of a run, one a line, up to a screenful.
+    const std::vector<std::string>& messages = e.Messages();
+    for (size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
+      PrintMessage(messages[i], err);
+    if (messages.size() > kMaxProblemsShown)
+      err << "orvane-pack: and " << messages.size() - kMaxProblemsShown << " more\n";
     return 2;
   } catch (const std::exception& e) {
-    err << "orvane-pack: " << e.what() << "\n";
+    PrintMessage(e.what(), err);
     return 2;
   }
 }

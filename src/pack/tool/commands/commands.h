@@ -14,6 +14,7 @@ struct CommandArgs {
   std::optional<int> MenuVersion;     // --version (build)
   std::string Label;                  // --label (image)
   bool Force = false;                 // --force (image)
+  int CodePage = 1252;                // --code-page (dump, check, html): texts of unmarked menus
 };
 
 int RunBuild(const CommandArgs& args, std::ostream& out);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tool/disc/target_resolution.h"
 #include "tool/menu_read.h"
 
 namespace orvane::pack {
@@ -28,34 +29,14 @@ std::string FormatFinding(const Finding& finding);
 // of check: 1 when there are problems, else 0.
 int PrintReport(const DiscReport& report, const std::string& discDir, std::ostream& out);
 
-// How a target reaches the disc, through the player's own target rules.
-enum class TargetKind {
-  Nothing,
-  Message,
-  MenuSwitch,
-  Address,
-  OffDisc,
-  DiscFile,
-  DiscFolder,
-  SearchPath,     // a raw launch of a bare program name: Windows looks for it on its own path
-  MacroAsText,    // a launch target holding "%CD%", which a launch leaves as it stands
-};
-struct ResolvedTarget {
-  TargetKind Kind = TargetKind::Nothing;
-  std::string Path;  // disc-relative path with "\" separators (DiscFile, DiscFolder), or menu name
-};
-ResolvedTarget ResolveTarget(const std::string& target);
-
-// Case-blind lookup of a disc-relative path with "\" separators, as a Windows file system or a
-// disc would match it. Empty when nothing of that name exists.
-std::string FindOnDisc(const std::string& discDir, const std::string& relative, bool wantFolder);
-
-// Checks one menu (already read) against the disc folder and the container's menu names.
+// Checks one menu (already read, its texts decoded by DecodeReadTexts) against the disc folder and
+// the container's menu names.
 void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::string& discDir,
                const std::vector<PackedEntry>& packed, DiscReport& report);
 
 // Finds every packed player (*.exe with a container) at the top of discDir and checks all their
 // menus. Throws ToolError when the folder cannot be read or holds no packed player.
-DiscReport CheckDisc(const std::string& discDir);
+// Menus without the UTF-8 mark are read in codePage.
+DiscReport CheckDisc(const std::string& discDir, int codePage = 1252);
 
 }  // namespace orvane::pack

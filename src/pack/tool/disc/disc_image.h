@@ -13,6 +13,17 @@ struct VolumeLabel {
   std::string Note;
 };
 VolumeLabel FitVolumeLabel(const std::string& wanted);
+// The label in the Joliet volume descriptor, which Windows shows: the wanted label (UTF-8) in up
+// to 16 UCS-2 characters, characters Joliet refuses (controls, * / : ; ? \ and those beyond
+// U+FFFF) as "_"; Note says what changed.
+struct JolietLabel {
+  std::u16string Text;
+  std::string Note;
+};
+JolietLabel FitJolietLabel(const std::string& wanted);
+// Writes the label into the Joliet volume descriptor of an image that xorriso wrote, which takes
+// one volume id for both trees; false when the image has no Joliet descriptor.
+bool SetJolietLabel(const std::string& image, const std::u16string& label);
 
 // The autorun.inf that starts the player and names the drive (CR LF lines, as Windows writes it).
 std::string AutorunText(const std::string& player, const std::string& icon, const std::string& label);

@@ -6,10 +6,15 @@
   var desc = byId("desc"), shadow = byId("shadow"), acc = byId("acc"), dialog = byId("msg");
   var data = menu.dataset, tab = JSON.parse(data.tab), keys = JSON.parse(data.keys);
   var buttons = [], highlighted = 0, selected = 0, accFrame = 0, pressed = 0, closeAfter = false;
+  // As the player starts: the first button holds the focus, but nothing is selected or
+  // highlighted until the first key or pointer move (the focus may arrive only when the tab
+  // is shown).
+  var quiet = true;
 
   document.querySelectorAll("#menu .b").forEach(function (el) {
     buttons[+el.id.slice(1)] = { el: el, img: el.querySelector("img"), p: JSON.parse(el.dataset.p),
-      mode: +el.dataset.mode, state: 0, frame: 0, dir: 0 };
+      mode: JSON.parse(el.dataset.mode), off: el.classList.contains("off"), state: 0, frame: 0,
+      dir: 0 };
   });
   function numberOf(node) {
     var el = node && node.closest ? node.closest("#menu .b") : null;
@@ -35,7 +40,8 @@
   function setState(n, state, refresh) {
     var b = buttons[n];
     if (n < 1) return;
-    if (b && b.img && b.p[state][0]) show(b.img, b.p[state][0]);
+    // A button the pages cannot offer stays dimmed in its normal picture.
+    if (b && b.img && !b.off && b.p[state][0]) show(b.img, b.p[state][0]);
     if (refresh) describe(n);
     if (b) { b.state = state; b.frame = 0; b.dir = 0; }
   }
@@ -48,18 +54,19 @@
   function select(n) { selected = n; highlight(n); }
 
   // One animation step of a button, as the player's modes: the frame to show, or -1 for none.
+  // A mode the player does not know (a number) keeps the frame.
   function step(b) {
     var last = b.p[b.state].length - 1, cur = b.frame, mode = b.mode;
     if (last <= 0) return -1;
-    if (mode === 0) return cur === 0 ? -1 : 0;
-    if (mode === 1) return Math.floor(Math.random() * (last + 1));
-    if (mode === 2) return cur < last ? cur + 1 : -1;
-    if (mode === 3) return cur < last ? cur + 1 : 0;
-    if (mode !== 4 && mode !== 5) return cur;
+    if (mode === "still") return cur === 0 ? -1 : 0;
+    if (mode === "random") return Math.floor(Math.random() * (last + 1));
+    if (mode === "once") return cur < last ? cur + 1 : -1;
+    if (mode === "loop") return cur < last ? cur + 1 : 0;
+    if (mode !== "there-and-back" && mode !== "bounce") return cur;
     cur += b.dir ? -1 : 1;
     if (cur > last) { cur = last - 1; b.dir = 1; }
     if (cur < 0) {
-      if (mode === 4) return -1;
+      if (mode === "there-and-back") return -1;
       cur = 1; b.dir = 0;
     }
     return cur;
@@ -77,22 +84,32 @@
     show(acc, s.p[3][accFrame]);
   }
 
+  function message(text, close) {
+    byId("msgtext").textContent = text;
+    closeAfter = close;
+    dialog.showModal();
+  }
+  // Browsers close only the tabs that a script opened; where the tab stays, it says so.
+  function closePage() {
+    window.close();
+    setTimeout(function () {
+      if (!window.closed) message("You can close this tab now.", false);
+    }, 100);
+  }
   function run(n) {
     var el = buttons[n].el, how = el.dataset.run;
     if (how === "link") {
       location.href = el.href;
     } else if (how === "message") {
-      byId("msgtext").textContent = el.dataset.msg;
-      closeAfter = !!el.dataset.close;
-      dialog.showModal();
+      message(el.dataset.msg, !!el.dataset.close);
     } else if (how === "close") {
-      window.close();
+      closePage();
     }
   }
   // The keyboard's click (Enter, Space, a shortcut): an image button shows its pressed picture.
   function press(n) {
     select(n);
-    if (!buttons[n].img) return run(n);
+    if (!buttons[n].img || buttons[n].off) return run(n);
     setState(n, 2, false);
     setTimeout(function () { setState(n, 1, false); run(n); }, 150);
   }
@@ -100,6 +117,7 @@
 
   menu.addEventListener("mousemove", function (e) {
     var n = numberOf(e.target);
+    quiet = false;
     if (n) { select(n); } else { highlight(-1); describe(-2); }
   });
   menu.addEventListener("mousedown", function (e) {
@@ -107,7 +125,7 @@
     if (!n || e.button !== 0) return;
     // Pictures and labels take no focus from the mouse, as in the player.
     if (!buttons[n].el.classList.contains("push")) e.preventDefault();
-    if (buttons[n].img) { pressed = n; setState(n, 2, false); }
+    if (buttons[n].img && !buttons[n].off) { pressed = n; setState(n, 2, false); }
   });
   document.addEventListener("mouseup", function () {
     if (pressed) setState(pressed, 1, false);
@@ -121,12 +139,13 @@
   });
   menu.addEventListener("focusin", function (e) {
     var n = numberOf(e.target);
-    if (n) { select(n); setState(n, 1, false); }
+    if (n && !quiet) { select(n); setState(n, 1, false); }
   });
-  dialog.addEventListener("close", function () { if (closeAfter) window.close(); });
+  dialog.addEventListener("close", function () { if (closeAfter) closePage(); });
 
   var arrows = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1 };
   document.addEventListener("keydown", function (e) {
+    quiet = false;
     if (dialog.open || e.ctrlKey || e.metaKey) return;
     var k = e.key, focused = numberOf(document.activeElement), count = buttons.length - 1;
     if (k === "Tab" || (arrows[k] && !e.altKey)) {
@@ -162,6 +181,5 @@
   });
   if (+data.initial > 0) highlight(+data.initial);
   describe(-2);
-  // As the player's window when it is activated: the first button takes the focus.
   if (tab.length) focusButton(tab[0]);
 })();

@@ -6,14 +6,11 @@
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "common/text.h"
-#include "tool/source/code_page.h"
 #include "tool/disc/disc_check.h"
 
 namespace orvane::pack {
 
 namespace {
-
-std::string Utf8(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
 
 // Every byte that is not unreserved in a URL, nor in keep, as %XX.
 std::string PercentEncode(const std::string& utf8, const std::string& keep) {
@@ -35,7 +32,7 @@ std::string PercentEncode(const std::string& utf8, const std::string& keep) {
 // the encoded ":" keep any text from being read as a scheme.
 std::string DiscHref(std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
-  return "./" + PercentEncode(Utf8(path), "/");
+  return "./" + PercentEncode(path, "/");
 }
 
 // Web and mail addresses as they stand; only these schemes become links to another place.
@@ -46,7 +43,7 @@ std::string AddressHref(std::string address) {
   const std::string scheme = hasScheme ? AsciiLower(address.substr(0, colon)) : "";
   if (scheme != "http" && scheme != "https" && scheme != "ftp" && scheme != "mailto")
     return DiscHref(address);
-  return PercentEncode(Utf8(address), ":/?#[]@!$&'()*+,;=%");
+  return PercentEncode(address, ":/?#[]@!$&'()*+,;=%");
 }
 
 bool IsProgram(const std::string& path) {
@@ -90,14 +87,14 @@ PageAction PageActionFor(const TOVButton& button,
       return action;
     case ActionKind::Message:
       action.Run = PageRun::Message;
-      action.Text = MessageLines(ConvertLineMarks(Utf8(target)).substr(1));
+      action.Text = MessageLines(ConvertLineMarks(target).substr(1));
       return action;
     case ActionKind::MenuSwitch: {
       const std::string name = AsciiLower(target);
       const auto page = pageOfMenu.find(name);
       if (page == pageOfMenu.end()) {
         action.Run = PageRun::Unavailable;
-        action.Text = "The menu " + Utf8(name) + " is not on this disc.";
+        action.Text = "The menu " + name + " is not on this disc.";
       } else {
         action.Run = PageRun::Link;
         action.Href = "./" + PercentEncode(page->second, "");
@@ -121,7 +118,7 @@ PageAction PageActionFor(const TOVButton& button,
       if (IsProgram(resolved.Path)) {
         action.Run = PageRun::Unavailable;
         action.Text =
-            "Needs Windows: starts the program " + Utf8(FileNamePart(resolved.Path)) + ".";
+            "Needs Windows: starts the program " + FileNamePart(resolved.Path) + ".";
         break;
       }
       action.Href = DiscHref(resolved.Path);
@@ -132,7 +129,7 @@ PageAction PageActionFor(const TOVButton& button,
     default:
       action.Run = PageRun::Unavailable;
       // As the author wrote it: the resolved path may stand on the tool's stand-in drive.
-      action.Text = "Opens " + Utf8(target) + ", which is not on this disc.";
+      action.Text = "Opens " + target + ", which is not on this disc.";
       break;
   }
   return action;

@@ -9,9 +9,11 @@ namespace orvane::pack {
 // Not an exit status: the program could not be found or started.
 constexpr int kProgramNotFound = -1;
 
-// Runs program (looked up on PATH) with the arguments, its output going to ours. Returns its exit
-// status, or kProgramNotFound.
-int RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+// Runs program (looked up on PATH) with the arguments. Its output goes to ours, or, with a log
+// file named, into that file (for a program that talks where the tool's own messages suffice).
+// Returns its exit status, or kProgramNotFound.
+int RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+               const std::string& log = "");
 
 // The spawn functions of Windows join the arguments with spaces; each one is quoted so that the
 // program's runtime splits them back as they were (backslashes count only in front of a quote).

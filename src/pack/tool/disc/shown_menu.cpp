@@ -1,7 +1,11 @@
 #include "tool/disc/shown_menu.h"
 
+#include <algorithm>
+
 #include "app/menu_window.h"
 #include "common/debug_trace.h"
+#include "tool/source/code_page.h"
+#include "writer/menu_writer.h"
 
 namespace orvane::pack {
 
@@ -88,6 +92,24 @@ ShownMenu LoadShownMenu(const Bytes& executable, const std::string& name) {
   shown.Menu = window.Menu;
   shown.Outline = view.Outline;
   return shown;
+}
+
+Bytes PlayerWithUtf8Texts(const Bytes& executable, const PackedPlayer& player,
+                          const CodePage& unmarked) {
+  std::vector<PackedFile> files;
+  for (const PackedEntry& entry : player.Entries) {
+    if (!entry.Reachable()) continue;  // never opened, and a blank name cannot be packed again
+    ReadMenu read = ReadPackedMenu(executable, player, entry);
+    const size_t end = std::min(entry.Offset + read.Length, executable.size());
+    Bytes bytes(executable.begin() + static_cast<std::ptrdiff_t>(entry.Offset),
+                executable.begin() + static_cast<std::ptrdiff_t>(end));
+    if (read.HeaderAccepted && !read.ReadError) {
+      DecodeReadTexts(read, unmarked);
+      bytes = WriteMenuFile(read.Menu);
+    }
+    files.push_back({entry.Name, std::move(bytes)});
+  }
+  return AppendContainer(Bytes{'M', 'Z'}, files);
 }
 
 }  // namespace orvane::pack

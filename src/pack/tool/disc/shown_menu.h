@@ -22,4 +22,12 @@ struct ShownMenu {
 
 ShownMenu LoadShownMenu(const Bytes& executable, const std::string& name);
 
+class CodePage;
+// A stand-in player whose menus hold every text in UTF-8: a marked menu's as stored, an unmarked
+// menu's read in the code page it was made for. LoadShownMenu takes texts as they are stored, so
+// what it loads from this copy is ready for the pages. A menu the player cannot read is kept as it
+// was, so that it fails the same way.
+Bytes PlayerWithUtf8Texts(const Bytes& executable, const PackedPlayer& player,
+                          const CodePage& unmarked);
+
 }  // namespace orvane::pack

@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 #include "actions/target_text.h"
 #include "app/selection.h"
 #include "common/text.h"
+#include "common/utf8.h"
 #include "tool/source/code_page.h"
 #include "tool/disc/page_actions.h"
 #include "tool/disc/shown_menu.h"
+#include "tool/disc/text_fit.h"
 #include "tool/file_io.h"
+#include "tool/output_names.h"
 #include "tool/source/png_io.h"
+#include "tool/source/source_fields.h"
 
 namespace fs = std::filesystem;
 
@@ -20,8 +23,6 @@ namespace orvane::pack {
 namespace {
 
 constexpr char kAssets[] = "orvane-web";
-
-std::string Utf8(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
 
 // A text as the player's labels draw it: "&" marks the next character as the access key.
 std::string AccessHtml(const std::string& text, bool underline) {
@@ -36,27 +37,17 @@ std::string AccessHtml(const std::string& text, bool underline) {
       plain += text[i];
       continue;
     }
-    html += EscapeHtml(Utf8(plain)) + "<u>" + EscapeHtml(Utf8(text.substr(i, 1))) + "</u>";
+    const size_t next = NextUtf8Character(text, i);  // the whole character, in any script
+    html += EscapeHtml(plain) + "<u>" + EscapeHtml(text.substr(i, next - i)) + "</u>";
+    i = next - 1;
     plain.clear();
   }
-  return html + EscapeHtml(Utf8(plain));
+  return html + EscapeHtml(plain);
 }
 
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
+// Data for the page's script, in an attribute.
+std::string JsonAttribute(const char* name, const Json& value) {
+  return std::string(" ") + name + "=\"" + EscapeHtml(value.dump()) + "\"";
 }
 
 std::string Px(const char* property, int32_t value) {
@@ -85,9 +76,8 @@ std::string FontCss(const ControlFont& font) {
     if (u >= 0x80 || IsUrlUnreserved(u) || c == ' ') family += c;
   }
   if (family.empty()) family = "Tahoma";
-  const int32_t points = std::clamp<int32_t>(font.Size, -1000, 1000);
-  const int32_t pixels = points < 0 ? -points : points == 0 ? 11 : (points * 96 + 36) / 72;
-  std::string css = "font-family:'" + Utf8(family) + "',sans-serif;" + Px("font-size", pixels);
+  std::string css =
+      "font-family:'" + family + "',sans-serif;" + Px("font-size", FontPixelHeight(font));
   if (font.Style & kFontBold) css += "font-weight:bold;";
   if (font.Style & kFontItalic) css += "font-style:italic;";
   if (font.Style & kFontUnderline) css += "text-decoration:underline;";
@@ -115,21 +105,30 @@ std::string LabelHtml(const char* id, const ControlState& label, bool wrap,
 }
 
 // The page's own file name and its pictures' folder for each menu: index for the first, the
-// menu's name for the others as far as it is a plain file name.
+// menu's name for the others in the characters a link carries as they stand.
 std::vector<std::string> PageStems(const std::vector<PackedEntry>& entries) {
   std::vector<std::string> stems;
-  std::set<std::string> taken;
+  OutputNames names;
   for (size_t i = 0; i < entries.size(); ++i) {
     std::string stem = i == 0 ? "index" : entries[i].Name;
     if (i > 0 && EndsWithNoCase(stem, ".mnu")) stem.resize(stem.size() - 4);
     for (char& c : stem)
       if (!IsUrlUnreserved(static_cast<unsigned char>(c)) || c == '.' || c == '~') c = '_';
-    while (stem.empty() || (i > 0 && taken.count(stem)))
-      stem = "menu" + std::to_string(i + 1) + stem;
-    taken.insert(stem);
-    stems.push_back(stem);
+    stems.push_back(names.Take(stem, {".html"}));
   }
   return stems;
+}
+
+// The frames of each state for the page's script: paths, null for a gap.
+Json FramesJson(const std::vector<std::vector<std::string>>& states) {
+  Json json = Json::array();
+  for (const std::vector<std::string>& frames : states) {
+    Json list = Json::array();
+    for (const std::string& path : frames)
+      list.push_back(path.empty() ? Json(nullptr) : Json(path));
+    json.push_back(list);
+  }
+  return json;
 }
 
 struct PageWriter {
@@ -165,26 +164,23 @@ struct PageWriter {
     return SavePicture("background", masked, true);
   }
 
-  // The frames 0..last of each state as picture paths (null for a gap): the still picture and
-  // the animation the player would show. Only image buttons show states 0 to 2.
-  std::string FramesJson(int32_t n, const TOVMenu& menu) const {
+  // Saves the frames 0..last of each state that the player would show (the still picture and
+  // the animation; only image buttons show states 0 to 2) and gives their paths, "" for a gap.
+  std::vector<std::vector<std::string>> SaveFrames(int32_t n, const TOVMenu& menu) const {
     const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
-    std::string json = "[";
+    std::vector<std::vector<std::string>> states(kAccessoryState + 1);
     for (int32_t s = 0; s <= kAccessoryState; ++s) {
-      json += s ? ",[" : "[";
       const bool shown = s == kAccessoryState || button.ButtonKind == kImageButton;
       for (int32_t f = 0; shown && f <= button.LastFrame[static_cast<size_t>(s)]; ++f) {
         const PictureRef picture = menu.Images.Get(n, s, f);
-        json += f ? "," : "";
-        json += picture && !picture->Empty()
-                    ? JsonString(SavePicture(
-                          std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
-                          *picture, false))
-                    : "null";
+        states[static_cast<size_t>(s)].push_back(
+            picture && !picture->Empty()
+                ? SavePicture(std::to_string(n) + "-" + std::to_string(s) + "-" + std::to_string(f),
+                              *picture, false)
+                : "");
       }
-      json += "]";
     }
-    return json + "]";
+    return states;
   }
 
   std::string ButtonHtml(int32_t n, const TOVMenu& menu) {
@@ -195,7 +191,7 @@ struct PageWriter {
     const bool off = action.Run == PageRun::Unavailable;
     if (off)
       written.NotOffered.push_back(
-          {findingMenu, n, "target", "\"" + Utf8(b.Target) + "\": " + action.Text});
+          {findingMenu, n, "target", "\"" + b.Target + "\": " + action.Text});
     const char* kind = b.ButtonKind == kImageButton  ? "image"
                        : b.ButtonKind == kPushButton ? "push"
                                                      : "label";
@@ -211,8 +207,8 @@ struct PageWriter {
             Attribute("data-desc", description);
     if (action.Run == PageRun::Message) html += Attribute("data-msg", EscapeHtml(action.Text));
     if (b.CloseAfter != 0) html += " data-close=\"1\"";
-    html += Attribute("data-p", EscapeHtml(FramesJson(n, menu))) +
-            Attribute("data-mode", std::to_string(b.AnimMode));
+    html += JsonAttribute("data-p", FramesJson(SaveFrames(n, menu))) +
+            JsonAttribute("data-mode", NameOrNumber(AnimationNames(), b.AnimMode));
     if (b.ButtonKind == kImageButton) {
       const PictureRef normal = menu.Images.Get(n, kNormalState, 0);
       html += Attribute("style", BoundsCss(b.ImgBtn.Bounds, false)) + "><img alt=\"" + description +
@@ -231,27 +227,23 @@ struct PageWriter {
   std::string PageHtml(const ShownMenu& shown) {
     const TOVMenu& menu = shown.Menu;
     const int32_t count = std::min<int32_t>(menu.ButtonCount, kMaxButtons);
-    std::string tab, keys;
-    for (const ControlId& id : FocusableControls(menu))
-      tab += (tab.empty() ? "" : ",") + std::to_string(id.Button);
+    Json tab = Json::array(), keys = Json::object();
+    for (const ControlId& id : FocusableControls(menu)) tab.push_back(id.Button);
     for (char typed = '!'; typed <= '~'; ++typed) {
       const std::optional<ShortcutHit> hit = FindShortcut(menu, typed);
       const int32_t button = hit ? hit->Button : DigitButton(typed, count);
-      if (button > 0)
-        keys += (keys.empty() ? "" : ",") + JsonString(std::string(1, typed)) + ":" +
-                std::to_string(button);
+      if (button > 0) keys[std::string(1, typed)] = button;
     }
     const Bounds& area = menu.MenBck.Bounds;
     std::string html =
         "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        EscapeHtml(Utf8(menu.MenuTitle)) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
+        EscapeHtml(menu.MenuTitle) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
         "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
         Attribute("style",
                   Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
         Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
         Attribute("data-initial", std::to_string(menu.InitialButton)) +
-        Attribute("data-tab", "[" + tab + "]") +
-        Attribute("data-keys", EscapeHtml("{" + keys + "}")) +
+        JsonAttribute("data-tab", tab) + JsonAttribute("data-keys", keys) +
         Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
     if (const PictureRef background = menu.Images.Get(0, kNormalState, 0))
       html += "<img class=\"bg\" alt=\"\" draggable=\"false\"" +
@@ -290,22 +282,23 @@ std::string EscapeHtml(const std::string& utf8) {
   return out;
 }
 
-std::string CaptionHtml(const std::string& cp1252) { return AccessHtml(cp1252, true); }
+std::string CaptionHtml(const std::string& utf8) { return AccessHtml(utf8, true); }
 
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
-                           const std::string& exeName, const std::string& folder) {
+                           const std::string& exeName, const std::string& folder,
+                           const CodePage& unmarked) {
   WrittenPages written;
-  // The player only ever reaches the first of two packed files of the same name.
+  const Bytes utf8Player = PlayerWithUtf8Texts(executable, player, unmarked);
+  // Pages only for what the player can open: one page for two packed files of the same name.
   std::vector<PackedEntry> entries;
-  std::set<std::string> seen;
   for (const PackedEntry& entry : player.Entries)
-    if (seen.insert(entry.Name).second) entries.push_back(entry);
+    if (entry.Reachable()) entries.push_back(entry);
   const std::vector<std::string> stems = PageStems(entries);
 
   std::vector<ShownMenu> shown;
   std::map<std::string, std::string> pageOfMenu;
   for (size_t i = 0; i < entries.size(); ++i) {
-    shown.push_back(LoadShownMenu(executable, entries[i].Name));
+    shown.push_back(LoadShownMenu(utf8Player, entries[i].Name));
     if (shown.back().Loaded) pageOfMenu[entries[i].Name] = stems[i] + ".html";
   }
   MakeFolder((fs::path(folder) / kAssets).string());
@@ -314,10 +307,10 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
   WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(),
                       std::string(kPageScript));
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string menuName = exeName + ": " + Utf8(entries[i].Name);
+    const std::string menuName = exeName + ": " + Cp1252ToUtf8(entries[i].Name);
     if (!shown[i].Loaded) {
       std::string why;
-      for (const std::string& message : shown[i].Messages) why += " " + Utf8(message);
+      for (const std::string& message : shown[i].Messages) why += " " + message;
       written.Warnings.push_back(menuName + ": the player cannot read it; no page" +
                                  (why.empty() ? "" : ":" + why));
       continue;

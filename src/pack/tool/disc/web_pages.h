@@ -14,7 +14,7 @@ namespace orvane::pack {
 
 // "&" marks the next character as the access key (shown underlined); "&&" is an ampersand.
 // The result is escaped HTML.
-std::string CaptionHtml(const std::string& cp1252);
+std::string CaptionHtml(const std::string& utf8);
 std::string EscapeHtml(const std::string& utf8);
 
 struct WrittenPages {
@@ -24,8 +24,11 @@ struct WrittenPages {
 };
 
 // Writes the pages of every menu of the player into folder; exeName names the player in findings.
+// Menus without the UTF-8 mark are read in the unmarked code page.
+class CodePage;
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
-                           const std::string& exeName, const std::string& folder);
+                           const std::string& exeName, const std::string& folder,
+                           const CodePage& unmarked);
 
 // The stylesheet and the script shared by every page.
 extern const char kPageStyle[];

@@ -1,6 +1,11 @@
 #include "tool/source/code_page.h"
 
 #include <cstdint>
+#include <cstdio>
+
+#include "common/text.h"
+#include "common/utf8.h"
+#include "tool/tool_error.h"
 
 namespace orvane::pack {
 
@@ -17,25 +22,35 @@ uint32_t CodePointOf(uint8_t byte) {
   return (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : byte;
 }
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-std::optional<uint8_t> ByteOf(uint32_t cp) {
+std::optional<uint8_t> ByteOf(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<uint8_t>(cp);
   for (int i = 0; i < 32; ++i)
     if (kHighControls[i] == cp) return static_cast<uint8_t>(0x80 + i);
   return std::nullopt;
 }
+
+class Cp1252 : public CodePage {
+ public:
+  std::string ToUtf8(std::string_view bytes) const override {
+    return Cp1252ToUtf8(std::string(bytes));
+  }
+  EncodedText FromUtf8(std::string_view utf8) const override {
+    EncodedText out;
+    for (size_t i = 0; i < utf8.size();) {
+      size_t length = 0;
+      const char32_t c = DecodeUtf8At(utf8, i, length);
+      const std::optional<uint8_t> byte = ByteOf(c);
+      if (!byte || (c == kReplacementCharacter)) {
+        out.Missing = c;
+        return out;
+      }
+      out.Bytes += static_cast<char>(*byte);
+      i += length;
+    }
+    return out;
+  }
+  int Number() const override { return kDefaultCodePage; }
+};
 
 }  // namespace
 
@@ -47,35 +62,48 @@ std::string Cp1252ToUtf8(const std::string& bytes) {
 }
 
 std::optional<std::string> Utf8ToCp1252(const std::string& utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size();) {
-    const uint8_t lead = static_cast<uint8_t>(utf8[i]);
-    uint32_t cp = 0;
-    size_t extra = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      cp = lead & 0x1F;
-      extra = 1;
-    } else if ((lead & 0xF0) == 0xE0) {
-      cp = lead & 0x0F;
-      extra = 2;
-    } else {
-      return std::nullopt;  // four-byte sequences lie far outside the code page anyway
-    }
-    if (i + extra >= utf8.size() && extra > 0) return std::nullopt;  // cut short
-    for (size_t k = 1; k <= extra; ++k) {
-      const uint8_t cont = static_cast<uint8_t>(utf8[i + k]);
-      if ((cont & 0xC0) != 0x80) return std::nullopt;
-      cp = (cp << 6) | (cont & 0x3F);
-    }
-    const std::optional<uint8_t> byte = ByteOf(cp);
-    if (!byte) return std::nullopt;
-    out += static_cast<char>(*byte);
-    i += 1 + extra;
+  if (!IsValidUtf8(utf8)) return std::nullopt;
+  EncodedText encoded = Cp1252().FromUtf8(utf8);
+  if (encoded.Missing) return std::nullopt;
+  return encoded.Bytes;
+}
+
+const char kKnownCodePages[] = "874, 932, 936, 949, 950 and 1250 to 1258";
+
+bool IsKnownCodePage(int codePage) {
+  return codePage == 874 || codePage == 932 || codePage == 936 || codePage == 949 ||
+         codePage == 950 || (codePage >= 1250 && codePage <= 1258);
+}
+
+std::string CodePageName(int codePage) { return "windows-" + std::to_string(codePage); }
+
+int CodePageOfName(const std::string& name) {
+  const std::string prefix = "windows-";
+  if (name.size() <= prefix.size() || name.size() > prefix.size() + 4 ||
+      AsciiLower(name.substr(0, prefix.size())) != prefix)
+    return 0;
+  int number = 0;
+  for (size_t i = prefix.size(); i < name.size(); ++i) {
+    if (name[i] < '0' || name[i] > '9') return 0;
+    number = number * 10 + (name[i] - '0');
   }
-  return out;
+  return IsKnownCodePage(number) ? number : 0;
+}
+
+std::unique_ptr<CodePage> MakeCodePage(int codePage) {
+  if (!IsKnownCodePage(codePage))
+    throw ToolError("", "", "code page " + std::to_string(codePage) + " is none of " +
+                                kKnownCodePages);
+  if (codePage == kDefaultCodePage) return std::make_unique<Cp1252>();
+  return MakeSystemCodePage(codePage);
+}
+
+std::string DescribeCharacter(char32_t c) {
+  char number[16];
+  std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(c));
+  std::string shown;
+  if (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0)) AppendUtf8(shown, c);
+  return shown.empty() ? number : std::string(number) + " (" + shown + ")";
 }
 
 }  // namespace orvane::pack

@@ -3,11 +3,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <stdexcept>
 #include <tuple>
 
+#include "app/menu_model.h"
 #include "tool/file_io.h"
+#include "tool/source/code_page.h"
 #include "tool/source/menu_source.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/png_io.h"
+#include "tool/source/shape.h"
 
 namespace fs = std::filesystem;
 
@@ -17,20 +23,55 @@ namespace {
 
 using SlotKey = std::tuple<int, int, int>;  // button, state, frame
 
+// The menu's name without its extension, as text; OutputNames makes a file name of it.
 std::string StemOf(const std::string& menuName) {
-  std::string stem = fs::path(menuName).stem().string();
-  return stem.empty() ? "menu" : stem;
+  const size_t dot = menuName.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? menuName : menuName.substr(0, dot);
+  return stem.empty() ? "menu" : Cp1252ToUtf8(stem);
 }
 
 std::string PictureFileName(const std::string& stem, const PictureSlot& slot) {
-  char buffer[64];
-  const char* state = ImageStateNames()[slot.State].Name;
-  if (slot.Frame == 0)
-    std::snprintf(buffer, sizeof buffer, "button%02d_%s.png", slot.Button, state);
-  else
-    std::snprintf(buffer, sizeof buffer, "button%02d_%s_%03d.png", slot.Button, state,
-                  static_cast<int>(slot.Frame));
-  return stem + "/" + buffer;
+  return stem + "/" + PictureName(slot);
+}
+
+// The outline's picture beside the others: cut pixels in the cut colour, kept ones in white (in
+// black when white is the cut colour).
+constexpr char kOutlineMaskName[] = "outline.png";
+
+// The outline as the mask picture it most likely came from, when that picture builds back to
+// the same text (else the text is dumped as it stands).
+std::optional<Picture> OutlineMask(const MenuSettings& s, const Picture* background) {
+  if (s.TransparentColour < 1 || s.TransparentColour > 15) return std::nullopt;
+  const ParsedShape shape = ParseShapeText(s.ShapeText);
+  if (!shape.Problems.empty() || shape.Width <= 0 || shape.Height <= 0) return std::nullopt;
+  if (background && (background->Width != shape.Width || background->Height != shape.Height))
+    return std::nullopt;
+  const uint32_t cut = RgbOfColourText(Json(s.TransparentColour), "", "");
+  Picture mask;
+  mask.Width = shape.Width;
+  mask.Height = shape.Height;
+  mask.Pixels.assign(static_cast<size_t>(shape.Width) * shape.Height,
+                     cut == 0xFFFFFF ? 0u : 0xFFFFFFu);
+  for (const ShapeRun& run : shape.Runs)
+    for (int32_t x = run.X1; x < run.X2; ++x)
+      mask.Pixels[static_cast<size_t>(run.Y) * shape.Width + x] = cut;
+  RgbaImage rgba;
+  rgba.Width = mask.Width;
+  rgba.Height = mask.Height;
+  for (uint32_t p : mask.Pixels)
+    rgba.Rgba.insert(rgba.Rgba.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), 255});
+  try {
+    if (FormatShapeText(mask.Width, mask.Height, ShapeRunsFromMask(rgba, cut)) != s.ShapeText)
+      return std::nullopt;
+  } catch (const std::invalid_argument&) {
+    return std::nullopt;
+  }
+  return mask;
+}
+
+const Picture* BackgroundOf(const std::map<SlotKey, const PictureValue*>& slots) {
+  auto it = slots.find({0, 0, 0});
+  return it == slots.end() ? nullptr : &it->second->Image;
 }
 
 // How the fourth bytes of a picture are told to build: nothing (all 0), a constant, or "alpha".
@@ -96,7 +137,7 @@ void PutIf(Json& o, const char* key, bool differs, Json value) {
 
 Json FontJson(const FontSetting& font, const FontSetting& def) {
   Json o = Json::object();
-  PutIf(o, "name", font.Name != def.Name, TextJson(font.Name));
+  PutIf(o, "name", font.Name != def.Name, font.Name);
   PutIf(o, "size", font.Size != def.Size, font.Size);
   PutIf(o, "bold", font.Bold != def.Bold, FlagJson(font.Bold, -1));
   PutIf(o, "italic", font.Italic != def.Italic, FlagJson(font.Italic, -1));
@@ -110,7 +151,7 @@ bool SameRgb(const RgbSetting& a, const RgbSetting& b) {
 
 Json DescriptionJson(const MenuSettings& s, const MenuSettings& d) {
   Json o = Json::object();
-  PutIf(o, "text", s.DefaultDescription != d.DefaultDescription, TextJson(s.DefaultDescription));
+  PutIf(o, "text", s.DefaultDescription != d.DefaultDescription, s.DefaultDescription);
   Json font = FontJson(s.DescriptionFont, d.DescriptionFont);
   PutIf(o, "font", !font.empty(), font);
   PutIf(o, "colour", !SameRgb(s.DescriptionColour, d.DescriptionColour), RgbJson(s.DescriptionColour));
@@ -155,7 +196,7 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   ButtonRecord d = DefaultButton();
   Json pictures = StatePicturesJson(slots, number, stem);
   const bool hasPictures = !pictures.empty();
-  if (b.ButtonKind == 0) {
+  if (b.ButtonKind == kImageButton) {
     auto it = slots.find({number, 0, 0});
     if (it != slots.end()) {
       d.Width = it->second->Image.Width;
@@ -165,15 +206,15 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   Json o = Json::object();
   // The kind is always written: it is what a reader of the source wants to see first.
   o["kind"] = NameOrNumber(ButtonKindNames(), b.ButtonKind);
-  o["target"] = TextJson(b.Target);
-  PutIf(o, "parameters", b.Parameters != d.Parameters, TextJson(b.Parameters));
-  PutIf(o, "description", b.Description != d.Description, TextJson(b.Description));
+  o["target"] = b.Target;
+  PutIf(o, "parameters", b.Parameters != d.Parameters, b.Parameters);
+  PutIf(o, "description", b.Description != d.Description, b.Description);
   o["left"] = b.Left;
   o["top"] = b.Top;
   PutIf(o, "width", b.Width != d.Width, b.Width);
   PutIf(o, "height", b.Height != d.Height, b.Height);
-  PutIf(o, "caption", b.Caption != d.Caption, TextJson(b.Caption));
-  PutIf(o, "shortcut", b.ShortcutKey != d.ShortcutKey, TextJson(b.ShortcutKey));
+  PutIf(o, "caption", b.Caption != d.Caption, b.Caption);
+  PutIf(o, "shortcut", b.ShortcutKey != d.ShortcutKey, b.ShortcutKey);
   PutIf(o, "minimize_after", b.MinimizeAfter != d.MinimizeAfter, FlagJson(b.MinimizeAfter, -1));
   PutIf(o, "close_after", b.CloseAfter != d.CloseAfter, FlagJson(b.CloseAfter, -1));
   PutIf(o, "animation", b.AnimMode != d.AnimMode, NameOrNumber(AnimationNames(), b.AnimMode));
@@ -188,8 +229,8 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
         b.ViewerCompare != 0) {
       Json v = Json::object();
       v["check"] = FlagJson(b.ViewerCheck, FlagOnValue(kViewerCheckFlag));
-      v["name"] = TextJson(b.ViewerName);
-      v["version"] = TextJson(b.ViewerVersion);
+      v["name"] = b.ViewerName;
+      v["version"] = b.ViewerVersion;
       v["compare"] = NameOrNumber(ViewerCompareNames(), b.ViewerCompare);
       o["viewer"] = v;
     }
@@ -206,8 +247,7 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
     const PictureSlot& s = p.Slot;
     const std::string where = "picture of button " + std::to_string(s.Button) + ", state " +
                               std::to_string(s.State) + ", frame " + std::to_string(s.Frame);
-    if (s.Button > menu.Buttons.size() || s.State > kMaxImageState || s.Frame < 0 ||
-        s.Frame > kMaxFrame) {
+    if (!SlotInRange(s, static_cast<int>(menu.Buttons.size()))) {
       warnings.push_back(where + ": no button or state of the menu shows it; left out");
       continue;
     }
@@ -224,9 +264,21 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
 
 }  // namespace
 
-Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
-                    std::vector<std::string>& warnings) {
-  const std::string stem = StemOf(menuName);
+std::string PictureName(const PictureSlot& slot) {
+  char buffer[64];
+  const std::string state = slot.State <= kMaxImageState
+                                ? ImageStateNames()[slot.State].Name
+                                : "state" + std::to_string(slot.State);
+  if (slot.Frame == 0)
+    std::snprintf(buffer, sizeof buffer, "button%02d_%s.png", slot.Button, state.c_str());
+  else
+    std::snprintf(buffer, sizeof buffer, "button%02d_%s_%03d.png", slot.Button, state.c_str(),
+                  static_cast<int>(slot.Frame));
+  return buffer;
+}
+
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
+                    const std::string& textEncoding, std::vector<std::string>& warnings) {
   const bool later = IsLaterLayout(menu.Header.Version);
   const int buttonCount = static_cast<int>(menu.Buttons.size());
   const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, warnings);
@@ -235,16 +287,17 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
   const MenuSettings d = DefaultSettings();
   Json root = Json::object();
   root["version"] = menu.Header.Version;
-  if (menuName != stem + ".mnu") root["file"] = TextJson(menuName);
+  root[kTextEncodingKey] = textEncoding;
+  if (Cp1252ToUtf8(menuName) != stem + ".mnu") root["file"] = Cp1252ToUtf8(menuName);
   const std::string magic(menu.Header.Magic.begin(), menu.Header.Magic.end());
   if (magic != "MENU" || menu.Header.Unused6 != 0 || menu.Header.Unused7 != 0) {
     Json h = Json::object();
-    h["magic"] = TextJson(magic);
+    h["magic"] = Cp1252ToUtf8(magic);
     h["byte6"] = menu.Header.Unused6;
     h["byte7"] = menu.Header.Unused7;
     root["header"] = h;
   }
-  root["title"] = TextJson(s.MenuTitle);
+  root["title"] = s.MenuTitle;
   PutIf(root, "placement", s.Placement != d.Placement, NameOrNumber(PlacementNames(), s.Placement));
   PutIf(root, "scroll_title", s.ScrollTitle != d.ScrollTitle, FlagJson(s.ScrollTitle, -1));
   PutIf(root, "anim_interval", s.AnimInterval != d.AnimInterval, s.AnimInterval);
@@ -258,15 +311,20 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
   if (s.TransparentColour != 0 || s.ShapeText != kRectangularShapeText) {
     Json shape = Json::object();
     shape["transparent_colour"] = s.TransparentColour;
-    shape["text"] = TextJson(s.ShapeText);
+    if (OutlineMask(s, BackgroundOf(slots)))
+      shape["mask"] = stem + "/" + kOutlineMaskName;
+    else
+      shape["text"] = s.ShapeText;
     root["shape"] = shape;
   }
   if (later) {
-    bool any = false;
-    for (const std::string& t : s.LaterLayoutTexts) any = any || !t.empty();
+    // The mark is written from text_encoding; the texts are named only when they say more.
+    bool any = s.LaterLayoutTexts[0] != (textEncoding == kUtf8Mark ? kUtf8Mark : "");
+    for (size_t i = 1; i < s.LaterLayoutTexts.size(); ++i)
+      any = any || !s.LaterLayoutTexts[i].empty();
     if (any) {
       Json texts = Json::array();
-      for (const std::string& t : s.LaterLayoutTexts) texts.push_back(TextJson(t));
+      for (const std::string& t : s.LaterLayoutTexts) texts.push_back(t);
       root["unused_texts"] = texts;
     }
   }
@@ -280,19 +338,25 @@ Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
 }
 
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir) {
+                          const std::string& textEncoding, const std::string& outDir,
+                          OutputNames& names) {
   DumpResult result;
-  const std::string stem = StemOf(menuName);
-  const Json root = MenuSourceJson(menu, menuName, result.Warnings);
+  const std::string wanted = StemOf(menuName);
+  const std::string stem = names.Take(wanted, {".json"});
+  if (stem != wanted) result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
+  const Json root = MenuSourceJson(menu, menuName, stem, textEncoding, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());
   // Write each picture that the source refers to (its warnings are already in result).
   std::vector<std::string> reported;
-  for (const auto& [key, p] : ShownSlots(menu, reported)) {
+  const std::map<SlotKey, const PictureValue*> slots = ShownSlots(menu, reported);
+  for (const auto& [key, p] : slots) {
     bool asAlpha = false;
     FourthByteJson(p->Image, asAlpha);
     SavePicturePng((fs::path(outDir) / PictureFileName(stem, p->Slot)).string(), p->Image, asAlpha);
   }
+  if (const std::optional<Picture> mask = OutlineMask(menu.Settings, BackgroundOf(slots)))
+    SavePicturePng((fs::path(outDir) / stem / kOutlineMaskName).string(), *mask, false);
   result.SourcePath = (fs::path(outDir) / (stem + ".json")).string();
   WriteFileAtomically(result.SourcePath, root.dump(2) + "\n");
   return result;

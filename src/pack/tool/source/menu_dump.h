@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "menudata/menu_file.h"
+#include "tool/output_names.h"
 #include "tool/source/source_fields.h"
 
 namespace orvane::pack {
@@ -13,14 +14,24 @@ namespace orvane::pack {
 struct DumpResult {
   std::string SourcePath;
   std::vector<std::string> Warnings;
+  std::string RenameNote;  // when the source's name differs from the menu's
 };
 
-// menuName is the menu's file name (e.g. "Main.mnu"); the source is named after it.
+// menu's texts are UTF-8 (DecodeReadTexts), textEncoding what they were stored in ("utf-8",
+// "windows-1252"), so that the source builds them back the same way. menuName is the menu's name
+// as stored (e.g. "Main.mnu"); the source is named after it, through names, which keeps the menus
+// of one run apart.
 DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
-                          const std::string& outDir);
+                          const std::string& textEncoding, const std::string& outDir,
+                          OutputNames& names);
 
-// The JSON alone, with picture file names as the dump writes them (no files touched).
-Json MenuSourceJson(const MenuFile& menu, const std::string& menuName,
-                    std::vector<std::string>& warnings);
+// A picture's file name as the source names its slot: "button03_highlighted.png", frames with
+// their number ("button03_highlighted_002.png"); button 0 is the menu's own. Dump and extract
+// both use it.
+std::string PictureName(const PictureSlot& slot);
+
+// The JSON alone, with picture file names under stem/ as the dump writes them (no files touched).
+Json MenuSourceJson(const MenuFile& menu, const std::string& menuName, const std::string& stem,
+                    const std::string& textEncoding, std::vector<std::string>& warnings);
 
 }  // namespace orvane::pack

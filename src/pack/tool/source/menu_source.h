@@ -32,6 +32,9 @@ struct MenuSource {
   std::string OutputName;    // file name of the menu, e.g. "main.mnu"
   // "file: field: message" for values that build but most likely do not do what was meant.
   std::vector<std::string> Warnings;
+  // What build did for the author that the source did not say (transparent pixels composed, the
+  // encoding of the texts chosen).
+  std::vector<std::string> Notes;
 };
 
 // Picture paths are taken relative to the source's folder. Throws ToolError naming the source

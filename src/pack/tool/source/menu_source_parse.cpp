@@ -5,8 +5,10 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "app/menu_model.h"
 #include "tool/file_io.h"
 #include "tool/source/menu_source.h"
+#include "tool/source/menu_texts.h"
 #include "tool/source/png_io.h"
 #include "tool/source/shape.h"
 #include "tool/tool_error.h"
@@ -52,22 +54,72 @@ class SourceContext {
       : file_(sourcePath), folder_(fs::path(sourcePath).parent_path()) {}
 
   const std::string& File() const { return file_; }
+  SourceProblems& Problems() const { return problems_; }
   std::string Resolve(const std::string& relative) const {
     return (folder_ / fs::path(relative)).lexically_normal().string();
   }
 
+  // The background that a button's transparent pixels are composed over, and where the pictures
+  // read next stand on it (nothing: they are not composed).
+  void SetBackground(const Picture* background) {
+    if (background) background_ = *background;
+  }
+  void ComposeAt(std::optional<std::pair<int32_t, int32_t>> origin) const { origin_ = origin; }
+  std::vector<std::string>& Notes() const { return notes_; }
+
   Picture LoadPicture(const std::string& relative, FourthByte fourth,
                       const std::string& field) const {
+    RgbaImage image;
     try {
-      return LoadPicturePng(Resolve(relative), fourth);
+      image = LoadPng(Resolve(relative));
     } catch (const ToolError& e) {
       throw ToolError(file_, field, e.what());
     }
+    // With "fourth_byte": "alpha" the alpha channel is data for the player, not transparency.
+    if (origin_ && !fourth.FromAlpha) Compose(image, field);
+    return PictureFromRgba(image, fourth);
   }
 
  private:
+  // The player draws a picture as it is, with no transparency: what the author drew over the
+  // background shows only when the background's pixels are put under it here.
+  void Compose(RgbaImage& image, const std::string& field) const {
+    const auto [left, top] = *origin_;
+    size_t composed = 0, bare = 0;
+    for (int32_t y = 0; y < image.Height; ++y) {
+      for (int32_t x = 0; x < image.Width; ++x) {
+        uint8_t* p = &image.Rgba[(static_cast<size_t>(y) * image.Width + x) * 4];
+        const uint32_t alpha = p[3];
+        if (alpha == 255) continue;
+        ++composed;
+        const int64_t bx = int64_t(left) + x, by = int64_t(top) + y;
+        const bool under = bx >= 0 && by >= 0 && bx < background_.Width && by < background_.Height;
+        bare += !under;
+        // Where no background lies under a pixel, the player's window shows black there.
+        const uint32_t bg =
+            under ? background_.Pixels[static_cast<size_t>(by) * background_.Width + bx] : 0;
+        const uint32_t below[3] = {(bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF};
+        for (int c = 0; c < 3; ++c)
+          p[c] = static_cast<uint8_t>((p[c] * alpha + below[c] * (255 - alpha) + 127) / 255);
+      }
+    }
+    if (composed == 0) return;
+    std::string note = file_ + ": " + field + ": " + std::to_string(composed) +
+                       " transparent or partly transparent pixels composed over the background "
+                       "at (" + std::to_string(left) + ", " + std::to_string(top) + ")";
+    if (bare > 0)
+      note += "; " + std::to_string(bare) +
+              (bare == 1 ? " of them lies outside the background and shows black"
+                         : " of them lie outside the background and show black");
+    notes_.push_back(note);
+  }
+
   std::string file_;
   fs::path folder_;
+  mutable SourceProblems problems_;
+  Picture background_;
+  mutable std::optional<std::pair<int32_t, int32_t>> origin_;
+  mutable std::vector<std::string> notes_;
 };
 
 FourthByte ReadFourthByte(FieldReader& r, FourthByte inherited) {
@@ -87,7 +139,7 @@ PictureValue ReadPictureRef(const Json& node, const SourceContext& ctx, const st
     value.Image = ctx.LoadPicture(node.get<std::string>(), inherited, path);
     return value;
   }
-  FieldReader r(node, ctx.File(), path);
+  FieldReader r(node, ctx.File(), path, &ctx.Problems());
   if (!r.Has("file")) throw ToolError(ctx.File(), path, "names no \"file\"");
   const FourthByte fourth = ReadFourthByte(r, inherited);
   value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
@@ -150,32 +202,41 @@ void ReadFrames(FieldReader& r, const SourceContext& ctx, uint8_t button, uint8_
 // "pictures": {"normal": ..., "highlighted": ..., "pressed": ..., "accessory": ...}; each a
 // picture reference, or an object with a still "file" and/or animation "frames" (its
 // "fourth_byte" applies to all of them, its "unused_byte" to the still).
+// A button's pictures are composed over the background at the button's place, its accessory
+// pictures at the accessory's place.
 std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& ctx,
-                                       uint8_t button) {
+                                       uint8_t button, std::pair<int32_t, int32_t> buttonAt = {},
+                                       std::pair<int32_t, int32_t> accessoryAt = {}) {
   std::vector<PictureValue> pictures;
   if (!owner.Has("pictures")) return pictures;
   FieldReader states = owner.Child("pictures");
   for (const NamedValue& state : ImageStateNames()) {
     if (!states.Has(state.Name)) continue;
-    const uint8_t s = static_cast<uint8_t>(state.Value);
-    const Json& node = states.Raw(state.Name);
-    const std::string path = states.PathOf(state.Name);
-    if (node.is_string()) {
-      PictureValue value = ReadPictureRef(node, ctx, path, FourthByte{});
-      value.Slot = {button, s, 0};
-      pictures.push_back(std::move(value));
-      continue;
-    }
-    FieldReader r(node, ctx.File(), path);
-    const FourthByte fourth = ReadFourthByte(r, FourthByte{});
-    if (r.Has("file")) {
-      PictureValue value = ReadPictureRef(r.Raw("file"), ctx, r.PathOf("file"), fourth);
-      if (r.Has("unused_byte")) value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
-      value.Slot = {button, s, 0};
-      pictures.push_back(std::move(value));
-    }
-    if (r.Has("frames")) ReadFrames(r, ctx, button, s, fourth, pictures);
-    r.Finish();
+    ctx.ComposeAt(button == 0                      ? std::nullopt
+                  : state.Value == kAccessoryState ? std::optional(accessoryAt)
+                                                   : std::optional(buttonAt));
+    ctx.Problems().Guard([&] {
+      const uint8_t s = static_cast<uint8_t>(state.Value);
+      const Json& node = states.Raw(state.Name);
+      const std::string path = states.PathOf(state.Name);
+      if (node.is_string()) {
+        PictureValue value = ReadPictureRef(node, ctx, path, FourthByte{});
+        value.Slot = {button, s, 0};
+        pictures.push_back(std::move(value));
+        return;
+      }
+      FieldReader r(node, ctx.File(), path, &ctx.Problems());
+      const FourthByte fourth = ReadFourthByte(r, FourthByte{});
+      if (r.Has("file")) {
+        PictureValue value = ReadPictureRef(r.Raw("file"), ctx, r.PathOf("file"), fourth);
+        if (r.Has("unused_byte"))
+          value.Unused = static_cast<uint8_t>(r.Int("unused_byte", 0, 0, 255));
+        value.Slot = {button, s, 0};
+        pictures.push_back(std::move(value));
+      }
+      if (r.Has("frames")) ReadFrames(r, ctx, button, s, fourth, pictures);
+      r.Finish();
+    });
   }
   states.Finish();
   return pictures;
@@ -337,21 +398,22 @@ int32_t ReadButtonReference(FieldReader& root, const char* key,
   return IntOf(v, root.File(), root.PathOf(key), INT32_MIN, INT32_MAX);
 }
 
-ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number, bool later,
-                        std::vector<PictureValue>& pictures) {
+ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, const MenuSettings& s,
+                        uint8_t number, bool later, std::vector<PictureValue>& pictures) {
   ButtonRecord b = DefaultButton();
   r.Text("name", "");  // only for references and messages; not stored
-  std::vector<PictureValue> own = ReadPictures(r, ctx, number);
+  b.Left = r.Int("left", b.Left);
+  b.Top = r.Int("top", b.Top);
+  std::vector<PictureValue> own = ReadPictures(r, ctx, number, {b.Left, b.Top},
+                                               {s.AccessoryLeft, s.AccessoryTop});
   b.ButtonKind = r.Named("kind", own.empty() ? 1 : 0, ButtonKindNames());
-  if (const Picture* normal = FindPicture(own, number, 0); normal && b.ButtonKind == 0) {
+  if (const Picture* normal = FindPicture(own, number, 0); normal && b.ButtonKind == kImageButton) {
     b.Width = normal->Width;
     b.Height = normal->Height;
   }
   b.Target = r.Text("target", b.Target);
   b.Parameters = r.Text("parameters", b.Parameters);
   b.Description = r.Text("description", b.Description);
-  b.Left = r.Int("left", b.Left);
-  b.Top = r.Int("top", b.Top);
   b.Width = r.Int("width", b.Width);
   b.Height = r.Int("height", b.Height);
   b.Caption = r.Text("caption", b.Caption);
@@ -363,7 +425,8 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
   b.WaitForExit = r.Flag("wait_for_exit", b.WaitForExit);
   static const char* const kLaterOnly[] = {"font", "alignment", "viewer"};
   for (const char* key : kLaterOnly)
-    if (!later && r.Has(key)) r.Fail(key, "exists only in menus of version 7 and later");
+    if (!later && r.Has(key))
+      ctx.Problems().Guard([&] { r.Fail(key, "exists only in menus of version 7 and later"); });
   if (r.Has("font")) {
     // A button's font also has a colour, which the menu's fonts lack.
     FieldReader f = r.Child("font");
@@ -397,28 +460,39 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, uint8_t number
 
 MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
                            std::optional<uint8_t> versionOverride) {
-  const SourceContext ctx(sourcePath);
-  FieldReader r(root, sourcePath, "");
+  SourceContext ctx(sourcePath);
+  SourceProblems& problems = ctx.Problems();
+  FieldReader r(root, sourcePath, "", &problems);
   MenuSource source;
   MenuFile& menu = source.Menu;
 
   menu.Header.Version = static_cast<uint8_t>(r.Int("version", kDefaultVersion, 6, 255));
   if (versionOverride) menu.Header.Version = *versionOverride;
   const bool later = IsLaterLayout(menu.Header.Version);
-  source.OutputName = r.Text("file", fs::path(sourcePath).stem().string() + ".mnu");
+  source.OutputName = fs::path(sourcePath).stem().string() + ".mnu";
+  if (r.Has("file"))
+    problems.Guard([&] { source.OutputName = Cp1252TextOf(r.Raw("file"), sourcePath, "file"); });
   if (!IsValidPackedName(source.OutputName))
-    throw ToolError(sourcePath, "file",
-                    "\"" + source.OutputName + "\" is no valid menu name (1 to 256 characters, no "
-                    "folder, no leading or trailing blank)");
+    problems.Record(ToolError(sourcePath, "file",
+                              "\"" + source.OutputName + "\" is no valid menu name (1 to 256 "
+                              "characters, no folder, no leading or trailing blank)"));
   if (r.Has("header")) {
     FieldReader h = r.Child("header");
-    const std::string magic = h.Text("magic", "MENU");
-    if (magic.size() != 4) h.Fail("magic", "expected four characters");
-    std::copy(magic.begin(), magic.end(), menu.Header.Magic.begin());
+    std::string magic = "MENU";
+    if (h.Has("magic"))
+      problems.Guard([&] { magic = Cp1252TextOf(h.Raw("magic"), sourcePath, h.PathOf("magic")); });
+    if (magic.size() == 4)
+      std::copy(magic.begin(), magic.end(), menu.Header.Magic.begin());
+    else
+      problems.Guard([&] { h.Fail("magic", "expected four characters"); });
     menu.Header.Unused6 = static_cast<uint8_t>(h.Int("byte6", 0, 0, 255));
     menu.Header.Unused7 = static_cast<uint8_t>(h.Int("byte7", 0, 0, 255));
     h.Finish();
   }
+
+  TextEncodingRequest encoding;
+  if (r.Has(kTextEncodingKey)) encoding.Named = r.Text(kTextEncodingKey, "");
+  encoding.UnusedTextsGiven = r.Has("unused_texts");
 
   MenuSettings& s = menu.Settings;
   s = DefaultSettings();
@@ -434,39 +508,46 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
     s.AccessoryTop = a.Int("top", 0);
     a.Finish();
   }
-  if (r.Has("unused_texts")) {
+  if (r.Has("unused_texts")) problems.Guard([&] {
     if (!later) r.Fail("unused_texts", "exists only in menus of version 7 and later");
     const Json& texts = r.Raw("unused_texts");
     if (!texts.is_array() || texts.size() != 4) r.Fail("unused_texts", "expected a list of four texts");
     for (size_t i = 0; i < 4; ++i)
       s.LaterLayoutTexts[i] =
           TextOf(texts[i], sourcePath, "unused_texts[" + std::to_string(i) + "]");
-  }
+  });
 
   menu.Pictures = ReadPictures(r, ctx, 0);
   const Picture* background = FindPicture(menu.Pictures, 0, 0);
-  ReadShape(r, ctx, background, s);
+  ctx.SetBackground(background);
+  problems.Guard([&] { ReadShape(r, ctx, background, s); });
 
   std::map<std::string, int32_t> buttonNames;
-  if (r.Has("buttons")) {
-    const Json& list = r.Raw("buttons");
-    if (!list.is_array()) r.Fail("buttons", "expected a list of buttons");
-    if (list.size() > static_cast<size_t>(kMaxButtons))
-      r.Fail("buttons", std::to_string(list.size()) + " buttons; a menu holds at most " +
+  const Json* list = r.Has("buttons") ? &r.Raw("buttons") : nullptr;
+  if (list && !list->is_array()) {
+    problems.Guard([&] { r.Fail("buttons", "expected a list of buttons"); });
+    list = nullptr;
+  } else if (list && list->size() > static_cast<size_t>(kMaxButtons)) {
+    problems.Guard([&] {
+      r.Fail("buttons", std::to_string(list->size()) + " buttons; a menu holds at most " +
                             std::to_string(kMaxButtons));
-    for (size_t i = 0; i < list.size(); ++i) {
-      FieldReader b(list[i], sourcePath, "buttons[" + std::to_string(i) + "]");
-      const uint8_t number = static_cast<uint8_t>(i + 1);
-      if (b.Has("name")) {
-        const std::string name = TextOf(b.Raw("name"), sourcePath, b.PathOf("name"));
-        if (!buttonNames.emplace(name, number).second)
-          b.Fail("name", "another button is already named \"" + name + "\"");
-      }
-      menu.Buttons.push_back(ReadButton(b, ctx, number, later, menu.Pictures));
-    }
+    });
+    list = nullptr;
   }
-  s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames);
+  for (size_t i = 0; list && i < list->size(); ++i) {
+    FieldReader b((*list)[i], sourcePath, "buttons[" + std::to_string(i) + "]", &problems);
+    const uint8_t number = static_cast<uint8_t>(i + 1);
+    if (b.Has("name")) problems.Guard([&] {
+      const std::string name = TextOf(b.Raw("name"), sourcePath, b.PathOf("name"));
+      if (!buttonNames.emplace(name, number).second)
+        b.Fail("name", "another button is already named \"" + name + "\"");
+    });
+    problems.Guard(
+        [&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
+  }
+  problems.Guard([&] { s.InitialButton = ReadButtonReference(r, "initial_button", buttonNames); });
   r.Finish();
+  if (!problems.List().empty()) throw ToolError(problems.List());
 
   // One fixed order (button, state, frame), so a dump of this file builds to the same bytes.
   std::stable_sort(menu.Pictures.begin(), menu.Pictures.end(),
@@ -484,6 +565,8 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
   warnFlags(MenuFlagFields(s), "");
   for (size_t i = 0; i < menu.Buttons.size(); ++i)
     warnFlags(ButtonFlagFields(menu.Buttons[i]), "buttons[" + std::to_string(i) + "].");
+  source.Notes = std::move(ctx.Notes());
+  EncodeMenuTexts(menu, encoding, sourcePath, source.Notes);
   if (menu.Pictures.size() > 32767)
     throw ToolError(sourcePath, "pictures", "more than 32767 pictures in one menu");
   UpdateCounts(menu);

@@ -1,9 +1,10 @@
 #include "tool/source/source_fields.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "common/qbcolor.h"
-#include "menudata/read_limits.h"
 #include "tool/source/code_page.h"
 #include "tool/tool_error.h"
 
@@ -81,6 +82,12 @@ std::string FlagReadOffMessage(const FlagField& flag) {
          "exactly " + on + "; write true (stored as " + on + ")";
 }
 
+bool IsNamedValue(const NameTable& table, int32_t value) {
+  for (const NamedValue& named : table)
+    if (named.Value == value) return true;
+  return false;
+}
+
 Json NameOrNumber(const NameTable& table, int32_t value) {
   for (const NamedValue& nv : table)
     if (nv.Value == value) return nv.Name;
@@ -132,8 +139,6 @@ Json ColourValueJson(int32_t colour) {
   return o;
 }
 
-Json TextJson(const std::string& stored) { return Cp1252ToUtf8(stored); }
-
 int32_t IntOf(const Json& value, const std::string& file, const std::string& path, int64_t min,
               int64_t max) {
   if (!value.is_number_integer())
@@ -150,12 +155,12 @@ int32_t IntOf(const Json& value, const std::string& file, const std::string& pat
 
 std::string TextOf(const Json& value, const std::string& file, const std::string& path) {
   if (!value.is_string()) throw ToolError(file, path, "expected a text, found " + Describe(value));
-  const std::optional<std::string> stored = Utf8ToCp1252(value.get<std::string>());
-  if (!stored)
-    throw ToolError(file, path, "holds a character that the menu's code page (Windows-1252) lacks");
-  if (stored->size() > static_cast<size_t>(kMaxTextLength))
-    throw ToolError(file, path, "is longer than the " + std::to_string(kMaxTextLength) +
-                                    " characters the player reads");
+  return value.get<std::string>();  // the JSON reader has checked it is UTF-8
+}
+
+std::string Cp1252TextOf(const Json& value, const std::string& file, const std::string& path) {
+  const std::optional<std::string> stored = Utf8ToCp1252(TextOf(value, file, path));
+  if (!stored) throw ToolError(file, path, "holds a character that Windows-1252 lacks");
   return *stored;
 }
 
@@ -186,14 +191,119 @@ uint32_t RgbOfColourText(const Json& value, const std::string& file, const std::
                       Describe(value));
 }
 
-FieldReader::FieldReader(const Json& node, std::string file, std::string path)
-    : node_(node), file_(std::move(file)), path_(std::move(path)) {
-  if (!node_.is_object())
-    throw ToolError(file_, path_.empty() ? "(top level)" : path_,
-                    "expected an object { ... }, found " + Describe(node_));
+namespace {
+
+// Every place of a source and the fields it holds, for the hint on a field written elsewhere.
+struct FieldPlace {
+  const char* Where;
+  std::vector<std::string> Fields;
+};
+const std::vector<FieldPlace>& FieldPlaces() {
+  static const std::vector<FieldPlace> places = {
+      {"the top level", {"version", "file", "header", "title", "placement", "scroll_title",
+                         "anim_interval", "description", "clock", "accessory", "unused_texts",
+                         "pictures", "shape", "buttons", "initial_button"}},
+      {"\"header\"", {"magic", "byte6", "byte7"}},
+      {"\"description\"", {"text", "font", "colour", "left", "top", "width", "height",
+                            "alignment", "shadow"}},
+      {"\"description.shadow\"", {"offset", "colour"}},
+      {"a \"font\"", {"name", "size", "bold", "italic", "underline", "colour"}},
+      {"\"clock\"", {"colour", "time", "date"}},
+      {"\"clock.time\" or \"clock.date\"", {"shown", "left", "top", "font"}},
+      {"\"accessory\"", {"left", "top"}},
+      {"\"shape\"", {"mask", "runs", "text", "transparent_colour", "width", "height"}},
+      {"\"pictures\"", {"normal", "highlighted", "pressed", "accessory"}},
+      {"a picture given as an object", {"file", "frames", "fourth_byte", "unused_byte"}},
+      {"a button", {"name", "kind", "target", "parameters", "description", "left", "top", "width",
+                    "height", "caption", "shortcut", "minimize_after", "close_after",
+                    "animation", "window", "wait_for_exit", "font", "alignment", "viewer",
+                    "pictures"}},
+      {"a button's \"viewer\"", {"check", "name", "version", "compare"}},
+  };
+  return places;
 }
 
-bool FieldReader::Has(const char* key) const { return node_.contains(key); }
+// Edits (insert, delete, replace, swap two neighbours) from a to b, letters compared case-blind.
+size_t EditDistance(const std::string& a, const std::string& b) {
+  std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+  for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const bool same = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                        std::tolower(static_cast<unsigned char>(b[j - 1]));
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (same ? 0 : 1)});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+// No field name is longer; a longer key is no slip of the keyboard, and is not compared.
+constexpr size_t kMaxComparedKey = 64;
+
+// The closest name, when it is close enough to be a slip of the keyboard.
+std::string ClosestName(const std::string& key, const std::set<std::string>& names) {
+  std::string best;
+  if (key.size() > kMaxComparedKey) return best;
+  size_t bestDistance = std::max<size_t>(1, key.size() / 4) + 1;
+  for (const std::string& name : names) {
+    const size_t distance = EditDistance(key, name);
+    if (distance < bestDistance) {
+      best = name;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+std::string UnknownFieldMessage(const std::string& path, const std::string& key,
+                                const std::set<std::string>& knownHere) {
+  if (const std::string close = ClosestName(key, knownHere); !close.empty())
+    return "unknown field; did you mean \"" + close + "\"?";
+  std::set<std::string> everywhere;
+  for (const FieldPlace& place : FieldPlaces())
+    everywhere.insert(place.Fields.begin(), place.Fields.end());
+  const std::string name = everywhere.count(key) ? key : ClosestName(key, everywhere);
+  if (name.empty()) return "unknown field (misspelt?)";
+  std::vector<std::string> places;
+  for (const FieldPlace& place : FieldPlaces())
+    if (std::find(place.Fields.begin(), place.Fields.end(), name) != place.Fields.end())
+      places.push_back(place.Where);
+  std::string where;
+  for (size_t i = 0; i < places.size() && i < 4; ++i)
+    where += (i == 0 ? "" : i + 1 == std::min<size_t>(places.size(), 4) ? " or " : ", ") + places[i];
+  const std::string here = path.empty() ? "at the top level" : "in \"" + path + "\"";
+  return name == key ? "unknown field " + here + "; it belongs in " + where
+                     : "unknown field; did you mean \"" + name + "\" (in " + where + ")?";
+}
+
+FieldReader::FieldReader(const Json& node, std::string file, std::string path,
+                         SourceProblems* problems)
+    : node_(node.is_object() || !problems ? node : EmptyObject()),
+      file_(std::move(file)),
+      path_(std::move(path)),
+      problems_(problems) {
+  if (!node.is_object()) {
+    const ToolError error(file_, path_.empty() ? "(top level)" : path_,
+                          "expected an object { ... }, found " + Describe(node));
+    if (!problems_) throw error;
+    problems_->Record(error);
+  }
+}
+
+const Json& FieldReader::EmptyObject() {
+  static const Json empty = Json::object();
+  return empty;
+}
+
+bool FieldReader::Has(const char* key) const {
+  asked_.insert(key);
+  return node_.contains(key);
+}
 
 std::string FieldReader::PathOf(const char* key) const {
   return path_.empty() ? std::string(key) : path_ + "." + key;
@@ -201,77 +311,90 @@ std::string FieldReader::PathOf(const char* key) const {
 
 const Json& FieldReader::Raw(const char* key) {
   seen_.insert(key);
+  asked_.insert(key);
   return node_.at(key);
 }
 
 int32_t FieldReader::Int(const char* key, int32_t fallback, int64_t min, int64_t max) {
   if (!Has(key)) return fallback;
-  return IntOf(Raw(key), file_, PathOf(key), min, max);
+  return Recorded(fallback, [&] { return IntOf(Raw(key), file_, PathOf(key), min, max); });
 }
 
 int32_t FieldReader::Flag(const char* key, int32_t fallback, int32_t onValue) {
   if (!Has(key)) return fallback;
-  const Json& v = Raw(key);
-  if (v.is_boolean()) return v.get<bool>() ? onValue : 0;
-  if (v.is_number_integer()) return IntOf(v, file_, PathOf(key), INT32_MIN, INT32_MAX);
-  Fail(key, "expected true, false or a number, found " + Describe(v));
+  return Recorded(fallback, [&] {
+    const Json& v = Raw(key);
+    if (v.is_boolean()) return v.get<bool>() ? onValue : 0;
+    if (v.is_number_integer()) return IntOf(v, file_, PathOf(key), INT32_MIN, INT32_MAX);
+    Fail(key, "expected true, false or a number, found " + Describe(v));
+  });
 }
 
 std::string FieldReader::Text(const char* key, const std::string& fallback) {
   if (!Has(key)) return fallback;
-  return TextOf(Raw(key), file_, PathOf(key));
+  return Recorded(fallback, [&] { return TextOf(Raw(key), file_, PathOf(key)); });
 }
 
 int32_t FieldReader::Named(const char* key, int32_t fallback, const NameTable& table) {
   if (!Has(key)) return fallback;
-  const Json& v = Raw(key);
-  if (v.is_number_integer()) return IntOf(v, file_, PathOf(key), INT32_MIN, INT32_MAX);
-  if (v.is_string()) {
-    for (const NamedValue& nv : table)
-      if (v.get<std::string>() == nv.Name) return nv.Value;
-  }
-  std::string names;
-  for (const NamedValue& nv : table) names += std::string(names.empty() ? "" : ", ") + nv.Name;
-  Fail(key, "expected one of " + names + " (or a number), found " + Describe(v));
+  return Recorded(fallback, [&] {
+    const Json& v = Raw(key);
+    if (v.is_number_integer()) return IntOf(v, file_, PathOf(key), INT32_MIN, INT32_MAX);
+    if (v.is_string()) {
+      for (const NamedValue& nv : table)
+        if (v.get<std::string>() == nv.Name) return nv.Value;
+    }
+    std::string names;
+    for (const NamedValue& nv : table) names += std::string(names.empty() ? "" : ", ") + nv.Name;
+    Fail(key, "expected one of " + names + " (or a number), found " + Describe(v));
+  });
 }
 
 RgbSetting FieldReader::Rgb(const char* key, const RgbSetting& fallback) {
   if (!Has(key)) return fallback;
-  const Json& v = Raw(key);
-  if (v.is_object()) {
-    FieldReader parts(v, file_, PathOf(key));
-    RgbSetting rgb;
-    rgb.Red = parts.Int("red", 0);
-    rgb.Green = parts.Int("green", 0);
-    rgb.Blue = parts.Int("blue", 0);
-    parts.Finish();
-    return rgb;
-  }
-  const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
-  return RgbSetting{int32_t(rgb >> 16), int32_t((rgb >> 8) & 0xFF), int32_t(rgb & 0xFF)};
+  return Recorded(fallback, [&] {
+    const Json& v = Raw(key);
+    if (v.is_object()) {
+      FieldReader parts(v, file_, PathOf(key), problems_);
+      RgbSetting rgb;
+      rgb.Red = parts.Int("red", 0);
+      rgb.Green = parts.Int("green", 0);
+      rgb.Blue = parts.Int("blue", 0);
+      parts.Finish();
+      return rgb;
+    }
+    const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
+    return RgbSetting{int32_t(rgb >> 16), int32_t((rgb >> 8) & 0xFF), int32_t(rgb & 0xFF)};
+  });
 }
 
 int32_t FieldReader::Colour(const char* key, int32_t fallback) {
   if (!Has(key)) return fallback;
-  const Json& v = Raw(key);
-  if (v.is_object()) {
-    FieldReader parts(v, file_, PathOf(key));
-    const int32_t value = parts.Int("value", 0);
-    parts.Finish();
-    return value;
-  }
-  const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
-  return static_cast<int32_t>((rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16);
+  return Recorded(fallback, [&] {
+    const Json& v = Raw(key);
+    if (v.is_object()) {
+      FieldReader parts(v, file_, PathOf(key), problems_);
+      const int32_t value = parts.Int("value", 0);
+      parts.Finish();
+      return value;
+    }
+    const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
+    return static_cast<int32_t>((rgb >> 16) | (rgb & 0xFF00) | (rgb & 0xFF) << 16);
+  });
 }
 
 FieldReader FieldReader::Child(const char* key) {
-  return FieldReader(Raw(key), file_, PathOf(key));
+  return FieldReader(Raw(key), file_, PathOf(key), problems_);
 }
 
 void FieldReader::Finish() const {
   for (auto it = node_.begin(); it != node_.end(); ++it) {
-    if (!seen_.count(it.key()))
-      throw ToolError(file_, PathOf(it.key().c_str()), "unknown field (misspelt?)");
+    if (seen_.count(it.key())) continue;
+    const std::string& key = it.key();
+    const std::string shown = key.size() > kMaxComparedKey ? key.substr(0, 40) + "..." : key;
+    const ToolError error(file_, PathOf(shown.c_str()), UnknownFieldMessage(path_, key, asked_));
+    if (!problems_) throw error;
+    problems_->Record(error);
   }
 }
 
