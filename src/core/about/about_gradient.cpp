@@ -1,5 +1,6 @@
 #include "about/about_gradient.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -56,18 +57,14 @@ Picture DrawAboutGradient(int32_t width, int32_t height) {
   // the pixel at x lies on the lower row when 2x > width + 1. With an odd run (the window's 423)
   // no pixel sits exactly on the middle.
   const int32_t run = width + 1;
-  int32_t firstLower = run / 2 + 1;
-  if (firstLower > width) firstLower = width;
-  for (int32_t y = 0; y <= height; ++y) {
+  const int32_t firstLower = std::min(run / 2 + 1, width);
+  const auto rowStart = [&picture, width](int32_t y) {
+    return picture.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * width;
+  };
+  for (int32_t y = 0; y < height; ++y) {
     const uint32_t pixel = PixelOf(AboutGradientLineColour(y, height));
-    if (y < height) {
-      uint32_t* row = &picture.Pixels[static_cast<size_t>(y) * width];
-      for (int32_t x = 0; x < firstLower; ++x) row[x] = pixel;
-    }
-    if (y + 1 < height) {
-      uint32_t* row = &picture.Pixels[static_cast<size_t>(y + 1) * width];
-      for (int32_t x = firstLower; x < width; ++x) row[x] = pixel;
-    }
+    std::fill(rowStart(y), rowStart(y) + firstLower, pixel);
+    if (y + 1 < height) std::fill(rowStart(y + 1) + firstLower, rowStart(y + 2), pixel);
   }
   return picture;
 }

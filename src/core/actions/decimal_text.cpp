@@ -1,5 +1,7 @@
 #include "actions/decimal_text.h"
 
+#include "common/text.h"
+
 namespace orvane {
 
 namespace {
@@ -12,10 +14,7 @@ struct Decimal {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<Decimal> ParseDecimal(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  size_t last = text.find_last_not_of(" \t");
-  const std::string body = text.substr(first, last - first + 1);
+  const std::string body = TrimBlanks(text);
 
   const size_t point = body.find('.');
   Decimal value;

@@ -13,16 +13,7 @@ constexpr int kFlagLines = 3;
 // Three boolean lines fit many times over; a larger file is read only this far.
 constexpr size_t kMaxErrorFlagsBytes = 4096;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string TrimBlanks(const std::string& text) {
-  size_t first = 0;
-  size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
 
 // A decimal number: sign, digits with an optional fraction, optional exponent. Its truth is
 // decided on the digits alone, so no value can overflow.
@@ -59,9 +50,7 @@ std::vector<std::string> SplitLines(const std::string& content, int count) {
     size_t end = content.find_first_of("\r\n", at);
     if (end == std::string::npos) end = content.size();
     lines.push_back(content.substr(at, end - at));
-    if (end < content.size() && content[end] == '\r' && end + 1 < content.size() &&
-        content[end + 1] == '\n')
-      ++end;
+    if (content.compare(end, 2, "\r\n") == 0) ++end;
     at = end + 1;
   }
   // Missing lines read as empty texts, which are not boolean texts.

@@ -86,7 +86,7 @@ void AnimateButtons(MenuWindow& window) {
     // The control now shows an animation frame, not the state's still picture: the next change
     // of state must draw its still picture again, so that the animation visibly restarts.
     button.ImgBtnShownState =
-        step.Frame == 0 && menu.Images.HasImage(n, state, 0) ? state : -1;
+        step.Frame == 0 && menu.Images.HasImage(n, state, 0) ? state : kNoShownState;
   }
 
   const int32_t selected = window.SelectedButton;

@@ -35,7 +35,7 @@ void MenuWindow::ShowDescription(int32_t n) {
   const ControlId text = BaseControl(ControlKind::lblAccText);
   const ControlId shadow = BaseControl(ControlKind::lblAccShadow);
   const ControlId accessory = BaseControl(ControlKind::imgAccPicture);
-  if (n < 0 || n > kMaxButtons) {
+  if (n < 1 || n > kMaxButtons) {
     if (!Menu.DefaultDescription.empty() && Menu.lblAccText.Text != Menu.DefaultDescription) {
       SetText(text, Menu.DefaultDescription);
       SetText(shadow, Menu.DefaultDescription);

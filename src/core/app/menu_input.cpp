@@ -99,7 +99,7 @@ void MenuInput::btnShortcut_Click(int32_t n) {
     w_.cmdButton_Click(n);
     return;
   }
-  button.ImgBtnShownState = -1;
+  button.ImgBtnShownState = kNoShownState;
   w_.SetButtonState(n, kPressedState, false);
   w_.View().ProcessPendingMessages();
   w_.cmdButton_Click(n);
@@ -113,7 +113,7 @@ void MenuInput::btnShortcut_GotFocus(int32_t n) {
   w_.View().ProcessPendingMessages();
   // The button may have been highlighted already by the pointer; it shows the highlighted
   // picture again in any case.
-  w_.Menu.Buttons[static_cast<size_t>(n)].ImgBtnShownState = -1;
+  w_.Menu.Buttons[static_cast<size_t>(n)].ImgBtnShownState = kNoShownState;
   w_.SetButtonState(n, kHighlightedState, false);
 }
 

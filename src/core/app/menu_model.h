@@ -24,6 +24,8 @@ enum ImageState : int32_t {
   kPressedState = 2,
   kAccessoryState = 3,
 };
+// No still picture is known to be shown: the next state change draws its picture.
+constexpr int32_t kNoShownState = -1;
 
 struct TOVButton {
   // The four controls; they exist only for buttons 1..ButtonCount.
@@ -32,7 +34,8 @@ struct TOVButton {
   ControlState WinBtn;
   ControlState KeyBtn;
   ControlState LblBtn;
-  // The image state whose still picture ImgBtn shows; -1 = must refresh. Spares repainting.
+  // The image state whose still picture ImgBtn shows, or kNoShownState: must refresh. Spares
+  // repainting.
   int32_t ImgBtnShownState = 0;
 
   int32_t AnimMode = 0;

@@ -1,5 +1,7 @@
 #include "app/selection.h"
 
+#include <algorithm>
+
 #include "app/menu_model.h"
 #include "common/utf8.h"
 
@@ -7,10 +9,7 @@ namespace orvane {
 
 namespace {
 
-int32_t ClampedCount(int32_t buttonCount) {
-  if (buttonCount < 0) return 0;
-  return buttonCount > kMaxButtons ? kMaxButtons : buttonCount;
-}
+int32_t ClampedCount(int32_t buttonCount) { return std::clamp<int32_t>(buttonCount, 0, kMaxButtons); }
 
 const ControlState& StateOf(const TOVButton& button, ControlKind kind) {
   return kind == ControlKind::WinBtn ? button.WinBtn : button.KeyBtn;

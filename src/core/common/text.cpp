@@ -33,6 +33,12 @@ std::string TrimControl(const std::string& text) {
   return text.substr(first, last - first);
 }
 
+std::string TrimBlanks(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string ZeroPaddedDecimal(int32_t value, size_t digits) {
   // Counted in 64 bits so that the lowest int32_t has a magnitude too.
   uint64_t magnitude = value < 0 ? uint64_t{0} - static_cast<uint64_t>(int64_t{value})

@@ -12,6 +12,8 @@ std::string AsciiUpper(std::string text);
 bool AsciiEqualsNoCase(const std::string& a, const std::string& b);
 // Drops leading and trailing characters with codes 0 to 32.
 std::string TrimControl(const std::string& text);
+// Drops leading and trailing spaces and tabs.
+std::string TrimBlanks(const std::string& text);
 // Decimal digits with leading zeros up to the given count, the sign in front: what "%.3d" makes.
 // Written out by hand so that the player does not carry a whole printf for two fixed formats.
 std::string ZeroPaddedDecimal(int32_t value, size_t digits);

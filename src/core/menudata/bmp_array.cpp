@@ -8,12 +8,6 @@ namespace orvane {
 
 namespace {
 
-void Clear(Picture& picture) {
-  picture.Width = 0;
-  picture.Height = 0;
-  picture.Pixels.clear();
-}
-
 // Pixels are stored little-endian; on such a host the bytes are the values already.
 void PixelsFromLittleEndian(std::vector<uint32_t>& pixels) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
@@ -61,8 +55,8 @@ bool PictureSizeAccepted(int32_t width, int32_t height) {
 }
 
 bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxBytes) {
-  Clear(picture);
-  int32_t width = 0, height = 0;
+  picture.Clear();
+  int32_t width{}, height{};
   if (!in.ReadI32(width) || !in.ReadI32(height)) return false;
   if (width <= 0 || height <= 0) return false;
   // Compared in pixels: the byte count of two large sides does not fit in 64 bits.
@@ -74,7 +68,7 @@ bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxByte
   }
   picture.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
   if (!in.Read(picture.Pixels.data(), static_cast<size_t>(bytes))) {
-    Clear(picture);
+    picture.Clear();
     return false;
   }
   PixelsFromLittleEndian(picture.Pixels);
@@ -84,8 +78,8 @@ bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxByte
 }
 
 bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxBytes) {
-  Clear(picture);
-  int32_t width = 0, height = 0, blockLength = 0;
+  picture.Clear();
+  int32_t width{}, height{}, blockLength{};
   if (!in.ReadI32(width) || !in.ReadI32(height) || !in.ReadI32(blockLength)) return false;
   if (blockLength <= 0 || blockLength > in.Remaining()) return false;
   const int64_t blockEnd = in.Position() + blockLength;
@@ -98,7 +92,7 @@ bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxB
   if (!PictureSizeAccepted(width, height) || int64_t{width} * height * 4 > maxBytes)
     return refuse();
 
-  int32_t inflatedLength = 0;
+  int32_t inflatedLength{};
   in.ReadI32(inflatedLength);
   const int64_t expected = int64_t{width} * height * 4;
   const int64_t packedLength = blockLength - 4;
@@ -110,7 +104,7 @@ bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxB
   if (!inflater_->Inflate(block_.data(), block_.size(),
                           reinterpret_cast<uint8_t*>(picture.Pixels.data()),
                           static_cast<size_t>(expected))) {
-    Clear(picture);
+    picture.Clear();
     return false;
   }
   PixelsFromLittleEndian(picture.Pixels);
@@ -119,16 +113,16 @@ bool BmpArray::ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxB
   return true;
 }
 
-bool BmpArray::SkipPixels(BufferedFile& in, bool packed) {
-  int32_t width = 0, height = 0;
-  if (!in.ReadI32(width) || !in.ReadI32(height)) return false;
+void BmpArray::SkipPixels(BufferedFile& in, bool packed) {
+  int32_t width{}, height{}, blockLength{};
+  if (!in.ReadI32(width) || !in.ReadI32(height)) return;
+  // Skip refuses a negative length and one past the end.
   if (packed) {
-    int32_t blockLength = 0;
-    if (!in.ReadI32(blockLength) || blockLength < 0) return false;
-    return in.Skip(blockLength);
+    if (in.ReadI32(blockLength)) in.Skip(blockLength);
+    return;
   }
-  if (width <= 0 || height <= 0 || int64_t{width} * height > in.Remaining() / 4) return false;
-  return in.Skip(int64_t{width} * height * 4);
+  if (width > 0 && height > 0 && int64_t{width} * height <= in.Remaining() / 4)
+    in.Skip(int64_t{width} * height * 4);
 }
 
 }  // namespace orvane

@@ -28,9 +28,9 @@ class BmpArray {
   // stream or the block holds after them is ignored. The reader always ends at the end of the
   // block when C is within the file.
   bool ReadPackedPixels(BufferedFile& in, Picture& picture, int64_t maxBytes);
-  // Reads past a payload of either layout without decoding it; false when its length cannot be
+  // Reads past a payload of either layout without decoding it, unless its length cannot be
   // trusted.
-  bool SkipPixels(BufferedFile& in, bool packed);
+  void SkipPixels(BufferedFile& in, bool packed);
 
  private:
   struct Inflater;

@@ -1,5 +1,6 @@
 #include "menudata/mdlfilebin.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/text.h"
@@ -44,19 +45,13 @@ const char kVersionNotice[] =
 int64_t PackageEnd(const PackageDirectory& directory, int32_t position) {
   int64_t end = directory.FilesEnd;
   for (int32_t other : directory.Offsets)
-    if (other > position && other < end) end = other;
+    if (other > position) end = std::min<int64_t>(end, other);
   return end;
 }
 
 // The stored value is the position + 1; anything that cannot be a position stays negative so
 // that seeking to it fails.
 int32_t PositionFromStored(int32_t stored) { return stored == INT32_MIN ? INT32_MIN : stored - 1; }
-
-void ClearImage(Picture& image) {
-  image.Width = 0;
-  image.Height = 0;
-  image.Pixels.clear();
-}
 
 }  // namespace
 
@@ -86,7 +81,7 @@ void MenuDataReader::ReadPackageDirectory(const std::string& exeName) {
   const int64_t end = FindContainerEnd(stream.Size(), [&stream](int64_t at, void* out, size_t count) {
                         return stream.Seek(at) && stream.Read(out, count);
                       }).Trailer;
-  int32_t trailer = 0;
+  int32_t trailer{};
   const bool trailerRead = end >= 0 && stream.Seek(end) && stream.ReadI32(trailer);
   const int64_t header = int64_t{trailer} - 1;
   if (!trailerRead || header == 0 || header > end) {
@@ -112,7 +107,7 @@ bool MenuDataReader::ReadDirectory(Stream& stream, int64_t filesEnd) {
   if (!stream.Read(version, sizeof version)) return false;
   ContainerText = ReadTextValue();
   ContainerByte = ReadByteValue();
-  uint8_t count = 0;
+  uint8_t count{};
   if (!stream.ReadU8(count)) return false;
 
   orvane::PackageDirectory directory;
@@ -121,7 +116,7 @@ bool MenuDataReader::ReadDirectory(Stream& stream, int64_t filesEnd) {
   stream.LimitTo(stream.Position() + int64_t{kept} * kEntryLength);
   char name[kEntryNameLength];
   for (int i = 0; i < kept; ++i) {
-    int32_t stored = 0;
+    int32_t stored{};
     if (!stream.Read(name, sizeof name) || !stream.ReadI32(stored)) return false;
     directory.Names[i] = AsciiLower(TrimControl(std::string(name, sizeof name)));
     directory.Offsets[i] = PositionFromStored(stored);
@@ -203,7 +198,7 @@ bool MenuDataReader::CheckMenuHeader(MenuHeader& header) {
 
 // Consumes the tag byte; a wrong tag or the end of the file sets the flag.
 bool MenuDataReader::ReadTag(uint8_t tag) {
-  uint8_t read = 0;
+  uint8_t read{};
   if (!menuStream_ || !menuStream_->ReadU8(read) || read != tag) {
     ReadErrorFlag = true;
     return false;
@@ -213,8 +208,8 @@ bool MenuDataReader::ReadTag(uint8_t tag) {
 
 uint8_t MenuDataReader::ReadByteValue() {
   if (!ReadTag(kByteTag)) return 0;
-  int32_t length = 0;
-  uint8_t value = 0;
+  int32_t length{};
+  uint8_t value{};
   if (!menuStream_->ReadI32(length) || !menuStream_->ReadU8(value)) {
     ReadErrorFlag = true;
     return 0;
@@ -224,7 +219,7 @@ uint8_t MenuDataReader::ReadByteValue() {
 
 int32_t MenuDataReader::ReadShortValue() {
   if (!ReadTag(kShortTag)) return 0;
-  int32_t length = 0, value = 0;
+  int32_t length{}, value{};
   if (!menuStream_->ReadI32(length) || !menuStream_->ReadI32(value)) {
     ReadErrorFlag = true;
     return 0;
@@ -234,7 +229,7 @@ int32_t MenuDataReader::ReadShortValue() {
 
 int32_t MenuDataReader::ReadLongValue() {
   if (!ReadTag(kLongTag)) return 0;
-  int32_t length = 0, value = 0;
+  int32_t length{}, value{};
   if (!menuStream_->ReadI32(length) || !menuStream_->ReadI32(value)) {
     ReadErrorFlag = true;
     return 0;
@@ -245,7 +240,7 @@ int32_t MenuDataReader::ReadLongValue() {
 std::string MenuDataReader::ReadTextValue() {
   if (!ReadTag(kTextTag)) return {};
   Stream& s = *menuStream_;
-  int32_t length = 0;
+  int32_t length{};
   if (!s.ReadI32(length)) {
     ReadErrorFlag = true;
     return {};
@@ -265,18 +260,17 @@ std::string MenuDataReader::ReadTextValue() {
 }
 
 bool MenuDataReader::ReadImageValue(PictureValue& destination) {
-  ClearImage(destination.Image);
+  destination.Image.Clear();
   const auto fail = [this] {
     ReadErrorFlag = true;
     return false;
   };
   if (!menuStream_) return fail();
   Stream& s = *menuStream_;
-  uint8_t tag = 0;
+  uint8_t tag{};
   if (!s.ReadU8(tag)) return fail();
   if (tag != kPictureTag) {
-    uint8_t ignored = 0;
-    s.ReadU8(ignored);
+    s.Skip(1);
     return fail();
   }
   if (!s.ReadU8(destination.Unused) || !s.ReadU8(destination.Slot.Button) ||
@@ -288,8 +282,9 @@ bool MenuDataReader::ReadImageValue(PictureValue& destination) {
   const PictureSlot& slot = destination.Slot;
 
   if (slot.Frame == kSeparateFileFrame) {  // see read_limits.h
-    int32_t before = 0, nameLength = 0, after = 0;
-    if (s.ReadI32(before) && s.ReadI32(nameLength) && s.ReadI32(after) && nameLength >= 0 &&
+    int32_t before{}, nameLength{}, after{};
+    // Skip refuses a negative length.
+    if (s.ReadI32(before) && s.ReadI32(nameLength) && s.ReadI32(after) &&
         nameLength <= kMaxSeparateFileName)
       s.Skip(nameLength);
     return fail();

@@ -13,6 +13,11 @@ struct Picture {
 
   uint32_t At(int32_t x, int32_t y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
   bool Empty() const { return Pixels.empty(); }
+  // No picture; the pixel memory is kept for the next one.
+  void Clear() {
+    Width = Height = 0;
+    Pixels.clear();
+  }
 };
 
 }  // namespace orvane

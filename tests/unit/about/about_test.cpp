@@ -28,6 +28,7 @@ TEST(AboutGradientTest, LineColoursRunFromBluishWhiteToWarmGrey) {
   // The pen colour in the Windows layout: red in the low byte.
   EXPECT_EQ(AboutGradientPenColour(0, h), 0x00FEFCFCu);
   EXPECT_EQ(AboutGradientPenColour(h, h), 0x00EEF3F4u);
+  EXPECT_EQ(AboutGradientPenColour(1, 1), 0x00EEF3F4u) << "the bottom of a one-line gradient";
 }
 
 TEST(AboutGradientTest, WholeValuesSurviveTheSinglePrecisionStore) {
@@ -70,9 +71,14 @@ TEST(AboutGradientTest, EachLineCoversTheLeftHalfOfItsRowAndTheRightHalfOfTheNex
 }
 
 TEST(AboutGradientTest, SizesOutsideTheLimitsGiveNoPicture) {
-  EXPECT_TRUE(DrawAboutGradient(0, 10).Empty());
-  EXPECT_TRUE(DrawAboutGradient(10, -1).Empty());
-  EXPECT_TRUE(DrawAboutGradient(kAboutGradientMaxSide + 1, 10).Empty());
+  const int32_t max = kAboutGradientMaxSide;
+  const struct {
+    int32_t width, height;
+    bool drawn;
+  } sizes[] = {{0, 10, false}, {10, 0, false}, {10, -1, false}, {max + 1, 10, false}, {10, max + 1, false},
+               {max, 1, true}, {1, max, true}};
+  for (const auto& size : sizes)
+    EXPECT_EQ(DrawAboutGradient(size.width, size.height).Empty(), !size.drawn) << size.width << " x " << size.height;
   const Picture one = DrawAboutGradient(1, 1);
   ASSERT_EQ(one.Pixels.size(), 1u);
   EXPECT_EQ(one.Pixels[0], 0x00FCFCFEu);

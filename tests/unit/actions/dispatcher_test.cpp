@@ -36,6 +36,10 @@ struct Dispatch : DispatchRig {
     EXPECT_EQ(shell.requests.size(), 1u);
     return shell.requests.empty() ? ShellRequest{} : shell.requests.back();
   }
+  // Message pumps show in the host's log from now on.
+  void LogPumps() {
+    host.onPump = [this] { host.log.push_back("pump"); };
+  }
   void RunWithoutLaunch(int32_t number) {
     dispatcher.RunButtonAction(number);
     EXPECT_FALSE(dispatcher.ActionBusy);
@@ -83,8 +87,9 @@ TEST(Dispatcher, MenuSwitchLoadsTheLowerCaseNameAndNeverMinimises) {
   ButtonAction& button = t.Button(1, "PRODUCTS.MNU");
   button.MinimizeAfter = 1;
   button.CloseAfter = 1;
+  t.LogPumps();
   t.RunWithoutLaunch(1);
-  EXPECT_EQ(t.host.log, std::vector<std::string>{"load products.mnu"});
+  EXPECT_EQ(t.host.log, (std::vector<std::string>{"pump", "load products.mnu", "pump"}));
   EXPECT_EQ(t.soundOut.played, (std::vector<std::string>{kClickWait, kChange}));
 
   Dispatch missing;
@@ -98,14 +103,17 @@ TEST(Dispatcher, EmptyTargetIsTheExitButton) {
   Dispatch t;
   t.Button(1, "").CloseAfter = -1;
   t.host.buttons[1].MinimizeAfter = 1;  // closing wins
+  t.LogPumps();
   t.RunWithoutLaunch(1);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{"builtin 3 nowait"});
-  EXPECT_EQ(t.host.log, kCloseSteps);
+  EXPECT_EQ(t.host.log, (std::vector<std::string>{"pump", "pump", "hide", "unload", "pump", "delayed close",
+                                                  "terminate"}));
 
   Dispatch minimise;
   minimise.Button(1, "").MinimizeAfter = 1;
+  minimise.LogPumps();
   minimise.RunWithoutLaunch(1);
-  EXPECT_EQ(minimise.host.log, std::vector<std::string>{"minimize"});
+  EXPECT_EQ(minimise.host.log, (std::vector<std::string>{"pump", "pump", "minimize", "pump"}));
 }
 
 TEST(Dispatcher, RawLaunchIsHiddenWithItsOwnFolderAndNothingElse) {
@@ -237,6 +245,16 @@ TEST(Dispatcher, RestoreWatchKeepsOnlyTheLatestProcess) {
   EXPECT_TRUE(t.dispatcher.RestoreTick());
   EXPECT_EQ(t.shell.released, (std::vector<ProcessHandle>{7, 8}));
   EXPECT_EQ(t.dispatcher.LaunchedProcess, kNoProcess);
+
+  // A process still watched when the player ends is released with the dispatcher.
+  t.shell.results = {{true, 0, 9}};
+  {
+    ActionDispatcher ending(ActionServices{t.host, t.shell, t.files, t.opener, t.sounds, t.dialog, t.versions,
+                                           t.progress, t.trace});
+    ending.RunButtonAction(1);
+    EXPECT_EQ(ending.LaunchedProcess, 9u);
+  }
+  EXPECT_EQ(t.shell.released, (std::vector<ProcessHandle>{7, 8, 9}));
 }
 
 TEST(Dispatcher, LaunchWithoutProcessCountsAsEndedAtTheFirstTick) {
@@ -265,9 +283,11 @@ TEST(Dispatcher, NoAssociationShowsTheHelpMenuOrTheNoViewerMessage) {
   help.host.packages = {"xyz.mnu"};
   help.shell.results.push_back({false, kShellNoAssociation, kNoProcess});
   help.Button(1, "a.XYZ").CloseAfter = 1;
+  help.LogPumps();
   help.Run(1);
   EXPECT_TRUE(help.dialog.shown.empty());
-  EXPECT_EQ(help.host.log, std::vector<std::string>{"load xyz.mnu"});
+  // Pumped at the click, before looking for the file, after the launch and after the help menu.
+  EXPECT_EQ(help.host.log, (std::vector<std::string>{"pump", "pump", "pump", "load xyz.mnu", "pump"}));
   EXPECT_EQ(help.soundOut.played.back(), kChange);
 
   Dispatch message;

@@ -91,12 +91,22 @@ TEST(ErrorFlags, MissingThirdLineReadsAsAnEmptyText) {
   EXPECT_EQ(t.dialog.shown[0].text, "'' is not a valid boolean value");
 }
 
+// Only the first 4096 bytes are read: the byte at the limit counts, the one past it does not.
 TEST(ErrorFlags, OversizedFileIsReadOnlyAsFarAsTheLimit) {
-  ErrTxt t;
-  ErrorFlags flags = t.Load("0\n0\n" + std::string(100000, 'x'));
-  EXPECT_FALSE(flags.ShowNoViewer);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_LT(t.dialog.shown[0].text.size(), 5000u);
+  const std::string head = "0\r\n0\n" + std::string(4090, ' ');  // 4095 bytes
+  const struct {
+    std::string content;
+    size_t messages;
+  } rows[] = {{head + "1", 0}, {head + "1x", 0}, {head + "x", 1}, {"0\n0\n" + std::string(100000, 'x'), 1}};
+  for (const auto& row : rows) {
+    ErrTxt t;
+    ErrorFlags flags = t.Load(row.content);
+    EXPECT_FALSE(flags.ShowNoViewer) << row.content.size();
+    ASSERT_EQ(t.dialog.shown.size(), row.messages) << row.content.size();
+    if (row.messages) {
+      EXPECT_LT(t.dialog.shown[0].text.size(), 5000u);
+    }
+  }
 }
 
 TEST(ErrorFlags, FolderNamedErrTxtIsNoFile) {

@@ -30,6 +30,7 @@ TEST(LocateMissingTarget, ApplicationFolderComesFirst) {
   t.files.AddFile("E:\\docs\\x.pdf");
   EXPECT_EQ(t.Run("C:\\Docs\\X.PDF"), "E:\\player\\x.pdf");
   EXPECT_TRUE(t.files.listed.empty());
+  EXPECT_EQ(t.pump.pumps, 1) << "the window is kept alive before the look-up starts";
 }
 
 TEST(LocateMissingTarget, SameFoldersOnTheApplicationDriveFromTheLongestTail) {

@@ -138,6 +138,11 @@ TEST_F(AnimateButtonsTest, EachButtonPlaysItsCurrentStateIncludingGaps) {
   EXPECT_EQ(second, (std::vector<uint32_t>{Mark(2, 0, 1), 0u, Mark(2, 0, 3), Mark(2, 0, 0),
                                            Mark(2, 0, 1)}));
   EXPECT_EQ(rig.Window.Menu.Buttons[1].AnimDirection, 1);
+  // The last image state animates like the others.
+  rig.Window.Menu.Buttons[2].ButtonState = kAccessoryState;
+  rig.Window.Menu.Buttons[2].CurrentFrame = 0;
+  Tick();
+  EXPECT_EQ(Shown(ControlKind::ImgBtn, 2), Mark(2, kAccessoryState, 1));
 }
 
 TEST_F(AnimateButtonsTest, ThereAndBackRestsWithoutRepaintingUntilTheStateChanges) {
@@ -191,6 +196,9 @@ TEST_F(AnimateButtonsTest, TheSelectedButtonsAccessoryPictureLoops) {
   Tick();
   EXPECT_EQ(Shown(ControlKind::imgAccPicture), Mark(1, 3, 1));
   rig.Window.Menu.Buttons[1].LastFrame[kAccessoryState] = 0;
+  // Records past the menu's buttons may hold frames left over from a larger menu.
+  rig.Window.Menu.Buttons[0].LastFrame[kAccessoryState] = 2;
+  rig.Window.Menu.Buttons[3].LastFrame[kAccessoryState] = 2;
   for (int32_t selected : {1, 3, 0}) {
     rig.Window.SelectedButton = selected;
     const size_t before = rig.View.Log.size();

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/menu_input.h"
+#include "app/selection.h"
+#include "app/window_action_host.h"
 #include "player_rig.h"
 
 namespace orvane::testing {
@@ -126,6 +129,13 @@ TEST_F(MenuInputTest, PointerOverPicturesAndBackground) {
   input.BackgroundMoveBusy = true;
   input.MenBckMouseMove(1, 1);
   EXPECT_EQ(rig.Window.HighlightedButton, 2);
+
+  // Focus reaching the button under the pointer shows its highlighted picture afresh.
+  input.picButton_MouseMove(1);
+  rig.View.Log.clear();
+  input.GotFocus(ButtonControl(ControlKind::KeyBtn, 1));
+  EXPECT_EQ(LogCount("picture ImgBtn001"), 1u);
+  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
 }
 
 TEST_F(MenuInputTest, ReleaseRunsTheActionOnlyStrictlyInsideThePicture) {
@@ -153,9 +163,65 @@ TEST_F(MenuInputTest, ReleaseRunsTheActionOnlyStrictlyInsideThePicture) {
   EXPECT_EQ(actions, (std::vector<int32_t>{1}));
   EXPECT_EQ(rig.Window.SelectedButton, 1);
 
+  // A release repaints the picture only: the description shown stays.
+  rig.Window.ShowDescription(2);
+  input.picButton_MouseUp(1, 30, 40);
+  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "Welcome");
+
   // A failing action is not passed on.
   rig.Window.RunButtonAction = [](int32_t) { throw std::runtime_error("gone"); };
   EXPECT_NO_THROW(input.picButton_MouseUp(1, 5, 5));
+}
+
+// Every place that takes a button number acts on the first and the last button and on nothing
+// one past either edge: the menu's count (5; buttons 1 and 5 are pictures) or the 100 a window has.
+TEST_F(MenuInputTest, EveryButtonNumberIsTakenFromOneToTheLastAndNoFurther) {
+  WindowActionHost host(rig.Window, rig.Data);
+  TOVMenu& menu = rig.Window.Menu;
+  for (int32_t n = 0; n <= kMaxButtons + 1; ++n) menu.Buttons[static_cast<size_t>(n)].Description = "D" + std::to_string(n);
+  const auto record = [&](int32_t n) -> TOVButton* { return n < 0 ? nullptr : &menu.Buttons[static_cast<size_t>(n)]; };
+  const auto ran = [&](int32_t n) { return actions == std::vector<int32_t>{n}; };
+  struct Handler {
+    const char* name;
+    int32_t last;
+    std::function<bool(int32_t)> acts;  // runs on button n: did it act on n?
+  } handlers[] = {
+      {"release over the picture", 5, [&](int32_t n) { return input.picButton_MouseUp(n, 5, 5), ran(n); }},
+      {"keyboard control clicked", 5, [&](int32_t n) { return input.btnShortcut_Click(n), ran(n); }},
+      {"keyboard control focused", 5, [&](int32_t n) { return input.btnShortcut_GotFocus(n), rig.Window.SelectedButton == n; }},
+      {"state set, frame and direction restarted", 5, [&](int32_t n) {
+         if (TOVButton* b = record(n)) b->ButtonState = kNormalState, b->CurrentFrame = 3, b->AnimDirection = 1;
+         rig.Window.SetButtonState(n, kPressedState, false);
+         const TOVButton* b = record(n);
+         return b && b->ButtonState == kPressedState && b->CurrentFrame == 0 && b->AnimDirection == 0;
+       }},
+      {"highlighted", 5, [&](int32_t n) {
+         rig.Window.HighlightButton(-1);
+         rig.Window.HighlightButton(n);
+         return record(n) && record(n)->ButtonState == kHighlightedState;
+       }},
+      {"action fields", 5, [&](int32_t n) { return host.Button(n).has_value(); }},
+      {"focus target", 5, [&](int32_t n) { return FocusTarget(menu, n).has_value(); }},
+      {"digit typed", 5, [&](int32_t n) { return DigitButton(static_cast<char>('0' + n), 5) != 0; }},
+      {"description", kMaxButtons, [&](int32_t n) { return rig.Window.ShowDescription(n), menu.lblAccText.Text == "D" + std::to_string(n); }},
+      {"controls made", kMaxButtons, [&](int32_t n) {
+         PlayerRig fresh;
+         fresh.Window.CreateButtonControls(n);
+         return fresh.View.Find(ButtonControl(ControlKind::LblBtn, n)) != nullptr;
+       }},
+      {"control of a record marked as made", kMaxButtons, [&](int32_t n) {
+         PlayerRig fresh;
+         if (n >= 0) fresh.Window.Menu.Buttons[static_cast<size_t>(n)].ControlsExist = true;
+         return fresh.Window.Control(ButtonControl(ControlKind::LblBtn, n)) != nullptr;
+       }},
+  };
+  for (const Handler& h : handlers) {
+    for (int32_t n : {-1, 0, 1, h.last, h.last + 1}) {
+      actions.clear();
+      rig.Window.SelectedButton = -7;
+      EXPECT_EQ(h.acts(n), n == 1 || n == h.last) << h.name << ", button " << n;
+    }
+  }
 }
 
 TEST_F(MenuInputTest, WheelWrapsAndFocusesTheButtonsControl) {
@@ -255,9 +321,11 @@ TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
   focused = ButtonControl(ControlKind::KeyBtn, 5);
   EXPECT_TRUE(Key(NavigationKey::Enter, {false, true, false}));
   EXPECT_EQ(LogCount("pump"), 1u);  // the pressed picture gets painted; the description stays
-  EXPECT_EQ(actions, (std::vector<int32_t>{4, 5}));
   EXPECT_EQ(shownDuringAction.back(), Mark(5, kPressedState));
   EXPECT_EQ(Shown(5), Mark(5, kHighlightedState));
+  focused = ButtonControl(ControlKind::KeyBtn, 1);  // the first button
+  EXPECT_TRUE(Key(NavigationKey::Enter));
+  EXPECT_EQ(actions, (std::vector<int32_t>{4, 5, 1}));
 
   // A digit chooses the button of its number, then runs it once.
   actions.clear();

@@ -111,6 +111,8 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
       {"3 default description", [](MenuFile& m) { m.Settings.DefaultDescription = "Hello"; },
        [](PlayerRig& r) { return On(Text, {kText, kShadow})(r) + " | " + r.Window.Menu.DefaultDescription; },
        "Hello | Hello | Hello"},
+      {"3 empty default description after one", [](MenuFile& m) { m.Settings.DefaultDescription = ""; },
+       On(Text, {kText, kShadow}), "", [](MenuFile& m) { m.Settings.DefaultDescription = "Hello"; }},
       {"4-8 description font, 1 is no style", [](MenuFile& m) { m.Settings.DescriptionFont = {"Georgia", 12, -1, 1, 0}; },
        On(Font, {kText, kShadow}), "Georgia 12 1 | Georgia 12 1"},
       {"7 description italic", [](MenuFile& m) { m.Settings.DescriptionFont = {"Arial", 11, 0, -1, 1}; },
@@ -312,6 +314,32 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_EQ(Ctl(fresh, ControlKind::KeyBtn, 7).Bounds, (Bounds{-40, -40, 20, 20}));
   EXPECT_TRUE(Ctl(fresh, ControlKind::KeyBtn, 7).Visible);
   EXPECT_EQ(fresh.Window.Menu.Buttons[7].ShortcutKey, "0");
+  // Drawn above the controls made before them: the label, the push button, the keyboard control.
+  const int front = fresh.View.IndexOf("front LblBtn007");
+  EXPECT_GE(front, 0);
+  EXPECT_LT(front, fresh.View.IndexOf("front WinBtn007"));
+  EXPECT_LT(fresh.View.IndexOf("front WinBtn007"), fresh.View.IndexOf("front KeyBtn007"));
+  EXPECT_EQ(fresh.View.IndexOf("front ImgBtn007"), -1);
+
+  // The window-wide controls as made, in drawing order, before any menu.
+  fresh.View.CreationOrder.clear();
+  fresh.Window.CreateBaseControls();
+  std::vector<std::string> base;
+  for (K kind : {K::MenBck, K::imgAccPicture, kShadow, kText, kTime, kDate}) {
+    const ControlState& c = Ctl(fresh, kind);
+    base.push_back(ControlName(BaseControl(kind)) + ": " + Box(c) + " " + Shown(c) + (c.Transparent ? " clear" : "") +
+                   (c.WordWrap ? " wrap" : "") + (c.AutoSize ? " auto" : "") + " " + c.Text);
+  }
+  EXPECT_EQ(base, (std::vector<std::string>{
+                      "MenBck: 0 0 1 1 shown auto ", "imgAccPicture: 0 0 0 0 shown auto ",
+                      "lblAccShadow: 40 120 120 45 hidden clear wrap ", "lblAccText: 40 120 120 45 shown clear wrap ",
+                      "lblTime: 20 200 60 17 shown clear 12:00:00", "lblDate: 95 200 60 17 shown clear 01/02/2026"}));
+  EXPECT_EQ(fresh.View.CreationOrder, (std::vector<std::string>{"MenBck", "imgAccPicture", "lblAccShadow",
+                                                                "lblAccText", "lblTime", "lblDate"}));
+  EXPECT_GE(fresh.View.IndexOf("back MenBck"), 0);
+  EXPECT_EQ(fresh.View.Timers[MenuTimer::Timer1], 1000);
+  EXPECT_EQ(fresh.Window.Menu.TransparentColour, kNoTransparentColour);
+  EXPECT_EQ(fresh.Window.Menu.AnimInterval, 100);
 }
 
 TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
@@ -322,18 +350,26 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
     five.Pictures.push_back(PictureAt(static_cast<uint8_t>(i), 0, 0, SolidPicture(8, 8, 0x10u * i)));
   }
   five.Pictures.push_back(PictureAt(5, 1, 3, SolidPicture(8, 8, 1)));
+  five.Pictures.push_back(PictureAt(1, kAccessoryState, 0, SolidPicture(8, 8, 0xA1)));
   MenuFile two = BasicMenu("Two");
   two.Buttons = {PushButtonRecord("X", 1, 1), PushButtonRecord("Y", 2, 2)};
+  two.Pictures.push_back(PictureAt(1, kAccessoryState, 0, SolidPicture(8, 8, 0xB1)));
   rig.Install({{"five.mnu", five}, {"two.mnu", two}});
   rig.Start();
   EXPECT_EQ(rig.View.CountOf(ControlKind::WinBtn), 5u);
+  rig.Window.HighlightButton(1);
   rig.Window.LoadMenu("two.mnu");
+  // Nothing is highlighted, so pointing at button 1 again shows the new menu's accessory picture.
+  EXPECT_EQ(rig.Window.HighlightedButton, 0);
+  rig.Window.HighlightButton(1);
+  EXPECT_EQ(Ctl(rig, K::imgAccPicture).Picture->Pixels[0], 0xB1u);
   for (ControlKind kind :
        {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
     EXPECT_EQ(rig.View.CountOf(kind), 2u);
   rig.Window.SetBounds(ButtonControl(ControlKind::WinBtn, 3), Bounds{1, 2, 3, 4});  // left alone
   EXPECT_EQ(rig.View.Find(ButtonControl(ControlKind::WinBtn, 3)), nullptr);
-  EXPECT_EQ(rig.Window.Menu.Images.Count(), 1u) << "only the new background is left";
+  EXPECT_EQ(rig.Window.Menu.Images.Count(), 2u) << "only the new background and accessory are left";
+  EXPECT_EQ(rig.View.IndexOf("destroy ImgBtn006"), -1) << "controls that were never made";
   EXPECT_FALSE(rig.Window.Menu.Images.HasImage(5, 1, 3));
   EXPECT_EQ(rig.View.PicturesReleased, 2);
   // The old controls went before the new ones were made, in the order of each button.
@@ -341,6 +377,43 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
   EXPECT_LT(destroyed, rig.View.IndexOf("destroy WinBtn001"));
   EXPECT_LT(rig.View.IndexOf("destroy WinBtn001"), rig.View.IndexOf("destroy KeyBtn001"));
   EXPECT_LT(rig.View.IndexOf("destroy KeyBtn001"), rig.View.IndexOf("destroy LblBtn001"));
+}
+
+// The view hears of each real change once, of a picture every time it is given, and never of a
+// control that does not exist.
+TEST(MenuLoadingTest, TheViewHearsOfRealChangesOnly) {
+  PlayerRig rig;
+  MenuFile menu = RowMenu();
+  menu.Buttons.push_back(PushButtonRecord("Two", 1, 1));
+  rig.Install({{"row.mnu", menu}});
+  rig.Start();
+  MenuWindow& w = rig.Window;
+  const PictureRef picture = std::make_shared<const Picture>(SolidPicture(3, 2, 1));
+  const struct {
+    const char* name;
+    ControlId id;
+    std::function<void(const ControlId&)> set;
+    int changes;  // of two calls with the same value
+  } setters[] = {
+      {"bounds", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetBounds(id, Bounds{1, 2, 3, 4}); }, 1},
+      {"left and top", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetLeftTop(id, 7, 8); }, 1},
+      {"size", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetSize(id, 9, 10); }, 1},
+      {"visibility", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetVisible(id, false); }, 1},
+      {"text", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetText(id, "new"); }, 1},
+      {"font", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetFont(id, ControlFont{"Courier", 20, 1, {}}); }, 1},
+      {"alignment", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetAlignment(id, TextAlignment::Centre); }, 1},
+      {"picture, sizing its control once", ButtonControl(K::ImgBtn, 1), [&](const ControlId& id) { w.SetPicture(id, picture); }, 3},
+      {"no picture: an auto-size control of no size", ButtonControl(K::ImgBtn, 2), [&](const ControlId& id) { w.SetPicture(id, nullptr); }, 2},
+  };
+  for (const auto& setter : setters) {
+    const int before = rig.View.ControlChanges;
+    setter.set(setter.id);
+    setter.set(setter.id);
+    setter.set(ButtonControl(setter.id.Kind, 3));
+    EXPECT_EQ(rig.View.ControlChanges - before, setter.changes) << setter.name;
+  }
+  EXPECT_EQ(Box(Ctl(rig, K::LblBtn, 1)), "7 8 9 10");
+  EXPECT_EQ(Box(Ctl(rig, K::ImgBtn, 1)) + " / " + Box(Ctl(rig, K::ImgBtn, 2)), "5 6 3 2 / 1 1 0 0");
 }
 
 TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
@@ -383,7 +456,7 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   MenuFile menu = BasicMenu("Broken");
   pack::Bytes bytes = pack::WriteMenuFile(menu);
   bytes[11] = 9;  // the first setting's tag
-  rig.InstallRaw({{"broken.mnu", bytes}});
+  rig.InstallRaw({{"broken.mnu", bytes}, {"good.mnu", pack::WriteMenuFile(menu)}});
   rig.Start();
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
   EXPECT_EQ(rig.Dialog.Messages[0].Text, "Error loading binary menu data.");
@@ -392,6 +465,8 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   EXPECT_EQ(std::make_pair(rig.Dialog.Messages[0].HelpContext, rig.Dialog.Messages[0].DefaultIndex), std::make_pair(0, -1));
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_TRUE(rig.Window.MenuActive);
+  rig.Window.LoadMenu("good.mnu");
+  EXPECT_EQ(rig.Dialog.Messages.size(), 1u) << "the next menu starts without the error";
 }
 
 TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {

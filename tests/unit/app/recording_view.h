@@ -39,6 +39,7 @@ class RecordingView : public MenuView {
   int Restores = 0;
   int WindowFocus = 0;
   int PicturesReleased = 0;
+  int ControlChanges = 0;  // bounds, visibility, text, font, alignment and pictures given
   std::string TimeText = "12:00:00";
   std::string DateText = "01/02/2026";
 
@@ -145,6 +146,7 @@ class RecordingView : public MenuView {
   // A change to a control that does not exist is a fault of the core; it shows up as a control
   // named "missing" so that the tests that look for it fail.
   ControlState& Get(const ControlId& id) {
+    ++ControlChanges;
     auto found = Controls.find({id.Kind, id.Button});
     if (found == Controls.end()) {
       Log.push_back("change of missing " + ControlName(id));

@@ -33,13 +33,22 @@ TEST(Text, TrimDropsControlCharactersAndBlanksAtBothEnds) {
   EXPECT_EQ(TrimControl("!a!"), "!a!");  // only codes 0 to 32 are trimmed
 }
 
+// %.*d and %0*X: zero itself, the width met exactly, one short and exceeded, both signs.
 TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {
-  EXPECT_EQ(ZeroPaddedDecimal(7, 3), "007");        // %.3d
-  EXPECT_EQ(ZeroPaddedDecimal(1234, 3), "1234");
-  EXPECT_EQ(ZeroPaddedDecimal(-5, 3), "-005");
-  EXPECT_EQ(ZeroPaddedDecimal(INT32_MIN, 3), "-2147483648");
-  EXPECT_EQ(ZeroPaddedHex(0x4B0, 4), "04B0");       // %04X
-  EXPECT_EQ(ZeroPaddedHex(0xFFFFFFFFu, 4), "FFFFFFFF");
+  const struct {
+    int32_t value;
+    size_t digits;
+    const char* text;
+  } decimals[] = {{0, 0, "0"},     {0, 3, "000"},        {-1, 0, "-1"},       {7, 3, "007"},
+                  {123, 3, "123"}, {12, 3, "012"},       {1234, 3, "1234"},   {-5, 3, "-005"},
+                  {INT32_MIN, 3, "-2147483648"},         {INT32_MAX, 0, "2147483647"}};
+  for (const auto& d : decimals) EXPECT_EQ(ZeroPaddedDecimal(d.value, d.digits), d.text) << d.value;
+  const struct {
+    uint32_t value;
+    size_t digits;
+    const char* text;
+  } hexes[] = {{0, 0, "0"}, {0, 4, "0000"}, {0xA, 1, "A"}, {0x4B0, 4, "04B0"}, {0xFFFFFFFFu, 4, "FFFFFFFF"}};
+  for (const auto& h : hexes) EXPECT_EQ(ZeroPaddedHex(h.value, h.digits), h.text) << h.value;
 }
 
 TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {

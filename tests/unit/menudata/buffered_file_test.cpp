@@ -56,6 +56,8 @@ TEST_F(SmallBuffer, SeeksInsideAndOutsideTheBuffer) {
   EXPECT_FALSE(file->ReadU8(b));
   EXPECT_TRUE(file->Seek(0));
   EXPECT_FALSE(file->Skip(101));
+  EXPECT_FALSE(file->Skip(-1));
+  EXPECT_TRUE(file->Skip(0));
   EXPECT_EQ(file->Position(), 0);
 }
 

@@ -190,6 +190,8 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
       {"PE32+", true, [](SignedFile&) {}, nullptr},
       {"table size 0", false, [](SignedFile& f) { f.Put(f.Entry + 4, 0); }, kUnreadable},
       {"table position 0", false, [](SignedFile& f) { f.Put(f.Entry, 0); }, kUnreadable},
+      {"table position 0 spanning the whole file", false,
+       [](SignedFile& f) { f.Put(f.Entry + 4, f.File.size()), f.Put(f.Entry, 0); }, kUnreadable},
       {"table ends before the end", false, [](SignedFile& f) { f.Put(f.Entry + 4, 23); }, kUnreadable},
       {"table runs past the end", true, [](SignedFile& f) { f.Put(f.Entry + 4, 25); }, kUnreadable},
       {"position + size overflow 32 bits", false,

@@ -80,9 +80,11 @@ struct ReaderRig {
     Files.AddFile(std::string(kFolder) + kExe, std::move(executable));
     Unit.ReadPackageDirectory(kExe);
   }
-  // Opens bare bytes as the menu stream, positioned at their first byte.
-  void OpenBare(Bytes bytes) {
+  // Opens bare bytes as the menu stream, positioned at their first byte; reads fail from
+  // unreadableFrom on when it is given.
+  void OpenBare(Bytes bytes, int64_t unreadableFrom = INT64_MAX) {
     Files.AddFile(std::string(kFolder) + "bare.bin", std::move(bytes));
+    Files.FailReadsFrom(std::string(kFolder) + "bare.bin", unreadableFrom);
     Unit.OpenMenuStream("bare.bin", kFolder);
   }
   // The loader's sequence for one packed menu; false when it stops before the body.

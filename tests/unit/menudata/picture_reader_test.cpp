@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "menudata/bmp_array.h"
 #include "menudata/menu_fixtures.h"
 
 namespace orvane::testing {
@@ -263,6 +264,85 @@ TEST(PictureReader, RawPicturesLargerThanTheRestOfTheFileAreNotAllocated) {
   EXPECT_TRUE(o.inStep);
 }
 
+struct Decoded {
+  bool ok;
+  bool allocated;
+  int64_t endsAt;
+};
+
+Decoded Decode(const Bytes& payload, bool packed, int64_t maxBytes) {
+  MemoryFileOpener files;
+  files.AddFile("payload", payload);
+  BufferedFile in(files.OpenRead("payload"), 64);
+  BmpArray decoder;
+  Picture picture;
+  const bool ok = packed ? decoder.ReadPackedPixels(in, picture, maxBytes)
+                         : decoder.ReadRawPixels(in, picture, maxBytes);
+  return {ok, picture.Pixels.capacity() > 0, in.Position()};
+}
+
+Bytes Payload(int32_t width, int32_t height, const Bytes& data, bool packed) {
+  pack::ValueWriter w;
+  w.RawInt32(width);
+  w.RawInt32(height);
+  if (packed) w.RawInt32(static_cast<int32_t>(data.size()));
+  w.RawBytes(data.data(), data.size());
+  return w.Take();
+}
+
+// Every size limit of the decoder at the limit and one past it: the sides, the pixels in all, the
+// bytes the menu may still take, the rest of the file and the inflate ratio.
+TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
+  struct Sides {
+    int32_t width, height;
+    bool accepted;
+  } sides[] = {{1, 1, true},        {0, 1, false},        {1, 0, false},        {-1, -1, false},
+               {16384, 1, true},    {16385, 1, false},    {1, 16384, true},     {1, 16385, false},
+               {4096, 4096, true},  {4097, 4096, false},  {4096, 4097, false},  {16384, 1025, false}};
+  for (const Sides& s : sides)
+    EXPECT_EQ(PictureSizeAccepted(s.width, s.height), s.accepted) << s.width << " x " << s.height;
+
+  const Picture image = GradientPicture(3, 2, 4);  // 24 bytes of pixels
+  const Bytes pixels(reinterpret_cast<const uint8_t*>(image.Pixels.data()),
+                     reinterpret_cast<const uint8_t*>(image.Pixels.data()) + 24);
+  const Bytes block = pack::CompressPixels(image);
+  // A block of 4 packed bytes may claim 4 x 1032 inflated bytes, and no more.
+  const auto claim = [](int32_t inflated) { return BlockWithLength(inflated, Bytes(8, 0x55)); };
+  struct Case {
+    const char* what;
+    Bytes payload;
+    bool packed;
+    int64_t maxBytes;
+    Decoded want;
+  } cases[] = {
+      {"raw, the bytes left exactly", Payload(3, 2, pixels, false), false, 24, {true, true, 32}},
+      {"raw, one byte over the bytes left", Payload(3, 2, pixels, false), false, 23, {false, false, 32}},
+      {"raw, one byte short in the file", Payload(3, 2, Bytes(23, 1), false), false, 99, {false, false, 8}},
+      {"packed, the bytes left exactly", Payload(3, 2, block, true), true, 24, {true, true, 12 + static_cast<int64_t>(block.size())}},
+      {"packed, one byte over the bytes left", Payload(3, 2, block, true), true, 23, {false, false, 12 + static_cast<int64_t>(block.size())}},
+      {"packed at the inflate ratio: decoded (and found damaged)", Payload(1032, 1, claim(4128), true), true, 1 << 20, {false, true, 20}},
+      {"packed one pixel past the inflate ratio", Payload(1033, 1, claim(4132), true), true, 1 << 20, {false, false, 20}},
+  };
+  // A payload read past without decoding: exactly the rest of the file, or one byte more.
+  for (bool packed : {false, true}) {
+    for (size_t missing : {0, 1}) {
+      const Bytes payload = packed ? Payload(3, 2, block, true) : Payload(3, 2, pixels, false);
+      MemoryFileOpener files;
+      files.AddFile("p", Bytes(payload.begin(), payload.end() - static_cast<std::ptrdiff_t>(missing)));
+      BufferedFile in(files.OpenRead("p"), 64);
+      BmpArray().SkipPixels(in, packed);
+      EXPECT_EQ(in.Position(), missing ? (packed ? 12 : 8) : static_cast<int64_t>(payload.size()))
+          << (packed ? "packed" : "raw") << ", " << missing << " byte missing";
+    }
+  }
+  for (const Case& c : cases) {
+    const Decoded got = Decode(c.payload, c.packed, c.maxBytes);
+    EXPECT_EQ(got.ok, c.want.ok) << c.what;
+    EXPECT_EQ(got.allocated, c.want.allocated) << c.what;
+    EXPECT_EQ(got.endsAt, c.want.endsAt) << c.what;
+  }
+}
+
 // Slots that do not exist: the payload is read past, nothing is stored, the author is told.
 TEST(PictureReader, PicturesForSlotsThatDoNotExistAreReadPast) {
   const Picture image = GradientPicture(3, 2, 9);
@@ -288,39 +368,44 @@ TEST(PictureReader, PicturesForSlotsThatDoNotExistAreReadPast) {
   }
 }
 
+// A plausible name (up to a Windows path, 260) is stepped over; any other length is not followed:
+// the bytes after the length fields are read as the next value.
 TEST(PictureReader, TheSeparateFileVariantIsReadPastAndFlagged) {
+  struct Case {
+    int32_t nameLength;
+    bool inStep;
+  } cases[] = {{9, true}, {0, true}, {260, true}, {261, false}, {INT32_MAX, true}, {-1, true}};
   for (uint8_t version : {6, 7}) {
-    pack::ValueWriter w;
-    SlotFields(w, 2, 1, -1);
-    w.RawInt32(0);
-    w.RawInt32(9);
-    w.RawInt32(0);
-    w.RawText("image.bmp");
-    w.WriteShortValue(kMarker);
-    const Outcome out = ReadOne(w.Take(), version);
-    EXPECT_FALSE(out.decoded);
-    EXPECT_TRUE(out.flag);
-    EXPECT_TRUE(out.inStep);
+    for (const Case& c : cases) {
+      pack::ValueWriter w;
+      SlotFields(w, 2, 1, -1);
+      w.RawInt32(0);
+      w.RawInt32(c.nameLength);
+      w.RawInt32(0);
+      const std::string name(c.nameLength > 0 && c.nameLength < 1000 ? c.nameLength : 0, 'n');
+      w.RawText(name);
+      w.WriteShortValue(kMarker);
+      const Outcome out = ReadOne(w.Take(), version);
+      EXPECT_FALSE(out.decoded) << c.nameLength;
+      EXPECT_TRUE(out.flag) << c.nameLength;
+      EXPECT_EQ(out.inStep, c.inStep) << c.nameLength;
+    }
   }
-  // An implausible name length is not followed.
-  pack::ValueWriter w;
-  SlotFields(w, 2, 1, -1);
-  w.RawInt32(0);
-  w.RawInt32(INT32_MAX);
-  w.RawInt32(0);
-  const Outcome out = ReadOne(w.Take(), 7);
-  EXPECT_FALSE(out.decoded);
-  EXPECT_TRUE(out.flag);
 }
 
+// Cut short, or unreadable from there on while the size stays whole (a scratched disc).
 TEST(PictureReader, AStreamEndingAnywhereInsideAPictureFlagsWithoutAPicture) {
   for (uint8_t version : {6, 7}) {
     pack::ValueWriter w;
     w.WritePictureValue(PictureFor(1, 2, 3, GradientPicture(5, 4, 2)), version);
     const Bytes whole = w.Take();
-    for (size_t cut = 0; cut < whole.size(); ++cut) {
+    for (size_t run = 0; run < 2 * whole.size(); ++run) {
+      const size_t cut = run % whole.size();
       ReaderRig rig;
-      rig.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+      if (run < whole.size())
+        rig.OpenBare(Bytes(whole.begin(), whole.begin() + cut));
+      else
+        rig.OpenBare(whole, static_cast<int64_t>(cut));
       rig.Unit.MenuVersion = version;
       PictureValue picture;
       EXPECT_FALSE(rig.Unit.ReadImageValue(picture)) << cut;

@@ -24,8 +24,9 @@ struct FileUseCounts {
 
 class MemoryReadFile : public ReadFile {
  public:
-  MemoryReadFile(std::shared_ptr<const std::vector<uint8_t>> data, std::shared_ptr<FileUseCounts> counts)
-      : data_(std::move(data)), counts_(std::move(counts)) {
+  MemoryReadFile(std::shared_ptr<const std::vector<uint8_t>> data, std::shared_ptr<FileUseCounts> counts,
+                 int64_t readableEnd = INT64_MAX)
+      : data_(std::move(data)), counts_(std::move(counts)), readableEnd_(readableEnd) {
     ++counts_->OpenNow;
   }
   ~MemoryReadFile() override { --counts_->OpenNow; }
@@ -40,7 +41,7 @@ class MemoryReadFile : public ReadFile {
   }
   size_t Read(void* buffer, size_t count) override {
     ++counts_->Reads;
-    const int64_t size = Size();
+    const int64_t size = std::min(Size(), readableEnd_);
     if (position_ >= size) return 0;
     const size_t got = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size - position_));
     std::memcpy(buffer, data_->data() + position_, got);
@@ -52,6 +53,7 @@ class MemoryReadFile : public ReadFile {
  private:
   std::shared_ptr<const std::vector<uint8_t>> data_;
   std::shared_ptr<FileUseCounts> counts_;
+  int64_t readableEnd_;
   int64_t position_ = 0;
 };
 
@@ -61,6 +63,8 @@ class MemoryFileOpener : public FileOpener {
     files_[path] = std::make_shared<const std::vector<uint8_t>>(std::move(data));
   }
   void RemoveFile(const std::string& path) { files_.erase(path); }
+  // Reads of the file stop at offset while its size stays whole, as on a scratched disc.
+  void FailReadsFrom(const std::string& path, int64_t offset) { readableEnd_[path] = offset; }
   bool HasFile(const std::string& path) const { return files_.count(path) != 0; }
 
   std::unique_ptr<ReadFile> OpenRead(const std::string& path) override {
@@ -71,7 +75,9 @@ class MemoryFileOpener : public FileOpener {
       return nullptr;
     }
     ++counts_->Opens;
-    return std::make_unique<MemoryReadFile>(found->second, counts_);
+    const auto readable = readableEnd_.find(path);
+    return std::make_unique<MemoryReadFile>(found->second, counts_,
+                                            readable == readableEnd_.end() ? INT64_MAX : readable->second);
   }
 
   const FileUseCounts& Counts() const { return *counts_; }
@@ -85,6 +91,7 @@ class MemoryFileOpener : public FileOpener {
 
  private:
   std::map<std::string, std::shared_ptr<const std::vector<uint8_t>>> files_;
+  std::map<std::string, int64_t> readableEnd_;
   std::shared_ptr<FileUseCounts> counts_ = std::make_shared<FileUseCounts>();
   std::vector<std::string> opened_;
 };
