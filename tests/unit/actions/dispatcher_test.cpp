@@ -250,7 +250,7 @@ TEST(Dispatcher, RestoreWatchKeepsOnlyTheLatestProcess) {
   t.shell.results = {{true, 0, 9}};
   {
     ActionDispatcher ending(ActionServices{t.host, t.shell, t.files, t.opener, t.sounds, t.dialog, t.versions,
-                                           t.progress, t.trace});
+                                           t.progress, t.trace, t.codePage});
     ending.RunButtonAction(1);
     EXPECT_EQ(ending.LaunchedProcess, 9u);
   }
