@@ -17,6 +17,7 @@ packages=(
   clang libclang-rt-14-dev
   wine wine64 xvfb xauth openbox xdotool imagemagick xclip x11-utils
   python3 strace osslsigncode openssl xorriso chromium chromium-driver python3-selenium
+  lintian help2man zip unzip fakeroot dpkg-dev
   locales fonts-wqy-microhei
 )
 # Wanted, but the tests can go on without it (on the x86_64 build under 64-bit Wine).

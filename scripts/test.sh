@@ -17,16 +17,20 @@ source "$root/scripts/windows-target.sh"
 warn_if_not_32bit
 configure_windows_tree . "$windows" "$(windows_test_toolchain "$root")"
 cmake --build "$windows" -j "$jobs"
+# The 32-bit programs that a release ships (the player and orvane-pack.exe).
+i686="$windows"
 if ! wine_runs_32bit; then
-  # The tests run the 64-bit build here; the 32-bit player that ships is still built, so that it
-  # is known to compile and link.
-  echo "== $(no_32bit_reason): tests use the x86_64 build; building the i686 player"
-  configure_windows_tree . "$root/build/windows-i686" "$root/cmake/mingw-i686.cmake" -DORVANE_TESTS=OFF
-  cmake --build "$root/build/windows-i686" -j "$jobs" --target orvane
+  # The tests run the 64-bit build here; the 32-bit programs that ship are still built, so that
+  # they are known to compile and link, and go into the release packages.
+  echo "== $(no_32bit_reason): tests use the x86_64 build; building the i686 programs"
+  i686="$root/build/windows-i686"
+  configure_windows_tree . "$i686" "$root/cmake/mingw-i686.cmake" -DORVANE_TESTS=OFF
+  cmake --build "$i686" -j "$jobs" --target orvane orvane-pack
 fi
 
 cmake -S . -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DORVANE_PLAYER_EXE="$windows/src/win32/orvane.exe"
+  -DORVANE_PLAYER_EXE="$windows/src/win32/orvane.exe" -DORVANE_I686_BUILD="$i686" \
+  -DORVANE_SHIPPED_PLAYER="$i686/src/win32/orvane.exe"
 cmake --build "$native" -j "$jobs"
 
 export ORVANE_WIN_BUILD="$windows"

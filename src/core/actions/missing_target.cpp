@@ -37,14 +37,11 @@ std::vector<std::string> CandidateFolders(const std::string& path, const std::st
        at = folderPart.find('\\', at + 1))
     folders.push_back(drive + folderPart.substr(at));
 
-  // The folders of the path itself, deepest first.
-  if (path.size() >= 2) {
-    size_t at = path.rfind('\\', path.size() - 2);
-    while (at != std::string::npos) {
-      folders.push_back(path.substr(0, at + 1));
-      if (at < 2) break;
-      at = path.rfind('\\', at - 2);
-    }
+  // The folders of the path itself, deepest first (its name is not empty, so it does not end in
+  // a separator).
+  for (size_t at = path.rfind('\\'); at != std::string::npos; at = path.rfind('\\', at - 2)) {
+    folders.push_back(path.substr(0, at + 1));
+    if (at < 2) break;
   }
   return folders;
 }

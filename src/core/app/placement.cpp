@@ -1,5 +1,7 @@
 #include "app/placement.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -34,10 +36,8 @@ Bounds ComputePlacement(int32_t code, const ScreenSize& screen, int32_t width, i
   const int64_t sw = screen.Width;
   const int64_t sh = screen.Height;
   Corner c = Uncorrected(code, sw, sh, width, height);
-  if (c.Left < 0) c.Left = 0;
-  if (c.Top < 0) c.Top = 0;
-  if (c.Left + width > sw) c.Left = sw - width;
-  if (c.Top + height > sh) c.Top = sh - height;
+  c.Left = std::min(std::max<int64_t>(c.Left, 0), sw - width);
+  c.Top = std::min(std::max<int64_t>(c.Top, 0), sh - height);
   return Bounds{static_cast<int32_t>(c.Left), static_cast<int32_t>(c.Top), width, height};
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/menu_model.h"
+#include "common/text.h"
 #include "common/utf8.h"
 
 namespace orvane {
@@ -24,7 +25,7 @@ bool Focusable(const TOVButton& button, ControlKind kind) {
 int32_t NextButtonNumber(int32_t selected, int32_t buttonCount) {
   const int32_t count = ClampedCount(buttonCount);
   if (count == 0) return 0;
-  return selected >= count || selected < 0 ? 1 : selected + 1;
+  return std::clamp(selected, 0, count) % count + 1;
 }
 
 int32_t PreviousButtonNumber(int32_t selected, int32_t buttonCount) {
@@ -63,11 +64,10 @@ std::optional<ControlId> NextFocusable(const TOVMenu& menu, const std::optional<
   const std::vector<ControlId> controls = FocusableControls(menu);
   if (controls.empty()) return std::nullopt;
   const size_t size = controls.size();
-  for (size_t i = 0; current && i < size; ++i) {
-    if (controls[i] != *current) continue;
-    return controls[forward ? (i + 1) % size : (i + size - 1) % size];
-  }
-  return forward ? controls.front() : controls.back();
+  const auto at = current ? std::find(controls.begin(), controls.end(), *current) : controls.end();
+  if (at == controls.end()) return forward ? controls.front() : controls.back();
+  const size_t i = static_cast<size_t>(at - controls.begin());
+  return controls[forward ? (i + 1) % size : (i + size - 1) % size];
 }
 
 char32_t ShortcutCharacter(const std::string& caption) {

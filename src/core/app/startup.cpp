@@ -7,11 +7,10 @@
 namespace orvane {
 
 namespace {
+// With its last "\\"; a bare name lies in the root.
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.find_last_of('\\');
-  std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder;
+  return slash == std::string::npos ? std::string("\\") : path.substr(0, slash + 1);
 }
 
 std::string FileNameOf(const std::string& path) {

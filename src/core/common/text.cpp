@@ -1,10 +1,11 @@
 #include "common/text.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 bool IsControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 }  // namespace
 
@@ -13,16 +14,17 @@ std::string AsciiLower(std::string text) {
   return text;
 }
 
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
 std::string AsciiUpper(std::string text) {
   for (char& c : text) c = UpperAscii(c);
   return text;
 }
 
 bool AsciiEqualsNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 std::string TrimControl(const std::string& text) {

@@ -9,6 +9,7 @@ namespace orvane {
 
 std::string AsciiLower(std::string text);
 std::string AsciiUpper(std::string text);
+char UpperAscii(char c);
 bool AsciiEqualsNoCase(const std::string& a, const std::string& b);
 // Drops leading and trailing characters with codes 0 to 32.
 std::string TrimControl(const std::string& text);

@@ -95,7 +95,8 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
   PackedPlayer player;
   player.ContainerStart = *start;
   player.Trailer = static_cast<size_t>(end.Trailer);  // a container was found before it
-  if (end.CertificateTable >= 0) player.CertificateTable = static_cast<size_t>(end.CertificateTable);
+  if (end.CertificateTable >= 0)
+    player.CertificateTable = static_cast<size_t>(end.CertificateTable);
   SpanOpener opener(executable.data(), executable.size());
   CollectingDialog dialog(player.Messages);
   MenuDataReader unit(opener, dialog);
@@ -114,8 +115,9 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
     if (entry.Name.empty())
       entry.Unreachable = "its name is blank, and no menu name finds a blank one";
     else if (FindPackageSlot(directory, entry.Name) != i)
-      entry.Unreachable = "an earlier packed file has the same name; the player only ever reaches "
-                          "the first";
+      entry.Unreachable =
+          "an earlier packed file has the same name; the player only ever reaches "
+          "the first";
     player.Entries.push_back(std::move(entry));
   }
   return player;

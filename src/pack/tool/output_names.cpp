@@ -56,7 +56,8 @@ std::string Folded(const std::string& utf8) {
   std::string folded = AsciiLower(utf8);
   for (size_t i = 0; i + 1 < folded.size(); ++i) {
     const unsigned char next = static_cast<unsigned char>(folded[i + 1]);
-    if (static_cast<unsigned char>(folded[i]) == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97)
+    if (static_cast<unsigned char>(folded[i]) == 0xC3 && next >= 0x80 && next <= 0x9E &&
+        next != 0x97)
       folded[i + 1] = static_cast<char>(next + 0x20);
   }
   return folded;
@@ -78,7 +79,8 @@ bool OutputNames::Free(const std::string& name, const std::vector<std::string>& 
   return true;
 }
 
-std::string OutputNames::Take(const std::string& wanted, const std::vector<std::string>& companions) {
+std::string OutputNames::Take(const std::string& wanted,
+                              const std::vector<std::string>& companions) {
   const std::string plain = PlainFileName(wanted);
   std::string name = plain;
   for (int n = 2; !Free(name, companions); ++n) name = Numbered(plain, n);
@@ -87,7 +89,8 @@ std::string OutputNames::Take(const std::string& wanted, const std::vector<std::
   return name;
 }
 
-std::string RenameNote(const std::string& what, const std::string& original, const std::string& name) {
+std::string RenameNote(const std::string& what, const std::string& original,
+                       const std::string& name) {
   if (original == name) return "";
   return what + " \"" + TerminalText(original) + "\" is written as " + name;
 }

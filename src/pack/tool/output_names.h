@@ -30,6 +30,7 @@ class OutputNames {
 
 // The line that reports a name written other than it stands: "<what> "<original>" is written as
 // <name>", the original escaped for the terminal. Empty when the name was kept.
-std::string RenameNote(const std::string& what, const std::string& original, const std::string& name);
+std::string RenameNote(const std::string& what, const std::string& original,
+                       const std::string& name);
 
 }  // namespace orvane::pack

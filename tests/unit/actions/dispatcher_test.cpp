@@ -48,8 +48,9 @@ struct Dispatch : DispatchRig {
   // The one message shown, with its text and kind.
   void ExpectMessage(const std::string& text, MessageKind kind) {
     ASSERT_EQ(dialog.shown.size(), 1u);
-    EXPECT_EQ(dialog.shown[0].text, text);
-    EXPECT_EQ(dialog.shown[0].kind, kind);
+    const ShownMessage& m = dialog.shown[0];
+    EXPECT_EQ(std::tie(m.text, m.kind, m.buttons, m.caption, m.helpContext, m.defaultIndex),
+              std::make_tuple(text, kind, mb::OK, std::string("Orvane"), 0, -1));
   }
 };
 

@@ -76,6 +76,7 @@ TEST(ErrorFlags, BadLineIsReportedAndStopsTheReading) {
   EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Error);
   EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
   EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
+  EXPECT_EQ(std::make_pair(t.dialog.shown[0].helpContext, t.dialog.shown[0].defaultIndex), std::make_pair(0, -1));
   // The file is in the computer's code page; the message shows its line in the player's UTF-8.
   ErrTxt second;
   second.Load("0\r\nd\xE9sactiv\xE9\r\n");

@@ -46,6 +46,7 @@ TEST(LocateMissingTarget, SameFoldersOnTheApplicationDriveFromTheLongestTail) {
 TEST(LocateMissingTarget, DriveRootTargetTriesTheApplicationDriveRoot) {
   Locate t;
   t.files.AddFile("E:\\x.pdf");
+  t.files.AddFile("E:\\x\\x.pdf");  // not a folder named after the file
   EXPECT_EQ(t.Run("C:\\x.pdf"), "E:\\x.pdf");
 }
 

@@ -144,6 +144,9 @@ TEST(StartupTest, TheIconIsNamedAfterTheExecutableWithoutItsLastExtension) {
   rig.Window.Form_Load(StartupInfo{exe, "", "Orvane"});
   EXPECT_EQ(rig.View.IconLoaded, "D:\\disc\\setup.v2.ico");
   EXPECT_EQ(rig.Window.ApplicationFolder, "D:\\disc\\");
+  PlayerRig bare;  // a bare name: the folder is the drive's root
+  bare.Window.Form_Load(StartupInfo{"setup.exe", "", "Orvane"});
+  EXPECT_EQ(bare.Window.ApplicationFolder + "|" + bare.Window.ExeName, "\\|setup.exe");
 }
 
 TEST(ClosingTest, TheExitSoundPlaysOnceToItsEndAndTheOutlineIsReleased) {

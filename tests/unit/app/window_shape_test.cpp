@@ -104,6 +104,7 @@ TEST(WindowShapeTest, ZeroSizeGivesAnEmptyOutline) {
   EXPECT_TRUE(RectangleOutline(0, 10).Kept.empty());
   EXPECT_TRUE(RectangleOutline(10, 0).Kept.empty());
   ASSERT_EQ(RectangleOutline(7, 3).Kept.size(), 1u);
+  ASSERT_EQ(RectangleOutline(1, 1).Kept.size(), 1u) << "the smallest outline";
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ class RecordingOutput : public DebugOutput {
 TEST(Text, CaseRulesTouchOnlyAsciiLetters) {
   EXPECT_EQ(AsciiLower("MeNu-\xC4.MNU"), "menu-\xC4.mnu");
   EXPECT_EQ(AsciiUpper("abc\xe4z"), "ABC\xe4Z");
+  EXPECT_EQ(AsciiLower("@AZ[`az{") + AsciiUpper("@AZ[`az{"), "@az[`az{@AZ[`AZ{");  // each edge and one past
   EXPECT_TRUE(AsciiEqualsNoCase("Second.MNU", "second.mnu"));
   EXPECT_FALSE(AsciiEqualsNoCase("\xC4", "\xE4"));
   EXPECT_FALSE(AsciiEqualsNoCase("main", "main "));
@@ -105,6 +106,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
     std::vector<size_t> backward;
     for (size_t pos = text.size(); pos > 0;) backward.insert(backward.begin(), pos = PreviousUtf8Character(text, pos));
     EXPECT_EQ(backward, row.starts);
+    EXPECT_EQ(PreviousUtf8Character(text, 0) + NextUtf8Character(text, text.size()), text.size()) << "both ends";
     EXPECT_EQ(Utf8CharacterCount(text), row.starts.size());
     EXPECT_EQ(IsValidUtf8(text), row.illFormed == 0);
     size_t replaced = 0;
@@ -127,7 +129,7 @@ TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
       {U'\u017C', U'\u017B'}, {U'\u03B1', U'\u0391'}, {U'\u03C2', U'\u03A3'}, {U'\u03AC', U'\u0386'},
       {U'\u03CE', U'\u038F'}, {U'\u0443', U'\u0423'}, {U'\u044F', U'\u042F'}, {U'\u0451', U'\u0401'},
       {U'\u0457', U'\u0407'}, {U'\u0491', U'\u0490'}, {U'\u0416', U'\u0416'}, {U'\u65E5', U'\u65E5'},
-      {U'\uFF41', U'\uFF21'}, {U'1', U'1'}};
+      {U'\uFF41', U'\uFF21'}, {U'1', U'1'},       {U'z', U'Z'},         {U'`', U'`'},           {U'{', U'{'}};
   for (const auto& [small, capital] : rows) EXPECT_EQ(UpperLetter(small), capital) << uint32_t{small};
 }
 

@@ -176,6 +176,7 @@ TEST(DialogGeometry, WideButtonRowWidensTheDialogAndShortTextCentresOnTheIcon) {
   in.TextHeight = 13;
   in.LabelWidths = std::vector<int>(11, 60);
   DialogGeometry g = LayoutDialog(in);
+  EXPECT_EQ(g.Buttons.front().Width, 60 + 18) << "the label and 6 units on either side";
   EXPECT_GE(g.Buttons.front().Left, 0);
   EXPECT_LE(g.Buttons.back().Left + g.Buttons.back().Width, g.ClientWidth);
   EXPECT_LE(std::abs((g.Text.Top + g.Text.Height / 2) - (g.Icon.Top + g.Icon.Height / 2)), 1);

@@ -62,8 +62,11 @@ TEST_F(SmallBuffer, SeeksInsideAndOutsideTheBuffer) {
 }
 
 TEST_F(SmallBuffer, AShortReadFailsAndStopsAtTheEnd) {
-  ASSERT_TRUE(file->Seek(95));
   uint8_t buffer[8];
+  ASSERT_TRUE(file->Seek(99));  // one byte left to fill the buffer with
+  EXPECT_TRUE(file->ReadU8(buffer[0]));
+  EXPECT_EQ(buffer[0], 99);
+  ASSERT_TRUE(file->Seek(95));
   EXPECT_FALSE(file->Read(buffer, 8));
   EXPECT_EQ(buffer[4], 99);
   EXPECT_EQ(file->Remaining(), 0);

@@ -11,6 +11,7 @@
 #include "tool/disc/disc_image.h"
 #include "tool/disc/disc_check.h"
 #include "tool/disc/run_program.h"
+#include "tool/shipped_player.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
 #include "writer/menu_writer.h"
@@ -418,7 +419,7 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
 
 TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
   MakeDisc(kGoodMain);
-  const auto r = RunTool({"html", folder_.PathOf("disc/orvane.exe"), "-o", folder_.PathOf("web")});
+  auto r = RunTool({"html", folder_.PathOf("disc/orvane.exe"), "-o", folder_.PathOf("web")});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const auto page = ReadBytes(folder_.PathOf("web/index.html"));
   const std::string html(page.begin(), page.end());
@@ -432,6 +433,21 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
         "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\"",
         "data-mode=\"&quot;bounce&quot;\""})  // modes by name
     EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
+  // Straight from the sources (or menu files), the same pages; links lead into the disc folder
+  // given, by default the first source's.
+  r = RunTool({"html", folder_.PathOf("src/main.json"), folder_.PathOf("menus/sub.mnu"), "-o",
+               folder_.PathOf("web2"), "--disc", folder_.PathOf("web2")});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  for (const char* name : {"index.html", "sub.html", "orvane-web/index/1-1-1.png"}) {
+    const auto a = ReadBytes(folder_.PathOf("web2/") + name);
+    const auto b = ReadBytes(folder_.PathOf("web/") + name);
+    EXPECT_EQ(std::string(a.begin(), a.end()), std::string(b.begin(), b.end())) << name;
+  }
+  r = RunTool({"html", folder_.PathOf("src/main.json"), "-o", folder_.PathOf("web3")});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  const auto alone = ReadBytes(folder_.PathOf("web3/index.html"));
+  EXPECT_NE(std::string(alone.begin(), alone.end()).find("href=\"./../src/Docs/Manual.PDF\""),
+            std::string::npos);
   // Outside the outline the background is transparent, whatever its stored fourth byte.
   const Picture bg = LoadPicturePng(folder_.PathOf("web/orvane-web/index/background.png"), {true, 0});
   EXPECT_EQ(bg.Pixels[29 * 40 + 36] >> 24, 0xFFu);  // the last row is cut out from x = 37
@@ -495,8 +511,20 @@ TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
   EXPECT_EQ(ReadBytes(folder_.PathOf("menus/main.mnu")), before);
   EXPECT_EQ(RunTool({"frobnicate"}).Status, 2);
   WriteText(folder_, "mz.exe", "MZ");  // the two letters are all that pack asks of a player
-  EXPECT_EQ(RunTool({"pack", folder_.PathOf("mz.exe"), folder_.PathOf("menus/sub.mnu"), "-o",
-                     folder_.PathOf("out/orvane.exe")}).Status, 0);
+  r = RunTool({"pack", folder_.PathOf("mz.exe"), folder_.PathOf("menus/sub.mnu"), "-o",
+               folder_.PathOf("out/orvane.exe")});
+  EXPECT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out.find("warning: " + folder_.PathOf("mz.exe") + ": not a Windows program"), 0u)
+      << r.Out;
+  // Only a 32-bit x86 program is packed without a word about what it runs on.
+  for (const auto& [machine, warning] : std::vector<std::pair<uint16_t, std::string>>{
+           {0x014C, ""}, {0x8664, "x86_64: runs only on 64-bit Windows"},
+           {0xAA64, "ARM64: runs only on ARM Windows"}, {0x0200, "not a 32-bit x86 program"}}) {
+    Bytes pe(0x48, 0);
+    pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = 0x40, pe[0x40] = 'P', pe[0x41] = 'E';
+    pe[0x44] = machine & 0xFF, pe[0x45] = machine >> 8;
+    EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
+  }
   EXPECT_EQ(RunTool({"check", folder_.PathOf("src")}).Status, 2);  // no packed player there
 }
 

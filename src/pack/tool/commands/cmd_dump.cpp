@@ -46,7 +46,8 @@ int RunDump(const CommandArgs& args, std::ostream& out) {
     const ReadMenu read = ReadPackedMenu(input.Data, *input.Player, entry);
     const std::string shown = ShownEntryName(entry);
     if (read.HeaderAccepted)
-      DumpOne(read, entry.Name.empty() ? "entry" + std::to_string(entry.Slot + 1) + ".mnu" : entry.Name,
+      DumpOne(read,
+              entry.Name.empty() ? "entry" + std::to_string(entry.Slot + 1) + ".mnu" : entry.Name,
               shown, args.Output, names, *unmarked, out);
     damaged |= ReportEntry(entry, read, shown, out);
   }

@@ -33,7 +33,8 @@ int ExtractPlayer(const InputFile& input, const std::string& folder, std::ostrea
       continue;
     }
     const std::string original = Cp1252ToUtf8(entry.Name);
-    const std::string name = names.Take(entry.Name.empty() ? "entry" + std::to_string(entry.Slot + 1) : original);
+    const std::string name =
+        names.Take(entry.Name.empty() ? "entry" + std::to_string(entry.Slot + 1) : original);
     const Bytes bytes(input.Data.begin() + static_cast<std::ptrdiff_t>(entry.Offset),
                       input.Data.begin() + static_cast<std::ptrdiff_t>(entry.Offset + read.Length));
     const std::string target = (fs::path(folder) / name).string();

@@ -22,8 +22,9 @@ ReadMenu Decoded(ReadMenu read) {
 
 void PrintMenuSummary(const ReadMenu& read, std::ostream& out) {
   const MenuFile& m = read.Menu;
-  out << "version " << int(m.Header.Version) << ", " << Counted(m.Buttons.size(), "button")
-      << ", " << Counted(m.Pictures.size(), "picture") << ", \"" << TerminalText(m.Settings.MenuTitle) << "\"";
+  out << "version " << int(m.Header.Version) << ", " << Counted(m.Buttons.size(), "button") << ", "
+      << Counted(m.Pictures.size(), "picture") << ", \"" << TerminalText(m.Settings.MenuTitle)
+      << "\"";
   if (read.ReadError) out << " (DAMAGED: the player reports a read error)";
   out << "\n";
 }
@@ -32,8 +33,9 @@ void PrintButtons(const MenuFile& m, std::ostream& out) {
   for (size_t i = 0; i < m.Buttons.size(); ++i) {
     const ButtonRecord& b = m.Buttons[i];
     const Json kind = NameOrNumber(ButtonKindNames(), b.ButtonKind);
-    out << "  button " << i + 1 << ": " << (kind.is_string() ? kind.get<std::string>() : kind.dump())
-        << " at " << b.Left << "," << b.Top;
+    out << "  button " << i + 1 << ": "
+        << (kind.is_string() ? kind.get<std::string>() : kind.dump()) << " at " << b.Left << ","
+        << b.Top;
     if (!b.Caption.empty()) out << " \"" << TerminalText(b.Caption) << "\"";
     out << " -> " << (b.Target.empty() ? "(no target)" : TerminalText(b.Target)) << "\n";
   }
@@ -47,7 +49,8 @@ int RunList(const CommandArgs& args, std::ostream& out) {
     const PackedPlayer& p = *input.Player;
     out << TerminalText(input.Path) << ": packed player, container at byte " << p.ContainerStart
         << ", " << Counted(p.Entries.size(), "packed file");
-    if (p.CertificateTable) out << ", signed (certificate table at byte " << *p.CertificateTable << ")";
+    if (p.CertificateTable)
+      out << ", signed (certificate table at byte " << *p.CertificateTable << ")";
     if (p.DirectoryError) out << " (DAMAGED: the player cannot read the list of packed files)";
     if (p.EntriesClaimed > kPackageSlots)
       out << " (the list claims " << p.EntriesClaimed << "; the player reads only the first "

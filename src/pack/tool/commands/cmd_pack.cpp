@@ -3,44 +3,43 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "common/text.h"
+#include "actions/target_text.h"
 #include "tool/commands/commands.h"
 #include "tool/counted.h"
 #include "tool/file_io.h"
-#include "tool/input_file.h"
+#include "tool/menu_inputs.h"
 #include "tool/menu_read.h"
-#include "tool/source/menu_source.h"
+#include "tool/shipped_player.h"
+#include "tool/terminal_text.h"
 #include "tool/tool_error.h"
 #include "writer/container_find.h"
 
 namespace orvane::pack {
 
 int RunPack(const CommandArgs& args, std::ostream& out) {
-  const std::string& playerPath = args.Inputs[0];
+  // A first argument that names a Windows program is the player; without one the player shipped
+  // with the tool is used.
+  const bool playerGiven = EndsWithNoCase(args.Inputs[0], ".exe");
+  const std::string playerPath = playerGiven ? args.Inputs[0] : FindShippedPlayer();
+  if (!playerGiven) out << "using the player shipped with the tool: " << playerPath << "\n";
+  const std::vector<std::string> menuPaths(args.Inputs.begin() + (playerGiven ? 1 : 0),
+                                           args.Inputs.end());
+  if (menuPaths.empty()) throw ToolError(playerPath, "", "no menu given to pack into it");
   Bytes player = ReadWholeFile(playerPath);
   if (player.size() < 2 || player[0] != 'M' || player[1] != 'Z')
     throw ToolError(playerPath, "", "is not a Windows executable");
+  if (const std::optional<std::string> warning = PlayerMachineWarning(player))
+    out << "warning: " << playerPath << ": " << *warning << "\n";
+  // Every menu is read (and a source built) before the player is touched.
+  const MenuInputs menus = LoadMenuInputs(menuPaths);
+  for (const std::string& remark : menus.Remarks) out << TerminalText(remark) << "\n";
+  const std::vector<PackedFile>& files = menus.Files;
   // A signature covers the menus too: it cannot survive new ones.
   const bool wasSigned = RemoveSignature(player);
   if (wasSigned) out << playerPath << ": removing its signature, which the new menus would break\n";
   if (const std::optional<size_t> start = FindContainerStart(player)) {
     out << playerPath << ": replacing the menus it already carries\n";
     player.resize(*start);
-  }
-  std::vector<PackedFile> files;
-  for (size_t i = 1; i < args.Inputs.size(); ++i) {
-    const std::string& path = args.Inputs[i];
-    PackedFile file{BaseName(path), ReadWholeFile(path)};
-    if (!IsValidPackedName(file.Name)) throw ToolError(path, "", "is no valid packed file name");
-    // Only menus the player can read go on a disc.
-    const ReadMenu menu = ReadMenuBytes(file.Data);
-    if (!menu.HeaderAccepted || menu.ReadError)
-      throw ToolError(path, "", "is not a readable menu file (build it with orvane-pack build)");
-    for (const PackedFile& earlier : files)
-      if (AsciiEqualsNoCase(earlier.Name, file.Name))
-        throw ToolError(path, "", "a menu named " + earlier.Name + " is already packed; the "
-                                  "player could only reach the first");
-    files.push_back(std::move(file));
   }
   Bytes packed;
   try {

@@ -34,9 +34,11 @@ bool ReportDirectory(const PackedPlayer& player, const std::string& exeName, std
 
 bool ReportEntry(const PackedEntry& entry, const ReadMenu& read, const std::string& shown,
                  std::ostream& out) {
-  if (!entry.Reachable()) out << "  warning: " << shown << ": the player never opens it: " << entry.Unreachable << "\n";
+  if (!entry.Reachable())
+    out << "  warning: " << shown << ": the player never opens it: " << entry.Unreachable << "\n";
   if (!read.HeaderAccepted) {
-    out << "  warning: " << shown << ": not a menu file of version 6 or later; the player refuses it\n";
+    out << "  warning: " << shown
+        << ": not a menu file of version 6 or later; the player refuses it\n";
     return true;
   }
   if (read.ReadError) {

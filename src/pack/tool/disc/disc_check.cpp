@@ -89,8 +89,8 @@ int PrintReport(const DiscReport& report, const std::string& discDir, std::ostre
   for (const Finding& f : report.Notes) out << "note: " << TerminalText(FormatFinding(f)) << "\n";
   const size_t problems = report.Problems.size();
   const size_t notes = report.Notes.size();
-  std::string summary = problems == 0 ? discDir + ": no problems found"
-                                      : Counted(problems, "problem") + " found";
+  std::string summary =
+      problems == 0 ? discDir + ": no problems found" : Counted(problems, "problem") + " found";
   if (notes > 0) summary += ", " + Counted(notes, "note");
   out << summary << "\n";
   return problems == 0 ? 0 : 1;
@@ -135,14 +135,17 @@ struct ButtonCheck {
 // The header, the read, and the menu's own settings. False when the player refuses the menu.
 bool CheckSettings(MenuCheck& check, const ReadMenu& read) {
   if (!read.HeaderAccepted) {
-    check.Problem(0, "header", "the player refuses this menu (not a menu file of version 6 or later)");
+    check.Problem(0, "header",
+                  "the player refuses this menu (not a menu file of version 6 or later)");
     return false;
   }
   if (read.ReadError) {
     std::string detail;
     for (const std::string& m : read.Messages) detail += " " + m;
-    check.Problem(0, "", "the player reports \"Error loading binary menu data.\": the file is "
-                         "damaged or cut short" + detail);
+    check.Problem(0, "",
+                  "the player reports \"Error loading binary menu data.\": the file is "
+                  "damaged or cut short" +
+                      detail);
   }
   if (read.InvalidUtf8Texts > 0)
     check.Problem(0, kTextEncodingKey,
@@ -159,15 +162,20 @@ bool CheckSettings(MenuCheck& check, const ReadMenu& read) {
   const MenuSettings& s = read.Menu.Settings;
   const int count = static_cast<int>(read.Menu.Buttons.size());
   if (count > kMaxButtons)
-    check.Problem(0, "buttons", std::to_string(count) + " buttons; the player shows at most " +
-                                    std::to_string(kMaxButtons));
+    check.Problem(0, "buttons",
+                  std::to_string(count) + " buttons; the player shows at most " +
+                      std::to_string(kMaxButtons));
   if (!IsNamedValue(PlacementNames(), s.Placement))
-    check.Problem(0, "placement", std::to_string(s.Placement) + " is no placement code (0 to 10); "
-                                  "the player centres the window");
+    check.Problem(0, "placement",
+                  std::to_string(s.Placement) +
+                      " is no placement code (0 to 10); "
+                      "the player centres the window");
   if (s.InitialButton > count)
-    check.Problem(0, "initial_button", "button " + std::to_string(s.InitialButton) + " does not exist");
+    check.Problem(0, "initial_button",
+                  "button " + std::to_string(s.InitialButton) + " does not exist");
   for (const FlagField& flag : MenuFlagFields(s))
-    if (FlagMeantOnReadOff(flag.Value, flag.Test)) check.Problem(0, flag.Field, FlagReadOffMessage(flag));
+    if (FlagMeantOnReadOff(flag.Value, flag.Test))
+      check.Problem(0, flag.Field, FlagReadOffMessage(flag));
   return true;
 }
 
@@ -203,8 +211,8 @@ void NoteUnshown(MenuCheck& check, const Slots& slots, int button, int state, bo
   }
   if (stills + moving == 0) return;
   const std::string what = frames ? Counted(moving, "frame") : std::string("picture");
-  const std::string field = "pictures." + std::string(ImageStateNames()[state].Name) +
-                            (frames ? ".frames" : "");
+  const std::string field =
+      "pictures." + std::string(ImageStateNames()[state].Name) + (frames ? ".frames" : "");
   const std::string shown = label.empty() ? field : field + " (\"" + label + "\")";
   check.Note(button, button == 0 ? field : shown, what + " that the player never shows: " + why);
 }
@@ -220,18 +228,20 @@ void CheckBackground(MenuCheck& check, const MenuSettings& s, const Slots& slots
     return std::get<0>(slot.first) > 0 && std::get<2>(slot.first) > 0;  // a button's later frame
   });
   if (animated && s.AnimInterval <= 0)
-    check.Problem(0, "anim_interval", std::to_string(s.AnimInterval) + ": the animation frames never play");
+    check.Problem(0, "anim_interval",
+                  std::to_string(s.AnimInterval) + ": the animation frames never play");
   const Picture* background = PictureAt(slots, 0, kNormalState, 0);
   if (!background) check.Problem(0, "pictures.normal", "the menu has no background picture");
   if (s.TransparentColour < 1) return;
   const ParsedShape shape = ParseShapeText(s.ShapeText);
-  for (const std::string& problem : shape.Problems) check.Problem(0, "shape", "shape text " + problem);
+  for (const std::string& problem : shape.Problems)
+    check.Problem(0, "shape", "shape text " + problem);
   if (shape.Problems.empty() && background &&
       (shape.Width != background->Width || shape.Height != background->Height))
-    check.Problem(0, "shape", "outline is " + std::to_string(shape.Width) + "x" +
-                                  std::to_string(shape.Height) + " but the background is " +
-                                  std::to_string(background->Width) + "x" +
-                                  std::to_string(background->Height));
+    check.Problem(0, "shape",
+                  "outline is " + std::to_string(shape.Width) + "x" + std::to_string(shape.Height) +
+                      " but the background is " + std::to_string(background->Width) + "x" +
+                      std::to_string(background->Height));
 }
 
 // Only an image button shows pictures of its states, and frames only when it is animated; every
@@ -247,13 +257,15 @@ void CheckButtonPictures(ButtonCheck& button, const Slots& slots) {
       NoteUnshown(button.Menu, slots, n, state, false, button.Label, why);
       NoteUnshown(button.Menu, slots, n, state, true, button.Label, why);
     } else if (b.AnimMode == kAnimStill) {
-      NoteUnshown(button.Menu, slots, n, state, true, button.Label, "the button's animation is \"still\"");
+      NoteUnshown(button.Menu, slots, n, state, true, button.Label,
+                  "the button's animation is \"still\"");
     }
   }
   int lastPlayable = 0;
   while (lastPlayable < kMaxFrame) {
     bool any = false;
-    for (int st = kNormalState; st <= kMaxImageState; ++st) any = any || PictureAt(slots, n, st, lastPlayable + 1);
+    for (int st = kNormalState; st <= kMaxImageState; ++st)
+      any = any || PictureAt(slots, n, st, lastPlayable + 1);
     if (!any) break;
     ++lastPlayable;
   }
@@ -272,7 +284,8 @@ void CheckShortcut(ButtonCheck& button, std::map<char32_t, int>& shortcuts, int 
   const char32_t key = ShortcutOf(button.Button);
   if (key == 0) return;
   const char* field = IsPushOrLabel(button.Button) ? "caption" : "shortcut";
-  auto [it, fresh] = shortcuts.emplace(UpperLetter(key), button.Number);  // Alt+ж and Alt+Ж are one key
+  auto [it, fresh] =
+      shortcuts.emplace(UpperLetter(key), button.Number);  // Alt+ж and Alt+Ж are one key
   if (!fresh)
     button.Problem(field, "shortcut key " + Printable(key) + " is also button " +
                               std::to_string(it->second) + "'s; only one of them answers it");
@@ -300,9 +313,10 @@ void CheckTarget(ButtonCheck& button, const std::string& discDir,
     case TargetKind::DiscFile:
       if (target.Path.empty() || FindOnDisc(discDir, target.Path, false).empty()) {
         const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
-        button.Problem("target", shown + (folder ? ": is a folder; end the target with \\ to open it"
-                                                 : ": no such file on the disc (looked for " +
-                                                       target.Path + ")"));
+        button.Problem(
+            "target",
+            shown + (folder ? ": is a folder; end the target with \\ to open it"
+                            : ": no such file on the disc (looked for " + target.Path + ")"));
       }
       break;
     case TargetKind::DiscFolder:
@@ -333,11 +347,13 @@ void CheckMenu(const std::string& menuName, const ReadMenu& read, const std::str
     const ButtonRecord& b = menu.Buttons[n - 1];
     ButtonCheck button{check, n, b, ButtonLabel(b)};
     if (!IsNamedValue(ButtonKindNames(), b.ButtonKind))
-      button.Problem("kind", std::to_string(b.ButtonKind) + " is no button kind (0 image, 1 push, 2 label)");
+      button.Problem(
+          "kind", std::to_string(b.ButtonKind) + " is no button kind (0 image, 1 push, 2 label)");
     if (!IsNamedValue(AnimationNames(), b.AnimMode))
       button.Problem("animation", std::to_string(b.AnimMode) + " is no animation mode (0 to 5)");
     for (const FlagField& flag : ButtonFlagFields(b))
-      if (FlagMeantOnReadOff(flag.Value, flag.Test)) button.Problem(flag.Field, FlagReadOffMessage(flag));
+      if (FlagMeantOnReadOff(flag.Value, flag.Test))
+        button.Problem(flag.Field, FlagReadOffMessage(flag));
     CheckButtonPictures(button, slots);
     CheckShortcut(button, shortcuts, count);
     CheckTarget(button, discDir, packedNames);
@@ -388,7 +404,8 @@ DiscReport CheckDisc(const std::string& discDir, int codePage) {
   int packedPlayers = 0;
   std::map<std::string, std::vector<PackedEntry>> menusOf;
   for (const DiscProgram& program : ProgramsIn(discDir)) {
-    menusOf[program.FileName] = program.Player ? program.Player->Entries : std::vector<PackedEntry>{};
+    menusOf[program.FileName] =
+        program.Player ? program.Player->Entries : std::vector<PackedEntry>{};
     if (!program.Player) continue;
     ++packedPlayers;
     CheckPlayer(program, discDir, *unmarked, report);

@@ -159,9 +159,9 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   std::string wanted = request.Label;
   if (wanted.empty()) wanted = fs::weakly_canonical(disc, ec).filename().string();
   const VolumeLabel label = FitVolumeLabel(wanted);
-  if (!label.Note.empty()) out << label.Note << "\n";
+  if (!label.Note.empty()) out << TerminalText(label.Note) << "\n";
   const JolietLabel joliet = FitJolietLabel(wanted);
-  if (!joliet.Note.empty()) out << joliet.Note << "\n";
+  if (!joliet.Note.empty()) out << TerminalText(joliet.Note) << "\n";
 
   const fs::path output(request.Output);
   const std::string temp = request.Output + ".orvane-pack-tmp";
@@ -209,7 +209,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
     const std::string text = AutorunText(player, icon, autorunLabel);
     WriteFileAtomically(autorunTemp, text);
     arguments.insert(arguments.end(), {"-map", autorunTemp, "/autorun.inf"});
-    out << "autorun.inf: open=" << player << ", icon=" << icon << ", label=" << Cp1252ToUtf8(autorunLabel)
+    out << "autorun.inf: "
+        << TerminalText("open=" + player + ", icon=" + icon + ", label=" + Cp1252ToUtf8(autorunLabel))
         << "\n";
   }
   arguments.push_back("-commit");

@@ -24,7 +24,8 @@ std::vector<OutsideLink> LinksOutOf(const std::string& discDir) {
   std::error_code ec;
   const fs::path root = fs::canonical(discDir, ec);
   if (ec) return links;
-  for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec), last;
+  for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec),
+       last;
        !ec && it != last; it.increment(ec)) {
     if (!it->is_symlink(ec)) continue;
     std::error_code broken;

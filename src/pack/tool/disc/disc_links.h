@@ -7,10 +7,10 @@
 namespace orvane::pack {
 
 struct OutsideLink {
-  std::string Relative;  // where the link stands in the disc folder, "/" between folders
-  std::string Path;      // the link itself, absolute
-  std::string Target;    // the link's own text
-  bool Dangling = false; // it leads nowhere (missing, or a loop of links)
+  std::string Relative;   // where the link stands in the disc folder, "/" between folders
+  std::string Path;       // the link itself, absolute
+  std::string Target;     // the link's own text
+  bool Dangling = false;  // it leads nowhere (missing, or a loop of links)
 };
 
 // Whether path (resolved as far as it exists) lies in folder or is folder.

@@ -1,12 +1,15 @@
 #include "tool/disc/page_actions.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 #include "actions/target_form.h"
 #include "actions/target_text.h"
 #include "common/text.h"
 #include "tool/disc/disc_check.h"
+
+namespace fs = std::filesystem;
 
 namespace orvane::pack {
 
@@ -28,21 +31,21 @@ std::string PercentEncode(const std::string& utf8, const std::string& keep) {
   return out;
 }
 
-// A path on the disc ("\" between folders) as a link relative to the disc's root. The "./" and
-// the encoded ":" keep any text from being read as a scheme.
-std::string DiscHref(std::string path) {
+// A path on the disc ("\" between folders) as a link below the disc's root (a link that starts
+// with "./" or a scheme). The "./" and the encoded ":" keep any text from being read as a scheme.
+std::string DiscHref(std::string path, const std::string& root) {
   std::replace(path.begin(), path.end(), '\\', '/');
-  return "./" + PercentEncode(path, "/");
+  return root + PercentEncode(path, "/");
 }
 
 // Web and mail addresses as they stand; only these schemes become links to another place.
-std::string AddressHref(std::string address) {
+std::string AddressHref(std::string address, const std::string& root) {
   if (StartsWithNoCase(address, "www")) address = "http://" + address;
   const size_t colon = address.find(':');
   const bool hasScheme = colon != std::string::npos && address.find_first_of("/?#") > colon;
   const std::string scheme = hasScheme ? AsciiLower(address.substr(0, colon)) : "";
   if (scheme != "http" && scheme != "https" && scheme != "ftp" && scheme != "mailto")
-    return DiscHref(address);
+    return DiscHref(address, root);
   return PercentEncode(address, ":/?#[]@!$&'()*+,;=%");
 }
 
@@ -75,8 +78,21 @@ bool IsUrlUnreserved(unsigned char c) {
          std::string("-._~").find(static_cast<char>(c)) != std::string::npos;
 }
 
+std::string DiscRootHref(const std::string& pagesFolder, const std::string& discFolder) {
+  std::error_code ec;
+  const fs::path disc = fs::weakly_canonical(fs::absolute(discFolder, ec), ec);
+  const fs::path relative =
+      disc.lexically_relative(fs::weakly_canonical(fs::absolute(pagesFolder, ec), ec));
+  if (relative.empty()) {  // another drive: only an absolute address reaches it
+    const std::string path = disc.generic_u8string();
+    return (path.front() == '/' ? "file://" : "file:///") + PercentEncode(path, "/:") + "/";
+  }
+  return relative == "." ? "./" : "./" + PercentEncode(relative.generic_u8string(), "/") + "/";
+}
+
 PageAction PageActionFor(const TOVButton& button,
-                         const std::map<std::string, std::string>& pageOfMenu) {
+                         const std::map<std::string, std::string>& pageOfMenu,
+                         const std::string& discRoot) {
   PageAction action;
   const std::string& target = button.Target;
   switch (ClassifyTarget(target)) {
@@ -112,7 +128,7 @@ PageAction PageActionFor(const TOVButton& button,
   action.Run = PageRun::Link;
   switch (resolved.Kind) {
     case TargetKind::Address:
-      action.Href = AddressHref(resolved.Path);
+      action.Href = AddressHref(resolved.Path, discRoot);
       break;
     case TargetKind::DiscFile:
       if (IsProgram(resolved.Path)) {
@@ -121,10 +137,10 @@ PageAction PageActionFor(const TOVButton& button,
             "Needs Windows: starts the program " + FileNamePart(resolved.Path) + ".";
         break;
       }
-      action.Href = DiscHref(resolved.Path);
+      action.Href = DiscHref(resolved.Path, discRoot);
       break;
     case TargetKind::DiscFolder:
-      action.Href = DiscHref(resolved.Path);
+      action.Href = DiscHref(resolved.Path, discRoot);
       break;
     default:
       action.Run = PageRun::Unavailable;

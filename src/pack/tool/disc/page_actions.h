@@ -23,9 +23,15 @@ struct PageAction {
   std::string Text;  // Message: its lines (UTF-8, "\n" between them); Unavailable: why
 };
 
-// pageOfMenu maps the packed menus' names to their pages' file names.
+// The link from the pages' folder to the disc's root folder: "./" when they are one, a relative
+// link below or above it, a file address when no relative one exists.
+std::string DiscRootHref(const std::string& pagesFolder, const std::string& discFolder);
+
+// pageOfMenu maps the packed menus' names to their pages' file names; discRoot is the link to
+// the disc's root folder (DiscRootHref).
 PageAction PageActionFor(const TOVButton& button,
-                         const std::map<std::string, std::string>& pageOfMenu);
+                         const std::map<std::string, std::string>& pageOfMenu,
+                         const std::string& discRoot = "./");
 
 // Letters, digits and "-._~": the characters a URL carries as they are.
 bool IsUrlUnreserved(unsigned char c);

@@ -118,7 +118,8 @@ std::string MacroAdvice(const std::string& target) {
                    : "write \"\\" + rest + "\" (from the root of the disc's drive) or \"%" + rest +
                          "\" (from the player's folder)";
   return ": the player expands %CD% only in parameters and in %NOPROC% targets, so it looks for "
-         "this name as it stands and then searches the whole disc; " + fix;
+         "this name as it stands and then searches the whole disc; " +
+         fix;
 }
 
 }  // namespace orvane::pack

@@ -14,8 +14,8 @@ enum class TargetKind {
   OffDisc,
   DiscFile,
   DiscFolder,
-  SearchPath,     // a raw launch of a bare program name: Windows looks for it on its own path
-  MacroAsText,    // a launch target holding "%CD%", which a launch leaves as it stands
+  SearchPath,   // a raw launch of a bare program name: Windows looks for it on its own path
+  MacroAsText,  // a launch target holding "%CD%", which a launch leaves as it stands
 };
 struct ResolvedTarget {
   TargetKind Kind = TargetKind::Nothing;

@@ -136,6 +136,7 @@ struct PageWriter {
   const std::string& stem;
   const std::map<std::string, std::string>& pageOfMenu;
   const std::string& findingMenu;
+  const std::string& discRoot;
   WrittenPages& written;
 
   std::string PictureFile(const std::string& name) const {
@@ -185,7 +186,7 @@ struct PageWriter {
 
   std::string ButtonHtml(int32_t n, const TOVMenu& menu) {
     const TOVButton& b = menu.Buttons[static_cast<size_t>(n)];
-    const PageAction action = PageActionFor(b, pageOfMenu);
+    const PageAction action = PageActionFor(b, pageOfMenu, discRoot);
     static const char* const kRuns[] = {"nothing", "link", "message", "close", "off"};
     const bool link = action.Run == PageRun::Link;
     const bool off = action.Run == PageRun::Unavailable;
@@ -286,7 +287,7 @@ std::string CaptionHtml(const std::string& utf8) { return AccessHtml(utf8, true)
 
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder,
-                           const CodePage& unmarked) {
+                           const CodePage& unmarked, const std::string& discRoot) {
   WrittenPages written;
   const Bytes utf8Player = PlayerWithUtf8Texts(executable, player, unmarked);
   // Pages only for what the player can open: one page for two packed files of the same name.
@@ -307,7 +308,8 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
   WriteFileAtomically((fs::path(folder) / kAssets / "orvane.js").string(),
                       std::string(kPageScript));
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string menuName = exeName + ": " + Cp1252ToUtf8(entries[i].Name);
+    const std::string menuName =
+        (exeName.empty() ? "" : exeName + ": ") + Cp1252ToUtf8(entries[i].Name);
     if (!shown[i].Loaded) {
       std::string why;
       for (const std::string& message : shown[i].Messages) why += " " + message;
@@ -316,7 +318,7 @@ WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
       continue;
     }
     MakeFolder((fs::path(folder) / kAssets / stems[i]).string());
-    PageWriter writer{folder, stems[i], pageOfMenu, menuName, written};
+    PageWriter writer{folder, stems[i], pageOfMenu, menuName, discRoot, written};
     const std::string page = (fs::path(folder) / (stems[i] + ".html")).string();
     WriteFileAtomically(page, writer.PageHtml(shown[i]));
     written.Files.push_back(page);

@@ -23,12 +23,13 @@ struct WrittenPages {
   std::vector<std::string> Warnings;  // menus that could not be read
 };
 
-// Writes the pages of every menu of the player into folder; exeName names the player in findings.
-// Menus without the UTF-8 mark are read in the unmarked code page.
+// Writes the pages of every menu of the player into folder; exeName names the player in findings
+// (empty for menus not packed yet). Menus without the UTF-8 mark are read in the unmarked code
+// page. discRoot links the pages' folder to the disc's root (DiscRootHref).
 class CodePage;
 WrittenPages WriteWebPages(const Bytes& executable, const PackedPlayer& player,
                            const std::string& exeName, const std::string& folder,
-                           const CodePage& unmarked);
+                           const CodePage& unmarked, const std::string& discRoot = "./");
 
 // The stylesheet and the script shared by every page.
 extern const char kPageStyle[];

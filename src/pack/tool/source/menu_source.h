@@ -35,6 +35,7 @@ struct MenuSource {
   // What build did for the author that the source did not say (transparent pixels composed, the
   // encoding of the texts chosen).
   std::vector<std::string> Notes;
+  std::vector<std::string> Pictures;  // the picture files it was built from
 };
 
 // Picture paths are taken relative to the source's folder. Throws ToolError naming the source

@@ -66,12 +66,14 @@ class SourceContext {
   }
   void ComposeAt(std::optional<std::pair<int32_t, int32_t>> origin) const { origin_ = origin; }
   std::vector<std::string>& Notes() const { return notes_; }
+  std::vector<std::string>& Read() const { return read_; }
 
   Picture LoadPicture(const std::string& relative, FourthByte fourth,
                       const std::string& field) const {
     RgbaImage image;
     try {
-      image = LoadPng(Resolve(relative));
+      read_.push_back(Resolve(relative));
+      image = LoadPng(read_.back());
     } catch (const ToolError& e) {
       throw ToolError(file_, field, e.what());
     }
@@ -120,6 +122,7 @@ class SourceContext {
   Picture background_;
   mutable std::optional<std::pair<int32_t, int32_t>> origin_;
   mutable std::vector<std::string> notes_;
+  mutable std::vector<std::string> read_;  // every picture file read, in order
 };
 
 FourthByte ReadFourthByte(FieldReader& r, FourthByte inherited) {
@@ -567,6 +570,7 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
     warnFlags(ButtonFlagFields(menu.Buttons[i]), "buttons[" + std::to_string(i) + "].");
   source.Notes = std::move(ctx.Notes());
   EncodeMenuTexts(menu, encoding, sourcePath, source.Notes);
+  source.Pictures = std::move(ctx.Read());
   if (menu.Pictures.size() > 32767)
     throw ToolError(sourcePath, "pictures", "more than 32767 pictures in one menu");
   UpdateCounts(menu);
