@@ -1,11 +1,9 @@
-# Releases, made by one command in the native tree:
+# Releases, made by one command in a native tree configured with ORVANE_I686_BUILD:
 #   cmake --build build/native --target release
 # writes into build/native/release/ orvane-VERSION-windows.zip (the 32-bit programs of the tree
 # ORVANE_I686_BUILD, the guide, the demo's sources, the licence, a start-here text),
 # orvane-pack_VERSION_amd64.deb (this tree's orvane-pack, the player under /usr/share/orvane, a
 # manual page, the guide, the demo, copyright and changelog) and SHA256SUMS, through CPack.
-set(ORVANE_I686_BUILD "" CACHE PATH
-    "Build tree of the 32-bit Windows programs (orvane.exe, orvane-pack.exe) that a release ships")
 set(ORVANE_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
 set(ORVANE_STAGE ${CMAKE_BINARY_DIR}/release-stage)
 
@@ -96,15 +94,8 @@ add_custom_target(release
   DEPENDS orvane_release_files
   COMMENT "Making the release packages in ${ORVANE_RELEASE_DIR}"
   VERBATIM)
-if(NOT ORVANE_I686_BUILD)
-  # Without the 32-bit programs no release can be made; say so at once.
-  add_custom_command(TARGET release PRE_BUILD
-    COMMAND ${CMAKE_COMMAND} -E echo
-            "release: set ORVANE_I686_BUILD to the 32-bit Windows build tree"
-    COMMAND ${CMAKE_COMMAND} -E false)
-endif()
 
-if(ORVANE_TESTS AND ORVANE_I686_BUILD AND ORVANE_PLAYER_EXE)
+if(ORVANE_TESTS AND ORVANE_PLAYER_EXE)
   add_test(NAME release_packages COMMAND bash ${PROJECT_SOURCE_DIR}/tests/release/test_release.sh)
   set_tests_properties(release_packages PROPERTIES
     ENVIRONMENT "ORVANE_NATIVE_BUILD=${CMAKE_BINARY_DIR};ORVANE_SOURCE=${PROJECT_SOURCE_DIR};\

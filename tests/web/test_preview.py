@@ -32,7 +32,8 @@ def edit(path, old, new):
 
 
 def wait_for(what, driver, script, since, limit=2.0):
-    """Polls a page expression; checks that it came true within limit seconds of since."""
+    """Polls a page expression; checks that it came true within limit seconds of since (the
+    promise is 2 s for a save; the other steps get room for a busy machine)."""
     value = None
     while time.monotonic() - since < limit + 8:
         try:
@@ -79,7 +80,7 @@ def main():
             since = edit(main_json, '"anim_interval": 80', '"anim_interval": "fast"')
             error = wait_for("a broken source's error shows over the page", driver,
                              "var e = document.getElementById('orvane-preview-error');"
-                             "return e && !e.hidden && e.textContent", since)
+                             "return e && !e.hidden && e.textContent", since, limit=10)
             check("the error names the file and the field as build does",
                   error and re.search(r"orvane-pack: .*main\.json: anim_interval: ", error), error)
             check("the last good page stays below it",
@@ -87,7 +88,8 @@ def main():
             since = edit(main_json, '"anim_interval": "fast"', '"anim_interval": 80')
             wait_for("fixed, the page comes back", driver,
                      "var e = document.getElementById('orvane-preview-error');"
-                     "return e && e.hidden && document.getElementById('b1') !== null", since)
+                     "return e && e.hidden && document.getElementById('b1') !== null", since,
+                     limit=10)
 
             bad_clock = "return [...document.querySelectorAll('.orvane-bad')].map(b => b.dataset.for).join()"
             driver.find_element(By.TAG_NAME, "body").send_keys(Keys.F2)
@@ -98,7 +100,8 @@ def main():
             since = edit(main_json, '"font": {"name": "Tahoma", "size": 7}', '"font": {"name": "Tahoma", "size": 20}')
             wait_for("the overlay (kept over the reload) marks a clock too big for its box", driver,
                      "var b = document.querySelector('.orvane-bad[data-for=time]');"
-                     "return b && getComputedStyle(b).borderTopColor === 'rgb(255, 0, 0)'", since)
+                     "return b && getComputedStyle(b).borderTopColor === 'rgb(255, 0, 0)'", since,
+                     limit=10)
             driver.find_element(By.ID, "orvane-overlay-toggle").click()
             check("the corner button switches the overlay off",
                   driver.execute_script("return document.getElementById('orvane-overlay') === null"))

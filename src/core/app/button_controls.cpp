@@ -35,7 +35,7 @@ void MenuWindow::CreateButtonControls(int32_t n) {
   button.CurrentFrame = 0;
   button.AnimDirection = 0;
   button.LastFrame = {};
-  button.ImgBtnShownState = 0;
+  button.ImgBtnShownState = kNormalState;
 
   ControlState label;
   label.Bounds = Bounds{200, 60, 97, 25};

@@ -25,7 +25,7 @@ void MenuWindow::HighlightButton(int32_t n) {
   HighlightBusy = true;
   if (n >= 0) s_.Sounds.PlaySelectSound(MenuFileName, n);
   SetButtonState(HighlightedButton, kNormalState, false);
-  if (n > 0) SetButtonState(n, kHighlightedState, true);
+  SetButtonState(n, kHighlightedState, true);  // ignores numbers that are no button
   HighlightedButton = n;
   s_.View.ProcessPendingMessages();
   HighlightBusy = false;

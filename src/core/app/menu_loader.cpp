@@ -104,8 +104,8 @@ void MenuWindow::ApplyMenu(MenuFile& file) {
   for (int32_t n = 1; n <= Menu.ButtonCount; ++n) {
     TOVButton& button = Menu.Buttons[static_cast<size_t>(n)];
     if (button.ButtonKind == kImageButton) {
+      // The controls were made showing the normal state.
       SetPicture(ButtonControl(ControlKind::ImgBtn, n), Menu.Images.Get(n, kNormalState, 0));
-      button.ImgBtnShownState = kNormalState;
       SetVisible(ButtonControl(ControlKind::ImgBtn, n), true);
     } else if (button.ButtonKind == kPushButton) {
       SetVisible(ButtonControl(ControlKind::WinBtn, n), true);

@@ -30,8 +30,8 @@ int32_t NextButtonNumber(int32_t selected, int32_t buttonCount) {
 
 int32_t PreviousButtonNumber(int32_t selected, int32_t buttonCount) {
   const int32_t count = ClampedCount(buttonCount);
-  if (selected > count) selected = 0;  // left over from a larger menu: no selection
-  return selected <= 1 ? count : selected - 1;
+  // A selection left over from a larger menu counts as none.
+  return selected <= 1 || selected > count ? count : selected - 1;
 }
 
 int32_t AltArrowButton(ArrowKey key, int32_t selected, int32_t buttonCount) {

@@ -63,20 +63,25 @@ std::string FindShippedPlayer() {
                                   "); give the player first");
 }
 
-std::optional<std::string> PlayerMachineWarning(const Bytes& exe) {
+std::optional<uint16_t> PeMachine(const Bytes& exe) {
   // The MS-DOS header's last field is where the Windows header starts.
   const size_t header = exe.size() >= 0x40 ? Le(exe, 0x3C, 4) : 0;
-  if (header == 0 || header > exe.size() - 6 || Le(exe, header, 4) != 0x4550u)
-    return "not a Windows program (no PE header): the player cannot run";
-  switch (Le(exe, header + 4, 2)) {
-    case 0x014C:
+  if (header == 0 || header > exe.size() - 6 || Le(exe, header, 4) != 0x4550u) return std::nullopt;
+  return static_cast<uint16_t>(Le(exe, header + 4, 2));
+}
+
+std::optional<std::string> PlayerMachineWarning(const Bytes& exe) {
+  const std::optional<uint16_t> machine = PeMachine(exe);
+  if (!machine) return "not a Windows program (no PE header): the player cannot run";
+  switch (*machine) {
+    case kMachineI386:
       return std::nullopt;
     case 0x8664:
       return "x86_64: runs only on 64-bit Windows";
     case 0xAA64:
       return "ARM64: runs only on ARM Windows";
     default:
-      return "not a 32-bit x86 program (machine type " + std::to_string(Le(exe, header + 4, 2)) +
+      return "not a 32-bit x86 program (machine type " + std::to_string(*machine) +
              "): runs on no ordinary Windows PC";
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The player that ships with the tool, for pack without a player argument, and what a player
 // file is built for.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,10 @@ namespace orvane::pack {
 std::vector<std::string> ShippedPlayerPlaces();
 // Throws a ToolError listing the places when none holds a player.
 std::string FindShippedPlayer();
+
+constexpr uint16_t kMachineI386 = 0x014C;
+// The machine type of a Windows program's header; nothing when the file has no such header.
+std::optional<uint16_t> PeMachine(const Bytes& executable);
 
 // Nothing for a 32-bit x86 Windows program; otherwise what the file is, e.g.
 // "x86_64: runs only on 64-bit Windows".

@@ -155,13 +155,14 @@ struct RecordingShell : Shell {
     results.pop_front();
     return result;
   }
+  int32_t foundCode = 42;  // what the platform answers for a known file
   int32_t FindProgram(const std::string& file, const std::string& folder,
                       std::string& program) override {
     queries.push_back({file, folder});
     auto it = associations.find(AsciiLower(file));
     if (it == associations.end()) return kShellNoAssociation;
     program = it->second;
-    return 42;
+    return foundCode;
   }
   std::string WindowsDirectory() override { return windowsDirectory; }
   bool ProcessEnded(ProcessHandle process) override { return running.count(process) == 0; }

@@ -22,6 +22,8 @@ TEST(ErrorFlags, BooleanTexts) {
   EXPECT_EQ(ParseBooleanText("0.01"), true);
   EXPECT_EQ(ParseBooleanText("1e999999"), true);  // no overflow: only the digits count
   EXPECT_EQ(ParseBooleanText("0e5"), false);
+  EXPECT_EQ(ParseBooleanText("1e+5"), true);
+  EXPECT_EQ(ParseBooleanText("0.0E-3"), false);
   EXPECT_EQ(ParseBooleanText(""), std::nullopt);
   EXPECT_EQ(ParseBooleanText("yes"), std::nullopt);
   EXPECT_EQ(ParseBooleanText("1x"), std::nullopt);

@@ -38,6 +38,11 @@ TEST(FindWebBrowser, ExistingPathIsAskedAboutItself) {
   t.shell.associations["e:\\www.guide.htm"] = "C:\\web.exe";
   EXPECT_EQ(FindWebBrowser("E:\\www.guide.htm", t.context), "C:\\web.exe");
   EXPECT_TRUE(t.files.listed.empty());
+  // The platform reports success only above 32.
+  for (int32_t code : {32, 33}) {
+    t.shell.foundCode = code;
+    EXPECT_EQ(FindWebBrowser("E:\\www.guide.htm", t.context), code > 32 ? "C:\\web.exe" : "") << code;
+  }
 }
 
 TEST(FindWebBrowser, BackupPageIsWrittenUsedAndDeleted) {

@@ -168,7 +168,10 @@ TEST_F(AnimateButtonsTest, SettingTheSameStateAgainShowsItsStillPictureAndRestar
   Tick();
   Tick();
   ASSERT_EQ(Shown(ControlKind::ImgBtn, 1), Mark(1, 1, 2));
-  // A press without a pressed picture and the release come back to the highlighted state.
+  // A press without a pressed picture keeps the picture shown; the release comes back to the
+  // highlighted state.
+  rig.Window.SetButtonState(1, kPressedState, false);
+  EXPECT_EQ(Shown(ControlKind::ImgBtn, 1), Mark(1, 1, 2));
   rig.Window.SetButtonState(1, kHighlightedState, false);
   EXPECT_EQ(Shown(ControlKind::ImgBtn, 1), Mark(1, 1, 0));
   Tick();

@@ -35,6 +35,8 @@ class MenuInputTest : public ::testing::Test {
       // The picture a button shows while its action runs.
       const ControlState* img = rig.View.Find(ButtonControl(ControlKind::ImgBtn, n));
       shownDuringAction.push_back(img && img->Picture ? img->Picture->Pixels[0] : 0u);
+      lastStepBeforeAction = rig.View.Log.empty() ? "" : rig.View.Log.back();
+      logAtAction = rig.View.Log.size();
       actions.push_back(n);
     };
     input.WindowBounds = [this] { return rig.View.WindowBounds; };
@@ -86,6 +88,8 @@ class MenuInputTest : public ::testing::Test {
   std::optional<ControlId> focused;
   std::vector<int32_t> actions;
   std::vector<uint32_t> shownDuringAction;
+  std::string lastStepBeforeAction;
+  size_t logAtAction = 0;
   std::vector<bool> cursors;
 };
 
@@ -298,6 +302,13 @@ TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
   EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
   EXPECT_EQ(actions, (std::vector<int32_t>{1}));
   EXPECT_EQ(shownDuringAction, (std::vector<uint32_t>{Mark(1, kPressedState)}));
+  EXPECT_EQ(lastStepBeforeAction, "pump") << "the pressed picture is painted before the action";
+  input.picButton_MouseMove(1);  // already highlighted: messages still go through before the press
+  rig.View.Log.clear();
+  EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
+  EXPECT_EQ(rig.View.Log.front() + " " + rig.View.Log.at(1), "pump picture ImgBtn001");
+  actions.pop_back();
+  EXPECT_EQ(rig.View.Log.at(logAtAction), "pump") << "and the action's effects after it";
   EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
   EXPECT_EQ(rig.Window.SelectedButton, 1);
   EXPECT_TRUE(input.CharacterTyped(std::nullopt, 'g'));

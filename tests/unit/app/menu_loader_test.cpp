@@ -170,6 +170,8 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        "150 160 hidden"},
       {"30 animation interval", [](MenuFile& m) { m.Settings.AnimInterval = 250; },
        [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer3]) + " " + S(r.Window.Menu.AnimInterval); }, "250 250"},
+      {"30 animation interval 1, the shortest", [](MenuFile& m) { m.Settings.AnimInterval = 1; },
+       [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer3]); }, "1"},
       {"31 scroll title 1", [](MenuFile& m) { m.Settings.ScrollTitle = 1; },
        [](PlayerRig& r) { return S(r.View.Timers[MenuTimer::Timer4]); }, "160"},
       {"31 scroll title -1", [](MenuFile& m) { m.Settings.ScrollTitle = -1; },
@@ -303,6 +305,10 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
       made.ButtonState = made.CurrentFrame = made.AnimDirection = made.ImgBtnShownState = 3;
   made.LastFrame = {1, 2, 3, 4};
   fresh.Window.CreateButtonControls(7);
+  fresh.Window.CreateButtonControls(7);  // made again: the old controls go first
+  EXPECT_EQ(std::count_if(fresh.View.Log.begin(), fresh.View.Log.end(),
+                          [](const std::string& line) { return line.rfind("destroy", 0) == 0 && line.back() == '7'; }),
+            4);
   EXPECT_EQ(made.Target + made.Parameters + made.Description, "") << "every field starts afresh";
   EXPECT_EQ((std::vector<int32_t>{made.MinimizeAfter, made.WaitForExit, made.RunMaximized, made.CloseAfter,
                                   made.AnimMode, made.ButtonKind, made.ButtonState, made.CurrentFrame,
@@ -485,7 +491,9 @@ TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {
   rig.Window.LoadMenu("old.mnu");
   ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
-  EXPECT_EQ(rig.Dialog.Messages[1].Text, "Menu could not be read.");
+  const ShownMessage& unread = rig.Dialog.Messages[1];
+  EXPECT_EQ(std::make_tuple(unread.Text, unread.Kind, unread.Buttons, unread.HelpContext, unread.DefaultIndex),
+            std::make_tuple(std::string("Menu could not be read."), MessageKind::Error, mb::OK, 0, -1));
   EXPECT_EQ(rig.View.Terminations, 0);
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_EQ(rig.View.IndexOf("destroy WinBtn001"), -1);
@@ -527,9 +535,12 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   rig.View.DateText = "02/02/2026";
   rig.Window.Timer1_Timer();
   EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text + " " + Ctl(rig, ControlKind::lblDate).Text, "12:00:01 02/02/2026");
+  rig.View.TimeText = "12:00:02";
+  rig.Window.LoadMenu("demo.mnu");
+  EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text, "12:00:02") << "a load shows the time at once";
 
   rig.Window.Timer4_Timer();
-  EXPECT_EQ(rig.View.Caption + " " + rig.View.Log.back(), "Demo     D pump");
+  EXPECT_EQ(rig.View.Caption + " " + rig.View.Log.end()[-2] + " " + rig.View.Log.back(), "Demo     D repaint pump");
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption, "emo     De");
 

@@ -114,7 +114,7 @@ class RecordingView : public MenuView {
     ++OutlinesGiven;
   }
   void ReleaseWindowOutline() override { Log.push_back("release outline"); }
-  void RepaintWindow() override {}
+  void RepaintWindow() override { Log.push_back("repaint"); }
   void FocusWindow() override {
     Log.push_back("focus window");
     ++WindowFocus;

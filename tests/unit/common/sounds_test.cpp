@@ -201,7 +201,7 @@ TEST_F(SoundsTest, LoadFailureIsShownAsAnErrorWithThePlatformText) {
   ASSERT_EQ(dialog.Messages.size(), 1u);
   const testing::ShownMessage& m = dialog.Messages[0];
   EXPECT_EQ(m.Text + "|" + m.Caption, "The specified resource name cannot be found in the image file.|Orvane");
-  EXPECT_EQ(std::make_pair(m.Kind, m.Buttons), std::make_pair(MessageKind::Error, mb::OK));
+  EXPECT_EQ(std::make_tuple(m.Kind, m.Buttons, m.HelpContext, m.DefaultIndex), std::make_tuple(MessageKind::Error, mb::OK, 0, -1));
 }
 
 }  // namespace

@@ -138,6 +138,7 @@ TEST(ContainerReader, BadAddressesAndMagic) {
        "Invalid menu address."},
       {"trailer INT32_MAX", WithTrailer(body, INT32_MAX), "Invalid menu address."},
       {"file of 3 bytes", Bytes{1, 0, 0}, "Invalid menu address."},
+      {"file of 4 bytes: a trailer and nothing it can point at", WithTrailer({}, -5), "Could not retrieve packed files"},
       {"empty file", Bytes{}, "Invalid menu address."},
       {"trailer at the start of S - 4", WithTrailer(body, static_cast<int32_t>(body.size()) + 1),
        "Could not retrieve packed files"},

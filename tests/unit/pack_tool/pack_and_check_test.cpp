@@ -524,6 +524,13 @@ TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
     pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = 0x40, pe[0x40] = 'P', pe[0x41] = 'E';
     pe[0x44] = machine & 0xFF, pe[0x45] = machine >> 8;
     EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
+    // check says it too, as a note: such a player still runs where its Windows does.
+    WriteText(folder_, "pe.exe", std::string(pe.begin(), pe.end()));
+    RunTool({"pack", folder_.PathOf("pe.exe"), folder_.PathOf("menus/sub.mnu"), "-o",
+             folder_.PathOf("pe/orvane.exe")});
+    const std::string checked = RunTool({"check", folder_.PathOf("pe")}).Out;
+    EXPECT_EQ(checked.find("note: orvane.exe: player: " + warning) != std::string::npos,
+              !warning.empty()) << checked;
   }
   EXPECT_EQ(RunTool({"check", folder_.PathOf("src")}).Status, 2);  // no packed player there
 }

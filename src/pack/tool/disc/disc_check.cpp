@@ -16,6 +16,7 @@
 #include "tool/counted.h"
 #include "tool/disc/disc_links.h"
 #include "tool/disc/disc_players.h"
+#include "tool/shipped_player.h"
 #include "tool/disc/autorun_check.h"
 #include "tool/disc/shown_menu.h"
 #include "tool/disc/text_fit.h"
@@ -374,6 +375,9 @@ void CheckPlayer(const DiscProgram& program, const std::string& discDir, const C
     container("the player cannot read its menus: the list of packed files is damaged or cut short");
     return;
   }
+  // A player built for another processor starts on fewer computers than the disc reaches.
+  if (PeMachine(program.Data).value_or(kMachineI386) != kMachineI386)
+    report.Notes.push_back({exeName, 0, "player", *PlayerMachineWarning(program.Data)});
   if (player.Entries.empty()) container("holds no menu; the player has nothing to show");
   if (player.EntriesClaimed > kPackageSlots)
     container("the list claims " + std::to_string(player.EntriesClaimed) +
