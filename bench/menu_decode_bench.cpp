@@ -49,7 +49,7 @@ void BM_FullMenuDecode(benchmark::State& state) {
   orvane::testing::MemoryFileOpener files;
   files.AddFile("/disc/orvane.exe", f.executable);
   orvane::testing::RecordingMessageDialog dialog;
-  orvane::MdlFileBin unit(files, dialog);
+  orvane::MenuDataReader unit(files, dialog);
   unit.ApplicationFolder = "/disc/";
   unit.ReadPackageDirectory("orvane.exe");
   for (auto _ : state) {

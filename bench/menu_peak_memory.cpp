@@ -42,7 +42,7 @@ long PeakResidentKiB() {
 int LoadAndReport(const std::string& folder) {
   orvane::PosixFileOpener files;
   SilentDialog dialog;
-  orvane::MdlFileBin unit(files, dialog);
+  orvane::MenuDataReader unit(files, dialog);
   unit.ApplicationFolder = folder;
   orvane::ImageTable table;
   const long baseline = PeakResidentKiB();

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   }
   orvane::PosixFileOpener files;
   SilentDialog dialog;
-  orvane::MdlFileBin unit(files, dialog);
+  orvane::MenuDataReader unit(files, dialog);
   unit.ApplicationFolder = argv[1];
   unit.ReadPackageDirectory(argv[2]);
   if (unit.ReadErrorFlag) return 1;

@@ -18,6 +18,7 @@ packages=(
   wine wine64 xvfb xauth openbox xdotool imagemagick xclip x11-utils
   python3 strace osslsigncode openssl xorriso chromium chromium-driver python3-selenium
   lintian help2man zip unzip fakeroot dpkg-dev
+  locales fonts-wqy-microhei
 )
 # Wanted, but the tests can go on without it (on the x86_64 build under 64-bit Wine).
 optional_packages=(wine32:i386)

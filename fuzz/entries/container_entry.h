@@ -20,7 +20,7 @@ inline std::string CheckContainer(const uint8_t* data, size_t size) {
   testing::MemoryFileOpener files;
   files.AddFile(std::string(kFuzzFolder) + kFuzzExeName, std::vector<uint8_t>(data, data + size));
   testing::RecordingMessageDialog dialog;
-  MdlFileBin unit(files, dialog);
+  MenuDataReader unit(files, dialog);
   unit.ApplicationFolder = kFuzzFolder;
   unit.DialogCaption = "Orvane";
 

@@ -17,8 +17,9 @@ inline std::string CheckErrorFlags(const uint8_t* data, size_t size) {
   FakeOpener opener;
   opener.files[folder + "err.txt"] = std::string(reinterpret_cast<const char*>(data), size);
   RecordingDialog dialog;
+  const Latin1Decoder codePage;
 
-  const ErrorFlags flags = LoadErrorFlags(folder, files, opener, dialog, "Orvane");
+  const ErrorFlags flags = LoadErrorFlags(folder, files, opener, codePage, dialog, "Orvane");
   if (dialog.shown.size() > 1) return "more than one message for one file";
   if (!dialog.shown.empty()) {
     const std::string& text = dialog.shown.front().text;

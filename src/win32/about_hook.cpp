@@ -5,13 +5,13 @@
 namespace orvane {
 
 HWND CreateAboutIconPicture(HINSTANCE instance, HWND menuWindow) {
-  HWND picture = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_ICON, 4, 36, 32, 32,
+  HWND picture = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_ICON, 4, 36, 32, 32,
                                  menuWindow, nullptr, instance, nullptr);
   if (!picture) return nullptr;
   // Shared: the system frees it with the module, however many windows copy it.
   HICON icon = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, LR_SHARED));
-  if (icon) SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+      LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, LR_SHARED));
+  if (icon) SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   return picture;
 }
 
@@ -19,7 +19,7 @@ void OpenAboutWindow(HINSTANCE instance, HWND imgAboutIcon, MessageDialog& dialo
                      const std::string& dialogCaption) {
   // The built-in picture, whatever icon the application carries beside it.
   HICON icon = imgAboutIcon
-                   ? reinterpret_cast<HICON>(SendMessageA(imgAboutIcon, STM_GETICON, 0, 0))
+                   ? reinterpret_cast<HICON>(SendMessageW(imgAboutIcon, STM_GETICON, 0, 0))
                    : nullptr;
   ShowAboutWindow(instance, icon, dialog, dialogCaption);
 }

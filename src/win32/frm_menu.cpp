@@ -1,5 +1,7 @@
 #include "frm_menu.h"
 
+#include <windowsx.h>
+
 #include "about_hook.h"
 #include "app/button_animation.h"
 #include "popup_menu.h"
@@ -18,45 +20,46 @@ FrmMenu::FrmMenu(HINSTANCE instance)
 
 FrmMenu::~FrmMenu() {
   if (window_) DestroyWindow(window_);
-  if (popupMenu1_) DestroyMenu(popupMenu1_);
+  if (contextMenu_) DestroyMenu(contextMenu_);
   if (aboutItemBitmap_) DeleteObject(aboutItemBitmap_);
 }
 
 bool FrmMenu::Create(const StartupInfo& startup) {
-  WNDCLASSEXA windowClass{};
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = &FrmMenu::WindowProc;
   windowClass.hInstance = instance_;
-  windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
+  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
   windowClass.hIconSm = static_cast<HICON>(
-      LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+      LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                  GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kMenuWindowClass;
-  if (!RegisterClassExA(&windowClass)) return false;
+  if (!RegisterClassExW(&windowClass)) return false;
 
   // Borderless, with only the system menu of the border icons; the design size stands until a
   // menu is placed.
-  window_ = CreateWindowExA(WS_EX_APPWINDOW, kMenuWindowClass, kApplicationTitle,
+  window_ = CreateWindowExW(WS_EX_APPWINDOW, kMenuWindowClass, Wide(kApplicationTitle).c_str(),
                             WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 235, 135, nullptr,
                             nullptr, instance_, this);
   if (!window_) return false;
 
   dialog_.SetOwner(window_);
   dialog_.SetApplicationTitle([this] {
-    char title[512] = {};
-    GetWindowTextA(window_, title, sizeof title);
-    return std::string(title);
+    wchar_t title[512] = {};
+    GetWindowTextW(window_, title, 512);
+    return Utf8(title);
   });
   view_ = std::make_unique<Win32MenuView>(window_);
   core_ = std::make_unique<MenuWindow>(
-      MenuWindowServices{*view_, data_, dialog_, sounds_, files_, processes_, trace_});
+      MenuWindowServices{*view_, data_, dialog_, sounds_, files_, processes_, trace_, codePage_});
   actionHost_ = std::make_unique<WindowActionHost>(*core_, data_);
   shell_.SetOwner(window_);
   searchProgress_.SetOwner(window_);
   dispatcher_ = std::make_unique<ActionDispatcher>(ActionServices{
-      *actionHost_, shell_, files_, opener_, sounds_, dialog_, versions_, searchProgress_, trace_});
+      *actionHost_, shell_, files_, opener_, sounds_, dialog_, versions_, searchProgress_, trace_,
+      codePage_});
   processes_.Attach(dispatcher_.get());
   // The action unit's hooks: "err.txt" at its step of the start-up sequence, and the one place
   // where a chosen button's action runs.
@@ -75,7 +78,7 @@ bool FrmMenu::Create(const StartupInfo& startup) {
   view_->PushButtonCreated = [this](HWND button, const ControlId& id) {
     input_->Attach(button, id);
   };
-  popupMenu1_ = CreatePopupMenu1(kAbout1Command, windowClass.hIconSm, aboutItemBitmap_);
+  contextMenu_ = CreateContextMenu(kAbout1Command, windowClass.hIconSm, aboutItemBitmap_);
 
   core_->Form_Load(startup);
   return true;
@@ -85,14 +88,14 @@ int FrmMenu::Run() {
   MSG message;
   int exitCode = 0;
   for (;;) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) {
       exitCode = static_cast<int>(message.wParam);
       break;
     }
     if (got < 0) break;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   // The loop has ended: the window goes, and its destroy handler runs the closing steps again.
   if (window_) DestroyWindow(window_);
@@ -102,12 +105,12 @@ int FrmMenu::Run() {
 LRESULT CALLBACK FrmMenu::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   FrmMenu* self = nullptr;
   if (message == WM_NCCREATE) {
-    self = static_cast<FrmMenu*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self = static_cast<FrmMenu*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   } else {
-    self = reinterpret_cast<FrmMenu*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    self = reinterpret_cast<FrmMenu*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   }
-  if (!self || !self->core_) return DefWindowProcA(window, message, wParam, lParam);
+  if (!self || !self->core_) return DefWindowProcW(window, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);
 }
 
@@ -124,17 +127,11 @@ LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnTimer(wParam);
       return 0;
     case WM_COMMAND:
-      if (lParam == 0 && LOWORD(wParam) == kAbout1Command) {
-        core_->About1Click();
-      } else {
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-      }
+      // The context menu's item; the buttons' commands went to the input router.
+      if (lParam == 0 && LOWORD(wParam) == kAbout1Command) core_->About1Click();
       return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-      OnMouseButton(message, POINT{static_cast<short>(LOWORD(lParam)),
-                                   static_cast<short>(HIWORD(lParam))});
+    case WM_CONTEXTMENU:
+      OnContextMenu(reinterpret_cast<HWND>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT && OnSetCursor())
@@ -152,7 +149,7 @@ LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 void FrmMenu::OnPaint() {
@@ -196,44 +193,6 @@ void FrmMenu::OnTimer(UINT_PTR id) {
   }
 }
 
-void FrmMenu::OnCommand(int commandId, int notification) {
-  if (notification != BN_CLICKED) return;
-  const std::optional<ControlId> control = view_->PushButtonOf(commandId);
-  if (!control) return;
-  // The keyboard control's click (shortcut keys of image and label buttons) belongs to the
-  // input handlers.
-  if (control->Kind == ControlKind::WinBtn) core_->cmdButton_Click(control->Button);
-}
-
-void FrmMenu::OnMouseButton(UINT message, POINT point) {
-  const std::optional<ControlId> control = view_->WindowlessAt(point);
-  switch (message) {
-    case WM_LBUTTONDOWN:
-      pressed_ = control;
-      if (control) SetCapture(window_);
-      break;
-    case WM_LBUTTONUP: {
-      ReleaseCapture();
-      const std::optional<ControlId> pressed = pressed_;
-      pressed_.reset();
-      // A label button is clicked by press and release on the same label.
-      if (pressed && control && *pressed == *control && control->Kind == ControlKind::LblBtn)
-        core_->cmdButton_Click(control->Button);
-      break;
-    }
-    case WM_RBUTTONUP:
-      // The background carries the context menu.
-      if (control && control->Kind == ControlKind::MenBck) {
-        POINT screen = point;
-        ClientToScreen(window_, &screen);
-        ShowContextMenu(screen);
-      }
-      break;
-    default:
-      break;
-  }
-}
-
 bool FrmMenu::OnSetCursor() {
   POINT point;
   GetCursorPos(&point);
@@ -244,9 +203,14 @@ bool FrmMenu::OnSetCursor() {
   return true;
 }
 
-void FrmMenu::ShowContextMenu(POINT screenPoint) {
-  if (!popupMenu1_) return;
-  TrackPopupMenu(popupMenu1_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenPoint.x,
+void FrmMenu::OnContextMenu(HWND source, POINT screenPoint) {
+  // Push buttons pass their own right-button release up here; only the background has the menu.
+  if (!contextMenu_ || source != window_ || (screenPoint.x == -1 && screenPoint.y == -1)) return;
+  POINT client = screenPoint;
+  ScreenToClient(window_, &client);
+  const std::optional<ControlId> control = view_->WindowlessAt(client);
+  if (!control || control->Kind != ControlKind::MenBck) return;
+  TrackPopupMenu(contextMenu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenPoint.x,
                  screenPoint.y, 0, window_, nullptr);
 }
 

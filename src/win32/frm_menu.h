@@ -1,7 +1,7 @@
 #pragma once
-// TfrmMenuCls: the borderless menu window. It owns the platform services and the core of the
-// window, runs the start-up sequence when it is created and turns window messages into calls on
-// the core (timers, push-button clicks, the context menu, painting).
+// TfrmMenuCls: the borderless menu window, a Unicode window. It owns the platform services and
+// the core of the window, runs the start-up sequence when it is created and keeps painting, the
+// timers, closing and the context menu; all input belongs to its MenuInputRouter.
 #include <windows.h>
 
 #include <memory>
@@ -19,10 +19,11 @@
 #include "win32_shell.h"
 #include "win32_sound_output.h"
 #include "win32_version_info.h"
+#include "wide_text.h"
 
 namespace orvane {
 
-constexpr const char kMenuWindowClass[] = "TfrmMenuCls";
+constexpr const wchar_t kMenuWindowClass[] = L"TfrmMenuCls";
 constexpr const char kApplicationTitle[] = "Orvane";
 
 class FrmMenu {
@@ -45,15 +46,14 @@ class FrmMenu {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   void OnTimer(UINT_PTR id);
-  void OnCommand(int commandId, int notification);
-  void OnMouseButton(UINT message, POINT point);
   bool OnSetCursor();
-  void ShowContextMenu(POINT screenPoint);
+  // The right-button release on the background; the keyboard's context key opens nothing.
+  void OnContextMenu(HWND source, POINT screenPoint);
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   HWND imgAboutIcon_ = nullptr;  // hidden; the picture that the About window shows
-  HMENU popupMenu1_ = nullptr;
+  HMENU contextMenu_ = nullptr;  // PopupMenu1: the one item About1
   HBITMAP aboutItemBitmap_ = nullptr;
 
   Win32FileOpener opener_;
@@ -66,15 +66,13 @@ class FrmMenu {
   Win32Shell shell_;
   Win32VersionInfoSource versions_;
   Win32SearchProgressFactory searchProgress_;
-  MdlFileBin data_;
+  SystemCodePageDecoder codePage_;
+  MenuDataReader data_;
   std::unique_ptr<Win32MenuView> view_;
   std::unique_ptr<MenuWindow> core_;
   std::unique_ptr<WindowActionHost> actionHost_;
   std::unique_ptr<ActionDispatcher> dispatcher_;
   std::unique_ptr<MenuInputRouter> input_;
-  // The windowless control under the last left-button press; a click needs press and release
-  // on the same control.
-  std::optional<ControlId> pressed_;
 };
 
 }  // namespace orvane

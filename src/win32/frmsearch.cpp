@@ -1,13 +1,14 @@
 #include "frmsearch.h"
 
 #include "pump_messages.h"
+#include "wide_text.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr char kClassName[] = "TfrmSearchCls";
-constexpr char kCaption[] = " Target not found... searching:";
+constexpr wchar_t kClassName[] = L"TfrmSearchCls";
+constexpr wchar_t kCaption[] = L" Target not found... searching:";
 constexpr int kClientWidth = 466;
 constexpr int kClientHeight = 58;
 constexpr int kLeft = 180;
@@ -19,47 +20,47 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
 bool RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA existing{};
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
-  if (GetClassInfoExA(instance, kClassName, &existing)) return true;
-  WNDCLASSEXA windowClass{};
+  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0;
+  return RegisterClassExW(&windowClass) != 0;
 }
 
 }  // namespace
 
 TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   if (!RegisterWindowClass(instance)) return;
 
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  window_ = CreateWindowExA(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop,
+  window_ = CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop,
                             frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                             instance, nullptr);
   if (!window_) return;
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
 
-  font_ = CreateFontA(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  font_ = CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+                      DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
   // Created first so that it is first in the tab order.
-  cancel_ = CreateWindowExA(0, "BUTTON", "&Cancel",
+  cancel_ = CreateWindowExW(0, L"BUTTON", L"&Cancel",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 357, 27, 101, 26,
                             window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCancelId)),
                             instance, nullptr);
   // Fixed size; folder names may hold "&", which must not become an access key.
-  label_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+  label_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
                            8, 8, 450, 13, window_, nullptr, instance, nullptr);
   for (HWND control : {cancel_, label_})
-    if (control && font_) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (control && font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
@@ -72,25 +73,25 @@ TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
 TfrmSearchCls::~TfrmSearchCls() {
   if (window_ && DialogKeyWindow() == window_) SetDialogKeyWindow(nullptr);
   if (window_) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
   if (font_) DeleteObject(font_);
 }
 
 void TfrmSearchCls::SetFolder(const std::string& folder) {
-  if (label_) SetWindowTextA(label_, folder.c_str());
+  if (label_) SetWindowTextW(label_, Wide(folder).c_str());
 }
 
 void TfrmSearchCls::Command1_Click() {
   EnableWindow(cancel_, FALSE);
-  SetWindowTextA(cancel_, "Wait...");
+  SetWindowTextW(cancel_, L"Wait...");
   search_.SearchCancelled = true;
 }
 
 LRESULT CALLBACK TfrmSearchCls::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-  auto* self = reinterpret_cast<TfrmSearchCls*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<TfrmSearchCls*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self && message == WM_COMMAND && LOWORD(wParam) == kCancelId &&
       HIWORD(wParam) == BN_CLICKED) {
     self->Command1_Click();
@@ -105,7 +106,7 @@ LRESULT CALLBACK TfrmSearchCls::WindowProc(HWND window, UINT message, WPARAM wPa
     SetFocus(self->cancel_);
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 std::unique_ptr<SearchProgressWindow> Win32SearchProgressFactory::Open(TreeSearch& search) {

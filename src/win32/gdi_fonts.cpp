@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "wide_text.h"
+
 namespace orvane {
 
 namespace {
@@ -22,7 +24,7 @@ HFONT GdiFonts::Get(const ControlFont& font) {
   const auto key = std::make_tuple(font.Name, font.Size, font.Style);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   lf.lfHeight = PixelHeight(font.Size);
   lf.lfWeight = (font.Style & kFontBold) ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = (font.Style & kFontItalic) ? TRUE : FALSE;
@@ -31,8 +33,8 @@ HFONT GdiFonts::Get(const ControlFont& font) {
   lf.lfQuality = DEFAULT_QUALITY;
   // An empty name would leave the choice to GDI; the window's own font is the default.
   const std::string name = font.Name.empty() ? std::string("Tahoma") : font.Name;
-  lstrcpynA(lf.lfFaceName, name.c_str(), LF_FACESIZE);
-  HFONT handle = CreateFontIndirectA(&lf);
+  lstrcpynW(lf.lfFaceName, Wide(name).c_str(), LF_FACESIZE);
+  HFONT handle = CreateFontIndirectW(&lf);
   if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts_[key] = handle;
   return handle;

@@ -10,28 +10,30 @@
 
 #include "frm_menu.h"
 #include "system_library.h"
+#include "wide_text.h"
 
 namespace {
 
+// Whatever characters the folder's name holds: the wide name, in UTF-8 like every text inside.
 std::string ExecutablePath() {
-  std::vector<char> path(MAX_PATH);
+  std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
-    if (length < path.size()) return std::string(path.data(), length);
-    if (path.size() >= 32768) return std::string(path.data(), length);
+    if (length < path.size() || path.size() >= 32768)
+      return orvane::Utf8(std::wstring_view(path.data(), length));
     path.resize(path.size() * 2);
   }
 }
 
 std::string FirstArgument() {
-  // The C runtime splits the command line by the usual rules, in the system code page.
-  return __argc > 1 && __argv[1] ? std::string(__argv[1]) : std::string();
+  // The C runtime splits the wide command line by the usual rules.
+  return __argc > 1 && __wargv && __wargv[1] ? orvane::Utf8(__wargv[1]) : std::string();
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   // Before anything can load a DLL: none from the program's folder (a disc or a writable stick).
   orvane::RestrictDllSearchToSystem();
   using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);

@@ -1,21 +1,30 @@
 #include "menu_input_router.h"
 
+#include <windowsx.h>
+
 #include "app/menu_window.h"
+#include "window_subclass.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr char kRouterProperty[] = "OrvaneInputRouter";
 // A push button's focus and pointer handlers let pending messages run. Run inside the button's
 // own mouse-down (which sets the focus before it captures the mouse), they would dispatch the
 // release too early and the click would be lost, so they are posted to run just after.
 constexpr UINT kButtonFocused = WM_APP + 40;
 constexpr UINT kPointerOverButton = WM_APP + 41;
 
-POINT PointOf(LPARAM lParam) {
-  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+// The subclass of a push button is known by its control: kind and button number.
+UINT_PTR SubclassIdOf(const ControlId& id) {
+  return (static_cast<UINT_PTR>(id.Kind) << 16) | static_cast<UINT_PTR>(id.Button);
 }
+ControlId ControlOfSubclass(UINT_PTR subclassId) {
+  return ButtonControl(static_cast<ControlKind>(subclassId >> 16),
+                       static_cast<int32_t>(subclassId & 0xFFFF));
+}
+
+POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 KeyModifiers CurrentModifiers() {
   KeyModifiers m;
@@ -37,6 +46,16 @@ NavigationKey NavigationKeyOf(WPARAM key) {
   }
 }
 
+MouseButton MouseButtonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return MouseButton::Middle;
+    default: return MouseButton::Left;
+  }
+}
+
 }  // namespace
 
 MenuInputRouter::MenuInputRouter(HWND window, MenuWindow& core, Win32MenuView& view)
@@ -52,33 +71,23 @@ MenuInputRouter::MenuInputRouter(HWND window, MenuWindow& core, Win32MenuView& v
 }
 
 void MenuInputRouter::Attach(HWND button, const ControlId& id) {
-  SetPropA(button, kRouterProperty, this);
-  Subclassed entry;
-  entry.Id = id;
-  entry.Original = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonProc)));
-  buttons_[button] = entry;
+  SubclassWithChain(button, &ButtonProc, SubclassIdOf(id), reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK MenuInputRouter::ButtonProc(HWND button, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-  auto* router = static_cast<MenuInputRouter*>(GetPropA(button, kRouterProperty));
-  auto found = router ? router->buttons_.find(button) : decltype(router->buttons_)::iterator{};
-  if (!router || found == router->buttons_.end()) return DefWindowProcA(button, message, wParam, lParam);
-  const Subclassed entry = found->second;
+                                             LPARAM lParam, UINT_PTR subclassId,
+                                             DWORD_PTR router) {
+  auto* self = reinterpret_cast<MenuInputRouter*>(router);
   if (message == WM_NCDESTROY) {
-    if (router->lastFocused_ == button) router->lastFocused_ = nullptr;
-    router->buttons_.erase(found);
-    RemovePropA(button, kRouterProperty);
-    SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry.Original));
-    return CallWindowProcA(entry.Original, button, message, wParam, lParam);
+    if (self->lastFocused_ == button) self->lastFocused_ = nullptr;
+    RemoveWindowSubclassing(button, &ButtonProc, subclassId);
+    return DefaultSubclassProcedure(button, message, wParam, lParam);
   }
-  return router->OnButtonMessage(button, entry, message, wParam, lParam);
+  return self->OnButtonMessage(button, ControlOfSubclass(subclassId), message, wParam, lParam);
 }
 
-LRESULT MenuInputRouter::OnButtonMessage(HWND button, const Subclassed& entry, UINT message,
+LRESULT MenuInputRouter::OnButtonMessage(HWND button, const ControlId& id, UINT message,
                                          WPARAM wParam, LPARAM lParam) {
-  const ControlId id = entry.Id;
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -87,26 +96,25 @@ LRESULT MenuInputRouter::OnButtonMessage(HWND button, const Subclassed& entry, U
     case WM_CHAR:
       // Enter and Tab were taken as keys; the button itself does nothing with characters.
       if (wParam == '\r' || wParam == '\n' || wParam == '\t') return 0;
-      input_.CharacterTyped(id, static_cast<char>(wParam));
+      OnCharacter(id, wParam, false);
       return 0;
     case WM_SYSCHAR:
-      if (input_.CharacterTyped(id, static_cast<char>(wParam), true)) return 0;
+      if (OnCharacter(id, wParam, true)) return 0;
       break;
-    case WM_SETFOCUS: {
+    case WM_SETFOCUS:
       lastFocused_ = button;
       if (!restoringFocus_)
-        PostMessageA(window_, kButtonFocused, static_cast<WPARAM>(id.Kind), id.Button);
+        PostMessageW(window_, kButtonFocused, static_cast<WPARAM>(id.Kind), id.Button);
       break;
-    }
     case WM_MOUSEMOVE:
-      if (id.Kind == ControlKind::WinBtn) PostMessageA(window_, kPointerOverButton, 0, id.Button);
+      if (id.Kind == ControlKind::WinBtn) PostMessageW(window_, kPointerOverButton, 0, id.Button);
       break;
     case WM_MOUSEWHEEL:
-      return SendMessageA(window_, message, wParam, lParam);
+      return SendMessageW(window_, message, wParam, lParam);
     default:
       break;
   }
-  return CallWindowProcA(entry.Original, button, message, wParam, lParam);
+  return DefaultSubclassProcedure(button, message, wParam, lParam);
 }
 
 bool MenuInputRouter::OnKeyDown(const std::optional<ControlId>& focused, WPARAM key) {
@@ -115,35 +123,63 @@ bool MenuInputRouter::OnKeyDown(const std::optional<ControlId>& focused, WPARAM 
   return input_.KeyDown(focused, navigation, CurrentModifiers());
 }
 
+bool MenuInputRouter::OnCharacter(const std::optional<ControlId>& focused, WPARAM unit,
+                                  bool alt) {
+  const auto half = static_cast<wchar_t>(unit);
+  if (half >= 0xD800 && half <= 0xDBFF) {
+    highSurrogate_ = half;
+    return true;
+  }
+  char32_t typed = half;
+  if (half >= 0xDC00 && half <= 0xDFFF) {
+    if (highSurrogate_ == 0) return false;
+    typed = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (half - 0xDC00);
+  }
+  highSurrogate_ = 0;
+  return input_.CharacterTyped(focused, typed, alt);
+}
+
+std::optional<ControlId> MenuInputRouter::FocusedButton() const {
+  HWND focus = GetFocus();
+  if (!focus || GetParent(focus) != window_) return std::nullopt;
+  return view_.PushButtonOf(GetDlgCtrlID(focus));
+}
+
+bool MenuInputRouter::OnCommand(WPARAM wParam, LPARAM lParam) {
+  // Only the push buttons' clicks (mouse, Space, Enter, accelerator); menu commands have no
+  // control.
+  if (lParam == 0 || HIWORD(wParam) != BN_CLICKED) return false;
+  const std::optional<ControlId> control = view_.PushButtonOf(LOWORD(wParam));
+  if (!control) return false;
+  if (control->Kind == ControlKind::KeyBtn) input_.btnShortcut_Click(control->Button);
+  if (control->Kind == ControlKind::WinBtn) input_.cmdButton_Click(control->Button);
+  return true;
+}
+
 bool MenuInputRouter::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_MOUSEMOVE:
       OnMouseMove(PointOf(lParam));
-      return false;
+      return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      OnButtonDown(message == WM_LBUTTONDOWN   ? MouseButton::Left
-                   : message == WM_RBUTTONDOWN ? MouseButton::Right
-                                               : MouseButton::Middle,
-                   PointOf(lParam));
-      return false;  // the window still tracks label clicks and the context menu
+      OnButtonDown(MouseButtonOf(message), PointOf(lParam));
+      return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      OnButtonUp(PointOf(lParam));
-      if (message != WM_LBUTTONUP && GetCapture() == window_) ReleaseCapture();
+      OnButtonUp(MouseButtonOf(message), PointOf(lParam));
       return false;
     case WM_CAPTURECHANGED:
       // Capture taken away (another window, a dialog): the drag ends.
       if (input_.DragState != 0 && reinterpret_cast<HWND>(lParam) != window_) input_.MenBckMouseUp();
-      return false;
+      return true;
     case kButtonFocused: {
       // Only while that control still holds the focus (a menu switch may have replaced it).
       const ControlId id = ButtonControl(static_cast<ControlKind>(wParam), static_cast<int32_t>(lParam));
-      auto focused = buttons_.find(GetFocus());
-      if (focused != buttons_.end() && focused->second.Id == id) input_.GotFocus(id);
+      if (FocusedButton() == id) input_.GotFocus(id);
       return true;
     }
     case kPointerOverButton:
@@ -172,19 +208,11 @@ bool MenuInputRouter::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_SYSKEYDOWN:
       return OnKeyDown(std::nullopt, wParam);
     case WM_CHAR:
-      return input_.CharacterTyped(std::nullopt, static_cast<char>(wParam));
+      return OnCharacter(std::nullopt, wParam, false);
     case WM_SYSCHAR:
-      return input_.CharacterTyped(std::nullopt, static_cast<char>(wParam), true);
+      return OnCharacter(std::nullopt, wParam, true);
     case WM_COMMAND:
-      // The keyboard control's click: Space on it, or its accelerator.
-      if (lParam != 0 && HIWORD(wParam) == BN_CLICKED) {
-        const std::optional<ControlId> control = view_.PushButtonOf(LOWORD(wParam));
-        if (control && control->Kind == ControlKind::KeyBtn) {
-          input_.btnShortcut_Click(control->Button);
-          return true;
-        }
-      }
-      return false;
+      return OnCommand(wParam, lParam);
     default:
       return false;
   }
@@ -214,18 +242,21 @@ void MenuInputRouter::OnMouseMove(POINT point) {
 
 void MenuInputRouter::OnButtonDown(MouseButton button, POINT point) {
   const std::optional<ControlId> control = view_.WindowlessAt(point);
+  if (button == MouseButton::Left) pressedControl_ = control;
   if (!control) return;
+  // Whatever lies under a left press keeps the pointer until the release.
+  if (button == MouseButton::Left) SetCapture(window_);
   if (control->Kind == ControlKind::ImgBtn) {
     pressedPicture_ = control->Button;
     SetCapture(window_);
     input_.picButton_MouseDown(control->Button);
   } else if (control->Kind == ControlKind::MenBck) {
-    if (button == MouseButton::Left) SetCapture(window_);
     input_.MenBckMouseDown(button, point.x, point.y);
   }
 }
 
-void MenuInputRouter::OnButtonUp(POINT point) {
+void MenuInputRouter::OnButtonUp(MouseButton button, POINT point) {
+  const std::optional<ControlId> control = view_.WindowlessAt(point);
   if (pressedPicture_ != 0) {
     const int32_t n = pressedPicture_;
     pressedPicture_ = 0;
@@ -233,14 +264,18 @@ void MenuInputRouter::OnButtonUp(POINT point) {
     if (picture) {
       input_.picButton_MouseUp(n, point.x - picture->Bounds.Left, point.y - picture->Bounds.Top);
     }
-    return;
-  }
-  if (input_.DragState != 0) {
+  } else if (input_.DragState != 0 || (control && control->Kind == ControlKind::MenBck)) {
     input_.MenBckMouseUp();
+  }
+  if (button != MouseButton::Left) {
+    if (GetCapture() == window_) ReleaseCapture();
     return;
   }
-  const std::optional<ControlId> control = view_.WindowlessAt(point);
-  if (control && control->Kind == ControlKind::MenBck) input_.MenBckMouseUp();
+  ReleaseCapture();
+  const std::optional<ControlId> pressed = pressedControl_;
+  pressedControl_.reset();
+  if (pressed && control && *pressed == *control && control->Kind == ControlKind::LblBtn)
+    input_.cmdButton_Click(control->Button);
 }
 
 }  // namespace orvane

@@ -28,17 +28,17 @@ HBITMAP IconBitmap(HICON icon) {
 }
 }  // namespace
 
-HMENU CreatePopupMenu1(UINT about1Command, HICON icon, HBITMAP& itemBitmap) {
+HMENU CreateContextMenu(UINT about1Command, HICON icon, HBITMAP& itemBitmap) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return nullptr;
-  AppendMenuA(menu, MF_STRING, about1Command, "About");
+  AppendMenuW(menu, MF_STRING, about1Command, L"About");
   itemBitmap = IconBitmap(icon);
   if (itemBitmap) {
-    MENUITEMINFOA item{};
+    MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_BITMAP;
     item.hbmpItem = itemBitmap;
-    SetMenuItemInfoA(menu, about1Command, FALSE, &item);
+    SetMenuItemInfoW(menu, about1Command, FALSE, &item);
   }
   return menu;
 }

@@ -6,6 +6,6 @@
 namespace orvane {
 
 // The menu, or null; itemBitmap receives the bitmap drawn for the item (owned by the caller).
-HMENU CreatePopupMenu1(UINT about1Command, HICON icon, HBITMAP& itemBitmap);
+HMENU CreateContextMenu(UINT about1Command, HICON icon, HBITMAP& itemBitmap);
 
 }  // namespace orvane

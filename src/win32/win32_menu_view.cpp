@@ -1,6 +1,7 @@
 #include "win32_menu_view.h"
 
 #include "pump_messages.h"
+#include "wide_text.h"
 #include "window_region.h"
 
 namespace orvane {
@@ -57,13 +58,13 @@ void Win32MenuView::CreateControl(const ControlId& id, const ControlState& initi
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_PUSHBUTTON;
   if (initial.Visible) style |= WS_VISIBLE;
   if (initial.TabStop) style |= WS_TABSTOP;
-  button.Handle = CreateWindowExA(
-      0, "BUTTON", initial.Text.c_str(), style, initial.Bounds.Left, initial.Bounds.Top,
+  button.Handle = CreateWindowExW(
+      0, L"BUTTON", Wide(initial.Text).c_str(), style, initial.Bounds.Left, initial.Bounds.Top,
       initial.Bounds.Width, initial.Bounds.Height, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.CommandId)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE)), nullptr);
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
   if (!button.Handle) return;
-  SendMessageA(button.Handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(initial.Font)),
+  SendMessageW(button.Handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(initial.Font)),
                FALSE);
   buttons_[Key(id)] = button;
   if (PushButtonCreated) PushButtonCreated(button.Handle, id);
@@ -103,7 +104,7 @@ void Win32MenuView::SetControlVisible(const ControlId& id, bool visible) {
 
 void Win32MenuView::SetControlText(const ControlId& id, const std::string& text) {
   if (PushButton* button = FindButton(id)) {
-    SetWindowTextA(button->Handle, text.c_str());
+    SetWindowTextW(button->Handle, Wide(text).c_str());
     return;
   }
   ChangeWindowless(id, [&](ControlState& state) { state.Text = text; });
@@ -111,7 +112,7 @@ void Win32MenuView::SetControlText(const ControlId& id, const std::string& text)
 
 void Win32MenuView::SetControlFont(const ControlId& id, const ControlFont& font) {
   if (PushButton* button = FindButton(id)) {
-    SendMessageA(button->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(font)), TRUE);
+    SendMessageW(button->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(font)), TRUE);
     return;
   }
   ChangeWindowless(id, [&](ControlState& state) { state.Font = font; });
@@ -170,7 +171,9 @@ void Win32MenuView::SetWindowBounds(const Bounds& b) {
   SetWindowPos(window_, nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32MenuView::SetCaption(const std::string& text) { SetWindowTextA(window_, text.c_str()); }
+void Win32MenuView::SetCaption(const std::string& text) {
+  SetWindowTextW(window_, Wide(text).c_str());
+}
 
 void Win32MenuView::SetWindowOutline(const WindowOutline& outline) {
   HRGN region = CreateOutlineRegion(outline);
@@ -196,15 +199,16 @@ ScreenSize Win32MenuView::GetScreenSize() {
 }
 
 bool Win32MenuView::LoadApplicationIcon(const std::string& path) {
-  HICON big = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON,
+  const std::wstring file = Wide(path);
+  HICON big = static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON,
                                             GetSystemMetrics(SM_CXICON),
                                             GetSystemMetrics(SM_CYICON), LR_LOADFROMFILE));
   if (!big) return false;
-  HICON small = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON,
+  HICON small = static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON),
                                               GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
-  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
   if (bigIcon_) DestroyIcon(bigIcon_);
   if (smallIcon_) DestroyIcon(smallIcon_);
   bigIcon_ = big;
@@ -229,17 +233,17 @@ void Win32MenuView::RestoreApplication() { ShowWindow(window_, SW_RESTORE); }
 void Win32MenuView::MinimizeApplication() { ShowWindow(window_, SW_MINIMIZE); }
 
 std::string Win32MenuView::CurrentTimeText() {
-  char text[128] = {};
+  wchar_t text[128] = {};
   // No flags and no format: the user's long time format, seconds included.
-  if (!GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, sizeof text)) return {};
-  return text;
+  if (!GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, 128)) return {};
+  return Utf8(text);
 }
 
 std::string Win32MenuView::CurrentDateText() {
-  char text[128] = {};
-  if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, sizeof text))
+  wchar_t text[128] = {};
+  if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 128))
     return {};
-  return text;
+  return Utf8(text);
 }
 
 }  // namespace orvane

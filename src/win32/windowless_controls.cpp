@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "picture_dib.h"
+#include "wide_text.h"
 
 namespace orvane {
 
@@ -117,7 +118,8 @@ void WindowlessControls::PaintLabel(HDC dc, const ControlState& state) const {
     case TextAlignment::Centre: format |= DT_CENTER; break;
     default: format |= DT_LEFT; break;
   }
-  DrawTextA(dc, state.Text.c_str(), static_cast<int>(state.Text.size()), &rect, format);
+  const std::wstring text = Wide(state.Text);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
   SelectObject(dc, oldFont);
 }
 

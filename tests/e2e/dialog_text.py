@@ -14,7 +14,8 @@ import sys
 
 def main():
     part = sys.argv[1]
-    text = sys.stdin.buffer.read().decode("latin-1")
+    # The dialog puts Unicode text on the clipboard; X hands it on as UTF-8.
+    text = sys.stdin.buffer.read().decode("utf-8", errors="replace")
     # Line ends as the dialog wrote them ("\r\n") or as the X clipboard hands them on ("\n").
     end = "\r\n" if text.startswith("-" * 27 + "\r\n") else "\n"
     pieces = re.split("-{27}" + re.escape(end), text)
@@ -25,7 +26,7 @@ def main():
     value = pieces[index]
     if value.endswith(end):
         value = value[: -len(end)]
-    sys.stdout.write(value.replace("\r", "\\r").replace("\n", "\\n"))
+    sys.stdout.buffer.write(value.replace("\r", "\\r").replace("\n", "\\n").encode("utf-8"))
     return 0
 
 

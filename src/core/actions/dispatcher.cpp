@@ -37,7 +37,7 @@ ActionDispatcher::~ActionDispatcher() {
 
 void ActionDispatcher::LoadErrorFlags() {
   Flags = orvane::LoadErrorFlags(ApplicationFolder, services_.files, services_.opener,
-                                 services_.dialog, DialogCaption);
+                                 services_.systemCodePage, services_.dialog, DialogCaption);
 }
 
 LookupContext ActionDispatcher::Lookup() {

@@ -29,6 +29,7 @@ struct ActionServices {
   VersionInfoSource& versions;
   SearchProgressFactory& progress;
   DebugOutput& trace;
+  const CodePageDecoder& systemCodePage;  // of "err.txt"
 };
 
 class ActionDispatcher {

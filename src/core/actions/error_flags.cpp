@@ -76,8 +76,8 @@ std::optional<bool> ParseBooleanText(const std::string& text) {
 }
 
 ErrorFlags LoadErrorFlags(const std::string& applicationFolder, FileSystem& files,
-                          FileOpener& opener, MessageDialog& dialog,
-                          const std::string& dialogCaption) {
+                          FileOpener& opener, const CodePageDecoder& systemCodePage,
+                          MessageDialog& dialog, const std::string& dialogCaption) {
   ErrorFlags flags;
   const std::string path = applicationFolder + kErrorFlagsFile;
   auto attributes = files.GetAttributes(path);
@@ -87,7 +87,7 @@ ErrorFlags LoadErrorFlags(const std::string& applicationFolder, FileSystem& file
   if (!content) return flags;
 
   bool* targets[kFlagLines] = {&flags.ShowFileNotFound, &flags.ShowNoViewer, nullptr};
-  const std::vector<std::string> lines = SplitLines(*content, kFlagLines);
+  const std::vector<std::string> lines = SplitLines(systemCodePage.ToUtf8(*content), kFlagLines);
   for (int i = 0; i < kFlagLines; ++i) {
     std::optional<bool> value = ParseBooleanText(lines[i]);
     if (!value) {

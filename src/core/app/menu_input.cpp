@@ -75,8 +75,8 @@ bool MenuInput::btnShortcutKeyDown(int32_t, NavigationKey key, KeyModifiers modi
   return true;
 }
 
-void MenuInput::btnShortcutKeyPress(int32_t n, char typed) {
-  if (typed == '\r') {
+void MenuInput::btnShortcutKeyPress(int32_t n, char32_t typed) {
+  if (typed == U'\r') {
     w_.SetButtonState(n, kPressedState, false);
     w_.cmdButton_Click(n);
     w_.View().ProcessPendingMessages();
@@ -205,7 +205,7 @@ bool MenuInput::KeyDown(const std::optional<ControlId>& focused, NavigationKey k
   return false;
 }
 
-bool MenuInput::CharacterTyped(const std::optional<ControlId>& focused, char typed, bool alt) {
+bool MenuInput::CharacterTyped(const std::optional<ControlId>& focused, char32_t typed, bool alt) {
   if (const std::optional<ShortcutHit> hit = FindShortcut(w_.Menu, typed)) {
     ClickControl(ButtonControl(hit->Control, hit->Button));
     return true;

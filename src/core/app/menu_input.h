@@ -49,35 +49,55 @@ class MenuInput {
   // true: the four-way move cursor over the background; false: the default cursor.
   std::function<void(bool)> ShowMoveCursor;
 
-  // Pointer over buttons.
+  // The event handlers carry the names of the controls' events (ImgBtn pictures are picButton,
+  // WinBtn and LblBtn cmdButton, KeyBtn btnShortcut, the background MenBck). A click on a
+  // picture has no handler: its release decides.
+  // picButton_MouseMove: the pointer over image button n selects and highlights it.
   void picButton_MouseMove(int32_t n);
+  // picButton_MouseDown: a press on image button n shows its pressed picture.
   void picButton_MouseDown(int32_t n);
-  // (x, y) in the picture's own coordinates.
+  // picButton_MouseUp: the release shows the highlighted picture and, inside the picture ((x, y)
+  // in its own coordinates), runs the button's action.
   void picButton_MouseUp(int32_t n, int32_t x, int32_t y);
-  void picButton_Click(int32_t) {}  // the release decides
+  // cmdButton_MouseMove: the pointer over push or label button n selects it.
   void cmdButton_MouseMove(int32_t n);
+  // cmdButton_Click: push or label button n was clicked: runs its action.
   void cmdButton_Click(int32_t n);
+  // cmdButton_GotFocus: push button n got the focus: selects it.
   void cmdButton_GotFocus(int32_t n);
-  // A push button passes its keys on to the keyboard control's handlers.
+  // cmdButton_KeyDown, cmdButton_KeyPress: a push button passes its keys on to the keyboard
+  // control's handlers.
   bool cmdButton_KeyDown(int32_t n, NavigationKey key, KeyModifiers modifiers) {
     return btnShortcutKeyDown(n, key, modifiers);
   }
-  void cmdButton_KeyPress(int32_t n, char typed) { btnShortcutKeyPress(n, typed); }
+  void cmdButton_KeyPress(int32_t n, char32_t typed) { btnShortcutKeyPress(n, typed); }
 
-  // The keyboard control of image and label buttons. KeyDown handles Alt+arrows and tells
-  // whether it took the key.
+  // The keyboard control (KeyBtn) of image and label buttons.
+  // btnShortcutKeyDown: Alt+arrows move the selection; true when it took the key.
   bool btnShortcutKeyDown(int32_t n, NavigationKey key, KeyModifiers modifiers);
-  void btnShortcutKeyPress(int32_t n, char typed);
+  // btnShortcutKeyPress: Enter with Shift or Ctrl presses and runs button n; a digit runs the
+  // button of its number.
+  void btnShortcutKeyPress(int32_t n, char32_t typed);
+  // btnShortcut_Click: the keyboard control was clicked (its access key, Space): runs button n.
   void btnShortcut_Click(int32_t n);
+  // btnShortcut_GotFocus: the keyboard control got the focus: selects and highlights button n.
   void btnShortcut_GotFocus(int32_t n);
 
   // The background and the pictures and labels that pass their pointer to it.
+  // MenBckMouseDown: the left button on the background starts dragging the window.
   void MenBckMouseDown(MouseButton button, int32_t x, int32_t y);
+  // MenBckMouseMove: clears the highlight and shows the default description; while dragging,
+  // moves the window with the pointer.
   void MenBckMouseMove(int32_t x, int32_t y);
+  // MenBckMouseUp: any release ends the drag.
   void MenBckMouseUp();
+  // AccTextMouseMove, lblAccText_MouseMove: the accessory picture and the description pass
+  // their pointer on to the background.
   void AccTextMouseMove(int32_t x, int32_t y) { MenBckMouseMove(x, y); }
   void lblAccText_MouseMove(int32_t x, int32_t y) { MenBckMouseMove(x, y); }
 
+  // FormMouseWheelDown, FormMouseWheelUp: the wheel selects the next or the previous button and
+  // gives it the focus.
   void FormMouseWheelDown();
   void FormMouseWheelUp();
 
@@ -87,7 +107,7 @@ class MenuInput {
   bool KeyDown(const std::optional<ControlId>& focused, NavigationKey key, KeyModifiers modifiers);
   // A typed character: a button's shortcut clicks it, with or without Alt; anything else typed
   // without Alt goes to the focused control's key-press handler. True when a shortcut took it.
-  bool CharacterTyped(const std::optional<ControlId>& focused, char typed, bool alt = false);
+  bool CharacterTyped(const std::optional<ControlId>& focused, char32_t typed, bool alt = false);
   // The click of a focusable control (Enter, Space, its shortcut).
   void ClickControl(const ControlId& id);
   // A focusable control got the focus; nothing happens before the menu is active.

@@ -12,7 +12,7 @@ void MenuWindow::ReportMenuNotRead() {
 }
 
 bool MenuWindow::ReadAndCheck(const std::string& name, MenuFile& file) {
-  MdlFileBin& data = s_.Data;
+  MenuDataReader& data = s_.Data;
   data.OpenMenuStream(ExeName, ApplicationFolder);
   std::string lookup = name;
   data.SeekPackage(lookup);
@@ -28,6 +28,10 @@ bool MenuWindow::ReadAndCheck(const std::string& name, MenuFile& file) {
   }
   ReadMenuBody(data, file.Header, file);
   data.CloseMenuStream();
+  // Texts are UTF-8 from here on. Ill-formed pieces of a marked menu show as U+FFFD.
+  const MenuTextReport texts = DecodeMenuTexts(file, s_.SystemCodePage);
+  if (texts.InvalidUtf8Texts != 0)
+    DebugTrace(s_.Trace, "Texts with invalid UTF-8: ", texts.InvalidUtf8Texts);
   return true;
 }
 

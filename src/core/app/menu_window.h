@@ -14,6 +14,7 @@
 #include "common/message_dialog.h"
 #include "common/sounds.h"
 #include "menudata/mdlfilebin.h"
+#include "menudata/text_encoding.h"
 
 namespace orvane {
 
@@ -26,12 +27,14 @@ struct StartupInfo {
 
 struct MenuWindowServices {
   MenuView& View;
-  MdlFileBin& Data;
+  MenuDataReader& Data;
   MessageDialog& Dialog;
   orvane::Sounds& Sounds;
   FileSystem& Files;
   ProcessWatch& Processes;
   DebugOutput& Trace;
+  // The code page of the computer, in which menus without the UTF-8 mark are written.
+  const CodePageDecoder& SystemCodePage;
 };
 
 class MenuWindow {
@@ -65,8 +68,10 @@ class MenuWindow {
   std::function<void()> AnimateButtons;             // one animation step
   std::function<void()> ShowAboutWindow;            // a new, non-blocking About window
 
-  // Start-up and closing.
+  // Start-up and closing. The event handlers keep the names of the window's events.
+  // Form_Load: the window was created: the whole start-up sequence.
   void Form_Load(const StartupInfo& info);
+  // Form_Unload: closing: the window outline released and the exit sound played to its end.
   void Form_Unload();
 
   // Controls.
@@ -85,14 +90,21 @@ class MenuWindow {
   void ShowDescription(int32_t n);
   void CountFrames();
 
-  // Timers and menu items.
+  // Timers and menu items, named after the window's timers and context-menu item.
+  // Timer1_Timer: the clock tick: the time and date labels show the time now.
   void Timer1_Timer();
+  // Timer2Timer: the delayed close: ends the program.
   void Timer2Timer();
+  // Timer3_Timer: the animation tick: one step of every animated button.
   void Timer3_Timer();
+  // Timer4_Timer: the title scroller tick: the caption moves on by one character.
   void Timer4_Timer();
+  // tmrARstr_Timer: the restore poll: brings the player back when the watched program ended.
   void tmrARstr_Timer();
+  // About1Click: the context menu's "About": opens the About window.
   void About1Click();
-  // A push button or label button was clicked (mouse, Enter, Space or accelerator).
+  // cmdButton_Click: a push button or label button was clicked (mouse, Enter, Space or
+  // accelerator): runs its action.
   void cmdButton_Click(int32_t n);
 
   // The state of a control, or nullptr when it does not exist.

@@ -4,6 +4,7 @@
 
 #include "app/menu_model.h"
 #include "common/text.h"
+#include "common/utf8.h"
 
 namespace orvane {
 
@@ -69,36 +70,37 @@ std::optional<ControlId> NextFocusable(const TOVMenu& menu, const std::optional<
   return controls[forward ? (i + 1) % size : (i + size - 1) % size];
 }
 
-char ShortcutCharacter(const std::string& caption) {
+char32_t ShortcutCharacter(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;
     if (caption[i + 1] == '&') {
       ++i;  // a literal ampersand
       continue;
     }
-    return caption[i + 1];
+    size_t length = 0;
+    return DecodeUtf8At(caption, i + 1, length);
   }
   return 0;
 }
 
-std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char typed) {
+std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char32_t typed) {
   if (typed == 0) return std::nullopt;
-  const char wanted = UpperAscii(typed);
+  const char32_t wanted = UpperLetter(typed);
   const int32_t count = ClampedCount(menu.ButtonCount);
   for (int32_t n = 1; n <= count; ++n) {
     const TOVButton& button = menu.Buttons[static_cast<size_t>(n)];
     for (ControlKind kind : {ControlKind::WinBtn, ControlKind::KeyBtn}) {
       if (!Focusable(button, kind)) continue;
-      const char key = ShortcutCharacter(StateOf(button, kind).Text);
-      if (key != 0 && UpperAscii(key) == wanted) return ShortcutHit{n, kind};
+      const char32_t key = ShortcutCharacter(StateOf(button, kind).Text);
+      if (key != 0 && UpperLetter(key) == wanted) return ShortcutHit{n, kind};
     }
   }
   return std::nullopt;
 }
 
-int32_t DigitButton(char digit, int32_t buttonCount) {
-  if (digit < '1' || digit > '8') return 0;
-  const int32_t d = digit - '0';
+int32_t DigitButton(char32_t digit, int32_t buttonCount) {
+  if (digit < U'1' || digit > U'8') return 0;
+  const int32_t d = static_cast<int32_t>(digit - U'0');
   return d <= ClampedCount(buttonCount) ? d : 0;
 }
 

@@ -36,19 +36,19 @@ std::optional<ControlId> NextFocusable(const TOVMenu& menu, const std::optional<
                                        bool forward);
 
 // The access character of a caption: the one after the first "&" that is not part of "&&"
-// ("&&" stands for an ampersand). 0 when the caption has none.
-char ShortcutCharacter(const std::string& caption);
+// ("&&" stands for an ampersand), a whole UTF-8 character. 0 when the caption has none.
+char32_t ShortcutCharacter(const std::string& caption);
 
 struct ShortcutHit {
   int32_t Button = 0;
   ControlKind Control = ControlKind::KeyBtn;  // KeyBtn or WinBtn, the control to click
 };
-// The visible focusable control whose access character is typed (letters A-Z in either case);
-// the lowest button number wins when several have it.
-std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char typed);
+// The visible focusable control whose access character is typed (a letter in either case, see
+// UpperLetter); the lowest button number wins when several have it.
+std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char32_t typed);
 
 // A digit 1 to 8 typed on a button's focusable control, when no button has it as shortcut:
 // digit d chooses button d when the menu has that button, else nothing (0).
-int32_t DigitButton(char digit, int32_t buttonCount);
+int32_t DigitButton(char32_t digit, int32_t buttonCount);
 
 }  // namespace orvane

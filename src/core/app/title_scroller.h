@@ -10,7 +10,8 @@ std::string MarqueeText(const std::string& title);
 
 // One tick: rebuilds an empty marquee from the title, advances the 1-based position (wrapping to
 // 1 past the end) and returns the caption to show: the marquee from that position to its end,
-// then its first position characters. An empty title gives the five spaces scrolling.
+// then its first position characters. Positions count whole UTF-8 characters. An empty title
+// gives the five spaces scrolling.
 std::string ScrollTitleStep(std::string& marquee, int32_t& position, const std::string& title);
 
 }  // namespace orvane

@@ -9,7 +9,7 @@ namespace orvane {
 
 class WindowActionHost : public ActionHost {
  public:
-  WindowActionHost(MenuWindow& window, MdlFileBin& data) : window_(window), data_(data) {}
+  WindowActionHost(MenuWindow& window, MenuDataReader& data) : window_(window), data_(data) {}
 
   std::optional<ButtonAction> Button(int32_t number) override;
   std::string MenuFileName() override { return window_.MenuFileName; }
@@ -25,7 +25,7 @@ class WindowActionHost : public ActionHost {
 
  private:
   MenuWindow& window_;
-  MdlFileBin& data_;
+  MenuDataReader& data_;
 };
 
 // The restore timer asks the dispatcher, which keeps LaunchedProcess, whether the watched program

@@ -12,7 +12,7 @@
 
 namespace orvane {
 
-class MdlFileBin::Stream : public BufferedFile {
+class MenuDataReader::Stream : public BufferedFile {
  public:
   using BufferedFile::BufferedFile;
 };
@@ -57,14 +57,14 @@ int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerN
   return -1;
 }
 
-MdlFileBin::MdlFileBin(FileOpener& files, MessageDialog& dialog) : files_(files), dialog_(dialog) {}
-MdlFileBin::~MdlFileBin() = default;
+MenuDataReader::MenuDataReader(FileOpener& files, MessageDialog& dialog) : files_(files), dialog_(dialog) {}
+MenuDataReader::~MenuDataReader() = default;
 
-void MdlFileBin::Tell(const std::string& text, MessageKind kind) {
+void MenuDataReader::Tell(const std::string& text, MessageKind kind) {
   dialog_.Show(text, kind, mb::OK, 0, -1, DialogCaption);
 }
 
-void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
+void MenuDataReader::ReadPackageDirectory(const std::string& exeName) {
   ReadErrorFlag = false;
   // An executable that cannot be opened holds no packed files the player could reach.
   if (!OpenStream(ApplicationFolder + exeName, kDirectoryBuffer)) {
@@ -97,7 +97,7 @@ void MdlFileBin::ReadPackageDirectory(const std::string& exeName) {
 }
 
 // Everything after the magic. The directory is only replaced once it has been read in full.
-bool MdlFileBin::ReadDirectory(Stream& stream, int64_t filesEnd) {
+bool MenuDataReader::ReadDirectory(Stream& stream, int64_t filesEnd) {
   uint8_t version[3];
   if (!stream.Read(version, sizeof version)) return false;
   ContainerText = ReadTextValue();
@@ -122,7 +122,7 @@ bool MdlFileBin::ReadDirectory(Stream& stream, int64_t filesEnd) {
   return true;
 }
 
-bool MdlFileBin::OpenStream(const std::string& path, size_t bufferSize) {
+bool MenuDataReader::OpenStream(const std::string& path, size_t bufferSize) {
   CloseMenuStream();
   std::unique_ptr<ReadFile> file = files_.OpenRead(path);
   if (!file) {
@@ -133,11 +133,11 @@ bool MdlFileBin::OpenStream(const std::string& path, size_t bufferSize) {
   return true;
 }
 
-bool MdlFileBin::OpenMenuStream(const std::string& name, const std::string& folder) {
+bool MenuDataReader::OpenMenuStream(const std::string& name, const std::string& folder) {
   return OpenStream(folder + name, kMenuBuffer);
 }
 
-void MdlFileBin::SeekPackage(std::string& name) {
+void MenuDataReader::SeekPackage(std::string& name) {
   name = AsciiLower(name);
   const int slot = FindPackageSlot(PackageDirectory, name);
   if (slot < 0) {
@@ -156,16 +156,16 @@ void MdlFileBin::SeekPackage(std::string& name) {
   if (!menuStream_->Seek(position)) ReadErrorFlag = true;
 }
 
-bool MdlFileBin::PackageExists(std::string& name) const {
+bool MenuDataReader::PackageExists(std::string& name) const {
   name = AsciiLower(name);
   return FindPackageSlot(PackageDirectory, name) >= 0;
 }
 
-void MdlFileBin::CloseMenuStream() { menuStream_.reset(); }
+void MenuDataReader::CloseMenuStream() { menuStream_.reset(); }
 
-bool MdlFileBin::MenuStreamOpen() const { return menuStream_ != nullptr; }
+bool MenuDataReader::MenuStreamOpen() const { return menuStream_ != nullptr; }
 
-bool MdlFileBin::CheckMenuHeader(MenuHeader& header) {
+bool MenuDataReader::CheckMenuHeader(MenuHeader& header) {
   const auto fail = [this] {
     ReadErrorFlag = true;
     return false;
@@ -192,7 +192,7 @@ bool MdlFileBin::CheckMenuHeader(MenuHeader& header) {
 }
 
 // Consumes the tag byte; a wrong tag or the end of the file sets the flag.
-bool MdlFileBin::ReadTag(uint8_t tag) {
+bool MenuDataReader::ReadTag(uint8_t tag) {
   uint8_t read{};
   if (!menuStream_ || !menuStream_->ReadU8(read) || read != tag) {
     ReadErrorFlag = true;
@@ -201,7 +201,7 @@ bool MdlFileBin::ReadTag(uint8_t tag) {
   return true;
 }
 
-uint8_t MdlFileBin::ReadByteValue() {
+uint8_t MenuDataReader::ReadByteValue() {
   if (!ReadTag(kByteTag)) return 0;
   int32_t length{};
   uint8_t value{};
@@ -212,7 +212,7 @@ uint8_t MdlFileBin::ReadByteValue() {
   return value;
 }
 
-int32_t MdlFileBin::ReadShortValue() {
+int32_t MenuDataReader::ReadShortValue() {
   if (!ReadTag(kShortTag)) return 0;
   int32_t length{}, value{};
   if (!menuStream_->ReadI32(length) || !menuStream_->ReadI32(value)) {
@@ -222,7 +222,7 @@ int32_t MdlFileBin::ReadShortValue() {
   return value;
 }
 
-int32_t MdlFileBin::ReadLongValue() {
+int32_t MenuDataReader::ReadLongValue() {
   if (!ReadTag(kLongTag)) return 0;
   int32_t length{}, value{};
   if (!menuStream_->ReadI32(length) || !menuStream_->ReadI32(value)) {
@@ -232,7 +232,7 @@ int32_t MdlFileBin::ReadLongValue() {
   return value;
 }
 
-std::string MdlFileBin::ReadTextValue() {
+std::string MenuDataReader::ReadTextValue() {
   if (!ReadTag(kTextTag)) return {};
   Stream& s = *menuStream_;
   int32_t length{};
@@ -254,7 +254,7 @@ std::string MdlFileBin::ReadTextValue() {
   return text;
 }
 
-bool MdlFileBin::ReadImageValue(PictureValue& destination) {
+bool MenuDataReader::ReadImageValue(PictureValue& destination) {
   destination.Image.Clear();
   const auto fail = [this] {
     ReadErrorFlag = true;

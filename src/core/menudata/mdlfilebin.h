@@ -1,7 +1,8 @@
 #pragma once
 // The menu-data unit: the packed-file container appended to the executable, the menu stream
 // positioned inside it, and the readers of the typed values a menu file is made of. Its state is
-// one object so that every test can start from a fresh one.
+// one object so that every test can start from a fresh one: MenuDataReader, of the unit
+// mdlfilebin.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -34,10 +35,10 @@ struct PackageDirectory {
 // of which packed files the player can open both go through it.
 int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName);
 
-class MdlFileBin {
+class MenuDataReader {
  public:
-  MdlFileBin(FileOpener& files, MessageDialog& dialog);
-  ~MdlFileBin();
+  MenuDataReader(FileOpener& files, MessageDialog& dialog);
+  ~MenuDataReader();
 
   // Where the executable lives (ends in the path separator) and the caption of its messages.
   std::string ApplicationFolder;
@@ -87,6 +88,6 @@ class MdlFileBin {
 
 // Reads the settings, button records and picture values that follow a checked header, the way the
 // loader does: every value in order, faults noted in ReadErrorFlag, reading never stops early.
-void ReadMenuBody(MdlFileBin& unit, const MenuHeader& header, MenuFile& menu);
+void ReadMenuBody(MenuDataReader& unit, const MenuHeader& header, MenuFile& menu);
 
 }  // namespace orvane

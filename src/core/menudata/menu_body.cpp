@@ -10,7 +10,7 @@ namespace {
 
 // Fills each field with the next value of the menu stream.
 struct ValueReading {
-  MdlFileBin& In;
+  MenuDataReader& In;
   void Text(std::string& field) { field = In.ReadTextValue(); }
   void Short(int32_t& field) { field = In.ReadShortValue(); }
   void Long(int32_t& field) { field = In.ReadLongValue(); }
@@ -18,7 +18,7 @@ struct ValueReading {
 
 }  // namespace
 
-void ReadMenuBody(MdlFileBin& unit, const MenuHeader& header, MenuFile& menu) {
+void ReadMenuBody(MenuDataReader& unit, const MenuHeader& header, MenuFile& menu) {
   const bool laterLayout = IsLaterLayout(header.Version);
   menu.Header = header;
   menu.Settings = MenuSettings{};

@@ -55,7 +55,7 @@ ReadMenu ReadMenuBytes(const uint8_t* data, size_t size) {
   ReadMenu result;
   SpanOpener opener(data, size);
   CollectingDialog dialog(result.Messages);
-  MdlFileBin unit(opener, dialog);
+  MenuDataReader unit(opener, dialog);
   unit.ApplicationFolder.clear();
   unit.OpenMenuStream(SpanOpener::kName, "");
   MenuHeader header;
@@ -99,7 +99,7 @@ std::optional<PackedPlayer> ReadPackedPlayer(const Bytes& executable) {
     player.CertificateTable = static_cast<size_t>(end.CertificateTable);
   SpanOpener opener(executable.data(), executable.size());
   CollectingDialog dialog(player.Messages);
-  MdlFileBin unit(opener, dialog);
+  MenuDataReader unit(opener, dialog);
   unit.ApplicationFolder.clear();
   unit.ReadPackageDirectory(SpanOpener::kName);
   player.DirectoryError = unit.ReadErrorFlag;

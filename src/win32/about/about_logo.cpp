@@ -49,8 +49,8 @@ Picture DecodeAboutLogo(const void* data, size_t size) {
 }
 
 Picture LoadAboutLogo(HINSTANCE instance) {
-  // RT_RCDATA in its ANSI form, whatever the character set of the build.
-  HRSRC found = FindResourceA(instance, kAboutLogoResource, MAKEINTRESOURCEA(10));
+  // RT_RCDATA in its wide form, whatever the character set of the build.
+  HRSRC found = FindResourceW(instance, kAboutLogoResource, MAKEINTRESOURCEW(10));
   if (!found) return {};
   const DWORD size = SizeofResource(instance, found);
   HGLOBAL loaded = LoadResource(instance, found);

@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-constexpr const char* kAboutLogoResource = "ORVANE_ABOUT_LOGO";
+constexpr const wchar_t* kAboutLogoResource = L"ORVANE_ABOUT_LOGO";
 // A resource or picture beyond these limits is refused rather than decoded.
 constexpr size_t kAboutLogoMaxBytes = 1u << 20;
 constexpr int kAboutLogoMaxSide = 1024;

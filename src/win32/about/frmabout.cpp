@@ -12,12 +12,13 @@
 #include "about/maker_link.h"
 #include "about_logo.h"
 #include "picture_dib.h"
+#include "wide_text.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr const char* kClassName = "TfrmAboutCls";
+constexpr const wchar_t* kClassName = L"TfrmAboutCls";
 constexpr int kClientWidth = 441;
 constexpr int kClientHeight = 289;
 constexpr int kWindowLeft = 468;
@@ -36,9 +37,9 @@ constexpr RECT kImage1{14, 16, 14 + 32, 16 + 32};
 constexpr RECT kBevel2{14, 66, 14 + 410, 66 + 3};
 constexpr RECT kCommand1{352, 256, 352 + 81, 256 + 25};
 
-HFONT MakeFont(const char* face, int pixelHeight, int weight, bool underline) {
+HFONT MakeFont(const wchar_t* face, int pixelHeight, int weight, bool underline) {
   // A negative height asks for the character height without the internal leading.
-  return CreateFontA(-pixelHeight, 0, 0, 0, weight, FALSE, underline ? TRUE : FALSE, FALSE,
+  return CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, underline ? TRUE : FALSE, FALSE,
                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH | FF_DONTCARE, face);
 }
@@ -57,7 +58,7 @@ HBITMAP BitmapOf(const Picture& picture) {
 void DrawBitmap(HDC target, HBITMAP bitmap, int left, int top) {
   if (!bitmap) return;
   BITMAP info{};
-  GetObjectA(bitmap, sizeof info, &info);
+  GetObjectW(bitmap, sizeof info, &info);
   HDC source = CreateCompatibleDC(target);
   HGDIOBJ old = SelectObject(source, bitmap);
   BitBlt(target, left, top, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
@@ -70,7 +71,7 @@ class ShellPageOpener : public PageOpener {
   explicit ShellPageOpener(HWND owner) : owner_(owner) {}
   int32_t OpenPage(const std::string& address) override {
     const HINSTANCE answer =
-        ShellExecuteA(owner_, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+        ShellExecuteW(owner_, nullptr, Wide(address).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
     return static_cast<int32_t>(reinterpret_cast<INT_PTR>(answer));
   }
 
@@ -130,7 +131,8 @@ void TfrmAboutCls::PlaceLabel(Label& label, POINT at) {
   HDC dc = GetDC(hwnd_);
   HGDIOBJ old = SelectObject(dc, label.Font);
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc, label.Text.c_str(), static_cast<int>(label.Text.size()), &r,
+  const std::wstring text = Wide(label.Text);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
             DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
@@ -138,10 +140,10 @@ void TfrmAboutCls::PlaceLabel(Label& label, POINT at) {
 }
 
 void TfrmAboutCls::Form_Load() {
-  formFont_ = MakeFont("Tahoma", 11, FW_NORMAL, false);
-  titleFont_ = MakeFont("Arial", 21, FW_NORMAL, false);
-  subtitleFont_ = MakeFont("Arial", 13, FW_NORMAL, false);
-  linkFont_ = MakeFont("Tahoma", 11, FW_NORMAL, true);
+  formFont_ = MakeFont(L"Tahoma", 11, FW_NORMAL, false);
+  titleFont_ = MakeFont(L"Arial", 21, FW_NORMAL, false);
+  subtitleFont_ = MakeFont(L"Arial", 13, FW_NORMAL, false);
+  linkFont_ = MakeFont(L"Tahoma", 11, FW_NORMAL, true);
 
   // Image1 keeps its own copy of the icon it is given.
   if (ownerIcon_) Image1_ = CopyIcon(ownerIcon_);
@@ -155,18 +157,18 @@ void TfrmAboutCls::Form_Load() {
   PlaceLabel(label2_, kLabel2);
   PlaceLabel(label5_, kLabel5);
 
-  Command1_ = CreateWindowExA(0, "BUTTON", "&Close",
+  Command1_ = CreateWindowExW(0, L"BUTTON", L"&Close",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                               kCommand1.left, kCommand1.top, kCommand1.right - kCommand1.left,
                               kCommand1.bottom - kCommand1.top, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCommand1Id)),
                               instance_, nullptr);
   if (Command1_) {
-    SendMessageA(Command1_, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), FALSE);
+    SendMessageW(Command1_, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), FALSE);
     // The menu window's message loop runs no dialog manager: the button answers Enter and its
     // access key itself.
-    SetWindowLongPtrA(Command1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    command1Default_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+    SetWindowLongPtrW(Command1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    command1Default_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         Command1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TfrmAboutCls::Command1Proc)));
   }
 }
@@ -208,7 +210,8 @@ void TfrmAboutCls::Paint() {
     HGDIOBJ oldFont = SelectObject(dc, label->Font);
     SetTextColor(dc, label->Colour);
     RECT r = label->Bounds;
-    DrawTextA(dc, label->Text.c_str(), static_cast<int>(label->Text.size()), &r,
+    const std::wstring text = Wide(label->Text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(dc, oldFont);
   }
@@ -283,36 +286,36 @@ LRESULT TfrmAboutCls::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TfrmAboutCls::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TfrmAboutCls*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<TfrmAboutCls*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
     // The window takes the object over; it is deleted with the window (WM_NCDESTROY).
     auto* pending = static_cast<std::unique_ptr<TfrmAboutCls>*>(
-        reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self = pending->release();
     self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_CREATE) {
     self->Form_Load();
     return 0;
   }
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     delete self;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   return self->Handle(message, wParam, lParam);
 }
 
 LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  auto* self = reinterpret_cast<TfrmAboutCls*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<TfrmAboutCls*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   const bool accessKey = (wParam == 'c' || wParam == 'C');
   if ((message == WM_KEYDOWN && wParam == VK_RETURN) || (message == WM_SYSCHAR && accessKey) ||
       (message == WM_CHAR && accessKey)) {
@@ -320,21 +323,21 @@ LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wPar
     return 0;
   }
   if (message == WM_CHAR && wParam == '\r') return 0;  // no beep after Enter
-  return CallWindowProcA(self->command1Default_, hwnd, message, wParam, lParam);
+  return CallWindowProcW(self->command1Default_, hwnd, message, wParam, lParam);
 }
 
 bool RegisterAboutClass(HINSTANCE instance) {
-  WNDCLASSEXA existing{};
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, kClassName, &existing)) return true;
-  WNDCLASSEXA wc{};
+  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &TfrmAboutCls::WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = nullptr;  // painted by the window
   wc.lpszClassName = kClassName;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterClassExW(&wc) != 0;
 }
 
 }  // namespace
@@ -347,7 +350,7 @@ HWND ShowAboutWindow(HINSTANCE instance, HICON ownerIcon, MessageDialog& dialog,
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   // Still here if creation fails before the window could take it over.
   auto form = std::make_unique<TfrmAboutCls>(instance, ownerIcon, dialog, dialogCaption);
-  HWND hwnd = CreateWindowExA(0, kClassName, "About", style, kWindowLeft, kWindowTop,
+  HWND hwnd = CreateWindowExW(0, kClassName, L"About", style, kWindowLeft, kWindowTop,
                               frame.right - frame.left, frame.bottom - frame.top, nullptr,
                               nullptr, instance, &form);
   if (!hwnd) return nullptr;

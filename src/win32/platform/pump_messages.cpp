@@ -13,14 +13,14 @@ HWND DialogKeyWindow() { return dialogKeyWindow; }
 
 bool PumpPendingMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
-    if (dialogKeyWindow && IsDialogMessageA(dialogKeyWindow, &msg)) continue;
+    if (dialogKeyWindow && IsDialogMessageW(dialogKeyWindow, &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return true;
 }

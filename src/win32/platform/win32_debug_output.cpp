@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "wide_text.h"
+
 namespace orvane {
 
-void Win32DebugOutput::Write(const std::string& line) { OutputDebugStringA(line.c_str()); }
+void Win32DebugOutput::Write(const std::string& line) { OutputDebugStringW(Wide(line).c_str()); }
 
 }  // namespace orvane

@@ -2,14 +2,16 @@
 
 #include <windows.h>
 
+#include "wide_text.h"
+
 namespace orvane {
 
 std::string SystemErrorText(uint32_t code) {
-  char* buffer = nullptr;
-  DWORD length = FormatMessageA(
+  wchar_t* buffer = nullptr;
+  DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-  std::string text = (length && buffer) ? std::string(buffer, length) : std::string();
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::string text = (length && buffer) ? Utf8(std::wstring_view(buffer, length)) : std::string();
   if (buffer) LocalFree(buffer);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
     text.pop_back();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "wide_text.h"
+
 namespace orvane {
 
 namespace {
@@ -46,7 +48,7 @@ class Win32ReadFile : public ReadFile {
 }  // namespace
 
 std::unique_ptr<ReadFile> Win32FileOpener::OpenRead(const std::string& path) {
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32ReadFile>(handle);

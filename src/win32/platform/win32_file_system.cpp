@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "wide_text.h"
+
 // <windows.h> turns DeleteFile into DeleteFileA, which would rename the interface's method here.
 #undef DeleteFile
 
@@ -22,7 +24,7 @@ FileAttributes FromWin32(DWORD bits) {
 }  // namespace
 
 std::optional<FileAttributes> Win32FileSystem::GetAttributes(const std::string& path) {
-  DWORD bits = GetFileAttributesA(path.c_str());
+  DWORD bits = GetFileAttributesW(Wide(path).c_str());
   if (bits == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return FromWin32(bits);
 }
@@ -33,20 +35,20 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
   if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/' && pattern.back() != ':')
     pattern += '\\';
   pattern += '*';
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Wide(pattern).c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return entries;
   do {
-    std::string name = data.cFileName;
+    std::string name = Utf8(data.cFileName);
     if (name == "." || name == "..") continue;
     entries.push_back({name, FromWin32(data.dwFileAttributes)});
-  } while (FindNextFileA(find, &data));
+  } while (FindNextFileW(find, &data));
   FindClose(find);
   return entries;
 }
 
 bool Win32FileSystem::WriteTextFile(const std::string& path, const std::string& content) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   size_t done = 0;
@@ -63,7 +65,7 @@ bool Win32FileSystem::WriteTextFile(const std::string& path, const std::string& 
 }
 
 bool Win32FileSystem::DeleteFile(const std::string& path) {
-  return DeleteFileA(path.c_str()) != 0;
+  return DeleteFileW(Wide(path).c_str()) != 0;
 }
 
 }  // namespace orvane

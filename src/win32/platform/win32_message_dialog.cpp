@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "common/dialog_layout.h"
+#include "wide_text.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr char kClassName[] = "OrvaneMessageDialog";
+constexpr wchar_t kClassName[] = L"OrvaneMessageDialog";
 constexpr int kFirstButtonId = 100;
 constexpr int kStaticId = 0xFFFF;
 
@@ -28,7 +29,7 @@ struct DialogState {
 };
 
 DialogState* StateOf(HWND hwnd) {
-  return reinterpret_cast<DialogState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return reinterpret_cast<DialogState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void Finish(DialogState& state, TModalResult result) {
@@ -85,42 +86,42 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         break;
     }
   }
-  return DefDlgProcA(hwnd, message, wParam, lParam);
+  return DefDlgProcW(hwnd, message, wParam, lParam);
 }
 
 bool RegisterDialogClass() {
   static ATOM atom = 0;
   if (atom) return true;
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = DialogWindowProc;
   // Room for the dialog manager's data: DefDlgProc gives Tab, Enter, Esc and access keys.
   wc.cbWndExtra = DLGWINDOWEXTRA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kClassName;
-  atom = RegisterClassExA(&wc);
+  atom = RegisterClassExW(&wc);
   return atom != 0;
 }
 
 HFONT CreateDialogFont() {
-  NONCLIENTMETRICSA metrics{};
+  NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    return CreateFontIndirectA(&metrics.lfMessageFont);
-  LOGFONTA tahoma{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+  LOGFONTW tahoma{};
   tahoma.lfHeight = -11;  // 8 points at 96 dpi
-  std::strcpy(tahoma.lfFaceName, "Tahoma");
-  return CreateFontIndirectA(&tahoma);
+  std::wcscpy(tahoma.lfFaceName, L"Tahoma");
+  return CreateFontIndirectW(&tahoma);
 }
 
-LPCSTR SystemIconId(DialogIcon icon) {
+LPCWSTR SystemIconId(DialogIcon icon) {
   switch (icon) {
-    case DialogIcon::Exclamation: return reinterpret_cast<LPCSTR>(IDI_WARNING);
-    case DialogIcon::Stop: return reinterpret_cast<LPCSTR>(IDI_ERROR);
-    case DialogIcon::Information: return reinterpret_cast<LPCSTR>(IDI_INFORMATION);
-    case DialogIcon::Question: return reinterpret_cast<LPCSTR>(IDI_QUESTION);
+    case DialogIcon::Exclamation: return reinterpret_cast<LPCWSTR>(IDI_WARNING);
+    case DialogIcon::Stop: return reinterpret_cast<LPCWSTR>(IDI_ERROR);
+    case DialogIcon::Information: return reinterpret_cast<LPCWSTR>(IDI_INFORMATION);
+    case DialogIcon::Question: return reinterpret_cast<LPCWSTR>(IDI_QUESTION);
     default: return nullptr;
   }
 }
@@ -130,16 +131,19 @@ bool IsCopyKey(HWND dialog, const MSG& msg) {
          (msg.hwnd == dialog || IsChild(dialog, msg.hwnd));
 }
 
-void CopyToClipboard(HWND owner, const std::string& text) {
+// As Unicode text: the system offers it in the 8-bit forms too, to programs that ask for those.
+void CopyToClipboard(HWND owner, const std::string& utf8) {
+  const std::wstring text = Wide(utf8);
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   if (!OpenClipboard(owner)) return;
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (memory) {
     if (void* target = GlobalLock(memory)) {
-      std::memcpy(target, text.c_str(), text.size() + 1);
+      std::memcpy(target, text.c_str(), bytes);
       GlobalUnlock(memory);
       // The clipboard owns the memory once it accepted it.
-      if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+      if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
     } else {
       GlobalFree(memory);
     }
@@ -176,30 +180,30 @@ class DisabledWindows {
 
 struct MeasuredText {
   DialogMeasures measures;
-  std::string shown;
+  std::wstring shown;
 };
 
 MeasuredText Measure(HWND dialog, HFONT font, const DialogModel& model, const std::string& text) {
   MeasuredText out;
-  out.shown = NormalizeLineBreaks(text);
+  out.shown = Wide(NormalizeLineBreaks(text));
   DialogMeasures& m = out.measures;
   HDC dc = GetDC(dialog);
   HGDIOBJ previous = SelectObject(dc, font);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
   m.AverageCharWidth = tm.tmAveCharWidth;
   m.CharHeight = tm.tmHeight;
   m.IconSize = model.Icon == DialogIcon::None ? 0 : GetSystemMetrics(SM_CXICON);
   // The same flags as the text control below (SS_LEFT, SS_NOPREFIX, SS_EDITCONTROL), so that
   // the text wraps where it was measured; DT_EDITCONTROL breaks a word too long for a line.
   RECT r{0, 0, MaxTextWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
-  DrawTextA(dc, out.shown.c_str(), static_cast<int>(out.shown.size()), &r,
+  DrawTextW(dc, out.shown.c_str(), static_cast<int>(out.shown.size()), &r,
             DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL);
   m.TextWidth = r.right - r.left;
   m.TextHeight = std::min<int>(r.bottom - r.top, MaxTextHeight(GetSystemMetrics(SM_CYSCREEN)));
   for (const DialogButton& b : model.Buttons) {
     RECT lr{0, 0, 0, 0};
-    DrawTextA(dc, b.Label.c_str(), -1, &lr, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc, Wide(b.Label).c_str(), -1, &lr, DT_CALCRECT | DT_SINGLELINE);
     m.LabelWidths.push_back(lr.right - lr.left);
   }
   SelectObject(dc, previous);
@@ -207,12 +211,12 @@ MeasuredText Measure(HWND dialog, HFONT font, const DialogModel& model, const st
   return out;
 }
 
-HWND CreateChild(HWND parent, const char* cls, const char* text, DWORD style, const DialogRect& r,
-                 int id, HFONT font) {
-  HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width,
+HWND CreateChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style,
+                 const DialogRect& r, int id, HFONT font) {
+  HWND child = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width,
                                r.Height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleA(nullptr), nullptr);
-  if (child && font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+                               GetModuleHandleW(nullptr), nullptr);
+  if (child && font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
 
@@ -234,25 +238,25 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   // An owner that is gone already would make the creation fail: the dialog then stands alone.
   HWND owner = (owner_ && IsWindow(owner_)) ? owner_ : nullptr;
-  HWND dialog = CreateWindowExA(exStyle, kClassName, state.model.Caption.c_str(), style, 0, 0, 100,
-                                100, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND dialog = CreateWindowExW(exStyle, kClassName, Wide(state.model.Caption).c_str(), style, 0,
+                                0, 100, 100, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!dialog) return kResultNone;
   HFONT font = CreateDialogFont();
   HWND previousActive = GetActiveWindow();
-  SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+  SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
 
   MeasuredText measured = Measure(dialog, font, state.model, text);
   DialogGeometry g = LayoutDialog(measured.measures);
   if (state.model.Icon != DialogIcon::None) {
-    HWND icon = CreateChild(dialog, "STATIC", nullptr, SS_ICON, g.Icon, kStaticId, nullptr);
-    SendMessageA(icon, STM_SETICON,
-                 reinterpret_cast<WPARAM>(LoadIconA(nullptr, SystemIconId(state.model.Icon))), 0);
+    HWND icon = CreateChild(dialog, L"STATIC", nullptr, SS_ICON, g.Icon, kStaticId, nullptr);
+    SendMessageW(icon, STM_SETICON,
+                 reinterpret_cast<WPARAM>(LoadIconW(nullptr, SystemIconId(state.model.Icon))), 0);
   }
-  CreateChild(dialog, "STATIC", measured.shown.c_str(), SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL,
+  CreateChild(dialog, L"STATIC", measured.shown.c_str(), SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL,
               g.Text, kStaticId, font);
   for (size_t i = 0; i < state.model.Buttons.size(); ++i) {
     DWORD buttonStyle = WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY | (i == 0 ? WS_GROUP : 0);
-    state.buttons.push_back(CreateChild(dialog, "BUTTON", state.model.Buttons[i].Label.c_str(),
+    state.buttons.push_back(CreateChild(dialog, L"BUTTON", Wide(state.model.Buttons[i].Label).c_str(),
                                         buttonStyle, g.Buttons[i],
                                         kFirstButtonId + static_cast<int>(i), font));
   }
@@ -272,14 +276,14 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
   {
     DisabledWindows disabled(dialog);
     if (state.model.DefaultButton >= 0) {
-      SendMessageA(dialog, DM_SETDEFID, kFirstButtonId + state.model.DefaultButton, 0);
+      SendMessageW(dialog, DM_SETDEFID, kFirstButtonId + state.model.DefaultButton, 0);
     } else {
       state.focusOnDialog = true;
     }
     ShowWindow(dialog, SW_SHOWNORMAL);
     SetForegroundWindow(dialog);
     if (state.model.DefaultButton >= 0) {
-      SendMessageA(dialog, WM_NEXTDLGCTL,
+      SendMessageW(dialog, WM_NEXTDLGCTL,
                    reinterpret_cast<WPARAM>(state.buttons[state.model.DefaultButton]), TRUE);
     } else {
       SetFocus(dialog);
@@ -289,7 +293,7 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
     // and painting while they are disabled.
     while (!state.done) {
       MSG msg;
-      BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      BOOL got = GetMessageW(&msg, nullptr, 0, 0);
       if (got == 0) {
         quit = true;
         quitCode = static_cast<int>(msg.wParam);
@@ -301,16 +305,16 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
         CopyToClipboard(dialog, state.clipboardText);
         continue;
       }
-      if (!IsDialogMessageA(dialog, &msg)) {
+      if (!IsDialogMessageW(dialog, &msg)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
     }
     // The other windows are enabled again before the dialog goes, so that the system hands the
     // activation back to them and not to another program.
   }
   if (IsWindow(dialog)) {
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(dialog, GWLP_USERDATA, 0);
     DestroyWindow(dialog);
   }
   if (font) DeleteObject(font);

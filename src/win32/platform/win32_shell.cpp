@@ -2,11 +2,13 @@
 
 #include <shellapi.h>
 
+#include "wide_text.h"
+
 namespace orvane {
 
 namespace {
 
-const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 }  // namespace
 
@@ -27,18 +29,23 @@ int32_t Win32Shell::ErrorCodeFor(INT_PTR instanceCode, DWORD lastError) {
 }
 
 ShellResult Win32Shell::Execute(const ShellRequest& request) {
-  SHELLEXECUTEINFOA info{};
+  // Kept alive until the call returns: the request's texts as Windows takes them.
+  const std::wstring verb = Wide(request.Verb);
+  const std::wstring file = Wide(request.File);
+  const std::wstring parameters = Wide(request.Parameters);
+  const std::wstring directory = Wide(request.Directory);
+  SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   info.hwnd = owner_;
-  info.lpVerb = OrNull(request.Verb);
-  info.lpFile = request.File.c_str();
-  info.lpParameters = OrNull(request.Parameters);
-  info.lpDirectory = OrNull(request.Directory);
+  info.lpVerb = OrNull(verb);
+  info.lpFile = file.c_str();
+  info.lpParameters = OrNull(parameters);
+  info.lpDirectory = OrNull(directory);
   info.nShow = request.ShowMode;
 
   ShellResult result;
-  if (ShellExecuteExA(&info)) {
+  if (ShellExecuteExW(&info)) {
     result.Success = true;
     result.Process = reinterpret_cast<ProcessHandle>(info.hProcess);
   } else {
@@ -51,18 +58,18 @@ ShellResult Win32Shell::Execute(const ShellRequest& request) {
 
 int32_t Win32Shell::FindProgram(const std::string& file, const std::string& folder,
                                 std::string& program) {
-  char buffer[MAX_PATH + 1] = {};
-  HINSTANCE code = FindExecutableA(file.c_str(), OrNull(folder), buffer);
-  buffer[MAX_PATH] = '\0';
-  program = buffer;
+  wchar_t buffer[MAX_PATH + 1] = {};
+  HINSTANCE code = FindExecutableW(Wide(file).c_str(), OrNull(Wide(folder)), buffer);
+  buffer[MAX_PATH] = L'\0';
+  program = Utf8(buffer);
   return static_cast<int32_t>(reinterpret_cast<INT_PTR>(code));
 }
 
 std::string Win32Shell::WindowsDirectory() {
-  char buffer[MAX_PATH + 1] = {};
-  UINT length = GetWindowsDirectoryA(buffer, MAX_PATH);
+  wchar_t buffer[MAX_PATH + 1] = {};
+  UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
   if (length == 0 || length > MAX_PATH) return std::string();
-  return std::string(buffer, length);
+  return Utf8(std::wstring_view(buffer, length));
 }
 
 bool Win32Shell::ProcessEnded(ProcessHandle process) {

@@ -5,26 +5,27 @@
 
 #include "pump_messages.h"
 #include "system_library.h"
+#include "wide_text.h"
 #include "win32_error_text.h"
 
 namespace orvane {
 
 namespace {
 // Resource names of slots 1 to 5.
-constexpr const char* kResourceNames[5] = {"start_wav", "select_wav", "click_wav", "change_wav",
-                                           "exit_wav"};
-constexpr const char kResourceType[] = "wave";
+constexpr const wchar_t* kResourceNames[5] = {L"start_wav", L"select_wav", L"click_wav",
+                                              L"change_wav", L"exit_wav"};
+constexpr const wchar_t kResourceType[] = L"wave";
 
 // winmm.dll is loaded from the system folder at the first sound (see system_library.h).
-BOOL PlaySoundFromSystem(LPCSTR sound, HMODULE module, DWORD flags) {
-  using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-  static const PlaySoundFunction play = SystemFunctionAs<PlaySoundFunction>("winmm.dll", "PlaySoundA");
+BOOL PlaySoundFromSystem(LPCWSTR sound, HMODULE module, DWORD flags) {
+  using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
+  static const PlaySoundFunction play = SystemFunctionAs<PlaySoundFunction>("winmm.dll", "PlaySoundW");
   return play ? play(sound, module, flags) : FALSE;
 }
 }  // namespace
 
 Win32SoundOutput::Win32SoundOutput(void* module)
-    : module_(module ? module : GetModuleHandleA(nullptr)) {}
+    : module_(module ? module : GetModuleHandleW(nullptr)) {}
 
 bool Win32SoundOutput::LoadBuiltIn(std::string& error) {
   error.clear();
@@ -33,7 +34,7 @@ bool Win32SoundOutput::LoadBuiltIn(std::string& error) {
     images_[i] = Image{};
     SetLastError(ERROR_SUCCESS);
     // Each step can fail only with a damaged executable; the first failure is the one shown.
-    HRSRC info = FindResourceA(module, kResourceNames[i], kResourceType);
+    HRSRC info = FindResourceW(module, kResourceNames[i], kResourceType);
     DWORD size = info ? SizeofResource(module, info) : 0;
     HGLOBAL handle = size ? LoadResource(module, info) : nullptr;
     const void* data = handle ? LockResource(handle) : nullptr;
@@ -51,14 +52,14 @@ bool Win32SoundOutput::LoadBuiltIn(std::string& error) {
 
 void Win32SoundOutput::PlayFile(const std::string& path, bool wait) {
   // No SND_FILENAME and no SND_NODEFAULT: a file that is no wave sounds the system default.
-  PlaySoundFromSystem(path.c_str(), nullptr, wait ? SND_SYNC : SND_ASYNC);
+  PlaySoundFromSystem(Wide(path).c_str(), nullptr, wait ? SND_SYNC : SND_ASYNC);
 }
 
 void Win32SoundOutput::PlayBuiltIn(int32_t slot, bool wait) {
   Image image = BuiltInImage(slot);
   if (!image.Data) return;
-  PlaySoundFromSystem(static_cast<const char*>(image.Data), nullptr,
-             SND_MEMORY | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC));
+  PlaySoundFromSystem(static_cast<const wchar_t*>(image.Data), nullptr,
+                      SND_MEMORY | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC));
 }
 
 void Win32SoundOutput::PumpMessages() { PumpPendingMessages(); }

@@ -1,7 +1,11 @@
 // A stand-in program for the end-to-end tests: the menus launch it, and it appends what it was
-// given to "probe.log" beside itself: its raw command line, each argument and its working folder.
+// given to "probe.log" beside itself: its raw command line, each argument and its working folder,
+// read through the wide functions and written as UTF-8, so any character arrives as it was sent.
 // A file "probe.delay" beside it, holding milliseconds, keeps it running that long before it
 // ends, so that a test can watch the player wait for it.
+//
+//   probe --captions FILE   writes the captions of the menu window's push buttons, one a line,
+//                           in UTF-8 to FILE, and ends.
 #include <windows.h>
 
 #include <cstdlib>
@@ -13,16 +17,25 @@ namespace {
 constexpr size_t kMaxRecord = 64 * 1024;
 constexpr DWORD kMaxDelayMs = 60 * 1000;
 
-std::string OwnFolder() {
-  char path[MAX_PATH + 1] = {};
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  size_t slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+std::string Utf8(const wchar_t* wide) {
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (length <= 1) return std::string();
+  std::string text(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
+  text.pop_back();  // the terminator
+  return text;
 }
 
-DWORD ReadDelay(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH + 1] = {};
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  size_t slash = folder.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1);
+}
+
+DWORD ReadDelay(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 0;
   char text[16] = {};
@@ -33,9 +46,9 @@ DWORD ReadDelay(const std::string& path) {
   return delay > kMaxDelayMs ? kMaxDelayMs : static_cast<DWORD>(delay);
 }
 
-void Append(const std::string& path, std::string record) {
+void Append(const std::wstring& path, std::string record) {
   if (record.size() > kMaxRecord) record.resize(kMaxRecord);
-  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD wrote = 0;
@@ -43,20 +56,41 @@ void Append(const std::string& path, std::string record) {
   CloseHandle(file);
 }
 
+BOOL CALLBACK AddCaption(HWND child, LPARAM captions) {
+  wchar_t className[32] = {};
+  GetClassNameW(child, className, 32);
+  if (lstrcmpiW(className, L"Button") != 0 || !IsWindowVisible(child)) return TRUE;
+  wchar_t text[512] = {};
+  GetWindowTextW(child, text, 512);
+  *reinterpret_cast<std::string*>(captions) += Utf8(text) + "\n";
+  return TRUE;
+}
+
+int WriteCaptions(const wchar_t* file) {
+  HWND menu = FindWindowW(L"TfrmMenuCls", nullptr);
+  if (!menu) return 1;
+  std::string captions;
+  EnumChildWindows(menu, &AddCaption, reinterpret_cast<LPARAM>(&captions));
+  DeleteFileW(file);
+  Append(file, captions);
+  return 0;
+}
+
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const std::string folder = OwnFolder();
-  char cwd[MAX_PATH + 1] = {};
-  GetCurrentDirectoryA(MAX_PATH, cwd);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  if (__argc == 3 && lstrcmpW(__wargv[1], L"--captions") == 0) return WriteCaptions(__wargv[2]);
+  const std::wstring folder = OwnFolder();
+  wchar_t cwd[MAX_PATH + 1] = {};
+  GetCurrentDirectoryW(MAX_PATH, cwd);
 
-  std::string record = "cmdline=" + std::string(GetCommandLineA()) + "\r\n";
-  record += "cwd=" + std::string(cwd) + "\r\n";
+  std::string record = "cmdline=" + Utf8(GetCommandLineW()) + "\r\n";
+  record += "cwd=" + Utf8(cwd) + "\r\n";
   for (int i = 1; i < __argc; ++i)
-    record += "arg" + std::to_string(i) + "=" + __argv[i] + "\r\n";
+    record += "arg" + std::to_string(i) + "=" + Utf8(__wargv[i]) + "\r\n";
   record += "end\r\n";
-  Append(folder + "probe.log", record);
+  Append(folder + L"probe.log", record);
 
-  if (DWORD delay = ReadDelay(folder + "probe.delay")) Sleep(delay);
+  if (DWORD delay = ReadDelay(folder + L"probe.delay")) Sleep(delay);
   return 0;
 }

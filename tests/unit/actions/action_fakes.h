@@ -20,6 +20,7 @@
 #include "common/message_dialog.h"
 #include "common/sounds.h"
 #include "common/text.h"
+#include "support/latin1_decoder.h"
 #include "support/memory_file.h"
 
 namespace orvane::action_testing {
@@ -290,8 +291,9 @@ struct DispatchRig {
   FakeProgress progress;
   NullDebugOutput trace;
   FakeHost host;
-  ActionDispatcher dispatcher{
-      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace}};
+  Latin1Decoder codePage;
+  ActionDispatcher dispatcher{ActionServices{host,   shell,    files,    opener, sounds,
+                                             dialog, versions, progress, trace,  codePage}};
 
   explicit DispatchRig(const std::string& applicationFolder = "E:\\") {
     dispatcher.ApplicationFolder = applicationFolder;

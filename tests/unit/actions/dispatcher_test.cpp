@@ -69,7 +69,7 @@ TEST(Dispatcher, NoActionIsSilentAndNeverFinishes) {
 
 TEST(Dispatcher, MessageWithLineMarksThenCloses) {
   Dispatch t;
-  t.Button(1, "$First line\xB6Second line").CloseAfter = -1;
+  t.Button(1, "$First line\xC2\xB6Second line").CloseAfter = -1;  // texts are UTF-8 inside
   size_t logWhileShown = 99;
   t.dialog.whileShown = [&] { logWhileShown = t.host.log.size(); };
   t.RunWithoutLaunch(1);
@@ -251,7 +251,7 @@ TEST(Dispatcher, RestoreWatchKeepsOnlyTheLatestProcess) {
   t.shell.results = {{true, 0, 9}};
   {
     ActionDispatcher ending(ActionServices{t.host, t.shell, t.files, t.opener, t.sounds, t.dialog, t.versions,
-                                           t.progress, t.trace});
+                                           t.progress, t.trace, t.codePage});
     ending.RunButtonAction(1);
     EXPECT_EQ(ending.LaunchedProcess, 9u);
   }

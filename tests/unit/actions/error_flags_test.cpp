@@ -37,17 +37,18 @@ struct ErrTxt {
   FakeFileSystem files;
   FakeOpener opener;
   RecordingDialog dialog;
+  Latin1Decoder codePage;
 
   ErrorFlags Load(const std::string& content) {
     files.AddFile("E:\\err.txt", {false, true, true});  // hidden and system: still read
     opener.files["E:\\err.txt"] = content;
-    return LoadErrorFlags("E:\\", files, opener, dialog, "Orvane");
+    return LoadErrorFlags("E:\\", files, opener, codePage, dialog, "Orvane");
   }
 };
 
 TEST(ErrorFlags, MissingFileLeavesBothMessagesOn) {
   ErrTxt t;
-  ErrorFlags flags = LoadErrorFlags("E:\\", t.files, t.opener, t.dialog, "Orvane");
+  ErrorFlags flags = LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
   EXPECT_TRUE(flags.ShowFileNotFound);
   EXPECT_TRUE(flags.ShowNoViewer);
   EXPECT_TRUE(t.dialog.shown.empty());
@@ -78,6 +79,10 @@ TEST(ErrorFlags, BadLineIsReportedAndStopsTheReading) {
   EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
   EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
   EXPECT_EQ(std::make_pair(t.dialog.shown[0].helpContext, t.dialog.shown[0].defaultIndex), std::make_pair(0, -1));
+  // The file is in the computer's code page; the message shows its line in the player's UTF-8.
+  ErrTxt second;
+  second.Load("0\r\nd\xE9sactiv\xE9\r\n");
+  EXPECT_EQ(second.dialog.shown.at(0).text, "'d\xC3\xA9sactiv\xC3\xA9' is not a valid boolean value");
 }
 
 TEST(ErrorFlags, MissingThirdLineReadsAsAnEmptyText) {
@@ -110,7 +115,7 @@ TEST(ErrorFlags, OversizedFileIsReadOnlyAsFarAsTheLimit) {
 TEST(ErrorFlags, FolderNamedErrTxtIsNoFile) {
   ErrTxt t;
   t.files.AddFolder("E:\\err.txt");
-  ErrorFlags flags = LoadErrorFlags("E:\\", t.files, t.opener, t.dialog, "Orvane");
+  ErrorFlags flags = LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
   EXPECT_TRUE(flags.ShowFileNotFound);
   EXPECT_TRUE(t.dialog.shown.empty());
 }

@@ -12,6 +12,7 @@
 #include "win32_file_system.h"
 #include "win32_shell.h"
 #include "win32_version_info.h"
+#include "wide_text.h"
 
 namespace orvane {
 namespace {
@@ -44,8 +45,9 @@ struct RealDispatch {
   FakeProgress progress;
   NullDebugOutput trace;
   FakeHost host;
-  ActionDispatcher dispatcher{
-      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace}};
+  SystemCodePageDecoder codePage;
+  ActionDispatcher dispatcher{ActionServices{host,   shell,    files,    opener, sounds,
+                                             dialog, versions, progress, trace,  codePage}};
   std::string folder;  // the application folder, ending in "\"
 
   RealDispatch() {

@@ -73,6 +73,18 @@ TEST(TitleScrollerTest, APositionFromALongerTitleRestartsAtTheBeginning) {
   EXPECT_EQ(position, 1);
 }
 
+TEST(TitleScrollerTest, AUtf8TitleScrollsByWholeCharacters) {
+  const std::string title = "\xD0\x9C\xCE\xB1\xE6\x97\xA5";  // Мα日: two, two and three bytes
+  std::string marquee;
+  int32_t position = 0;
+  const std::string expected[] = {title + "     \xD0\x9C", "\xCE\xB1\xE6\x97\xA5     \xD0\x9C\xCE\xB1",
+                                  "\xE6\x97\xA5     \xD0\x9C\xCE\xB1\xE6\x97\xA5", "     " + title + " "};
+  for (const std::string& caption : expected) EXPECT_EQ(ScrollTitleStep(marquee, position, title), caption);
+  for (int i = 5; i <= 8; ++i) ScrollTitleStep(marquee, position, title);
+  EXPECT_EQ(position, 8);  // eight characters in 16 bytes
+  EXPECT_EQ(ScrollTitleStep(marquee, position, title), expected[0]);
+}
+
 TEST(MenuNameTest, FolderAndDrivePartsAreDropped) {
   EXPECT_EQ(MenuNameFromArgument("C:\\menus\\Second.mnu"), "Second.mnu");
   EXPECT_EQ(MenuNameFromArgument("Second.mnu"), "Second.mnu");

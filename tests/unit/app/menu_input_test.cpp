@@ -303,6 +303,11 @@ TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
   EXPECT_EQ(actions, (std::vector<int32_t>{1}));
   EXPECT_EQ(shownDuringAction, (std::vector<uint32_t>{Mark(1, kPressedState)}));
   EXPECT_EQ(lastStepBeforeAction, "pump") << "the pressed picture is painted before the action";
+  input.picButton_MouseMove(1);  // already highlighted: messages still go through before the press
+  rig.View.Log.clear();
+  EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
+  EXPECT_EQ(rig.View.Log.front() + " " + rig.View.Log.at(1), "pump picture ImgBtn001");
+  actions.pop_back();
   EXPECT_EQ(rig.View.Log.at(logAtAction), "pump") << "and the action's effects after it";
   EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
   EXPECT_EQ(rig.Window.SelectedButton, 1);

@@ -7,6 +7,7 @@
 
 #include "app/menu_window.h"
 #include "recording_view.h"
+#include "support/latin1_decoder.h"
 #include "support/memory_file.h"
 #include "support/recording_dialog.h"
 #include "writer/menu_defaults.h"
@@ -91,8 +92,10 @@ struct PlayerRig {
   Sounds SoundRows{SoundOut, Files};
   ScriptedProcessWatch Processes;
   NullDebugOutput Trace;
-  MdlFileBin Data{Opener, Dialog};
-  MenuWindow Window{MenuWindowServices{View, Data, Dialog, SoundRows, Files, Processes, Trace}};
+  MenuDataReader Data{Opener, Dialog};
+  Latin1Decoder CodePage;
+  MenuWindow Window{
+      MenuWindowServices{View, Data, Dialog, SoundRows, Files, Processes, Trace, CodePage}};
 
   // Packs the menus (the first is the default) into the fake executable.
   void Install(const std::vector<std::pair<std::string, MenuFile>>& menus) {

@@ -28,15 +28,17 @@ TEST(SelectionTest, WheelAndAltArrowsWrapAroundTheButtons) {
 }
 
 TEST(SelectionTest, ShortcutCharacterOfACaption) {
-  const std::pair<std::string, char> rows[] = {
+  const std::pair<std::string, char32_t> rows[] = {
       {"&Setup", 'S'}, {"Button &12", '1'}, {"&0", '0'}, {"Tom && Jerry", 0}, {"R&&&D", 'D'},
-      {"&&&&x", 0}, {"E&xit &Now", 'x'}, {"Trailing&", 0}, {"", 0}};
+      {"&&&&x", 0}, {"E&xit &Now", 'x'}, {"Trailing&", 0}, {"", 0},
+      {"&\xD0\xA3\xD1\x81\xD1\x82", U'\u0423'}, {"\xCE\x91&\xCE\xB2", U'\u03B2'}, {"&\xE6\x97\xA5", U'\u65E5'}};
   for (const auto& [caption, shortcut] : rows) EXPECT_EQ(ShortcutCharacter(caption), shortcut) << caption;
 }
 
 TEST(SelectionTest, DigitsChooseTheButtonOfTheirNumber) {
-  const std::tuple<char, int32_t, int32_t> rows[] = {  // digit, buttons, button chosen
-      {'1', 3, 1}, {'3', 3, 3}, {'4', 3, 0}, {'8', 100, 8}, {'9', 100, 0}, {'0', 100, 0}, {'a', 100, 0}};
+  const std::tuple<char32_t, int32_t, int32_t> rows[] = {  // digit, buttons, button chosen
+      {'1', 3, 1}, {'3', 3, 3}, {'4', 3, 0}, {'8', 100, 8}, {'9', 100, 0}, {'0', 100, 0}, {'a', 100, 0},
+      {U'\uFF11', 3, 0}, {0x10031, 100, 0}};
   for (const auto& [digit, count, button] : rows) EXPECT_EQ(DigitButton(digit, count), button) << digit;
 }
 
@@ -101,12 +103,19 @@ TEST(SelectionTest, ShortcutsMatchVisibleControlsRegardlessOfCaseLowestButtonFir
   // of the push button ("&0") have no say.
   EXPECT_EQ(FindShortcut(*menu, '1'), std::nullopt);
   EXPECT_EQ(FindShortcut(*menu, '0'), std::nullopt);
-  // "&&" is an ampersand, not an access key; only the letters A-Z fold their case.
+  // "&&" is an ampersand, not an access key; letters fold their case, other characters do not.
   EXPECT_EQ(FindShortcut(*menu, '&'), std::nullopt);
   EXPECT_EQ(FindShortcut(*menu, 'x'), std::nullopt);
-  const auto symbols = MenuOf({{kLabelButton, "&["}});
+  const auto symbols = MenuOf({{kLabelButton, "&["},
+                               {kPushButton, "&\xD0\xA3\xD1\x81\xD1\x82"},  // Уст
+                               {kLabelButton, "\xCE\xB1&\xCF\x82"}});         // ας
   EXPECT_EQ(FindShortcut(*symbols, '{'), std::nullopt);
   EXPECT_EQ(FindShortcut(*symbols, '[')->Button, 1);
+  EXPECT_EQ(FindShortcut(*symbols, U'\u0443')->Control, ControlKind::WinBtn);  // у
+  EXPECT_EQ(FindShortcut(*symbols, U'\u0423')->Button, 2);                     // У
+  EXPECT_EQ(FindShortcut(*symbols, 'y'), std::nullopt);  // the Latin look-alike is another letter
+  EXPECT_EQ(FindShortcut(*symbols, U'\u03A3')->Button, 3);  // Σ for the final ς
+  EXPECT_EQ(FindShortcut(*symbols, U'\u03B1'), std::nullopt);
 }
 
 TEST(SelectionTest, LoadedMenuFocusesAndMatchesTheControlsLoadingMade) {

@@ -133,7 +133,8 @@ TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
       {U'\u03CE', U'\u038F'}, {U'\u0443', U'\u0423'}, {U'\u044F', U'\u042F'}, {U'\u0451', U'\u0401'},
       {U'\u0457', U'\u0407'}, {U'\u0491', U'\u0490'}, {U'\u0416', U'\u0416'}, {U'\u65E5', U'\u65E5'},
       {U'\uFF41', U'\uFF21'}, {U'1', U'1'},       {U'z', U'Z'},         {U'`', U'`'},           {U'{', U'{'},
-      {U'\u0450', U'\u0400'}, {U'\u045F', U'\u040F'}};
+      {U'\u0450', U'\u0400'}, {U'\u045F', U'\u040F'}, {U'\u00E0', U'\u00C0'}, {U'\u0461', U'\u0460'},
+      {U'\u04C2', U'\u04C1'}};
   for (const auto& [small, capital] : rows) EXPECT_EQ(UpperLetter(small), capital) << uint32_t{small};
 }
 

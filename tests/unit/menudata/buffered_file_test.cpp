@@ -74,6 +74,8 @@ TEST_F(SmallBuffer, AShortReadFailsAndStopsAtTheEnd) {
   uint8_t large[20];
   EXPECT_FALSE(file->Read(large, 20));
   EXPECT_EQ(file->Position(), 100);
+  EXPECT_FALSE(file->Read(large, 20)) << "nothing left at all";
+  EXPECT_EQ(file->Position(), 100);
 }
 
 TEST_F(SmallBuffer, ALimitHoldsReadsAndFillsBeforeItAndCanMove) {

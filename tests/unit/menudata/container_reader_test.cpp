@@ -377,7 +377,7 @@ TEST(ContainerReader, ReadsARealFileThroughThePlatformOpener) {
 
   PlatformFileOpener files;
   RecordingMessageDialog dialog;
-  MdlFileBin unit(files, dialog);
+  MenuDataReader unit(files, dialog);
   unit.ApplicationFolder = folder.Folder();
   unit.DialogCaption = "Orvane";
   unit.ReadPackageDirectory("player.exe");

@@ -6,6 +6,7 @@
 
 #include "menudata/menu_fixtures.h"
 #include "menudata/text_encoding.h"
+#include "support/latin1_decoder.h"
 
 namespace orvane::testing {
 namespace {
@@ -204,26 +205,6 @@ TEST(MenuBody, ALoaderSequenceThatFailsBeforeTheBodyLeavesNoStreamOpen) {
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
   EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Information);
 }
-
-// Reads each byte as the code point of the same number and records what it was given.
-class Latin1Decoder : public CodePageDecoder {
- public:
-  std::string ToUtf8(std::string_view bytes) const override {
-    Seen.emplace_back(bytes);
-    std::string out;
-    for (char c : bytes) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (byte < 0x80) {
-        out += c;
-      } else {
-        out += static_cast<char>(0xC0 | (byte >> 6));
-        out += static_cast<char>(0x80 | (byte & 0x3F));
-      }
-    }
-    return out;
-  }
-  mutable std::vector<std::string> Seen;
-};
 
 TEST(MenuTexts, TheUtf8MarkIsReadFromTheLaterLayoutOnly) {
   struct Row {

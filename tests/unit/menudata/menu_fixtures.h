@@ -69,7 +69,7 @@ struct ReaderRig {
 
   MemoryFileOpener Files;
   RecordingMessageDialog Dialog;
-  MdlFileBin Unit{Files, Dialog};
+  MenuDataReader Unit{Files, Dialog};
 
   ReaderRig() {
     Unit.ApplicationFolder = kFolder;

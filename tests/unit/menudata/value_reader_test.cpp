@@ -81,12 +81,12 @@ TEST(ValueReader, AWrongTagYieldsANeutralResultAndConsumesOnlyTheTag) {
   Bytes foreign = {9, 0x02, 0x02, 0, 0, 0, 0x2A, 0, 0, 0};
   struct Reader {
     const char* name;
-    bool (*readNeutral)(MdlFileBin&);
+    bool (*readNeutral)(MenuDataReader&);
   } readers[] = {
-      {"byte", [](MdlFileBin& u) { return u.ReadByteValue() == 0; }},
-      {"short", [](MdlFileBin& u) { return u.ReadShortValue() == 0; }},
-      {"long", [](MdlFileBin& u) { return u.ReadLongValue() == 0; }},
-      {"text", [](MdlFileBin& u) { return u.ReadTextValue().empty(); }},
+      {"byte", [](MenuDataReader& u) { return u.ReadByteValue() == 0; }},
+      {"short", [](MenuDataReader& u) { return u.ReadShortValue() == 0; }},
+      {"long", [](MenuDataReader& u) { return u.ReadLongValue() == 0; }},
+      {"text", [](MenuDataReader& u) { return u.ReadTextValue().empty(); }},
   };
   for (const Reader& r : readers) {
     BareRig one(foreign);

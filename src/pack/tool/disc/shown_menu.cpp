@@ -61,19 +61,27 @@ class Silence : public SoundOutput, public FileSystem, public ProcessWatch {
   bool LaunchedProcessRunning() override { return false; }
 };
 
+// Unmarked texts stay in the bytes they were stored in: the pages turn them to UTF-8 themselves,
+// in the code page they were made for.
+class StoredBytes : public CodePageDecoder {
+ public:
+  std::string ToUtf8(std::string_view bytes) const override { return std::string(bytes); }
+};
+
 }  // namespace
 
 ShownMenu LoadShownMenu(const Bytes& executable, const std::string& name) {
   ShownMenu shown;
   SpanOpener opener(executable.data(), executable.size());
   CollectingDialog dialog(shown.Messages);
-  MdlFileBin data(opener, dialog);
+  MenuDataReader data(opener, dialog);
   data.ApplicationFolder.clear();
   HeadlessView view;
   Silence silence;
   Sounds sounds(silence, silence);
   NullDebugOutput trace;
-  MenuWindow window({view, data, dialog, sounds, silence, silence, trace});
+  const StoredBytes storedBytes;
+  MenuWindow window({view, data, dialog, sounds, silence, silence, trace, storedBytes});
   window.ExeName = SpanOpener::kName;
   window.DialogCaption = "Orvane";
   data.ReadPackageDirectory(window.ExeName);
