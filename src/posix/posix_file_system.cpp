@@ -131,11 +131,8 @@ std::vector<FolderEntry> PosixFileSystem::ListFolder(const std::string& folder) 
     item.Attributes.Hidden = IsHiddenName(item.Name);
     // The directory entry's own type saves a status call per entry on most file systems.
     switch (entry->d_type) {
-      case DT_DIR:
-        item.Attributes.Directory = true;
-        break;
-      case DT_REG:
-        break;
+      case DT_DIR: item.Attributes.Directory = true; break;
+      case DT_REG: break;
       default: {
         struct stat st {};
         const std::string full = native + item.Name;

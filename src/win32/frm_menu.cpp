@@ -30,9 +30,9 @@ bool FrmMenu::Create(const StartupInfo& startup) {
   windowClass.lpfnWndProc = &FrmMenu::WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-  windowClass.hIconSm = static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kMenuWindowClass;
@@ -57,9 +57,9 @@ bool FrmMenu::Create(const StartupInfo& startup) {
   actionHost_ = std::make_unique<WindowActionHost>(*core_, data_);
   shell_.SetOwner(window_);
   searchProgress_.SetOwner(window_);
-  dispatcher_ = std::make_unique<ActionDispatcher>(ActionServices{
-      *actionHost_, shell_, files_, opener_, sounds_, dialog_, versions_, searchProgress_, trace_,
-      codePage_});
+  dispatcher_ = std::make_unique<ActionDispatcher>(
+      ActionServices{*actionHost_, shell_, files_, opener_, sounds_, dialog_, versions_,
+                     searchProgress_, trace_, codePage_});
   processes_.Attach(dispatcher_.get());
   // The action unit's hooks: "err.txt" at its step of the start-up sequence, and the one place
   // where a chosen button's action runs.
@@ -118,20 +118,16 @@ LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT routed = 0;
   if (input_ && input_->Route(message, wParam, lParam, routed)) return routed;
   switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the paint handler fills everything
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint handler fills everything
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_COMMAND:
       // The context menu's item; the buttons' commands went to the input router.
       if (lParam == 0 && LOWORD(wParam) == kAbout1Command) core_->About1Click();
       return 0;
     case WM_CONTEXTMENU:
-      OnContextMenu(reinterpret_cast<HWND>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      OnContextMenu(reinterpret_cast<HWND>(wParam),
+                    POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == window_ && LOWORD(lParam) == HTCLIENT && OnSetCursor())
@@ -146,8 +142,7 @@ LRESULT FrmMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       window_ = nullptr;
       return 0;
     }
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }

@@ -41,9 +41,9 @@ TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
 
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  window_ = CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop,
-                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                            instance, nullptr);
+  window_ =
+      CreateWindowExW(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop, frame.right - frame.left,
+                      frame.bottom - frame.top, owner, nullptr, instance, nullptr);
   if (!window_) return;
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
@@ -52,13 +52,13 @@ TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                       DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
   // Created first so that it is first in the tab order.
-  cancel_ = CreateWindowExW(0, L"BUTTON", L"&Cancel",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 357, 27, 101, 26,
-                            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCancelId)),
-                            instance, nullptr);
+  cancel_ = CreateWindowExW(
+      0, L"BUTTON", L"&Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 357, 27, 101,
+      26, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCancelId)), instance, nullptr);
   // Fixed size; folder names may hold "&", which must not become an access key.
-  label_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
-                           8, 8, 450, 13, window_, nullptr, instance, nullptr);
+  label_ =
+      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 8,
+                      8, 450, 13, window_, nullptr, instance, nullptr);
   for (HWND control : {cancel_, label_})
     if (control && font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 

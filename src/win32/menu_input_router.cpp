@@ -75,8 +75,7 @@ void MenuInputRouter::Attach(HWND button, const ControlId& id) {
 }
 
 LRESULT CALLBACK MenuInputRouter::ButtonProc(HWND button, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR subclassId,
-                                             DWORD_PTR router) {
+                                             LPARAM lParam, UINT_PTR subclassId, DWORD_PTR router) {
   auto* self = reinterpret_cast<MenuInputRouter*>(router);
   if (message == WM_NCDESTROY) {
     if (self->lastFocused_ == button) self->lastFocused_ = nullptr;
@@ -109,10 +108,8 @@ LRESULT MenuInputRouter::OnButtonMessage(HWND button, const ControlId& id, UINT 
     case WM_MOUSEMOVE:
       if (id.Kind == ControlKind::WinBtn) PostMessageW(window_, kPointerOverButton, 0, id.Button);
       break;
-    case WM_MOUSEWHEEL:
-      return SendMessageW(window_, message, wParam, lParam);
-    default:
-      break;
+    case WM_MOUSEWHEEL: return SendMessageW(window_, message, wParam, lParam);
+    default: break;
   }
   return DefaultSubclassProcedure(button, message, wParam, lParam);
 }
@@ -123,8 +120,7 @@ bool MenuInputRouter::OnKeyDown(const std::optional<ControlId>& focused, WPARAM 
   return input_.KeyDown(focused, navigation, CurrentModifiers());
 }
 
-bool MenuInputRouter::OnCharacter(const std::optional<ControlId>& focused, WPARAM unit,
-                                  bool alt) {
+bool MenuInputRouter::OnCharacter(const std::optional<ControlId>& focused, WPARAM unit, bool alt) {
   const auto half = static_cast<wchar_t>(unit);
   if (half >= 0xD800 && half <= 0xDBFF) {
     highSurrogate_ = half;
@@ -159,32 +155,26 @@ bool MenuInputRouter::OnCommand(WPARAM wParam, LPARAM lParam) {
 bool MenuInputRouter::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
-    case WM_MOUSEMOVE:
-      OnMouseMove(PointOf(lParam));
-      return true;
+    case WM_MOUSEMOVE: OnMouseMove(PointOf(lParam)); return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      OnButtonDown(MouseButtonOf(message), PointOf(lParam));
-      return true;
+    case WM_MBUTTONDOWN: OnButtonDown(MouseButtonOf(message), PointOf(lParam)); return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      OnButtonUp(MouseButtonOf(message), PointOf(lParam));
-      return false;
+    case WM_MBUTTONUP: OnButtonUp(MouseButtonOf(message), PointOf(lParam)); return false;
     case WM_CAPTURECHANGED:
       // Capture taken away (another window, a dialog): the drag ends.
-      if (input_.DragState != 0 && reinterpret_cast<HWND>(lParam) != window_) input_.MenBckMouseUp();
+      if (input_.DragState != 0 && reinterpret_cast<HWND>(lParam) != window_)
+        input_.MenBckMouseUp();
       return true;
     case kButtonFocused: {
       // Only while that control still holds the focus (a menu switch may have replaced it).
-      const ControlId id = ButtonControl(static_cast<ControlKind>(wParam), static_cast<int32_t>(lParam));
+      const ControlId id =
+          ButtonControl(static_cast<ControlKind>(wParam), static_cast<int32_t>(lParam));
       if (FocusedButton() == id) input_.GotFocus(id);
       return true;
     }
-    case kPointerOverButton:
-      input_.cmdButton_MouseMove(static_cast<int32_t>(lParam));
-      return true;
+    case kPointerOverButton: input_.cmdButton_MouseMove(static_cast<int32_t>(lParam)); return true;
     case WM_MOUSEWHEEL:
       if (GET_WHEEL_DELTA_WPARAM(wParam) < 0) {
         input_.FormMouseWheelDown();
@@ -205,16 +195,11 @@ bool MenuInputRouter::Route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       }
       return true;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      return OnKeyDown(std::nullopt, wParam);
-    case WM_CHAR:
-      return OnCharacter(std::nullopt, wParam, false);
-    case WM_SYSCHAR:
-      return OnCharacter(std::nullopt, wParam, true);
-    case WM_COMMAND:
-      return OnCommand(wParam, lParam);
-    default:
-      return false;
+    case WM_SYSKEYDOWN: return OnKeyDown(std::nullopt, wParam);
+    case WM_CHAR: return OnCharacter(std::nullopt, wParam, false);
+    case WM_SYSCHAR: return OnCharacter(std::nullopt, wParam, true);
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    default: return false;
   }
 }
 

@@ -22,9 +22,7 @@ Win32MenuView::~Win32MenuView() {
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
-int Win32MenuView::Key(const ControlId& id) {
-  return static_cast<int>(id.Kind) * 1000 + id.Button;
-}
+int Win32MenuView::Key(const ControlId& id) { return static_cast<int>(id.Kind) * 1000 + id.Button; }
 
 Win32MenuView::PushButton* Win32MenuView::FindButton(const ControlId& id) {
   auto found = buttons_.find(Key(id));
@@ -143,8 +141,7 @@ void Win32MenuView::BringControlToFront(const ControlId& id) {
 
 void Win32MenuView::SendControlToBack(const ControlId& id) {
   if (PushButton* button = FindButton(id)) {
-    SetWindowPos(button->Handle, HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(button->Handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return;
   }
   windowless_.SendToBack(id);
@@ -200,9 +197,9 @@ ScreenSize Win32MenuView::GetScreenSize() {
 
 bool Win32MenuView::LoadApplicationIcon(const std::string& path) {
   const std::wstring file = Wide(path);
-  HICON big = static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON,
-                                            GetSystemMetrics(SM_CXICON),
-                                            GetSystemMetrics(SM_CYICON), LR_LOADFROMFILE));
+  HICON big =
+      static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                    GetSystemMetrics(SM_CYICON), LR_LOADFROMFILE));
   if (!big) return false;
   HICON small = static_cast<HICON>(LoadImageW(nullptr, file.c_str(), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON),
@@ -241,8 +238,7 @@ std::string Win32MenuView::CurrentTimeText() {
 
 std::string Win32MenuView::CurrentDateText() {
   wchar_t text[128] = {};
-  if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 128))
-    return {};
+  if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 128)) return {};
   return Utf8(text);
 }
 

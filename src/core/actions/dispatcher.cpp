@@ -69,19 +69,13 @@ void ActionDispatcher::RunButtonAction(int32_t buttonNumber) {
       services_.sounds.PlayNoActionSound();
       ActionBusy = false;
       return;
-    case ActionKind::Message:
-      RunMessage(*button, target, buttonNumber);
-      return;
-    case ActionKind::MenuSwitch:
-      RunMenuSwitch(target, buttonNumber);
-      return;
+    case ActionKind::Message: RunMessage(*button, target, buttonNumber); return;
+    case ActionKind::MenuSwitch: RunMenuSwitch(target, buttonNumber); return;
     case ActionKind::NoTarget:
       services_.sounds.PlayClickSound(host.MenuFileName(), buttonNumber, !kWait);
       Finish(*button);
       return;
-    case ActionKind::Launch:
-      RunLaunch(*button, target, buttonNumber);
-      return;
+    case ActionKind::Launch: RunLaunch(*button, target, buttonNumber); return;
   }
 }
 

@@ -91,8 +91,8 @@ ErrorFlags LoadErrorFlags(const std::string& applicationFolder, FileSystem& file
   for (int i = 0; i < kFlagLines; ++i) {
     std::optional<bool> value = ParseBooleanText(lines[i]);
     if (!value) {
-      dialog.Show("'" + lines[i] + "' is not a valid boolean value", MessageKind::Error, mb::OK,
-                  0, -1, dialogCaption);
+      dialog.Show("'" + lines[i] + "' is not a valid boolean value", MessageKind::Error, mb::OK, 0,
+                  -1, dialogCaption);
       break;
     }
     if (targets[i]) *targets[i] = *value;

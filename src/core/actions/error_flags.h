@@ -20,9 +20,9 @@ struct ErrorFlags {
 // ignored. nullopt for anything else, the empty text included.
 std::optional<bool> ParseBooleanText(const std::string& text);
 
-// Reads applicationFolder + "err.txt" when it exists, written in the computer's code page. A line that is not a boolean text is
-// reported ("'<line>' is not a valid boolean value") and ends the reading: the flags of the lines
-// before keep their values, the others stay true.
+// Reads applicationFolder + "err.txt" when it exists, written in the computer's code page. A line
+// that is not a boolean text is reported ("'<line>' is not a valid boolean value") and ends the
+// reading: the flags of the lines before keep their values, the others stay true.
 ErrorFlags LoadErrorFlags(const std::string& applicationFolder, FileSystem& files,
                           FileOpener& opener, const CodePageDecoder& systemCodePage,
                           MessageDialog& dialog, const std::string& dialogCaption);

@@ -31,8 +31,8 @@ struct ShellRequest {
 
 struct ShellResult {
   bool Success = false;
-  int32_t ErrorCode = 0;                 // meaningful when Success is false
-  ProcessHandle Process = kNoProcess;    // may be set on success; the caller releases it
+  int32_t ErrorCode = 0;               // meaningful when Success is false
+  ProcessHandle Process = kNoProcess;  // may be set on success; the caller releases it
 };
 
 class Shell {

@@ -50,8 +50,8 @@ std::string ExpandDriveMacro(std::string text, const std::string& applicationFol
     expanded.push_back(c);
     // Every replacement shortens the text by at least three characters, so this ends.
     while (expanded.size() >= kDriveMacroLength &&
-           expanded.compare(expanded.size() - kDriveMacroLength, kDriveMacroLength,
-                            kDriveMacro) == 0) {
+           expanded.compare(expanded.size() - kDriveMacroLength, kDriveMacroLength, kDriveMacro) ==
+               0) {
       expanded.resize(expanded.size() - kDriveMacroLength);
       expanded += drive;
     }
@@ -70,8 +70,7 @@ std::string FileNamePart(const std::string& path) {
 }
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() &&
-         AsciiEqualsNoCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() && AsciiEqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool EndsWithNoCase(const std::string& text, const std::string& suffix) {

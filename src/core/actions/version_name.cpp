@@ -30,8 +30,8 @@ uint16_t ReadLe16(const std::string& bytes, size_t at) {
 // A string value ends at its first zero character.
 std::optional<std::string> QueryText(VersionInfoBlock& block, const std::string& subBlock) {
   std::optional<std::string> value = block.Query(subBlock);
-  if (value) value->resize(value->find('\0') == std::string::npos ? value->size()
-                                                                  : value->find('\0'));
+  if (value)
+    value->resize(value->find('\0') == std::string::npos ? value->size() : value->find('\0'));
   return value;
 }
 
@@ -58,8 +58,7 @@ std::string ReadVersionName(VersionInfoSource& source, const std::string& progra
   if (!block) return std::string();
   std::optional<std::string> translation = block->Query("\\VarFileInfo\\Translation");
   if (!translation || translation->size() < kTranslationEntrySize) return std::string();
-  const std::string table =
-      StringTablePath(ReadLe16(*translation, 0), ReadLe16(*translation, 2));
+  const std::string table = StringTablePath(ReadLe16(*translation, 0), ReadLe16(*translation, 2));
 
   std::string name = QueryText(*block, table + "ProductName").value_or(std::string());
   if (name.find("Operating System") != std::string::npos) {

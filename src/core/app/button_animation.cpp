@@ -30,8 +30,7 @@ AnimationStep StepAnimation(int32_t animMode, int32_t lastFrame, int32_t current
     case kAnimStill:
       if (cur == 0) return Kept(cur, direction);
       return Shown(0, direction);
-    case kAnimRandom:
-      return Shown(RandomFrame(lastFrame, random), direction);
+    case kAnimRandom: return Shown(RandomFrame(lastFrame, random), direction);
     case kAnimOnce:
       ++cur;
       if (cur > lastFrame) return Kept(currentFrame, direction);
@@ -53,8 +52,7 @@ AnimationStep StepAnimation(int32_t animMode, int32_t lastFrame, int32_t current
         direction = 0;
       }
       return Shown(cur, direction);
-    default:
-      return Shown(cur, direction);
+    default: return Shown(cur, direction);
   }
 }
 
@@ -80,8 +78,7 @@ void AnimateButtons(MenuWindow& window) {
     button.AnimDirection = step.Direction;
     if (step.Skipped) continue;
     // A gap among the frames shows as an empty picture for this step.
-    window.SetPicture(ButtonControl(ControlKind::ImgBtn, n),
-                      menu.Images.Get(n, state, step.Frame));
+    window.SetPicture(ButtonControl(ControlKind::ImgBtn, n), menu.Images.Get(n, state, step.Frame));
     button.CurrentFrame = step.Frame;
     // The control now shows an animation frame, not the state's still picture: the next change
     // of state must draw its still picture again, so that the animation visibly restarts.

@@ -10,12 +10,12 @@ namespace orvane {
 class MenuWindow;
 
 enum AnimMode : int32_t {
-  kAnimStill = 0,       // back to the still picture
-  kAnimRandom = 1,      // any frame 0..last
-  kAnimOnce = 2,        // 1..last, then stays on the last frame
-  kAnimLoop = 3,        // 1..last, 0, 1, ...
-  kAnimThereBack = 4,   // 1..last, last-1..0, then rests on frame 0
-  kAnimBounce = 5,      // 1..last, last-1..0, 1..last, ... without end
+  kAnimStill = 0,      // back to the still picture
+  kAnimRandom = 1,     // any frame 0..last
+  kAnimOnce = 2,       // 1..last, then stays on the last frame
+  kAnimLoop = 3,       // 1..last, 0, 1, ...
+  kAnimThereBack = 4,  // 1..last, last-1..0, then rests on frame 0
+  kAnimBounce = 5,     // 1..last, last-1..0, 1..last, ... without end
 };
 
 // A value uniform in [0, 1).

@@ -15,8 +15,8 @@ void MenuWindow::CreateButtonControls(int32_t n) {
   if (button.ControlsExist) {
     // A button number is only ever made once per menu; if it is made again, the old controls
     // must not be left behind on the window.
-    for (ControlKind kind : {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn,
-                             ControlKind::LblBtn})
+    for (ControlKind kind :
+         {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
       s_.View.DestroyControl(ButtonControl(kind, n));
   }
   button.ControlsExist = true;
@@ -66,8 +66,8 @@ void MenuWindow::DestroyButtonControls() {
   for (int32_t n = 1; n <= kMaxButtons; ++n) {
     TOVButton& button = Menu.Buttons[static_cast<size_t>(n)];
     if (!button.ControlsExist) continue;
-    for (ControlKind kind : {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn,
-                             ControlKind::LblBtn})
+    for (ControlKind kind :
+         {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
       s_.View.DestroyControl(ButtonControl(kind, n));
     button.ControlsExist = false;
     button.ImgBtn = button.WinBtn = button.KeyBtn = button.LblBtn = ControlState{};

@@ -9,10 +9,8 @@ bool IsButtonControl(ControlKind kind) {
     case ControlKind::ImgBtn:
     case ControlKind::WinBtn:
     case ControlKind::KeyBtn:
-    case ControlKind::LblBtn:
-      return true;
-    default:
-      return false;
+    case ControlKind::LblBtn: return true;
+    default: return false;
   }
 }
 
@@ -20,13 +18,10 @@ ControlType TypeOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::MenBck:
     case ControlKind::imgAccPicture:
-    case ControlKind::ImgBtn:
-      return ControlType::Picture;
+    case ControlKind::ImgBtn: return ControlType::Picture;
     case ControlKind::WinBtn:
-    case ControlKind::KeyBtn:
-      return ControlType::PushButton;
-    default:
-      return ControlType::Label;
+    case ControlKind::KeyBtn: return ControlType::PushButton;
+    default: return ControlType::Label;
   }
 }
 

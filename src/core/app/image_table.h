@@ -11,7 +11,7 @@ namespace orvane {
 
 class ImageTable {
  public:
-  static constexpr int kButtons = kMaxButtons + 1;   // 0..100
+  static constexpr int kButtons = kMaxButtons + 1;    // 0..100
   static constexpr int kStates = kMaxImageState + 1;  // 0..3
   static constexpr int kFrames = kMaxFrame + 1;       // 0..100
 

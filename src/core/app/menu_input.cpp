@@ -199,8 +199,7 @@ bool MenuInput::KeyDown(const std::optional<ControlId>& focused, NavigationKey k
         ClickControl(*focused);
       }
       return true;
-    case NavigationKey::Other:
-      break;
+    case NavigationKey::Other: break;
   }
   return false;
 }

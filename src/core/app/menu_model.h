@@ -62,7 +62,7 @@ struct TOVButton {
   // Picture state and animation (button states and animation).
   int32_t ButtonState = kNormalState;
   int32_t CurrentFrame = 0;
-  int32_t AnimDirection = 0;  // 0 forward, 1 backward
+  int32_t AnimDirection = 0;           // 0 forward, 1 backward
   std::array<int32_t, 4> LastFrame{};  // per image state; 0 = the state does not animate
 };
 

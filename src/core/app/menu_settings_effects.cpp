@@ -54,8 +54,8 @@ void MenuWindow::ApplySettings(const MenuSettings& st) {
   ControlFont font = Menu.lblAccText.Font;
   font.Name = st.DescriptionFont.Name;
   font.Size = st.DescriptionFont.Size;
-  font.Style = StyleFrom(st.DescriptionFont.Bold, st.DescriptionFont.Italic,
-                         st.DescriptionFont.Underline);
+  font.Style =
+      StyleFrom(st.DescriptionFont.Bold, st.DescriptionFont.Italic, st.DescriptionFont.Underline);
   font.Colour = ColourOf(st.DescriptionColour);
   SetFont(text, font);
   ControlFont shadowFont = Menu.lblAccShadow.Font;
@@ -85,10 +85,10 @@ void MenuWindow::ApplySettings(const MenuSettings& st) {
 
   // 26-32
   Menu.InitialButton = st.InitialButton;
-  Menu.TransparentColour = st.TransparentColour <= 0
-                               ? kNoTransparentColour
-                               : static_cast<int32_t>(QBColor(
-                                     static_cast<uint32_t>(st.TransparentColour), s_.Trace));
+  Menu.TransparentColour =
+      st.TransparentColour <= 0
+          ? kNoTransparentColour
+          : static_cast<int32_t>(QBColor(static_cast<uint32_t>(st.TransparentColour), s_.Trace));
   SetLeftTop(accessory, st.AccessoryLeft, st.AccessoryTop);
   Menu.AnimInterval = st.AnimInterval;
   Menu.ScrollTitle = FlagIsOn(st.ScrollTitle, kScrollTitleFlag);
@@ -107,9 +107,9 @@ void MenuWindow::ApplySettings(const MenuSettings& st) {
   // 43-46
   Menu.ShadowOffset = st.ShadowOffset;
   const Bounds& textBounds = Menu.lblAccText.Bounds;
-  SetBounds(shadow, Bounds{Offset(textBounds.Left, st.ShadowOffset),
-                           Offset(textBounds.Top, st.ShadowOffset), textBounds.Width,
-                           textBounds.Height});
+  SetBounds(shadow,
+            Bounds{Offset(textBounds.Left, st.ShadowOffset),
+                   Offset(textBounds.Top, st.ShadowOffset), textBounds.Width, textBounds.Height});
   SetVisible(shadow, st.ShadowOffset > 0);
   shadowFont = Menu.lblAccShadow.Font;
   shadowFont.Colour = ColourOf(st.ShadowColour);

@@ -63,10 +63,10 @@ class MenuWindow {
   std::mt19937 Random;
 
   // Hooks into other units. Each is optional: an unset hook does nothing.
-  std::function<void()> LoadErrorFlags;             // reads "err.txt" (action unit)
-  std::function<void(int32_t)> RunButtonAction;     // runs a chosen button's action
-  std::function<void()> AnimateButtons;             // one animation step
-  std::function<void()> ShowAboutWindow;            // a new, non-blocking About window
+  std::function<void()> LoadErrorFlags;          // reads "err.txt" (action unit)
+  std::function<void(int32_t)> RunButtonAction;  // runs a chosen button's action
+  std::function<void()> AnimateButtons;          // one animation step
+  std::function<void()> ShowAboutWindow;         // a new, non-blocking About window
 
   // Start-up and closing. The event handlers keep the names of the window's events.
   // Form_Load: the window was created: the whole start-up sequence.

@@ -10,7 +10,9 @@ namespace orvane {
 
 namespace {
 
-int32_t ClampedCount(int32_t buttonCount) { return std::clamp<int32_t>(buttonCount, 0, kMaxButtons); }
+int32_t ClampedCount(int32_t buttonCount) {
+  return std::clamp<int32_t>(buttonCount, 0, kMaxButtons);
+}
 
 const ControlState& StateOf(const TOVButton& button, ControlKind kind) {
   return kind == ControlKind::WinBtn ? button.WinBtn : button.KeyBtn;
@@ -35,9 +37,8 @@ int32_t PreviousButtonNumber(int32_t selected, int32_t buttonCount) {
 }
 
 int32_t AltArrowButton(ArrowKey key, int32_t selected, int32_t buttonCount) {
-  return key == ArrowKey::Left || key == ArrowKey::Up
-             ? PreviousButtonNumber(selected, buttonCount)
-             : NextButtonNumber(selected, buttonCount);
+  return key == ArrowKey::Left || key == ArrowKey::Up ? PreviousButtonNumber(selected, buttonCount)
+                                                      : NextButtonNumber(selected, buttonCount);
 }
 
 std::optional<ControlId> FocusTarget(const TOVMenu& menu, int32_t n) {

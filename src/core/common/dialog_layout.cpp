@@ -14,10 +14,17 @@ struct ButtonSpec {
 
 // The fixed left-to-right order; Help closes nothing and so has no result.
 constexpr ButtonSpec kButtonTable[] = {
-    {mb::Yes, "&Yes", 6},         {mb::No, "&No", 7},          {mb::OK, "OK", 1},
-    {mb::Cancel, "Cancel", 2},    {mb::Abort, "&Abort", 3},    {mb::Retry, "&Retry", 4},
-    {mb::Ignore, "&Ignore", 5},   {mb::All, "&All", 8},        {mb::NoToAll, "N&o to All", 9},
-    {mb::YesToAll, "Yes to &All", 10}, {mb::Help, "&Help", kResultNone},
+    {mb::Yes, "&Yes", 6},
+    {mb::No, "&No", 7},
+    {mb::OK, "OK", 1},
+    {mb::Cancel, "Cancel", 2},
+    {mb::Abort, "&Abort", 3},
+    {mb::Retry, "&Retry", 4},
+    {mb::Ignore, "&Ignore", 5},
+    {mb::All, "&All", 8},
+    {mb::NoToAll, "N&o to All", 9},
+    {mb::YesToAll, "Yes to &All", 10},
+    {mb::Help, "&Help", kResultNone},
 };
 
 int PositionOf(const std::vector<DialogButton>& buttons, MessageButtons bit) {
@@ -102,8 +109,8 @@ std::string DialogClipboardText(const DialogModel& model, const std::string& mes
       if (c != '&') labels += c;
     labels += "   ";
   }
-  return divider + model.Caption + "\r\n" + divider + message + "\r\n" + divider + labels +
-         "\r\n" + divider;
+  return divider + model.Caption + "\r\n" + divider + message + "\r\n" + divider + labels + "\r\n" +
+         divider;
 }
 
 std::string NormalizeLineBreaks(const std::string& text) {

@@ -15,8 +15,8 @@ enum class DialogIcon { None, Exclamation, Stop, Information, Question };
 
 struct DialogButton {
   MessageButtons Bit = 0;
-  std::string Label;          // with "&" before the access key
-  TModalResult Result = 0;    // 0 for Help, which does not close the dialog
+  std::string Label;        // with "&" before the access key
+  TModalResult Result = 0;  // 0 for Help, which does not close the dialog
   bool Closes = true;
 };
 
@@ -63,10 +63,10 @@ struct DialogRect {
 
 // Sizes measured by the front-end with the dialog's font, in pixels.
 struct DialogMeasures {
-  int AverageCharWidth = 6;   // of the font, for dialog units
+  int AverageCharWidth = 6;  // of the font, for dialog units
   int CharHeight = 13;
-  int IconSize = 32;          // 0 without icon
-  int TextWidth = 0;          // of the message wrapped at MaxTextWidth
+  int IconSize = 32;  // 0 without icon
+  int TextWidth = 0;  // of the message wrapped at MaxTextWidth
   int TextHeight = 0;
   std::vector<int> LabelWidths;  // one per button, "&" not counted
 };

@@ -46,12 +46,8 @@ void Sounds::PlayBuiltInSound(int32_t kind, bool wait) {
     case kStartSound:
     case kClickSound:
     case kChangeSound:
-    case kExitSound:
-      output_.PlayBuiltIn(kind, wait);
-      break;
-    default:
-      output_.PlayBuiltIn(kSelectSound, wait);
-      break;
+    case kExitSound: output_.PlayBuiltIn(kind, wait); break;
+    default: output_.PlayBuiltIn(kSelectSound, wait); break;
   }
 }
 
@@ -75,16 +71,12 @@ void Sounds::PlayClickSound(const std::string& menuName, int32_t button, bool wa
 }
 
 void Sounds::PlayChangeSound(const std::string& menuName) {
-  PlayRow({MenuBaseName(menuName) + ".wav", "change.wav"}, Acceptance::OrdinaryOnly,
-          kChangeSound, true);
+  PlayRow({MenuBaseName(menuName) + ".wav", "change.wav"}, Acceptance::OrdinaryOnly, kChangeSound,
+          true);
 }
 
-void Sounds::PlayExitSound() {
-  PlayRow({"exit.wav"}, Acceptance::AnyAttributes, kExitSound, true);
-}
+void Sounds::PlayExitSound() { PlayRow({"exit.wav"}, Acceptance::AnyAttributes, kExitSound, true); }
 
-void Sounds::PlayNoActionSound() {
-  PlayRow({"noaction.wav"}, Acceptance::OrdinaryOnly, 0, true);
-}
+void Sounds::PlayNoActionSound() { PlayRow({"noaction.wav"}, Acceptance::OrdinaryOnly, 0, true); }
 
 }  // namespace orvane

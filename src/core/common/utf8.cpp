@@ -78,8 +78,7 @@ size_t PreviousUtf8Character(std::string_view text, size_t pos) {
   // at pos is the one.
   const size_t earliest = pos >= 4 ? pos - 4 : 0;
   for (size_t start = earliest; start < pos; ++start)
-    if (!IsContinuation(ByteAt(text, start)) && NextUtf8Character(text, start) == pos)
-      return start;
+    if (!IsContinuation(ByteAt(text, start)) && NextUtf8Character(text, start) == pos) return start;
   return pos - 1;
 }
 
@@ -136,7 +135,7 @@ char32_t UpperLetter(char32_t c) {
   if (InPairedRange(c, 0x100, 0x137, true) || InPairedRange(c, 0x14A, 0x177, true)) return c - 1;
   if (InPairedRange(c, 0x139, 0x148, false) || InPairedRange(c, 0x179, 0x17E, false)) return c - 1;
   if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) return c - 0x20;  // Greek
-  if (c == 0x3C2) return 0x3A3;                                  // final sigma
+  if (c == 0x3C2) return 0x3A3;                                 // final sigma
   if (c == 0x3AC) return 0x386;
   if (c >= 0x3AD && c <= 0x3AF) return c - 0x25;
   if (c == 0x3CC) return 0x38C;

@@ -104,8 +104,9 @@ bool BufferedFile::ReadI16(int16_t& value) {
 bool BufferedFile::ReadI32(int32_t& value) {
   uint8_t b[4];
   if (!Read(b, 4)) return false;
-  value = static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-                               static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+  value =
+      static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
   return true;
 }
 

@@ -6,10 +6,10 @@ namespace {
 
 constexpr size_t kTrailerSize = 4;
 constexpr int64_t kDosHeaderSize = 64;
-constexpr int64_t kNewHeaderField = 0x3C;   // e_lfanew: where the "PE\0\0" signature stands
+constexpr int64_t kNewHeaderField = 0x3C;  // e_lfanew: where the "PE\0\0" signature stands
 constexpr int64_t kSignatureAndFileHeader = 24;
 constexpr int64_t kOptionalHeaderSizeField = 20;  // in the file header, after the signature
-constexpr int64_t kCheckSumOffset = 64;          // in the optional header, both kinds
+constexpr int64_t kCheckSumOffset = 64;           // in the optional header, both kinds
 constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr int64_t kSecurityIndex = 4;
@@ -45,8 +45,8 @@ ContainerEnd FindContainerEnd(int64_t size, const ReadAt& readAt) {
                                 ? size - pe
                                 : static_cast<int64_t>(kHeaderBlock);
   if (!readAt(pe, block, static_cast<size_t>(available))) return plain;
-  if (available < kSignatureAndFileHeader + 2 || block[0] != 'P' || block[1] != 'E' || block[2] != 0 ||
-      block[3] != 0)
+  if (available < kSignatureAndFileHeader + 2 || block[0] != 'P' || block[1] != 'E' ||
+      block[2] != 0 || block[3] != 0)
     return plain;
 
   const int64_t optionalSize = U16(block + kOptionalHeaderSizeField);

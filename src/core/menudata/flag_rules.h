@@ -10,12 +10,9 @@ enum class FlagTest { NonZero, MinusOne, One };
 
 constexpr bool FlagIsOn(int32_t value, FlagTest test) {
   switch (test) {
-    case FlagTest::NonZero:
-      return value != 0;
-    case FlagTest::MinusOne:
-      return value == -1;
-    case FlagTest::One:
-      return value == 1;
+    case FlagTest::NonZero: return value != 0;
+    case FlagTest::MinusOne: return value == -1;
+    case FlagTest::One: return value == 1;
   }
   return false;
 }

@@ -57,7 +57,8 @@ int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerN
   return -1;
 }
 
-MenuDataReader::MenuDataReader(FileOpener& files, MessageDialog& dialog) : files_(files), dialog_(dialog) {}
+MenuDataReader::MenuDataReader(FileOpener& files, MessageDialog& dialog)
+    : files_(files), dialog_(dialog) {}
 MenuDataReader::~MenuDataReader() = default;
 
 void MenuDataReader::Tell(const std::string& text, MessageKind kind) {
@@ -73,9 +74,10 @@ void MenuDataReader::ReadPackageDirectory(const std::string& exeName) {
   }
   Stream& stream = *menuStream_;
   // The trailer is the last four bytes, or in a signed file the four before its certificates.
-  const int64_t end = FindContainerEnd(stream.Size(), [&stream](int64_t at, void* out, size_t count) {
-                        return stream.Seek(at) && stream.Read(out, count);
-                      }).Trailer;
+  const int64_t end =
+      FindContainerEnd(stream.Size(), [&stream](int64_t at, void* out, size_t count) {
+        return stream.Seek(at) && stream.Read(out, count);
+      }).Trailer;
   int32_t trailer{};
   const bool trailerRead = end >= 0 && stream.Seek(end) && stream.ReadI32(trailer);
   const int64_t header = int64_t{trailer} - 1;
@@ -288,9 +290,8 @@ bool MenuDataReader::ReadImageValue(PictureValue& destination) {
     bmpArray_->SkipPixels(s, packed);
     return fail();
   }
-  const bool decoded =
-      packed ? bmpArray_->ReadPackedPixels(s, destination.Image, pixelBytesLeft_)
-             : bmpArray_->ReadRawPixels(s, destination.Image, pixelBytesLeft_);
+  const bool decoded = packed ? bmpArray_->ReadPackedPixels(s, destination.Image, pixelBytesLeft_)
+                              : bmpArray_->ReadRawPixels(s, destination.Image, pixelBytesLeft_);
   if (!decoded) return fail();
   pixelBytesLeft_ -= static_cast<int64_t>(destination.Image.Pixels.size()) * 4;
   return true;

@@ -28,12 +28,12 @@ struct RgbSetting {
 };
 
 struct MenuSettings {
-  std::string MenuTitle;            // 1
-  int32_t Placement = 0;            // 2
-  std::string DefaultDescription;   // 3
-  FontSetting DescriptionFont;      // 4-8
-  RgbSetting DescriptionColour;     // 9-11
-  int32_t DescriptionLeft = 0;      // 12-15
+  std::string MenuTitle;           // 1
+  int32_t Placement = 0;           // 2
+  std::string DefaultDescription;  // 3
+  FontSetting DescriptionFont;     // 4-8
+  RgbSetting DescriptionColour;    // 9-11
+  int32_t DescriptionLeft = 0;     // 12-15
   int32_t DescriptionTop = 0;
   int32_t DescriptionWidth = 0;
   int32_t DescriptionHeight = 0;
@@ -45,36 +45,36 @@ struct MenuSettings {
   int32_t TimeTop = 0;
   int32_t DateLeft = 0;
   int32_t DateTop = 0;
-  int32_t InitialButton = 0;         // 26
-  int32_t TransparentColour = 0;     // 27
-  int32_t AccessoryLeft = 0;         // 28-29
+  int32_t InitialButton = 0;      // 26
+  int32_t TransparentColour = 0;  // 27
+  int32_t AccessoryLeft = 0;      // 28-29
   int32_t AccessoryTop = 0;
-  int32_t AnimInterval = 0;          // 30
-  int32_t ScrollTitle = 0;           // 31
-  std::string ShapeText;             // 32
-  FontSetting TimeFont;              // 33-37
-  FontSetting DateFont;              // 38-42
-  int32_t ShadowOffset = 0;          // 43
-  RgbSetting ShadowColour;           // 44-46
+  int32_t AnimInterval = 0;                     // 30
+  int32_t ScrollTitle = 0;                      // 31
+  std::string ShapeText;                        // 32
+  FontSetting TimeFont;                         // 33-37
+  FontSetting DateFont;                         // 38-42
+  int32_t ShadowOffset = 0;                     // 43
+  RgbSetting ShadowColour;                      // 44-46
   std::array<std::string, 4> LaterLayoutTexts;  // 47-50, later layout only, unused by the player
 };
 
 struct ButtonRecord {
-  std::string Target;        // 1
-  std::string Parameters;    // 2
-  std::string Description;   // 3
-  int32_t Left = 0;          // 4
-  int32_t Top = 0;           // 5
-  int32_t MinimizeAfter = 0; // 6
-  int32_t CloseAfter = 0;    // 7
-  int32_t AnimMode = 0;      // 8
-  std::string ShortcutKey;   // 9
-  int32_t RunMaximized = 0;  // 10
-  int32_t WaitForExit = 0;   // 11
-  int32_t ButtonKind = 0;    // 12
-  std::string Caption;       // 13
-  int32_t Width = 0;         // 14
-  int32_t Height = 0;        // 15
+  std::string Target;         // 1
+  std::string Parameters;     // 2
+  std::string Description;    // 3
+  int32_t Left = 0;           // 4
+  int32_t Top = 0;            // 5
+  int32_t MinimizeAfter = 0;  // 6
+  int32_t CloseAfter = 0;     // 7
+  int32_t AnimMode = 0;       // 8
+  std::string ShortcutKey;    // 9
+  int32_t RunMaximized = 0;   // 10
+  int32_t WaitForExit = 0;    // 11
+  int32_t ButtonKind = 0;     // 12
+  std::string Caption;        // 13
+  int32_t Width = 0;          // 14
+  int32_t Height = 0;         // 15
   // Later layout only (16-26).
   std::string FontName;
   int32_t FontSize = 0;
@@ -134,8 +134,8 @@ inline bool IsLaterLayout(uint8_t version) { return version != 6; }
 struct MenuFile {
   MenuHeader Header;
   MenuSettings Settings;
-  std::vector<ButtonRecord> Buttons;    // Header.ButtonCount records
-  std::vector<PictureValue> Pictures;   // in file order
+  std::vector<ButtonRecord> Buttons;   // Header.ButtonCount records
+  std::vector<PictureValue> Pictures;  // in file order
 };
 
 }  // namespace orvane

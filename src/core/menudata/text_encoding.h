@@ -27,7 +27,8 @@ struct MenuTextReport {
 };
 
 // Calls visit on every text of the menu: title, descriptions, fonts, shape text, the trailing
-// settings texts, and each button's target, parameters, description, shortcut key, caption, font and viewer.
+// settings texts, and each button's target, parameters, description, shortcut key, caption, font
+// and viewer.
 void ForEachMenuText(MenuFile& menu, const std::function<void(std::string&)>& visit);
 
 // Every text of the menu to UTF-8: a marked menu's texts are kept, ill-formed pieces replaced by

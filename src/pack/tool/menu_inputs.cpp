@@ -34,8 +34,10 @@ MenuInputs LoadMenuInputs(const std::vector<std::string>& paths) {
         throw ToolError(path, "", "is not a readable menu file (build it with orvane-pack build)");
       for (const PackedFile& earlier : inputs.Files)
         if (AsciiEqualsNoCase(earlier.Name, file.Name))
-          throw ToolError(path, "", "a menu named " + earlier.Name + " is already packed; the "
-                                    "player could only reach the first");
+          throw ToolError(path, "",
+                          "a menu named " + earlier.Name +
+                              " is already packed; the "
+                              "player could only reach the first");
       inputs.Files.push_back(std::move(file));
     });
   }

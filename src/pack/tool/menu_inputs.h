@@ -9,9 +9,9 @@
 namespace orvane::pack {
 
 struct MenuInputs {
-  std::vector<PackedFile> Files;    // in the order given: the first is the default menu
-  std::vector<std::string> Remarks; // the sources' "warning: ..." and "note: ..." lines, as build
-  std::vector<std::string> Read;    // every file read: the inputs, the sources' pictures
+  std::vector<PackedFile> Files;     // in the order given: the first is the default menu
+  std::vector<std::string> Remarks;  // the sources' "warning: ..." and "note: ..." lines, as build
+  std::vector<std::string> Read;     // every file read: the inputs, the sources' pictures
 };
 
 // A path ending in ".json" is a source. Throws one ToolError with every problem of every input,

@@ -42,11 +42,11 @@ struct ReadMenu {
   bool ReadError = false;             // the player would report "Error loading binary menu data."
   std::vector<std::string> Messages;  // what the player's readers would have shown
   MenuFile Menu;
-  size_t Length = 0;                  // bytes of the menu file (a packed file's extent)
+  size_t Length = 0;  // bytes of the menu file (a packed file's extent)
   // Set by DecodeReadTexts, which leaves every text of Menu in UTF-8.
-  std::string TextEncoding;           // "utf-8" or "windows-NNNN"; empty while texts are raw
-  int InvalidUtf8Texts = 0;           // texts of a marked menu holding ill-formed UTF-8
-  std::string FirstEightBitField;     // an unmarked menu's first text outside 7-bit ASCII
+  std::string TextEncoding;        // "utf-8" or "windows-NNNN"; empty while texts are raw
+  int InvalidUtf8Texts = 0;        // texts of a marked menu holding ill-formed UTF-8
+  std::string FirstEightBitField;  // an unmarked menu's first text outside 7-bit ASCII
 };
 
 ReadMenu ReadMenuBytes(const uint8_t* data, size_t size);
@@ -58,9 +58,9 @@ class CodePage;
 void DecodeReadTexts(ReadMenu& read, const CodePage& unmarked);
 
 struct PackedEntry {
-  std::string Name;     // as the player holds it: trimmed and lower-cased; empty when blank
-  size_t Offset = 0;    // absolute position of the packed file
-  int Slot = 0;         // its place in the directory, from 0
+  std::string Name;   // as the player holds it: trimmed and lower-cased; empty when blank
+  size_t Offset = 0;  // absolute position of the packed file
+  int Slot = 0;       // its place in the directory, from 0
   // Why no menu name ever opens it in the player (a blank name, an earlier entry of the same
   // name); empty when the player can open it.
   std::string Unreachable;
@@ -69,12 +69,12 @@ struct PackedEntry {
 
 struct PackedPlayer {
   size_t ContainerStart = 0;
-  size_t Trailer = 0;                    // where the trailer stands; packed files end before it
+  size_t Trailer = 0;                      // where the trailer stands; packed files end before it
   std::optional<size_t> CertificateTable;  // set for a signed player
   // Every entry the player reads, in directory order, those it cannot open included; the first
   // is the default menu.
   std::vector<PackedEntry> Entries;
-  int EntriesClaimed = 0;                // the directory's own count; past kPackageSlots unread
+  int EntriesClaimed = 0;  // the directory's own count; past kPackageSlots unread
   bool DirectoryError = false;
   std::vector<std::string> Messages;
 };

@@ -58,9 +58,10 @@ std::string FindShippedPlayer() {
     if (fs::is_regular_file(place, ec)) return place;
     tried += (tried.empty() ? "" : ", ") + place;
   }
-  throw ToolError("pack", "", "no player given, and none shipped with the tool (looked for " +
-                                  (tried.empty() ? std::string("nothing") : tried) +
-                                  "); give the player first");
+  throw ToolError("pack", "",
+                  "no player given, and none shipped with the tool (looked for " +
+                      (tried.empty() ? std::string("nothing") : tried) +
+                      "); give the player first");
 }
 
 std::optional<uint16_t> PeMachine(const Bytes& exe) {
@@ -74,12 +75,9 @@ std::optional<std::string> PlayerMachineWarning(const Bytes& exe) {
   const std::optional<uint16_t> machine = PeMachine(exe);
   if (!machine) return "not a Windows program (no PE header): the player cannot run";
   switch (*machine) {
-    case kMachineI386:
-      return std::nullopt;
-    case 0x8664:
-      return "x86_64: runs only on 64-bit Windows";
-    case 0xAA64:
-      return "ARM64: runs only on ARM Windows";
+    case kMachineI386: return std::nullopt;
+    case 0x8664: return "x86_64: runs only on 64-bit Windows";
+    case 0xAA64: return "ARM64: runs only on ARM Windows";
     default:
       return "not a 32-bit x86 program (machine type " + std::to_string(*machine) +
              "): runs on no ordinary Windows PC";

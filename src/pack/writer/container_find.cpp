@@ -23,7 +23,8 @@ std::optional<size_t> FindContainerStart(const Bytes& executable, const Containe
   if (trailer < 4) return std::nullopt;
   int32_t stored = 0;
   for (int i = 3; i >= 0; --i)
-    stored = static_cast<int32_t>(static_cast<uint32_t>(stored) << 8 | executable[static_cast<size_t>(trailer) + i]);
+    stored = static_cast<int32_t>(static_cast<uint32_t>(stored) << 8 |
+                                  executable[static_cast<size_t>(trailer) + i]);
   // The trailer holds the header position + 1; a header needs room for its magic before the
   // trailer, and position 0 would leave no executable in front of it.
   const int64_t header = static_cast<int64_t>(stored) - 1;

@@ -23,7 +23,8 @@ void CheckName(const std::string& name) {
 // The container stores positions as signed 32-bit values holding position + 1.
 int32_t StoredPosition(uint64_t position, const char* what) {
   if (position + 1 > static_cast<uint64_t>(INT32_MAX))
-    throw std::invalid_argument(std::string(what) + " lies beyond 2 GiB, which the container cannot address");
+    throw std::invalid_argument(std::string(what) +
+                                " lies beyond 2 GiB, which the container cannot address");
   return static_cast<int32_t>(position + 1);
 }
 }  // namespace

@@ -21,9 +21,9 @@ class ValueWriter {
   void RawBytes(const void* data, size_t size);
   void RawText(const std::string& text);
 
-  void WriteByteValue(uint8_t value);    // tag 1, length field 1, one byte
-  void WriteShortValue(int32_t value);   // tag 2, length field 2, four bytes
-  void WriteLongValue(int32_t value);    // tag 3, length field 4, four bytes
+  void WriteByteValue(uint8_t value);            // tag 1, length field 1, one byte
+  void WriteShortValue(int32_t value);           // tag 2, length field 2, four bytes
+  void WriteLongValue(int32_t value);            // tag 3, length field 4, four bytes
   void WriteTextValue(const std::string& text);  // tag 4, length, bytes
   // Tag 5 with its slot, then the picture: raw pixels for version 6, else the zlib block.
   void WritePictureValue(const PictureValue& picture, uint8_t version);
@@ -51,8 +51,8 @@ struct PackedFile {
 
 struct ContainerOptions {
   std::array<uint8_t, 3> Version{{1, 0, 0}};
-  std::string Text;   // the header's text value, kept by the player and not used
-  uint8_t Byte = 0;   // the header's byte value, likewise
+  std::string Text;  // the header's text value, kept by the player and not used
+  uint8_t Byte = 0;  // the header's byte value, likewise
   // The whole file is padded to a multiple of this, so that a signing tool appends its
   // certificate table right after the trailer, with no padding of its own in between.
   size_t FileAlignment = 1;

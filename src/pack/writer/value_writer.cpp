@@ -57,7 +57,8 @@ void ValueWriter::WritePictureValue(const PictureValue& picture, uint8_t version
   const Picture& image = picture.Image;
   if (image.Width <= 0 || image.Height <= 0)
     throw std::invalid_argument("picture of " + std::to_string(image.Width) + " x " +
-                                std::to_string(image.Height) + " pixels: both sides must be 1 or more");
+                                std::to_string(image.Height) +
+                                " pixels: both sides must be 1 or more");
   const uint64_t count = static_cast<uint64_t>(image.Width) * static_cast<uint64_t>(image.Height);
   if (count != image.Pixels.size())
     throw std::invalid_argument("picture holds " + std::to_string(image.Pixels.size()) +

@@ -157,12 +157,11 @@ void TfrmAboutCls::Form_Load() {
   PlaceLabel(label2_, kLabel2);
   PlaceLabel(label5_, kLabel5);
 
-  Command1_ = CreateWindowExW(0, L"BUTTON", L"&Close",
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                              kCommand1.left, kCommand1.top, kCommand1.right - kCommand1.left,
-                              kCommand1.bottom - kCommand1.top, hwnd_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCommand1Id)),
-                              instance_, nullptr);
+  Command1_ = CreateWindowExW(
+      0, L"BUTTON", L"&Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+      kCommand1.left, kCommand1.top, kCommand1.right - kCommand1.left,
+      kCommand1.bottom - kCommand1.top, hwnd_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCommand1Id)), instance_, nullptr);
   if (Command1_) {
     SendMessageW(Command1_, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), FALSE);
     // The menu window's message loop runs no dialog manager: the button answers Enter and its
@@ -234,22 +233,16 @@ void TfrmAboutCls::Paint() {
 
 LRESULT TfrmAboutCls::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // Paint covers the whole client area
-    case WM_PAINT:
-      Paint();
-      return 0;
+    case WM_ERASEBKGND: return 1;  // Paint covers the whole client area
+    case WM_PAINT: Paint(); return 0;
     case WM_ACTIVATE:
       // The Close button is first and only in the tab order.
-      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && Command1_)
-        SetFocus(Command1_);
+      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && Command1_) SetFocus(Command1_);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) Command1_Click();
       return 0;
-    case WM_CLOSE:
-      ShowWindow(hwnd_, SW_HIDE);
-      return 0;
+    case WM_CLOSE: ShowWindow(hwnd_, SW_HIDE); return 0;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT) {
         POINT p;
@@ -277,14 +270,9 @@ LRESULT TfrmAboutCls::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (click) Label5_Click();
       return 0;
     }
-    case WM_CAPTURECHANGED:
-      linkPressed_ = false;
-      return 0;
-    case WM_DESTROY:
-      Form_Destroy();
-      return 0;
-    default:
-      break;
+    case WM_CAPTURECHANGED: linkPressed_ = false; return 0;
+    case WM_DESTROY: Form_Destroy(); return 0;
+    default: break;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -312,8 +300,7 @@ LRESULT CALLBACK TfrmAboutCls::WindowProc(HWND hwnd, UINT message, WPARAM wParam
   return self->Handle(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
+LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<TfrmAboutCls*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   const bool accessKey = (wParam == 'c' || wParam == 'C');
@@ -351,8 +338,8 @@ HWND ShowAboutWindow(HINSTANCE instance, HICON ownerIcon, MessageDialog& dialog,
   // Still here if creation fails before the window could take it over.
   auto form = std::make_unique<TfrmAboutCls>(instance, ownerIcon, dialog, dialogCaption);
   HWND hwnd = CreateWindowExW(0, kClassName, L"About", style, kWindowLeft, kWindowTop,
-                              frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                              nullptr, instance, &form);
+                              frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                              instance, &form);
   if (!hwnd) return nullptr;
   ShowWindow(hwnd, SW_SHOWNORMAL);
   UpdateWindow(hwnd);

@@ -28,7 +28,8 @@ std::wstring Wide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Utf8(std::wstring_view wide) {
   if (wide.empty()) return std::string();
   const int count = CountOf(wide.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
   if (length <= 0) return std::string();
   std::string utf8(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, utf8.data(), length, nullptr, nullptr);

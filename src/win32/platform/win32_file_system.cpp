@@ -54,8 +54,8 @@ bool Win32FileSystem::WriteTextFile(const std::string& path, const std::string& 
   size_t done = 0;
   bool ok = true;
   while (ok && done < content.size()) {
-    DWORD chunk = static_cast<DWORD>(content.size() - done > 0x40000000 ? 0x40000000
-                                                                         : content.size() - done);
+    DWORD chunk =
+        static_cast<DWORD>(content.size() - done > 0x40000000 ? 0x40000000 : content.size() - done);
     DWORD written = 0;
     ok = ::WriteFile(file, content.data() + done, chunk, &written, nullptr) && written == chunk;
     done += written;

@@ -40,7 +40,8 @@ void Finish(DialogState& state, TModalResult result) {
 
 // Esc and the close box; with no cancel button neither does anything.
 void PressCancel(DialogState& state) {
-  if (state.model.CancelButton >= 0) Finish(state, state.model.Buttons[state.model.CancelButton].Result);
+  if (state.model.CancelButton >= 0)
+    Finish(state, state.model.Buttons[state.model.CancelButton].Result);
 }
 
 LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -64,9 +65,7 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         // IDOK arrives for Enter when there is no default button: nothing to press.
         return 0;
       }
-      case WM_CLOSE:
-        PressCancel(*state);
-        return 0;
+      case WM_CLOSE: PressCancel(*state); return 0;
       case WM_ACTIVATE:
         // The dialog manager would otherwise put the focus on the first button, on activation
         // and whenever the dialog itself receives the focus.
@@ -82,8 +81,7 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         // Destroyed from outside (say, with its owner): no button closed it.
         Finish(*state, kResultNone);
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return DefDlgProcW(hwnd, message, wParam, lParam);
@@ -238,8 +236,8 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   // An owner that is gone already would make the creation fail: the dialog then stands alone.
   HWND owner = (owner_ && IsWindow(owner_)) ? owner_ : nullptr;
-  HWND dialog = CreateWindowExW(exStyle, kClassName, Wide(state.model.Caption).c_str(), style, 0,
-                                0, 100, 100, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND dialog = CreateWindowExW(exStyle, kClassName, Wide(state.model.Caption).c_str(), style, 0, 0,
+                                100, 100, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!dialog) return kResultNone;
   HFONT font = CreateDialogFont();
   HWND previousActive = GetActiveWindow();
@@ -256,9 +254,9 @@ TModalResult Win32MessageDialog::Show(const std::string& text, MessageKind kind,
               g.Text, kStaticId, font);
   for (size_t i = 0; i < state.model.Buttons.size(); ++i) {
     DWORD buttonStyle = WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY | (i == 0 ? WS_GROUP : 0);
-    state.buttons.push_back(CreateChild(dialog, L"BUTTON", Wide(state.model.Buttons[i].Label).c_str(),
-                                        buttonStyle, g.Buttons[i],
-                                        kFirstButtonId + static_cast<int>(i), font));
+    state.buttons.push_back(CreateChild(dialog, L"BUTTON",
+                                        Wide(state.model.Buttons[i].Label).c_str(), buttonStyle,
+                                        g.Buttons[i], kFirstButtonId + static_cast<int>(i), font));
   }
   if (state.model.CancelButton < 0)
     EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);

@@ -25,8 +25,7 @@ class Win32MessageDialog : public MessageDialog {
   }
 
   TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons,
-                    int32_t helpContext, int32_t defaultIndex,
-                    const std::string& caption) override;
+                    int32_t helpContext, int32_t defaultIndex, const std::string& caption) override;
 
  private:
   HWND__* owner_;

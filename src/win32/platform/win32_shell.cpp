@@ -15,16 +15,11 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 int32_t Win32Shell::ErrorCodeFor(INT_PTR instanceCode, DWORD lastError) {
   if (instanceCode > 0 && instanceCode <= 32) return static_cast<int32_t>(instanceCode);
   switch (lastError) {
-    case ERROR_FILE_NOT_FOUND:
-      return SE_ERR_FNF;
-    case ERROR_PATH_NOT_FOUND:
-      return SE_ERR_PNF;
-    case ERROR_NO_ASSOCIATION:
-      return SE_ERR_NOASSOC;
-    case ERROR_ACCESS_DENIED:
-      return SE_ERR_ACCESSDENIED;
-    default:
-      return lastError != 0 ? static_cast<int32_t>(lastError) : SE_ERR_NOASSOC + 1;
+    case ERROR_FILE_NOT_FOUND: return SE_ERR_FNF;
+    case ERROR_PATH_NOT_FOUND: return SE_ERR_PNF;
+    case ERROR_NO_ASSOCIATION: return SE_ERR_NOASSOC;
+    case ERROR_ACCESS_DENIED: return SE_ERR_ACCESSDENIED;
+    default: return lastError != 0 ? static_cast<int32_t>(lastError) : SE_ERR_NOASSOC + 1;
   }
 }
 

@@ -19,7 +19,8 @@ constexpr const wchar_t kResourceType[] = L"wave";
 // winmm.dll is loaded from the system folder at the first sound (see system_library.h).
 BOOL PlaySoundFromSystem(LPCWSTR sound, HMODULE module, DWORD flags) {
   using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
-  static const PlaySoundFunction play = SystemFunctionAs<PlaySoundFunction>("winmm.dll", "PlaySoundW");
+  static const PlaySoundFunction play =
+      SystemFunctionAs<PlaySoundFunction>("winmm.dll", "PlaySoundW");
   return play ? play(sound, module, flags) : FALSE;
 }
 }  // namespace

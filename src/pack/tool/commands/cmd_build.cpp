@@ -24,8 +24,8 @@ int RunBuild(const CommandArgs& args, std::ostream& out) {
       MenuSource source = LoadMenuSource(path, version);
       for (size_t i = 0; i < sources.size(); ++i)
         if (sources[i].OutputName == source.OutputName)
-          throw ToolError(path, "file", "\"" + source.OutputName + "\" is also made by " +
-                                            madeBy[i]);
+          throw ToolError(path, "file",
+                          "\"" + source.OutputName + "\" is also made by " + madeBy[i]);
       sources.push_back(std::move(source));
       madeBy.push_back(path);
     });

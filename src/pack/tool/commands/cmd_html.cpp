@@ -25,10 +25,9 @@ int PlayerPages(const CommandArgs& args, const InputFile& input, std::ostream& o
     if (!entry.Reachable())
       out << "  warning: " << ShownEntryName(entry) << ": the player never opens it, so it gets no "
           << "page: " << entry.Unreachable << "\n";
-  const WrittenPages pages =
-      WriteWebPages(input.Data, *input.Player, BaseName(input.Path), args.Output,
-                    *MakeCodePage(args.CodePage),
-                    DiscRootHref(args.Output, args.Disc.empty() ? args.Output : args.Disc));
+  const WrittenPages pages = WriteWebPages(
+      input.Data, *input.Player, BaseName(input.Path), args.Output, *MakeCodePage(args.CodePage),
+      DiscRootHref(args.Output, args.Disc.empty() ? args.Output : args.Disc));
   return ReportPages(pages, out) || damaged ? 1 : 0;
 }
 

@@ -58,11 +58,15 @@ struct CommandSpec {
 
 const std::map<std::string, CommandSpec>& Commands() {
   static const std::map<std::string, CommandSpec> commands = {
-      {"build", {RunBuild, 1, 1000, true}},  {"pack", {RunPack, 1, 1000, true}},
-      {"list", {RunList, 1, 1, false}},      {"dump", {RunDump, 1, 1, true}},
-      {"extract", {RunExtract, 1, 1, true}}, {"check", {RunCheck, 1, 1, false}},
+      {"build", {RunBuild, 1, 1000, true}},
+      {"pack", {RunPack, 1, 1000, true}},
+      {"list", {RunList, 1, 1, false}},
+      {"dump", {RunDump, 1, 1, true}},
+      {"extract", {RunExtract, 1, 1, true}},
+      {"check", {RunCheck, 1, 1, false}},
       {"image", {RunImage, 1, 1, true}},
-      {"html", {RunHtml, 1, 1000, true}},    {"preview", {RunPreview, 1, 1000, false, true}},
+      {"html", {RunHtml, 1, 1000, true}},
+      {"preview", {RunPreview, 1, 1000, false, true}},
   };
   return commands;
 }
@@ -75,9 +79,10 @@ bool ReadsUnmarkedTexts(const std::string& command) {
 // several lines (what xorriso said) goes on indented.
 void PrintMessage(const std::string& message, std::ostream& err) {
   size_t start = 0;
-  for (size_t end = message.find('\n'); ; end = message.find('\n', start)) {
+  for (size_t end = message.find('\n');; end = message.find('\n', start)) {
     err << (start == 0 ? "orvane-pack: " : "  ")
-        << TerminalText(message.substr(start, end == std::string::npos ? end : end - start)) << "\n";
+        << TerminalText(message.substr(start, end == std::string::npos ? end : end - start))
+        << "\n";
     if (end == std::string::npos) break;
     start = end + 1;
   }

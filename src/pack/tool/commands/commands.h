@@ -11,12 +11,12 @@ namespace orvane::pack {
 
 struct CommandArgs {
   std::vector<std::string> Inputs;
-  std::string Output;                 // -o
-  std::optional<int> MenuVersion;     // --version (build)
-  std::string Label;                  // --label (image)
-  std::string Disc;                   // --disc (html, preview): where the targets lie
-  bool Force = false;                 // --force (image)
-  int CodePage = 1252;                // --code-page (dump, check, html): texts of unmarked menus
+  std::string Output;              // -o
+  std::optional<int> MenuVersion;  // --version (build)
+  std::string Label;               // --label (image)
+  std::string Disc;                // --disc (html, preview): where the targets lie
+  bool Force = false;              // --force (image)
+  int CodePage = 1252;             // --code-page (dump, check, html): texts of unmarked menus
 };
 
 int RunBuild(const CommandArgs& args, std::ostream& out);

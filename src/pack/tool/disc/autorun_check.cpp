@@ -61,8 +61,9 @@ void CheckAutorun(const std::string& discDir,
   };
   std::error_code ec;
   if (fs::file_size(path, ec) > kMaxAutorunSize) {
-    add(0, "", "is larger than " + std::to_string(kMaxAutorunSize / 1024) +
-                   " KiB; Windows would not read it as an autorun file");
+    add(0, "",
+        "is larger than " + std::to_string(kMaxAutorunSize / 1024) +
+            " KiB; Windows would not read it as an autorun file");
     return;
   }
   const Bytes bytes = ReadWholeFile(path);
@@ -109,8 +110,9 @@ void CheckAutorun(const std::string& discDir,
           names += (names.empty() ? "" : ", ") + Cp1252ToUtf8(entry.Name);
         }
         if (!carried)
-          add(number, line, "the player carries no menu named " + Cp1252ToUtf8(menu) +
-                                " (it carries " + names + "), so it quits at start");
+          add(number, line,
+              "the player carries no menu named " + Cp1252ToUtf8(menu) + " (it carries " + names +
+                  "), so it quits at start");
       }
     } else if (key == "icon") {
       // "file,index" picks an icon inside a program.

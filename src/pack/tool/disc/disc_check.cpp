@@ -308,9 +308,7 @@ void CheckTarget(ButtonCheck& button, const std::string& discDir,
       if (!packedNames.count(target.Path))
         button.Problem("target", shown + ": the player holds no packed menu named " + target.Path);
       break;
-    case TargetKind::MacroAsText:
-      button.Problem("target", shown + MacroAdvice(text));
-      break;
+    case TargetKind::MacroAsText: button.Problem("target", shown + MacroAdvice(text)); break;
     case TargetKind::DiscFile:
       if (target.Path.empty() || FindOnDisc(discDir, target.Path, false).empty()) {
         const bool folder = !target.Path.empty() && !FindOnDisc(discDir, target.Path, true).empty();
@@ -324,8 +322,7 @@ void CheckTarget(ButtonCheck& button, const std::string& discDir,
       if (FindOnDisc(discDir, target.Path, true).empty())
         button.Problem("target", shown + ": no such folder on the disc");
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -11,9 +11,9 @@
 namespace orvane::pack {
 
 struct Finding {
-  std::string Menu;    // packed file name, or the player's file name for container faults
-  int Button = 0;      // 0: the menu itself
-  std::string Field;   // source-style field name, e.g. "target", "pictures.normal"
+  std::string Menu;   // packed file name, or the player's file name for container faults
+  int Button = 0;     // 0: the menu itself
+  std::string Field;  // source-style field name, e.g. "target", "pictures.normal"
   std::string Message;
 };
 

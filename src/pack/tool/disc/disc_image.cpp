@@ -53,7 +53,8 @@ std::string Utf8Of(const std::u16string& text) {
 // Every name in the folder must reach Windows whole.
 void CheckNames(const std::string& discDir) {
   std::error_code ec;
-  for (fs::recursive_directory_iterator it(discDir, ec), last; !ec && it != last; it.increment(ec)) {
+  for (fs::recursive_directory_iterator it(discDir, ec), last; !ec && it != last;
+       it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (CharacterCount(name) > kMaxJolietName)
       throw ToolError(it->path().string(), "",
@@ -142,7 +143,8 @@ bool SetJolietLabel(const std::string& image, const std::u16string& label) {
   return false;
 }
 
-std::string AutorunText(const std::string& player, const std::string& icon, const std::string& label) {
+std::string AutorunText(const std::string& player, const std::string& icon,
+                        const std::string& label) {
   const std::string open = player.find(' ') != std::string::npos ? "\"" + player + "\"" : player;
   return "[autorun]\r\nopen=" + open + "\r\nicon=" + icon + "\r\nlabel=" + label + "\r\n";
 }
@@ -152,8 +154,9 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   std::error_code ec;
   if (!fs::is_directory(disc, ec)) throw ToolError(request.DiscDir, "", "is not a folder");
   if (LiesInside(request.Output, request.DiscDir))
-    throw ToolError(request.Output, "", "lies inside the disc folder, so the image would hold itself; "
-                                        "write it elsewhere");
+    throw ToolError(request.Output, "",
+                    "lies inside the disc folder, so the image would hold itself; "
+                    "write it elsewhere");
   CheckNames(request.DiscDir);
 
   std::string wanted = request.Label;
@@ -168,10 +171,16 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
   const std::string autorunTemp = request.Output + ".autorun-tmp";
   std::vector<std::string> arguments = {
       // File names reach xorriso as UTF-8 whatever the locale says, so Joliet gets them whole.
-      "-no_rc", "-local_charset", "UTF-8", "-report_about", "SORRY", "-abort_on", "FAILURE",
-      "-return_with", "SORRY", "32",
-      "-outdev", "stdio:" + temp, "-volid", label.Text, "-joliet", "on",
-      "-compliance", "joliet_long_names", "-follow", "link"};
+      "-no_rc",      "-local_charset",
+      "UTF-8",       "-report_about",
+      "SORRY",       "-abort_on",
+      "FAILURE",     "-return_with",
+      "SORRY",       "32",
+      "-outdev",     "stdio:" + temp,
+      "-volid",      label.Text,
+      "-joliet",     "on",
+      "-compliance", "joliet_long_names",
+      "-follow",     "link"};
   // A link out of the folder goes on the disc as a link: what it points at is never read.
   const std::vector<OutsideLink> links = LinksOutOf(request.DiscDir);
   if (!links.empty()) {
@@ -194,10 +203,12 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
     for (const DiscProgram& program : ProgramsIn(request.DiscDir))
       if (program.Player) players.push_back(program.FileName);
     if (players.size() != 1)
-      throw ToolError(request.DiscDir, "",
-                      players.empty() ? "holds no packed player to start"
-                                      : "holds " + std::to_string(players.size()) +
-                                            " packed players; write an autorun.inf that names the one to start");
+      throw ToolError(
+          request.DiscDir, "",
+          players.empty()
+              ? "holds no packed player to start"
+              : "holds " + std::to_string(players.size()) +
+                    " packed players; write an autorun.inf that names the one to start");
     const std::string& player = players[0];
     const std::string stem = fs::path(player).stem().string();
     const std::string iconPath = FindOnDisc(request.DiscDir, stem + ".ico", false);
@@ -210,7 +221,8 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
     WriteFileAtomically(autorunTemp, text);
     arguments.insert(arguments.end(), {"-map", autorunTemp, "/autorun.inf"});
     out << "autorun.inf: "
-        << TerminalText("open=" + player + ", icon=" + icon + ", label=" + Cp1252ToUtf8(autorunLabel))
+        << TerminalText("open=" + player + ", icon=" + icon +
+                        ", label=" + Cp1252ToUtf8(autorunLabel))
         << "\n";
   }
   arguments.push_back("-commit");
@@ -237,9 +249,9 @@ void WriteDiscImage(const ImageRequest& request, std::ostream& out) {
                         " was not found; install it (Debian and Ubuntu: apt-get install xorriso)");
   if (status != 0 || !fs::is_regular_file(temp, ec)) {
     fs::remove(temp, ec);
-    throw ToolError(request.Output, "", request.Xorriso + " failed (exit status " +
-                                            std::to_string(status) + "); no image written" +
-                                            (said.empty() ? "" : ":\n" + said));
+    throw ToolError(request.Output, "",
+                    request.Xorriso + " failed (exit status " + std::to_string(status) +
+                        "); no image written" + (said.empty() ? "" : ":\n" + said));
   }
   if (!SetJolietLabel(temp, joliet.Text)) {
     fs::remove(temp, ec);

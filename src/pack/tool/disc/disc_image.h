@@ -26,7 +26,8 @@ JolietLabel FitJolietLabel(const std::string& wanted);
 bool SetJolietLabel(const std::string& image, const std::u16string& label);
 
 // The autorun.inf that starts the player and names the drive (CR LF lines, as Windows writes it).
-std::string AutorunText(const std::string& player, const std::string& icon, const std::string& label);
+std::string AutorunText(const std::string& player, const std::string& icon,
+                        const std::string& label);
 
 struct ImageRequest {
   std::string DiscDir;

@@ -96,8 +96,7 @@ PageAction PageActionFor(const TOVButton& button,
   PageAction action;
   const std::string& target = button.Target;
   switch (ClassifyTarget(target)) {
-    case ActionKind::NoAction:
-      return action;
+    case ActionKind::NoAction: return action;
     case ActionKind::NoTarget:
       if (button.CloseAfter != 0) action.Run = PageRun::Close;
       return action;
@@ -121,27 +120,21 @@ PageAction PageActionFor(const TOVButton& button,
       action.Run = PageRun::Unavailable;
       action.Text = "Needs Windows: starts a program.";
       return action;
-    case ActionKind::Launch:
-      break;
+    case ActionKind::Launch: break;
   }
   const ResolvedTarget resolved = ResolveTarget(target);
   action.Run = PageRun::Link;
   switch (resolved.Kind) {
-    case TargetKind::Address:
-      action.Href = AddressHref(resolved.Path, discRoot);
-      break;
+    case TargetKind::Address: action.Href = AddressHref(resolved.Path, discRoot); break;
     case TargetKind::DiscFile:
       if (IsProgram(resolved.Path)) {
         action.Run = PageRun::Unavailable;
-        action.Text =
-            "Needs Windows: starts the program " + FileNamePart(resolved.Path) + ".";
+        action.Text = "Needs Windows: starts the program " + FileNamePart(resolved.Path) + ".";
         break;
       }
       action.Href = DiscHref(resolved.Path, discRoot);
       break;
-    case TargetKind::DiscFolder:
-      action.Href = DiscHref(resolved.Path, discRoot);
-      break;
+    case TargetKind::DiscFolder: action.Href = DiscHref(resolved.Path, discRoot); break;
     default:
       action.Run = PageRun::Unavailable;
       // As the author wrote it: the resolved path may stand on the tool's stand-in drive.

@@ -49,17 +49,13 @@ ResolvedTarget ResolveTarget(const std::string& target) {
       return ClassifyPath(file);
     }
     case ActionKind::NoAction:
-    case ActionKind::NoTarget:
-      return r;
-    case ActionKind::Message:
-      r.Kind = TargetKind::Message;
-      return r;
+    case ActionKind::NoTarget: return r;
+    case ActionKind::Message: r.Kind = TargetKind::Message; return r;
     case ActionKind::MenuSwitch:
       r.Kind = TargetKind::MenuSwitch;
       r.Path = AsciiLower(target);
       return r;
-    case ActionKind::Launch:
-      break;
+    case ActionKind::Launch: break;
   }
   const LaunchTarget launch = RewriteLaunchTarget(target, kDiscRoot);
   if (!launch.Local) return ResolvedTarget{TargetKind::Address, launch.Path};

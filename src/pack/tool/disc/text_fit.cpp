@@ -97,12 +97,14 @@ void NoteTextsThatDoNotFit(const std::string& menuName, const ShownMenu& shown,
     const int32_t width = EstimatedTextWidth(text, box.Font) + padding;
     const int32_t height = FontPixelHeight(box.Font) * kLineHeightTenths / 10;
     if (width <= box.Bounds.Width && height <= box.Bounds.Height) return;
-    note(button, field, "\"" + Plain(text) + "\" needs about " + Px(width) + " x " +
-                            Px(height) + " at its font, but its box is " + Px(box.Bounds.Width) +
-                            " x " + Px(box.Bounds.Height) + "; " + cut);
+    note(button, field,
+         "\"" + Plain(text) + "\" needs about " + Px(width) + " x " + Px(height) +
+             " at its font, but its box is " + Px(box.Bounds.Width) + " x " +
+             Px(box.Bounds.Height) + "; " + cut);
   };
-  const char* clockCut = "the player cuts what does not fit (the clock's box is fixed; a "
-                         "smaller font fits)";
+  const char* clockCut =
+      "the player cuts what does not fit (the clock's box is fixed; a "
+      "smaller font fits)";
   if (menu.lblTime.Visible) line(0, "clock.time", kLongestTimeText, menu.lblTime, 0, clockCut);
   if (menu.lblDate.Visible) line(0, "clock.date", kLongestDateText, menu.lblDate, 0, clockCut);
 
@@ -112,9 +114,10 @@ void NoteTextsThatDoNotFit(const std::string& menuName, const ShownMenu& shown,
     const int32_t lines = WrappedLines(text, box.Font, box.Bounds.Width);
     const int32_t height = lines * FontPixelHeight(box.Font) * kLineHeightTenths / 10;
     if (height <= box.Bounds.Height) return;
-    note(button, field, "wraps to about " + std::to_string(lines) + " lines (" + Px(height) +
-                            ") in the description's box of " + Px(box.Bounds.Width) + " x " +
-                            Px(box.Bounds.Height) + "; the player cuts the rest");
+    note(button, field,
+         "wraps to about " + std::to_string(lines) + " lines (" + Px(height) +
+             ") in the description's box of " + Px(box.Bounds.Width) + " x " +
+             Px(box.Bounds.Height) + "; the player cuts the rest");
   };
   description(0, "description.text", menu.DefaultDescription);
   const int32_t count = std::min<int32_t>(menu.ButtonCount, kMaxButtons);

@@ -232,16 +232,15 @@ struct PageWriter {
       if (button > 0) keys[std::string(1, typed)] = button;
     }
     const Bounds& area = menu.MenBck.Bounds;
-    std::string html =
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        EscapeHtml(menu.MenuTitle) + "</title>\n<link rel=\"stylesheet\" href=\"" + kAssets +
-        "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
-        Attribute("style",
-                  Px("width", std::max(area.Width, 0)) + Px("height", std::max(area.Height, 0))) +
-        Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
-        Attribute("data-initial", std::to_string(menu.InitialButton)) +
-        JsonAttribute("data-tab", tab) + JsonAttribute("data-keys", keys) +
-        Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
+    std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                       EscapeHtml(menu.MenuTitle) + "</title>\n<link rel=\"stylesheet\" href=\"" +
+                       kAssets + "/orvane.css\">\n</head>\n<body>\n<div id=\"menu\"" +
+                       Attribute("style", Px("width", std::max(area.Width, 0)) +
+                                              Px("height", std::max(area.Height, 0))) +
+                       Attribute("data-interval", std::to_string(std::max(menu.AnimInterval, 0))) +
+                       Attribute("data-initial", std::to_string(menu.InitialButton)) +
+                       JsonAttribute("data-tab", tab) + JsonAttribute("data-keys", keys) +
+                       Attribute("data-desc", AccessHtml(menu.DefaultDescription, false)) + ">\n";
     if (const PictureRef background = menu.Images.Get(0, kNormalState, 0))
       html += "<img class=\"bg\" alt=\"\" draggable=\"false\"" +
               Attribute("src", SaveBackground(*background, shown.Outline)) + ">\n";
@@ -269,7 +268,7 @@ std::string EscapeHtml(const std::string& utf8) {
                          : c == '>'  ? "&gt;"
                          : c == '"'  ? "&quot;"
                          : c == '\'' ? "&#39;"
-                                      : nullptr;
+                                     : nullptr;
     if (entity) {
       out += entity;
     } else {

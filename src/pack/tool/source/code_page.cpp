@@ -92,8 +92,8 @@ int CodePageOfName(const std::string& name) {
 
 std::unique_ptr<CodePage> MakeCodePage(int codePage) {
   if (!IsKnownCodePage(codePage))
-    throw ToolError("", "", "code page " + std::to_string(codePage) + " is none of " +
-                                kKnownCodePages);
+    throw ToolError("", "",
+                    "code page " + std::to_string(codePage) + " is none of " + kKnownCodePages);
   if (codePage == kDefaultCodePage) return std::make_unique<Cp1252>();
   return MakeSystemCodePage(codePage);
 }

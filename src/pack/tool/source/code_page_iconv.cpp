@@ -62,8 +62,9 @@ class IconvCodePage : public CodePage {
         decode_("UTF-8", name_),
         encode_(name_, "UTF-8") {
     if (!decode_.Ready() || !encode_.Ready())
-      throw ToolError("", "", "this system has no converter for code page " +
-                                  std::to_string(number) + " (iconv " + name_ + ")");
+      throw ToolError("", "",
+                      "this system has no converter for code page " + std::to_string(number) +
+                          " (iconv " + name_ + ")");
   }
 
   std::string ToUtf8(std::string_view bytes) const override {

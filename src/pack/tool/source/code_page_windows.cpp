@@ -14,8 +14,8 @@ namespace {
 
 std::wstring Wide(UINT codePage, std::string_view bytes) {
   if (bytes.empty()) return {};
-  const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    nullptr, 0);
+  const int n =
+      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
   if (n > 0)
     MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
@@ -44,8 +44,8 @@ class WindowsCodePage : public CodePage {
  public:
   explicit WindowsCodePage(int number) : number_(number) {
     if (!IsValidCodePage(static_cast<UINT>(number)))
-      throw ToolError("", "", "this Windows has no converter for code page " +
-                                  std::to_string(number));
+      throw ToolError("", "",
+                      "this Windows has no converter for code page " + std::to_string(number));
   }
 
   // One character at a time, so that a byte standing for nothing gives U+FFFD here as it does

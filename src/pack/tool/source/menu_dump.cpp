@@ -26,7 +26,8 @@ using SlotKey = std::tuple<int, int, int>;  // button, state, frame
 // The menu's name without its extension, as text; OutputNames makes a file name of it.
 std::string StemOf(const std::string& menuName) {
   const size_t dot = menuName.rfind('.');
-  const std::string stem = dot == std::string::npos || dot == 0 ? menuName : menuName.substr(0, dot);
+  const std::string stem =
+      dot == std::string::npos || dot == 0 ? menuName : menuName.substr(0, dot);
   return stem.empty() ? "menu" : Cp1252ToUtf8(stem);
 }
 
@@ -150,7 +151,8 @@ Json DescriptionJson(const MenuSettings& s, const MenuSettings& d) {
   PutIf(o, "text", s.DefaultDescription != d.DefaultDescription, s.DefaultDescription);
   Json font = FontJson(s.DescriptionFont, d.DescriptionFont);
   PutIf(o, "font", !font.empty(), font);
-  PutIf(o, "colour", !SameRgb(s.DescriptionColour, d.DescriptionColour), RgbJson(s.DescriptionColour));
+  PutIf(o, "colour", !SameRgb(s.DescriptionColour, d.DescriptionColour),
+        RgbJson(s.DescriptionColour));
   PutIf(o, "left", s.DescriptionLeft != d.DescriptionLeft, s.DescriptionLeft);
   PutIf(o, "top", s.DescriptionTop != d.DescriptionTop, s.DescriptionTop);
   PutIf(o, "width", s.DescriptionWidth != d.DescriptionWidth, s.DescriptionWidth);
@@ -180,9 +182,11 @@ Json ClockJson(const MenuSettings& s, const MenuSettings& d) {
   PutIf(o, "colour", !SameRgb(s.ClockColour, d.ClockColour), RgbJson(s.ClockColour));
   // A named label is shown unless it says otherwise, so a label is written out whenever anything
   // about it differs from a source that does not name it.
-  if (s.TimeShown != 0 || s.TimeLeft != 0 || s.TimeTop != 0 || !FontJson(s.TimeFont, d.TimeFont).empty())
+  if (s.TimeShown != 0 || s.TimeLeft != 0 || s.TimeTop != 0 ||
+      !FontJson(s.TimeFont, d.TimeFont).empty())
     o["time"] = ClockLabelJson(s.TimeShown, s.TimeLeft, s.TimeTop, s.TimeFont, d.TimeFont);
-  if (s.DateShown != 0 || s.DateLeft != 0 || s.DateTop != 0 || !FontJson(s.DateFont, d.DateFont).empty())
+  if (s.DateShown != 0 || s.DateLeft != 0 || s.DateTop != 0 ||
+      !FontJson(s.DateFont, d.DateFont).empty())
     o["date"] = ClockLabelJson(s.DateShown, s.DateLeft, s.DateTop, s.DateFont, d.DateFont);
   return o;
 }
@@ -214,7 +218,8 @@ Json ButtonJson(const ButtonRecord& b, int number, bool later,
   PutIf(o, "minimize_after", b.MinimizeAfter != d.MinimizeAfter, FlagJson(b.MinimizeAfter, -1));
   PutIf(o, "close_after", b.CloseAfter != d.CloseAfter, FlagJson(b.CloseAfter, -1));
   PutIf(o, "animation", b.AnimMode != d.AnimMode, NameOrNumber(AnimationNames(), b.AnimMode));
-  PutIf(o, "window", b.RunMaximized != d.RunMaximized, NameOrNumber(WindowStateNames(), b.RunMaximized));
+  PutIf(o, "window", b.RunMaximized != d.RunMaximized,
+        NameOrNumber(WindowStateNames(), b.RunMaximized));
   PutIf(o, "wait_for_exit", b.WaitForExit != d.WaitForExit, FlagJson(b.WaitForExit, -1));
   if (later) {
     Json font = FontJson(ButtonFont(b), ButtonFont(d));
@@ -253,7 +258,8 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
     }
     auto [it, fresh] = slots.insert_or_assign({s.Button, s.State, s.Frame}, &p);
     (void)it;
-    if (!fresh) warnings.push_back(where + ": appears twice; the later one is kept, as in the player");
+    if (!fresh)
+      warnings.push_back(where + ": appears twice; the later one is kept, as in the player");
   }
   return slots;
 }
@@ -262,9 +268,8 @@ std::map<SlotKey, const PictureValue*> ShownSlots(const MenuFile& menu,
 
 std::string PictureName(const PictureSlot& slot) {
   char buffer[64];
-  const std::string state = slot.State <= kMaxImageState
-                                ? ImageStateNames()[slot.State].Name
-                                : "state" + std::to_string(slot.State);
+  const std::string state = slot.State <= kMaxImageState ? ImageStateNames()[slot.State].Name
+                                                         : "state" + std::to_string(slot.State);
   if (slot.Frame == 0)
     std::snprintf(buffer, sizeof buffer, "button%02d_%s.png", slot.Button, state.c_str());
   else
@@ -339,7 +344,8 @@ DumpResult DumpMenuSource(const MenuFile& menu, const std::string& menuName,
   DumpResult result;
   const std::string wanted = StemOf(menuName);
   const std::string stem = names.Take(wanted, {".json"});
-  if (stem != wanted) result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
+  if (stem != wanted)
+    result.RenameNote = RenameNote("source of", Cp1252ToUtf8(menuName), stem + ".json");
   const Json root = MenuSourceJson(menu, menuName, stem, textEncoding, result.Warnings);
   MakeFolder(outDir);
   MakeFolder((fs::path(outDir) / stem).string());

@@ -17,8 +17,8 @@ inline FontSetting ButtonFont(const ButtonRecord& b) {
 }
 
 struct MenuSource {
-  MenuFile Menu;             // counts set, ready to write
-  std::string OutputName;    // file name of the menu, e.g. "main.mnu"
+  MenuFile Menu;           // counts set, ready to write
+  std::string OutputName;  // file name of the menu, e.g. "main.mnu"
   // "file: field: message" for values that build but most likely do not do what was meant.
   std::vector<std::string> Warnings;
   // What build did for the author that the source did not say (transparent pixels composed, the

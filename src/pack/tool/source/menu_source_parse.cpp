@@ -86,7 +86,8 @@ class SourceContext {
     if (composed == 0) return;
     std::string note = file_ + ": " + field + ": " + std::to_string(composed) +
                        " transparent or partly transparent pixels composed over the background "
-                       "at (" + std::to_string(left) + ", " + std::to_string(top) + ")";
+                       "at (" +
+                       std::to_string(left) + ", " + std::to_string(top) + ")";
     if (bare > 0)
       note += "; " + std::to_string(bare) +
               (bare == 1 ? " of them lies outside the background and shows black"
@@ -108,7 +109,8 @@ FourthByte ReadFourthByte(FieldReader& r, FourthByte inherited) {
   const Json& v = r.Raw("fourth_byte");
   if (v.is_string() && v.get<std::string>() == "alpha") return FourthByte{true, 0};
   if (v.is_number_integer())
-    return FourthByte{false, static_cast<uint8_t>(IntOf(v, r.File(), r.PathOf("fourth_byte"), 0, 255))};
+    return FourthByte{false,
+                      static_cast<uint8_t>(IntOf(v, r.File(), r.PathOf("fourth_byte"), 0, 255))};
   r.Fail("fourth_byte", "expected \"alpha\" or a number 0 to 255");
 }
 
@@ -154,19 +156,20 @@ void ReadFrames(FieldReader& r, const SourceContext& ctx, uint8_t button, uint8_
     for (; frame <= kMaxFrame; ++frame) {
       const std::string name = ExpandFramePattern(pattern, frame);
       if (!fs::exists(ctx.Resolve(name))) break;
-      out.push_back(PictureAt(button, state, frame,
-                              ctx.LoadPicture(name, fourth, path + " (" + name + ")")));
+      out.push_back(
+          PictureAt(button, state, frame, ctx.LoadPicture(name, fourth, path + " (" + name + ")")));
     }
     if (frame == 1)
-      throw ToolError(ctx.File(), path,
-                      "no frame found: " + ctx.Resolve(ExpandFramePattern(pattern, 1)) +
-                          " does not exist");
+      throw ToolError(
+          ctx.File(), path,
+          "no frame found: " + ctx.Resolve(ExpandFramePattern(pattern, 1)) + " does not exist");
     if (frame > kMaxFrame && fs::exists(ctx.Resolve(ExpandFramePattern(pattern, frame))))
       throw ToolError(ctx.File(), path, "more than " + std::to_string(kMaxFrame) + " frames");
     return;
   }
   if (!frames.is_array())
-    throw ToolError(ctx.File(), path, "expected a list of pictures or a pattern such as \"spin_##.png\"");
+    throw ToolError(ctx.File(), path,
+                    "expected a list of pictures or a pattern such as \"spin_##.png\"");
   if (frames.size() > static_cast<size_t>(kMaxFrame))
     throw ToolError(ctx.File(), path, "more than " + std::to_string(kMaxFrame) + " frames");
   for (size_t i = 0; i < frames.size(); ++i) {
@@ -183,8 +186,8 @@ void ReadFrames(FieldReader& r, const SourceContext& ctx, uint8_t button, uint8_
 // "fourth_byte" applies to all of them, its "unused_byte" to the still).
 // A button's pictures are composed over the background at the button's place, its accessory
 // pictures at the accessory's place.
-std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& ctx,
-                                       uint8_t button, std::pair<int32_t, int32_t> buttonAt = {},
+std::vector<PictureValue> ReadPictures(FieldReader& owner, const SourceContext& ctx, uint8_t button,
+                                       std::pair<int32_t, int32_t> buttonAt = {},
                                        std::pair<int32_t, int32_t> accessoryAt = {}) {
   std::vector<PictureValue> pictures;
   if (!owner.Has("pictures")) return pictures;
@@ -288,7 +291,8 @@ constexpr int32_t kLastColourIndex = 15;
 // table's colour as "#RRGGBB".
 int32_t ReadTransparentColour(FieldReader& r, int64_t min, int64_t max) {
   const char* key = "transparent_colour";
-  if (!r.Has(key) || !r.Raw(key).is_string()) return r.Int(key, kDefaultTransparentColour, min, max);
+  if (!r.Has(key) || !r.Raw(key).is_string())
+    return r.Int(key, kDefaultTransparentColour, min, max);
   const uint32_t rgb = RgbOfColourText(r.Raw(key), r.File(), r.PathOf(key));
   std::string table;
   for (int32_t index = 0; index <= kLastColourIndex; ++index) {
@@ -383,8 +387,8 @@ ButtonRecord ReadButton(FieldReader& r, const SourceContext& ctx, const MenuSett
   r.Text("name", "");  // only for references and messages; not stored
   b.Left = r.Int("left", b.Left);
   b.Top = r.Int("top", b.Top);
-  std::vector<PictureValue> own = ReadPictures(r, ctx, number, {b.Left, b.Top},
-                                               {s.AccessoryLeft, s.AccessoryTop});
+  std::vector<PictureValue> own =
+      ReadPictures(r, ctx, number, {b.Left, b.Top}, {s.AccessoryLeft, s.AccessoryTop});
   b.ButtonKind = r.Named("kind", own.empty() ? 1 : 0, ButtonKindNames());
   if (const Picture* normal = FindPicture(own, number, 0); normal && b.ButtonKind == kImageButton) {
     b.Width = normal->Width;
@@ -453,8 +457,9 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
     problems.Guard([&] { source.OutputName = Cp1252TextOf(r.Raw("file"), sourcePath, "file"); });
   if (!IsValidPackedName(source.OutputName))
     problems.Record(ToolError(sourcePath, "file",
-                              "\"" + source.OutputName + "\" is no valid menu name (1 to 256 "
-                              "characters, no folder, no leading or trailing blank)"));
+                              "\"" + source.OutputName +
+                                  "\" is no valid menu name (1 to 256 "
+                                  "characters, no folder, no leading or trailing blank)"));
   if (r.Has("header")) {
     FieldReader h = r.Child("header");
     std::string magic = "MENU";
@@ -487,14 +492,16 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
     s.AccessoryTop = a.Int("top", 0);
     a.Finish();
   }
-  if (r.Has("unused_texts")) problems.Guard([&] {
-    if (!later) r.Fail("unused_texts", "exists only in menus of version 7 and later");
-    const Json& texts = r.Raw("unused_texts");
-    if (!texts.is_array() || texts.size() != 4) r.Fail("unused_texts", "expected a list of four texts");
-    for (size_t i = 0; i < 4; ++i)
-      s.LaterLayoutTexts[i] =
-          TextOf(texts[i], sourcePath, "unused_texts[" + std::to_string(i) + "]");
-  });
+  if (r.Has("unused_texts"))
+    problems.Guard([&] {
+      if (!later) r.Fail("unused_texts", "exists only in menus of version 7 and later");
+      const Json& texts = r.Raw("unused_texts");
+      if (!texts.is_array() || texts.size() != 4)
+        r.Fail("unused_texts", "expected a list of four texts");
+      for (size_t i = 0; i < 4; ++i)
+        s.LaterLayoutTexts[i] =
+            TextOf(texts[i], sourcePath, "unused_texts[" + std::to_string(i) + "]");
+    });
 
   menu.Pictures = ReadPictures(r, ctx, 0);
   const Picture* background = FindPicture(menu.Pictures, 0, 0);
@@ -516,11 +523,12 @@ MenuSource ParseMenuSource(const Json& root, const std::string& sourcePath,
   for (size_t i = 0; list && i < list->size(); ++i) {
     FieldReader b((*list)[i], sourcePath, "buttons[" + std::to_string(i) + "]", &problems);
     const uint8_t number = static_cast<uint8_t>(i + 1);
-    if (b.Has("name")) problems.Guard([&] {
-      const std::string name = TextOf(b.Raw("name"), sourcePath, b.PathOf("name"));
-      if (!buttonNames.emplace(name, number).second)
-        b.Fail("name", "another button is already named \"" + name + "\"");
-    });
+    if (b.Has("name"))
+      problems.Guard([&] {
+        const std::string name = TextOf(b.Raw("name"), sourcePath, b.PathOf("name"));
+        if (!buttonNames.emplace(name, number).second)
+          b.Fail("name", "another button is already named \"" + name + "\"");
+      });
     problems.Guard(
         [&] { menu.Buttons.push_back(ReadButton(b, ctx, s, number, later, menu.Pictures)); });
   }

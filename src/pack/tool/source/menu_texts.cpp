@@ -65,8 +65,9 @@ void EncodeMenuTexts(MenuFile& menu, const TextEncodingRequest& request, const s
   std::string& first = menu.Settings.LaterLayoutTexts[0];
   const bool firstMarks = later && DeclaresUtf8(menu);
   std::vector<NamedText> texts = MenuTexts(menu);
-  const std::string v6 = "a menu of version 6 holds only 8-bit texts; build it as version 7 (the "
-                         "default), whose texts can be UTF-8";
+  const std::string v6 =
+      "a menu of version 6 holds only 8-bit texts; build it as version 7 (the "
+      "default), whose texts can be UTF-8";
 
   bool utf8 = false;
   std::unique_ptr<CodePage> page;
@@ -79,8 +80,8 @@ void EncodeMenuTexts(MenuFile& menu, const TextEncodingRequest& request, const s
     } else {
       throw ToolError(file, kTextEncodingKey,
                       "expected \"utf-8\" or \"windows-1252\" (or windows- and one of the code "
-                      "pages " + std::string(kKnownCodePages) + "), found " +
-                          Quoted(*request.Named));
+                      "pages " +
+                          std::string(kKnownCodePages) + "), found " + Quoted(*request.Named));
     }
   } else {
     page = MakeCodePage(kDefaultCodePage);
@@ -99,10 +100,10 @@ void EncodeMenuTexts(MenuFile& menu, const TextEncodingRequest& request, const s
   }
 
   const std::string chosen = utf8 ? kUtf8Mark : CodePageName(page->Number());
-  const std::string why = request.Named ? Quoted(kTextEncodingKey) + " is " + Quoted(chosen)
-                                        : "the texts are stored as " + chosen +
-                                              " (every text fits and " + kTextEncodingKey +
-                                              " is not given)";
+  const std::string why = request.Named
+                              ? Quoted(kTextEncodingKey) + " is " + Quoted(chosen)
+                              : "the texts are stored as " + chosen + " (every text fits and " +
+                                    kTextEncodingKey + " is not given)";
   if (request.UnusedTextsGiven && later) {
     // The mark is written from text_encoding alone; an unused text never sets or clears it.
     if (!utf8 && firstMarks)
@@ -127,8 +128,9 @@ void EncodeMenuTexts(MenuFile& menu, const TextEncodingRequest& request, const s
   }
   for (const NamedText& t : texts)
     if (t.Text->size() > static_cast<size_t>(kMaxTextLength))
-      throw ToolError(file, t.Field, "is longer than the " + std::to_string(kMaxTextLength) +
-                                         " bytes the player reads");
+      throw ToolError(
+          file, t.Field,
+          "is longer than the " + std::to_string(kMaxTextLength) + " bytes the player reads");
 }
 
 std::string TextEncodingName(const MenuFile& menu, int codePage) {

@@ -27,13 +27,14 @@ RgbaImage LoadPng(const std::string& path) {
     throw ToolError(path, "", std::string("is not a readable PNG: ") + stbi_failure_reason());
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       int64_t{width} * height > kMaxPicturePixels)
-    throw ToolError(path, "", "picture size " + std::to_string(width) + "x" +
-                                  std::to_string(height) + " is beyond what the player reads (" +
-                                  std::to_string(kMaxPictureSide) + " pixels a side, " +
-                                  std::to_string(kMaxPicturePixels) + " pixels in all)");
+    throw ToolError(path, "",
+                    "picture size " + std::to_string(width) + "x" + std::to_string(height) +
+                        " is beyond what the player reads (" + std::to_string(kMaxPictureSide) +
+                        " pixels a side, " + std::to_string(kMaxPicturePixels) + " pixels in all)");
   stbi_uc* pixels = stbi_load_from_memory(data.data(), static_cast<int>(data.size()), &width,
                                           &height, &channels, 4);
-  if (!pixels) throw ToolError(path, "", std::string("cannot be decoded: ") + stbi_failure_reason());
+  if (!pixels)
+    throw ToolError(path, "", std::string("cannot be decoded: ") + stbi_failure_reason());
   RgbaImage image;
   image.Width = width;
   image.Height = height;

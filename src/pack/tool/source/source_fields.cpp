@@ -11,10 +11,18 @@ namespace orvane::pack {
 
 const NameTable& PlacementNames() {
   static const NameTable t = {
-      {"centre", 0},           {"center", 0},          {"top-left", 1},
-      {"top-right", 2},        {"bottom-left", 3},     {"bottom-right", 4},
-      {"top-left-quarter", 5}, {"top-right-quarter", 6}, {"bottom-left-quarter", 7},
-      {"bottom-right-quarter", 8}, {"upper-third", 9}, {"upper-right", 10},
+      {"centre", 0},
+      {"center", 0},
+      {"top-left", 1},
+      {"top-right", 2},
+      {"bottom-left", 3},
+      {"bottom-right", 4},
+      {"top-left-quarter", 5},
+      {"top-right-quarter", 6},
+      {"bottom-left-quarter", 7},
+      {"bottom-right-quarter", 8},
+      {"upper-third", 9},
+      {"upper-right", 10},
   };
   return t;
 }
@@ -77,8 +85,10 @@ std::vector<FlagField> ButtonFlagFields(const ButtonRecord& b) {
 
 std::string FlagReadOffMessage(const FlagField& flag) {
   const std::string on = std::to_string(FlagOnValue(flag.Test));
-  return std::to_string(flag.Value) + " is off for the player, which counts this flag as on only at "
-         "exactly " + on + "; write true (stored as " + on + ")";
+  return std::to_string(flag.Value) +
+         " is off for the player, which counts this flag as on only at "
+         "exactly " +
+         on + "; write true (stored as " + on + ")";
 }
 
 bool IsNamedValue(const NameTable& table, int32_t value) {
@@ -138,9 +148,9 @@ int32_t IntOf(const Json& value, const std::string& file, const std::string& pat
                         ? static_cast<int64_t>(std::min<uint64_t>(value.get<uint64_t>(), INT64_MAX))
                         : value.get<int64_t>();
   if (v < min || v > max)
-    throw ToolError(file, path,
-                    std::to_string(v) + " is outside " + std::to_string(min) + " to " +
-                        std::to_string(max));
+    throw ToolError(
+        file, path,
+        std::to_string(v) + " is outside " + std::to_string(min) + " to " + std::to_string(max));
   return static_cast<int32_t>(v);
 }
 
@@ -176,9 +186,9 @@ uint32_t RgbOfColourText(const Json& value, const std::string& file, const std::
     }
     if (ok) return rgb;
   }
-  throw ToolError(file, path,
-                  "expected a colour as \"#RRGGBB\" or a 16-colour index 0 to 15, found " +
-                      Describe(value));
+  throw ToolError(
+      file, path,
+      "expected a colour as \"#RRGGBB\" or a 16-colour index 0 to 15, found " + Describe(value));
 }
 
 namespace {
@@ -190,12 +200,13 @@ struct FieldPlace {
 };
 const std::vector<FieldPlace>& FieldPlaces() {
   static const std::vector<FieldPlace> places = {
-      {"the top level", {"version", "file", "header", "title", "placement", "scroll_title",
-                         "anim_interval", "description", "clock", "accessory", "unused_texts",
-                         "pictures", "shape", "buttons", "initial_button"}},
+      {"the top level",
+       {"version", "file", "header", "title", "placement", "scroll_title", "anim_interval",
+        "description", "clock", "accessory", "unused_texts", "pictures", "shape", "buttons",
+        "initial_button"}},
       {"\"header\"", {"magic", "byte6", "byte7"}},
-      {"\"description\"", {"text", "font", "colour", "left", "top", "width", "height",
-                            "alignment", "shadow"}},
+      {"\"description\"",
+       {"text", "font", "colour", "left", "top", "width", "height", "alignment", "shadow"}},
       {"\"description.shadow\"", {"offset", "colour"}},
       {"a \"font\"", {"name", "size", "bold", "italic", "underline", "colour"}},
       {"\"clock\"", {"colour", "time", "date"}},
@@ -204,10 +215,11 @@ const std::vector<FieldPlace>& FieldPlaces() {
       {"\"shape\"", {"mask", "runs", "text", "transparent_colour", "width", "height"}},
       {"\"pictures\"", {"normal", "highlighted", "pressed", "accessory"}},
       {"a picture given as an object", {"file", "frames", "fourth_byte", "unused_byte"}},
-      {"a button", {"name", "kind", "target", "parameters", "description", "left", "top", "width",
-                    "height", "caption", "shortcut", "minimize_after", "close_after",
-                    "animation", "window", "wait_for_exit", "font", "alignment", "viewer",
-                    "pictures"}},
+      {"a button",
+       {"name",        "kind",      "target", "parameters",    "description", "left",
+        "top",         "width",     "height", "caption",       "shortcut",    "minimize_after",
+        "close_after", "animation", "window", "wait_for_exit", "font",        "alignment",
+        "viewer",      "pictures"}},
       {"a button's \"viewer\"", {"check", "name", "version", "compare"}},
   };
   return places;
@@ -265,7 +277,10 @@ std::string UnknownFieldMessage(const std::string& path, const std::string& key,
       places.push_back(place.Where);
   std::string where;
   for (size_t i = 0; i < places.size() && i < 4; ++i)
-    where += (i == 0 ? "" : i + 1 == std::min<size_t>(places.size(), 4) ? " or " : ", ") + places[i];
+    where += (i == 0                                        ? ""
+              : i + 1 == std::min<size_t>(places.size(), 4) ? " or "
+                                                            : ", ") +
+             places[i];
   const std::string here = path.empty() ? "at the top level" : "in \"" + path + "\"";
   return name == key ? "unknown field " + here + "; it belongs in " + where
                      : "unknown field; did you mean \"" + name + "\" (in " + where + ")?";
