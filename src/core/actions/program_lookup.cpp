@@ -8,13 +8,13 @@ namespace orvane {
 
 namespace {
 
-constexpr int32_t kLookupSucceeded = 32;  // the platform reports success above this value
 constexpr char kDefaultWindowsFolder[] = "C:\\Windows";
 
 std::string AssociatedProgram(LookupContext& context, const std::string& file,
                               const std::string& folder) {
   std::string program;
-  if (context.shell.FindProgram(file, folder, program) > kLookupSucceeded) return program;
+  if (context.shell.FindProgram(file, folder, program) > Shell::kFindProgramSucceeded)
+    return program;
   return std::string();
 }
 

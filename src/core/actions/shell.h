@@ -45,6 +45,8 @@ class Shell {
   // Returns the platform's code, greater than 32 on success; program is then its full path.
   virtual int32_t FindProgram(const std::string& file, const std::string& folder,
                               std::string& program) = 0;
+  // FindProgram's codes above this one mean the program was found.
+  static constexpr int32_t kFindProgramSucceeded = 32;
   // The operating system's folder without a trailing separator; empty when unknown.
   virtual std::string WindowsDirectory() = 0;
   // True once the process has ended, or when it cannot be waited on. Never blocks.

@@ -10,7 +10,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int32_t kLookupSucceeded = 32;
 constexpr int32_t kAtLeast = 1;
 
 InstalledViewer NoViewer() { return {kNoViewerName, kNoViewerVersion}; }
@@ -32,7 +31,7 @@ InstalledViewer FindInstalledViewer(const std::string& fileName, const std::stri
   const std::string start = fileName.substr(0, 3);
   if (start == "htt" || start == "www" || start == "ftp") {
     program = FindWebBrowser(fileName, context);
-  } else if (context.shell.FindProgram(fileName, folder, program) <= kLookupSucceeded) {
+  } else if (context.shell.FindProgram(fileName, folder, program) <= Shell::kFindProgramSucceeded) {
     return NoViewer();
   }
   if (program.empty()) return NoViewer();
