@@ -20,6 +20,15 @@ constexpr uint32_t PixelOfRgb(int32_t red, int32_t green, int32_t blue) {
   return ComposeColour(blue, green, red);
 }
 
+// The red, green and blue bytes of a 0x00RRGGBB pixel (or "#RRGGBB" value).
+struct RgbChannels {
+  uint8_t Red, Green, Blue;
+};
+constexpr RgbChannels ChannelsOfPixel(uint32_t rgb) {
+  return {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
+          static_cast<uint8_t>(rgb)};
+}
+
 // 0x00BBGGRR to 0x00RRGGBB and back; the top byte is dropped.
 constexpr uint32_t SwapRedBlue(uint32_t colour) {
   return (colour & 0xFFu) << 16 | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
@@ -27,9 +36,10 @@ constexpr uint32_t SwapRedBlue(uint32_t colour) {
 
 // "#RRGGBB" of a 0x00RRGGBB value.
 inline std::string HexRgb(uint32_t rgb) {
+  const RgbChannels c = ChannelsOfPixel(rgb);
   char text[8];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", (rgb >> 16) & 0xFFu, (rgb >> 8) & 0xFFu,
-                rgb & 0xFFu);
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", unsigned{c.Red}, unsigned{c.Green},
+                unsigned{c.Blue});
   return text;
 }
 

@@ -5,50 +5,52 @@
 
 namespace orvane {
 
-namespace {
-
-void VisitFont(FontSetting& font, const std::function<void(std::string&)>& visit) {
-  visit(font.Name);
-}
-
-}  // namespace
-
 bool DeclaresUtf8(const MenuFile& menu) {
   return IsLaterLayout(menu.Header.Version) &&
          AsciiEqualsNoCase(menu.Settings.LaterLayoutTexts[0], kUtf8Mark);
 }
 
-void ForEachMenuText(MenuFile& menu, const std::function<void(std::string&)>& visit) {
+std::string PlaceName(const MenuTextPlace& place) {
+  std::string name = place.Button >= 0 ? "buttons[" + std::to_string(place.Button) + "]." : "";
+  name += place.Field;
+  if (place.Index >= 0) name += "[" + std::to_string(place.Index) + "]";
+  return name;
+}
+
+void ForEachMenuText(MenuFile& menu, const MenuTextVisitor& visit) {
   MenuSettings& s = menu.Settings;
-  visit(s.MenuTitle);
-  visit(s.DefaultDescription);
-  VisitFont(s.DescriptionFont, visit);
-  visit(s.ShapeText);
-  VisitFont(s.TimeFont, visit);
-  VisitFont(s.DateFont, visit);
-  for (std::string& text : s.LaterLayoutTexts) visit(text);
-  for (ButtonRecord& b : menu.Buttons) {
-    visit(b.Target);
-    visit(b.Parameters);
-    visit(b.Description);
-    visit(b.ShortcutKey);
-    visit(b.Caption);
-    visit(b.FontName);
-    visit(b.ViewerName);
-    visit(b.ViewerVersion);
+  visit(s.MenuTitle, {"title"});
+  visit(s.DefaultDescription, {"description.text"});
+  visit(s.DescriptionFont.Name, {"description.font.name"});
+  visit(s.ShapeText, {"shape.text"});
+  visit(s.TimeFont.Name, {"clock.time.font.name"});
+  visit(s.DateFont.Name, {"clock.date.font.name"});
+  for (size_t i = 0; i < s.LaterLayoutTexts.size(); ++i)
+    visit(s.LaterLayoutTexts[i], {"unused_texts", static_cast<int>(i)});
+  for (size_t i = 0; i < menu.Buttons.size(); ++i) {
+    ButtonRecord& b = menu.Buttons[i];
+    const int n = static_cast<int>(i);
+    visit(b.Target, {"target", -1, n});
+    visit(b.Parameters, {"parameters", -1, n});
+    visit(b.Description, {"description", -1, n});
+    visit(b.ShortcutKey, {"shortcut", -1, n});
+    visit(b.Caption, {"caption", -1, n});
+    visit(b.FontName, {"font.name", -1, n});
+    visit(b.ViewerName, {"viewer.name", -1, n});
+    visit(b.ViewerVersion, {"viewer.version", -1, n});
   }
 }
 
 MenuTextReport DecodeMenuTexts(MenuFile& menu, const CodePageDecoder& unmarked) {
   MenuTextReport report;
   if (DeclaresUtf8(menu)) {
-    ForEachMenuText(menu, [&report](std::string& text) {
+    ForEachMenuText(menu, [&report](std::string& text, const MenuTextPlace&) {
       size_t replaced = 0;
       text = RepairUtf8(text, replaced);
       if (replaced != 0) ++report.InvalidUtf8Texts;
     });
   } else {
-    ForEachMenuText(menu, [&unmarked](std::string& text) {
+    ForEachMenuText(menu, [&unmarked](std::string& text, const MenuTextPlace&) {
       if (!text.empty()) text = unmarked.ToUtf8(text);
     });
   }

@@ -26,10 +26,21 @@ struct MenuTextReport {
   int InvalidUtf8Texts = 0;
 };
 
+// Where a text sits, named as menu sources and the tool's messages name it: Field alone
+// ("title"), an element of a list ("unused_texts" and Index) or a field of a button.
+struct MenuTextPlace {
+  const char* Field;
+  int Index = -1;   // of the trailing settings texts
+  int Button = -1;  // index into the menu's buttons
+};
+// "title", "unused_texts[2]", "buttons[4].caption".
+std::string PlaceName(const MenuTextPlace& place);
+
+using MenuTextVisitor = std::function<void(std::string& text, const MenuTextPlace& place)>;
 // Calls visit on every text of the menu: title, descriptions, fonts, shape text, the trailing
 // settings texts, and each button's target, parameters, description, shortcut key, caption, font
-// and viewer.
-void ForEachMenuText(MenuFile& menu, const std::function<void(std::string&)>& visit);
+// and viewer. The one list of a menu's texts: adding a text field means adding it here.
+void ForEachMenuText(MenuFile& menu, const MenuTextVisitor& visit);
 
 // Every text of the menu to UTF-8: a marked menu's texts are kept, ill-formed pieces replaced by
 // U+FFFD and the texts holding them counted; an unmarked menu's texts are converted with

@@ -1,7 +1,6 @@
 // Reading menu sources: names to stored values, defaults, and errors that name file and field.
 #include <gtest/gtest.h>
 
-#include <set>
 
 #include "menudata/text_encoding.h"
 #include "pack_tool/tool_fixtures.h"
@@ -219,12 +218,6 @@ TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
     for (const std::string& note : s.Notes)
       EXPECT_NE(note.find(c.note), std::string::npos) << note;
   }
-  // The source's names reach every text the player decodes, and only those.
-  MenuFile menu = Parse(R"({"buttons": [{}, {}]})").Menu;
-  std::set<const std::string*> named, decoded;
-  for (const NamedText& t : MenuTexts(menu)) named.insert(t.Text);
-  ForEachMenuText(menu, [&](std::string& text) { decoded.insert(&text); });
-  EXPECT_EQ(named, decoded);
 }
 
 TEST_F(MenuSourceTest, TransparentPixelsAreComposedOverTheBackgroundWhereTheButtonStands) {

@@ -152,9 +152,10 @@ TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
     EXPECT_EQ(source["text_encoding"], c.encoding);
     EXPECT_EQ(source["title"], c.title);
     EXPECT_FALSE(source.contains("unused_texts")) << "the mark is written from text_encoding";
-    if (c.dumpOptions.empty())  // list reads as dump does without --code-page
+    if (c.dumpOptions.empty()) {  // list reads as dump does without --code-page
       EXPECT_NE(RunTool({"list", folder.PathOf("one/m.mnu")}).Out.find(", \"" + c.title + "\"\n"),
                 std::string::npos);
+    }
     ASSERT_EQ(RunTool({"build", folder.PathOf("d/m.json"), "-o", folder.PathOf("two")}).Status, 0);
     EXPECT_EQ(ReadBytes(folder.PathOf("two/m.mnu")), ReadBytes(folder.PathOf("one/m.mnu")));
   }

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "common/colour.h"
 #include "app/menu_model.h"
 #include "tool/file_io.h"
 #include "tool/source/code_page.h"
@@ -55,8 +56,10 @@ std::optional<Picture> OutlineMask(const MenuSettings& s, const Picture* backgro
   RgbaImage rgba;
   rgba.Width = mask.Width;
   rgba.Height = mask.Height;
-  for (uint32_t p : mask.Pixels)
-    rgba.Rgba.insert(rgba.Rgba.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), 255});
+  for (uint32_t p : mask.Pixels) {
+    const RgbChannels c = ChannelsOfPixel(p);
+    rgba.Rgba.insert(rgba.Rgba.end(), {c.Red, c.Green, c.Blue, 255});
+  }
   try {
     if (FormatShapeText(mask.Width, mask.Height, ShapeRunsFromMask(rgba, cut)) != s.ShapeText)
       return std::nullopt;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "common/colour.h"
 #include "app/menu_model.h"
 #include "tool/file_io.h"
 #include "tool/source/menu_source.h"
@@ -78,7 +79,8 @@ class SourceContext {
         // Where no background lies under a pixel, the player's window shows black there.
         const uint32_t bg =
             under ? background_.Pixels[static_cast<size_t>(by) * background_.Width + bx] : 0;
-        const uint32_t below[3] = {(bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF};
+        const RgbChannels c = ChannelsOfPixel(bg);
+        const uint32_t below[3] = {c.Red, c.Green, c.Blue};
         for (int c = 0; c < 3; ++c)
           p[c] = static_cast<uint8_t>((p[c] * alpha + below[c] * (255 - alpha) + 127) / 255);
       }

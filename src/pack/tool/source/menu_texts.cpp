@@ -9,30 +9,10 @@
 namespace orvane::pack {
 
 std::vector<NamedText> MenuTexts(MenuFile& menu) {
-  MenuSettings& s = menu.Settings;
-  std::vector<NamedText> texts = {
-      {"title", &s.MenuTitle},
-      {"description.text", &s.DefaultDescription},
-      {"description.font.name", &s.DescriptionFont.Name},
-      {"clock.time.font.name", &s.TimeFont.Name},
-      {"clock.date.font.name", &s.DateFont.Name},
-      {"shape.text", &s.ShapeText},
-  };
-  for (size_t i = 0; i < s.LaterLayoutTexts.size(); ++i)
-    texts.push_back({"unused_texts[" + std::to_string(i) + "]", &s.LaterLayoutTexts[i]});
-  for (size_t i = 0; i < menu.Buttons.size(); ++i) {
-    ButtonRecord& b = menu.Buttons[i];
-    const std::string at = "buttons[" + std::to_string(i) + "].";
-    for (auto [field, text] : {std::pair<const char*, std::string*>{"target", &b.Target},
-                               {"parameters", &b.Parameters},
-                               {"description", &b.Description},
-                               {"caption", &b.Caption},
-                               {"shortcut", &b.ShortcutKey},
-                               {"font.name", &b.FontName},
-                               {"viewer.name", &b.ViewerName},
-                               {"viewer.version", &b.ViewerVersion}})
-      texts.push_back({at + field, text});
-  }
+  std::vector<NamedText> texts;
+  ForEachMenuText(menu, [&texts](std::string& text, const MenuTextPlace& place) {
+    texts.push_back({PlaceName(place), &text});
+  });
   return texts;
 }
 

@@ -16,7 +16,7 @@ struct NamedText {
   std::string Field;  // e.g. "buttons[4].caption"
   std::string* Text;
 };
-// The texts that the encoding applies to (all but the first unused text, which holds the mark).
+// Every text of the menu with its source name, in the order the player reads them.
 std::vector<NamedText> MenuTexts(MenuFile& menu);
 
 // What a source asked for: nothing, "utf-8" or a code page ("windows-1252", ...).

@@ -80,9 +80,10 @@ void SavePicturePng(const std::string& path, const Picture& picture, bool fourth
   for (size_t i = 0; i < picture.Pixels.size(); ++i) {
     const uint32_t v = picture.Pixels[i];
     uint8_t* p = &raw[i * channels];
-    p[0] = static_cast<uint8_t>(v >> 16);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v);
+    const RgbChannels c = ChannelsOfPixel(v);
+    p[0] = c.Red;
+    p[1] = c.Green;
+    p[2] = c.Blue;
     if (fourthByteAsAlpha) p[3] = static_cast<uint8_t>(v >> 24);
   }
   std::vector<uint8_t> png;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "common/colour.h"
+
 namespace orvane::pack {
 
 namespace {
@@ -57,15 +59,15 @@ std::string FormatShapeText(int32_t width, int32_t height, std::vector<ShapeRun>
 
 std::vector<ShapeRun> ShapeRunsFromMask(const RgbaImage& mask, uint32_t cutRgb) {
   std::vector<ShapeRun> runs;
-  const uint8_t r = static_cast<uint8_t>(cutRgb >> 16), g = static_cast<uint8_t>(cutRgb >> 8),
-                b = static_cast<uint8_t>(cutRgb);
+  const RgbChannels cutColour = ChannelsOfPixel(cutRgb);
   for (int32_t y = 0; y < mask.Height; ++y) {
     int32_t start = -1;
     for (int32_t x = 0; x <= mask.Width; ++x) {
       bool cut = false;
       if (x < mask.Width) {
         const uint8_t* p = &mask.Rgba[(static_cast<size_t>(y) * mask.Width + x) * 4];
-        cut = p[3] < 128 || (p[0] == r && p[1] == g && p[2] == b);
+        cut = p[3] < 128 ||
+              (p[0] == cutColour.Red && p[1] == cutColour.Green && p[2] == cutColour.Blue);
       }
       if (cut && start < 0) start = x;
       if (!cut && start >= 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/colour.h"
 #include "common/qbcolor.h"
 #include "tool/source/code_page.h"
 #include "tool/tool_error.h"
@@ -368,8 +369,8 @@ RgbSetting FieldReader::Rgb(const char* key, const RgbSetting& fallback) {
       parts.Finish();
       return rgb;
     }
-    const uint32_t rgb = RgbOfColourText(v, file_, PathOf(key));
-    return RgbSetting{int32_t(rgb >> 16), int32_t((rgb >> 8) & 0xFF), int32_t(rgb & 0xFF)};
+    const RgbChannels c = ChannelsOfPixel(RgbOfColourText(v, file_, PathOf(key)));
+    return RgbSetting{c.Red, c.Green, c.Blue};
   });
 }
 
