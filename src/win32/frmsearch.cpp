@@ -19,13 +19,13 @@ constexpr int kCancelId = 1;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
-bool RegisterWindowClass(HINSTANCE instance) {
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
   if (GetClassInfoExW(instance, kClassName, &existing)) return true;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -37,7 +37,7 @@ bool RegisterWindowClass(HINSTANCE instance) {
 
 TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterWindowClass(instance)) return;
+  if (!RegisterWindowClass(instance, &WindowProc)) return;
 
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -46,7 +46,6 @@ TfrmSearchCls::TfrmSearchCls(HWND owner, TreeSearch& search) : search_(search) {
                       frame.bottom - frame.top, owner, nullptr, instance, nullptr);
   if (!window_) return;
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
 
   font_ = CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

@@ -13,6 +13,7 @@
 #include "about_logo.h"
 #include "picture_dib.h"
 #include "wide_text.h"
+#include "window_subclass.h"
 
 namespace orvane {
 
@@ -93,7 +94,8 @@ class TfrmAboutCls {
       : instance_(instance), ownerIcon_(ownerIcon), dialog_(dialog), caption_(std::move(caption)) {}
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK Command1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK Command1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
 
  private:
   void Form_Load();
@@ -115,7 +117,6 @@ class TfrmAboutCls {
 
   HWND hwnd_ = nullptr;
   HWND Command1_ = nullptr;
-  WNDPROC command1Default_ = nullptr;
   HICON Image1_ = nullptr;
   HBITMAP Picture2_ = nullptr;
   HBITMAP Picture3_ = nullptr;
@@ -166,9 +167,8 @@ void TfrmAboutCls::Form_Load() {
     SendMessageW(Command1_, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), FALSE);
     // The menu window's message loop runs no dialog manager: the button answers Enter and its
     // access key itself.
-    SetWindowLongPtrW(Command1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    command1Default_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        Command1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TfrmAboutCls::Command1Proc)));
+    SubclassWithChain(Command1_, &TfrmAboutCls::Command1Proc, kCommand1Id,
+                      reinterpret_cast<DWORD_PTR>(this));
   }
 }
 
@@ -300,9 +300,9 @@ LRESULT CALLBACK TfrmAboutCls::WindowProc(HWND hwnd, UINT message, WPARAM wParam
   return self->Handle(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TfrmAboutCls*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TfrmAboutCls*>(data);
   const bool accessKey = (wParam == 'c' || wParam == 'C');
   if ((message == WM_KEYDOWN && wParam == VK_RETURN) || (message == WM_SYSCHAR && accessKey) ||
       (message == WM_CHAR && accessKey)) {
@@ -310,7 +310,8 @@ LRESULT CALLBACK TfrmAboutCls::Command1Proc(HWND hwnd, UINT message, WPARAM wPar
     return 0;
   }
   if (message == WM_CHAR && wParam == '\r') return 0;  // no beep after Enter
-  return CallWindowProcW(self->command1Default_, hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclassing(hwnd, &TfrmAboutCls::Command1Proc, id);
+  return DefaultSubclassProcedure(hwnd, message, wParam, lParam);
 }
 
 bool RegisterAboutClass(HINSTANCE instance) {
