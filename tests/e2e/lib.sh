@@ -46,6 +46,10 @@ e2e_finish() { finish_checks "$E2E_NAME"; }
 e2e_start_display() {
   start_wine_display "$E2E_WORK" || exit 1
   ensure_wine_prefix
+  # Each test runs in its own copy of the build tree's prefix, so that ending the test's Wine
+  # processes (wineserver -k) ends nothing that another test or the demo started.
+  cp -a "$WINEPREFIX" "$E2E_WORK/prefix" || { echo "could not copy the Wine prefix" >&2; exit 1; }
+  export WINEPREFIX="$E2E_WORK/prefix"
   alsa_to_file "$E2E_WORK/home" "$E2E_PLAYED"
 }
 
@@ -102,7 +106,7 @@ e2e_stop_player() {
   if player_running; then kill "$player_pid" 2>/dev/null || true; fi
   if [ -n "$player_pid" ]; then wait "$player_pid" 2>/dev/null || true; fi
   player_pid=""
-  # Ends the Wine processes of this prefix (the player itself lives inside wineserver's world).
+  # Ends the Wine processes of this test's private prefix: the player and what it started.
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
 }
