@@ -1,6 +1,7 @@
 #pragma once
 // A MenuView without a window system: it keeps the controls that exist and the window's state,
 // and logs every call in order so that tests can check sequences.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -129,7 +130,12 @@ class RecordingView : public MenuView {
     Log.push_back(std::string("timer ") + names[static_cast<int>(timer)] + " " + std::to_string(ms));
     Timers[timer] = ms;
   }
-  void ProcessPendingMessages() override { Log.push_back("pump"); }
+  // What arrives while pending messages run (a timer tick, input): tests re-enter handlers here.
+  std::function<void()> OnPump;
+  void ProcessPendingMessages() override {
+    Log.push_back("pump");
+    if (OnPump) OnPump();
+  }
   void TerminateApplication() override {
     Log.push_back("terminate");
     ++Terminations;
