@@ -325,7 +325,6 @@ TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
   EXPECT_TRUE(Key(NavigationKey::Down, {false, false, true}));
   EXPECT_EQ(rig.Window.SelectedButton, 1);
 
-  EXPECT_FALSE(Key(NavigationKey::Other));
   EXPECT_TRUE(actions.empty());
 
   // With no control focused the first one in creation order gets it.
@@ -341,6 +340,45 @@ TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
   input.GotFocus(ButtonControl(ControlKind::WinBtn, 4));
   EXPECT_EQ(rig.Window.SelectedButton, 0);
   EXPECT_EQ(SelectSounds(), sounds);
+}
+
+// Whether a key was taken decides whether the platform passes it on; a key passed on does
+// nothing here. Each row starts with the keyboard control of button 1 focused and button 2 selected.
+TEST_F(MenuInputTest, EveryKeyTellsWhetherItWasTaken) {
+  const std::optional<ControlId> key1 = ButtonControl(ControlKind::KeyBtn, 1);
+  const KeyModifiers none, shift{true, false, false}, ctrl{false, true, false}, alt{false, false, true};
+  const struct {
+    const char* name;
+    std::function<bool()> press;
+    std::string want;
+  } rows[] = {
+      {"Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, none); }, "taken, focus KeyBtn002"},
+      {"Shift+Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, shift); }, "taken, focus KeyBtn005"},
+      {"Alt+Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, alt); }, "passed on"},
+      {"Ctrl+Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, ctrl); }, "passed on"},
+      {"Up", [&] { return input.KeyDown(key1, NavigationKey::Up, none); }, "taken, focus KeyBtn005"},
+      {"Alt+Down, from the selection", [&] { return input.KeyDown(key1, NavigationKey::Down, alt); }, "taken, focus KeyBtn003"},
+      {"Enter", [&] { return input.KeyDown(key1, NavigationKey::Enter, none); }, "taken, ran 1"},
+      {"Ctrl+Enter", [&] { return input.KeyDown(key1, NavigationKey::Enter, ctrl); }, "taken, ran 1"},
+      {"Alt+Enter", [&] { return input.KeyDown(key1, NavigationKey::Enter, alt); }, "passed on"},
+      {"Enter with nothing focused", [&] { return input.KeyDown(std::nullopt, NavigationKey::Enter, none); }, "passed on"},
+      {"another key", [&] { return input.KeyDown(key1, NavigationKey::Other, none); }, "passed on"},
+      {"keyboard control: Alt+Left", [&] { return input.btnShortcutKeyDown(1, NavigationKey::Left, alt); }, "taken, focus KeyBtn001"},
+      {"keyboard control: Right", [&] { return input.btnShortcutKeyDown(1, NavigationKey::Right, none); }, "passed on"},
+      {"keyboard control: Alt+Enter", [&] { return input.btnShortcutKeyDown(1, NavigationKey::Enter, alt); }, "passed on"},
+      {"a shortcut", [&] { return input.CharacterTyped(key1, 'g'); }, "taken, ran 3"},
+      {"a digit", [&] { return input.CharacterTyped(key1, '2'); }, "passed on, focus KeyBtn002, ran 2"},
+  };
+  for (const auto& row : rows) {
+    rig.Window.SelectedButton = 2;
+    actions.clear();
+    rig.View.Log.clear();
+    std::string seen = row.press() ? "taken" : "passed on";
+    for (const std::string& line : rig.View.Log)
+      if (line.rfind("focus ", 0) == 0) seen += ", " + line;
+    for (int32_t n : actions) seen += ", ran " + std::to_string(n);
+    EXPECT_EQ(seen, row.want) << row.name;
+  }
 }
 
 TEST_F(MenuInputTest, EnterShortcutsAndDigits) {

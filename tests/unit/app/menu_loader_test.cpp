@@ -549,10 +549,8 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   rig.InstallRaw({{"broken.mnu", bytes}, {"good.mnu", pack::WriteMenuFile(menu)}});
   rig.Start();
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
-  EXPECT_EQ(rig.Dialog.Messages[0].Text, "Error loading binary menu data.");
-  EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Warning);
-  EXPECT_EQ(rig.Dialog.Messages[0].Caption, "");
-  EXPECT_EQ(std::make_pair(rig.Dialog.Messages[0].HelpContext, rig.Dialog.Messages[0].DefaultIndex), std::make_pair(0, -1));
+  EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages[0]),
+            PlayerRig::Fields({"Error loading binary menu data.", MessageKind::Warning, mb::OK, 0, -1, ""}));
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_TRUE(rig.Window.MenuActive);
   rig.Window.LoadMenu("good.mnu");
@@ -572,9 +570,8 @@ TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {
   rig.Window.LoadMenu("old.mnu");
   ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
-  const ShownMessage& unread = rig.Dialog.Messages[1];
-  EXPECT_EQ(std::make_tuple(unread.Text, unread.Kind, unread.Buttons, unread.HelpContext, unread.DefaultIndex),
-            std::make_tuple(std::string("Menu could not be read."), MessageKind::Error, mb::OK, 0, -1));
+  EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages[1]),
+            PlayerRig::Fields({"Menu could not be read.", MessageKind::Error, mb::OK, 0, -1, "Orvane"}));
   EXPECT_EQ(rig.View.Terminations, 0);
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_EQ(rig.View.IndexOf("destroy WinBtn001"), -1);
@@ -605,7 +602,7 @@ TEST(MenuLoadingTest, PicturesOutsideTheTableAreSkipped) {
   EXPECT_TRUE(rig.View.WindowVisible);
 }
 
-TEST(TimersTest, ClockTitleAndRestoreTicks) {
+TEST(TimersTest, ClockTitleAndRestoreTicksAndTheAboutItem) {
   PlayerRig rig;
   MenuFile menu = BasicMenu("Demo");
   menu.Settings.ScrollTitle = 1;
@@ -648,6 +645,13 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   rig.Window.Timer3_Timer();
   rig.Window.Timer3_Timer();
   EXPECT_EQ(steps, 2) << "an error in one step does not stop the next";
+
+  // The context menu's About opens a new About window each time, once it is hooked up.
+  rig.Window.About1Click();
+  rig.Window.ShowAboutWindow = [&] { ++steps; };
+  rig.Window.About1Click();
+  rig.Window.About1Click();
+  EXPECT_EQ(steps, 4);
 }
 
 }  // namespace

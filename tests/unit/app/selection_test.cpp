@@ -88,7 +88,8 @@ TEST(SelectionTest, ShortcutsMatchVisibleControlsRegardlessOfCaseLowestButtonFir
   const auto menu = MenuOf({{kImageButton, "&5"},
                             {kPushButton, "&Setup"},
                             {kLabelButton, "&setup again"},
-                            {kLabelButton, "Rock && &Roll"}});
+                            {kLabelButton, "Rock && &Roll"},
+                            {kLabelButton, "Plain"}});
   const auto setup = FindShortcut(*menu, 's');
   ASSERT_TRUE(setup);
   EXPECT_EQ(setup->Button, 2);
@@ -106,6 +107,7 @@ TEST(SelectionTest, ShortcutsMatchVisibleControlsRegardlessOfCaseLowestButtonFir
   // "&&" is an ampersand, not an access key; letters fold their case, other characters do not.
   EXPECT_EQ(FindShortcut(*menu, '&'), std::nullopt);
   EXPECT_EQ(FindShortcut(*menu, 'x'), std::nullopt);
+  EXPECT_EQ(FindShortcut(*menu, 0), std::nullopt) << "a typed NUL (Ctrl+@) is no caption's mark";
   const auto symbols = MenuOf({{kLabelButton, "&["},
                                {kPushButton, "&\xD0\xA3\xD1\x81\xD1\x82"},  // Уст
                                {kLabelButton, "\xCE\xB1&\xCF\x82"}});         // ας

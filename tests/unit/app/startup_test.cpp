@@ -77,8 +77,8 @@ TEST(StartupTest, AFirstMenuThatCannotBeReadEndsTheProgramAfterItsMessages) {
     EXPECT_EQ(rig.MessageTexts(), row.messages);
     ASSERT_FALSE(rig.Dialog.Messages.empty());
     EXPECT_EQ(rig.Dialog.Messages.front().Kind, row.firstKind);
-    EXPECT_EQ(rig.Dialog.Messages.back().Kind, MessageKind::Error);
-    EXPECT_EQ(rig.Dialog.Messages.back().Caption, "Orvane");
+    EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages.back()),
+              PlayerRig::Fields({row.messages.back(), MessageKind::Error, mb::OK, 0, -1, "Orvane"}));
     EXPECT_EQ(rig.View.Terminations, 1);
     EXPECT_TRUE(rig.Window.ApplicationEnding);
     EXPECT_EQ(rig.View.Controls.empty(), !row.windowBuilt);

@@ -51,13 +51,12 @@ TEST(WindowShapeTest, RunsStayOnTheirRowUntilTheNextRowMark) {
 
 TEST(WindowShapeTest, CutsOutsideTheOutlineAndEmptyRunsChangeNothing) {
   // Row mark 0 points above the outline, rows 3 and 9 below it; x1 >= x2 or x1 past the width
-  // cuts nothing.
+  // cuts nothing. The first and the last row (marks 1 and 2) each lose one pixel.
   const auto outline = BuildShapeRegion("00040002" "Y0000" "00000004" "Y0003" "00000004" "Y0009" "00000004"
-                                        "Y0001" "00030001" "00020002" "00060009");
+                                        "Y0001" "00030001" "00020002" "00060009" "00000001" "Y0002" "00030004");
   ASSERT_TRUE(outline.has_value());
-  EXPECT_EQ(KeptPixels(*outline).size(), 8u);
-  ASSERT_EQ(outline->Kept.size(), 1u);
-  EXPECT_EQ(outline->Kept[0], (Bounds{0, 0, 4, 2}));
+  EXPECT_EQ(KeptPixels(*outline).size(), 6u);
+  EXPECT_EQ(outline->Kept, (std::vector<Bounds>{{1, 0, 3, 1}, {0, 1, 3, 1}}));
 }
 
 TEST(WindowShapeTest, DamagedTextsKeepWhatWasReadAndNeverReadPastTheEnd) {
