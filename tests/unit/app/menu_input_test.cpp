@@ -293,39 +293,69 @@ TEST_F(MenuInputTest, WheelWrapsAndFocusesTheButtonsControl) {
   EXPECT_EQ(rig.Window.HighlightedButton, 4);
 }
 
-TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
-  // Focus on 2, pointer resting on 5: the plain arrow follows the focus.
-  focused = ButtonControl(ControlKind::KeyBtn, 2);
-  input.GotFocus(*focused);
-  input.picButton_MouseMove(5);
-  EXPECT_TRUE(Key(NavigationKey::Right));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 3));
-  EXPECT_EQ(rig.Window.SelectedButton, 3);
-  EXPECT_EQ(rig.Window.HighlightedButton, 3);
-  EXPECT_TRUE(Key(NavigationKey::Down));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::WinBtn, 4));  // KeyBtn 4 is hidden
-  EXPECT_TRUE(Key(NavigationKey::Tab));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
-  EXPECT_TRUE(Key(NavigationKey::Tab));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 1));  // wraps
-  EXPECT_TRUE(Key(NavigationKey::Tab, {true, false, false}));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
-  EXPECT_TRUE(Key(NavigationKey::Up));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::WinBtn, 4));
-
-  // Alt+arrows go from the selection, not from the focus; a label button gets its KeyBtn.
-  rig.Window.SelectedButton = 2;
-  EXPECT_TRUE(Key(NavigationKey::Right, {false, false, true}));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 3));
-  EXPECT_EQ(rig.Window.HighlightedButton, 3);
-  rig.Window.SelectedButton = 1;
-  EXPECT_TRUE(Key(NavigationKey::Left, {false, false, true}));
-  EXPECT_EQ(focused, ButtonControl(ControlKind::KeyBtn, 5));
-  EXPECT_EQ(rig.Window.SelectedButton, 5);
-  EXPECT_TRUE(Key(NavigationKey::Down, {false, false, true}));
-  EXPECT_EQ(rig.Window.SelectedButton, 1);
-
-  EXPECT_TRUE(actions.empty());
+// Where each key leads, and whether it was taken: the platform passes on a key not taken, and such
+// a key does nothing here. Each row starts from the control `from` focused, button 2 selected and
+// none highlighted; the focus given is delivered, which selects and highlights its button.
+TEST_F(MenuInputTest, EveryKeyLeadsOnOrTellsItWasNotTaken) {
+  const auto key = [](int32_t n) { return ButtonControl(ControlKind::KeyBtn, n); };
+  const KeyModifiers none, shift{true, false, false}, ctrl{false, true, false}, alt{false, false, true};
+  const auto down = [&](NavigationKey k, KeyModifiers m, int32_t selected = 2) {
+    return [&, k, m, selected] { return rig.Window.SelectedButton = selected, input.KeyDown(focused, k, m); };
+  };
+  const auto typed = [&](char32_t c, bool withAlt = false) { return [&, c, withAlt] { return input.CharacterTyped(focused, c, withAlt); }; };
+  const struct {
+    const char* name;
+    std::optional<ControlId> from;
+    std::function<bool()> press;
+    std::string want;
+  } rows[] = {
+      {"Right follows the focus, not the pointer", key(2),
+       [&] { return input.picButton_MouseMove(5), input.KeyDown(focused, NavigationKey::Right, none); },
+       "taken, focus KeyBtn003, highlighted 3"},
+      {"Down: the push button's own control", key(3), down(NavigationKey::Down, none), "taken, focus WinBtn004, highlighted 4"},
+      {"Tab", key(1), down(NavigationKey::Tab, none), "taken, focus KeyBtn002, highlighted 2"},
+      {"Tab wraps", key(5), down(NavigationKey::Tab, none), "taken, focus KeyBtn001, highlighted 1"},
+      {"Shift+Tab wraps", key(1), down(NavigationKey::Tab, shift), "taken, focus KeyBtn005, highlighted 5"},
+      {"Up", key(5), down(NavigationKey::Up, none), "taken, focus WinBtn004, highlighted 4"},
+      {"Alt+Tab", key(1), down(NavigationKey::Tab, alt), "passed on"},
+      {"Ctrl+Tab", key(1), down(NavigationKey::Tab, ctrl), "passed on"},
+      {"Alt+Right from the selection: a label button's keyboard control", key(5), down(NavigationKey::Right, alt),
+       "taken, focus KeyBtn003, highlighted 3"},
+      {"Alt+Left wraps", key(2), down(NavigationKey::Left, alt, 1), "taken, focus KeyBtn005, highlighted 5"},
+      {"Alt+Down wraps", key(2), down(NavigationKey::Down, alt, 5), "taken, focus KeyBtn001, highlighted 1"},
+      {"Enter", key(1), down(NavigationKey::Enter, none), "taken, ran 1, highlighted 1"},
+      {"Enter on a push button", ButtonControl(ControlKind::WinBtn, 4), down(NavigationKey::Enter, none), "taken, ran 4"},
+      {"Ctrl+Enter", key(1), down(NavigationKey::Enter, ctrl), "taken, ran 1"},
+      {"Alt+Enter", key(1), down(NavigationKey::Enter, alt), "passed on"},
+      {"Enter with nothing focused", std::nullopt, down(NavigationKey::Enter, none), "passed on"},
+      {"another key", key(1), down(NavigationKey::Other, none), "passed on"},
+      {"keyboard control: Alt+Left", key(1), [&] { return input.btnShortcutKeyDown(1, NavigationKey::Left, alt); },
+       "taken, focus KeyBtn001, highlighted 1"},
+      {"keyboard control: Right", key(1), [&] { return input.btnShortcutKeyDown(1, NavigationKey::Right, none); }, "passed on"},
+      {"keyboard control: Alt+Enter", key(1), [&] { return input.btnShortcutKeyDown(1, NavigationKey::Enter, alt); }, "passed on"},
+      {"a shortcut: the lowest button, in either case", std::nullopt, typed('s'), "taken, ran 1, highlighted 1"},
+      {"a label button's shortcut", key(1), typed('g'), "taken, ran 3, highlighted 3"},
+      {"an image button without a shortcut answers to 0", std::nullopt, typed('0'), "taken, ran 2, highlighted 2"},
+      {"Alt with a shortcut", key(1), typed('G', true), "taken, ran 3, highlighted 3"},
+      {"a digit runs the button of its number once", key(1), typed('3'), "passed on, focus KeyBtn003, ran 3, highlighted 3"},
+      {"a digit past the buttons", key(1), typed('6'), "passed on"},
+      {"a digit that is no button's", key(1), typed('9'), "passed on"},
+      {"Alt with a digit: only shortcuts count", key(1), typed('2', true), "passed on"},
+  };
+  for (const auto& row : rows) {
+    focused = row.from;
+    rig.Window.SelectedButton = 2;
+    actions.clear();
+    rig.Window.HighlightButton(-1);
+    rig.View.Log.clear();
+    std::string seen = row.press() ? "taken" : "passed on";
+    for (const std::string& line : rig.View.Log)
+      if (line.rfind("focus ", 0) == 0) seen += ", " + line;
+    for (int32_t n : actions) seen += ", ran " + std::to_string(n);
+    DeliverFocus();
+    if (rig.Window.HighlightedButton != -1) seen += ", highlighted " + std::to_string(rig.Window.HighlightedButton);
+    EXPECT_EQ(seen, row.want) << row.name;
+  }
 
   // With no control focused the first one in creation order gets it.
   rig.View.Log.clear();
@@ -342,98 +372,32 @@ TEST_F(MenuInputTest, ArrowsTabAndAltArrows) {
   EXPECT_EQ(SelectSounds(), sounds);
 }
 
-// Whether a key was taken decides whether the platform passes it on; a key passed on does
-// nothing here. Each row starts with the keyboard control of button 1 focused and button 2 selected.
-TEST_F(MenuInputTest, EveryKeyTellsWhetherItWasTaken) {
-  const std::optional<ControlId> key1 = ButtonControl(ControlKind::KeyBtn, 1);
-  const KeyModifiers none, shift{true, false, false}, ctrl{false, true, false}, alt{false, false, true};
-  const struct {
-    const char* name;
-    std::function<bool()> press;
-    std::string want;
-  } rows[] = {
-      {"Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, none); }, "taken, focus KeyBtn002"},
-      {"Shift+Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, shift); }, "taken, focus KeyBtn005"},
-      {"Alt+Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, alt); }, "passed on"},
-      {"Ctrl+Tab", [&] { return input.KeyDown(key1, NavigationKey::Tab, ctrl); }, "passed on"},
-      {"Up", [&] { return input.KeyDown(key1, NavigationKey::Up, none); }, "taken, focus KeyBtn005"},
-      {"Alt+Down, from the selection", [&] { return input.KeyDown(key1, NavigationKey::Down, alt); }, "taken, focus KeyBtn003"},
-      {"Enter", [&] { return input.KeyDown(key1, NavigationKey::Enter, none); }, "taken, ran 1"},
-      {"Ctrl+Enter", [&] { return input.KeyDown(key1, NavigationKey::Enter, ctrl); }, "taken, ran 1"},
-      {"Alt+Enter", [&] { return input.KeyDown(key1, NavigationKey::Enter, alt); }, "passed on"},
-      {"Enter with nothing focused", [&] { return input.KeyDown(std::nullopt, NavigationKey::Enter, none); }, "passed on"},
-      {"another key", [&] { return input.KeyDown(key1, NavigationKey::Other, none); }, "passed on"},
-      {"keyboard control: Alt+Left", [&] { return input.btnShortcutKeyDown(1, NavigationKey::Left, alt); }, "taken, focus KeyBtn001"},
-      {"keyboard control: Right", [&] { return input.btnShortcutKeyDown(1, NavigationKey::Right, none); }, "passed on"},
-      {"keyboard control: Alt+Enter", [&] { return input.btnShortcutKeyDown(1, NavigationKey::Enter, alt); }, "passed on"},
-      {"a shortcut", [&] { return input.CharacterTyped(key1, 'g'); }, "taken, ran 3"},
-      {"a digit", [&] { return input.CharacterTyped(key1, '2'); }, "passed on, focus KeyBtn002, ran 2"},
-  };
-  for (const auto& row : rows) {
-    rig.Window.SelectedButton = 2;
-    actions.clear();
-    rig.View.Log.clear();
-    std::string seen = row.press() ? "taken" : "passed on";
-    for (const std::string& line : rig.View.Log)
-      if (line.rfind("focus ", 0) == 0) seen += ", " + line;
-    for (int32_t n : actions) seen += ", ran " + std::to_string(n);
-    EXPECT_EQ(seen, row.want) << row.name;
-  }
-}
-
-TEST_F(MenuInputTest, EnterShortcutsAndDigits) {
-  // The lowest button wins a shortcut, letters match in either case.
+// A shortcut or Shift/Ctrl+Enter paints the pressed picture, lets it be seen, runs the action and
+// comes back to the highlighted picture; a key that is nobody's changes nothing.
+TEST_F(MenuInputTest, ShortcutsAndEnterShowThePressedPictureDuringTheAction) {
   EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
-  EXPECT_EQ(actions, (std::vector<int32_t>{1}));
   EXPECT_EQ(shownDuringAction, (std::vector<uint32_t>{Mark(1, kPressedState)}));
   EXPECT_EQ(lastStepBeforeAction, "pump") << "the pressed picture is painted before the action";
   input.picButton_MouseMove(1);  // already highlighted: messages still go through before the press
   rig.View.Log.clear();
   EXPECT_TRUE(input.CharacterTyped(std::nullopt, 's'));
   EXPECT_EQ(rig.View.Log.front() + " " + rig.View.Log.at(1), "pump picture ImgBtn001");
-  actions.pop_back();
   EXPECT_EQ(rig.View.Log.at(logAtAction), "pump") << "and the action's effects after it";
   EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
   EXPECT_EQ(rig.Window.SelectedButton, 1);
-  EXPECT_TRUE(input.CharacterTyped(std::nullopt, 'g'));
-  EXPECT_EQ(actions.back(), 3);
-  EXPECT_EQ(rig.Window.HighlightedButton, 3);
-  // An image button without a shortcut answers to "0".
-  EXPECT_TRUE(input.CharacterTyped(std::nullopt, '0'));
-  EXPECT_EQ(actions.back(), 2);
 
-  // A letter that is no shortcut on a push button changes nothing.
+  focused = ButtonControl(ControlKind::KeyBtn, 5);
+  EXPECT_TRUE(Key(NavigationKey::Enter, {false, true, false}));
+  EXPECT_EQ(shownDuringAction.back(), Mark(5, kPressedState));
+  EXPECT_EQ(Shown(5), Mark(5, kHighlightedState));
+
   actions.clear();
   focused = ButtonControl(ControlKind::WinBtn, 4);
   rig.View.Log.clear();
   const int32_t highlighted = rig.Window.HighlightedButton;
   EXPECT_FALSE(input.CharacterTyped(focused, 'x'));
-  EXPECT_TRUE(actions.empty());
-  EXPECT_TRUE(rig.View.Log.empty());
+  EXPECT_TRUE(actions.empty() && rig.View.Log.empty());
   EXPECT_EQ(rig.Window.HighlightedButton, highlighted);
-
-  // Enter clicks the focused control; with Shift or Ctrl it presses and runs it.
-  EXPECT_TRUE(Key(NavigationKey::Enter));
-  focused = ButtonControl(ControlKind::KeyBtn, 5);
-  EXPECT_TRUE(Key(NavigationKey::Enter, {false, true, false}));
-  EXPECT_EQ(shownDuringAction.back(), Mark(5, kPressedState));
-  EXPECT_EQ(Shown(5), Mark(5, kHighlightedState));
-  focused = ButtonControl(ControlKind::KeyBtn, 1);  // the first button
-  EXPECT_TRUE(Key(NavigationKey::Enter));
-  EXPECT_EQ(actions, (std::vector<int32_t>{4, 5, 1}));
-
-  // A digit chooses the button of its number, then runs it once.
-  actions.clear();
-  rig.View.Log.clear();
-  EXPECT_FALSE(input.CharacterTyped(focused, '3'));
-  EXPECT_EQ(rig.View.IndexOf("focus KeyBtn003") >= 0, true);
-  EXPECT_EQ(actions, (std::vector<int32_t>{3}));
-  EXPECT_FALSE(input.CharacterTyped(focused, '6'));
-  EXPECT_FALSE(input.CharacterTyped(focused, '2', true));  // with Alt only shortcuts count
-  EXPECT_TRUE(input.CharacterTyped(focused, 'G', true));
-  actions.pop_back();
-  EXPECT_FALSE(input.CharacterTyped(focused, '9'));
-  EXPECT_EQ(actions, (std::vector<int32_t>{3}));
 }
 
 TEST_F(MenuInputTest, DraggingTheBackgroundMovesTheWindow) {
