@@ -115,8 +115,6 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
       {"3 empty default: a button's description stays when the pointer leaves",
        [](MenuFile& m) { m.Settings.DefaultDescription = "", B(m).Description = "Go there"; },
        [](PlayerRig& r) { return r.Window.HighlightButton(1), r.Window.ShowDescription(-2), On(Text, {kText})(r); }, "Go there"},
-      {"3 empty default description after one", [](MenuFile& m) { m.Settings.DefaultDescription = ""; },
-       On(Text, {kText, kShadow}), "", [](MenuFile& m) { m.Settings.DefaultDescription = "Hello"; }},
       {"4-8 description font, 1 is no style", [](MenuFile& m) { m.Settings.DescriptionFont = {"Georgia", 12, -1, 1, 0}; },
        On(Font, {kText, kShadow}), "Georgia 12 1 | Georgia 12 1"},
       {"7 description italic", [](MenuFile& m) { m.Settings.DescriptionFont = {"Arial", 11, 0, -1, 1}; },
@@ -130,8 +128,6 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        [](PlayerRig& r) { return On(Box, {kText})(r) + " " + On(Shown, {kText})(r); }, "11 12 13 14 shown"},
       {"16 alignment 2", [](MenuFile& m) { m.Settings.DescriptionAlignment = 2; }, On(Align, {kText, kShadow}), "2 | 2"},
       {"16 alignment 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }, On(Align, {kText, kShadow}), "1 | 1"},
-      {"16 alignment 0 after 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 0; }, On(Align, {kText, kShadow}),
-       "0 | 0", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }},
       {"16 alignment 3 keeps the previous", [](MenuFile& m) { m.Settings.DescriptionAlignment = 3; },
        On(Align, {kText, kShadow}), "1 | 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }},
       {"16 alignment -1 keeps the previous", [](MenuFile& m) { m.Settings.DescriptionAlignment = -1; },
@@ -254,8 +250,6 @@ TEST(ButtonRecordTest, EachFieldHasItsEffect) {
        [](PlayerRig& r) { return On(Colour, {K::LblBtn, K::WinBtn})(r) + " " + S(r.Window.Menu.Buttons[1].FontColour); },
        "0000FF | none 255"},
       {"19 alignment 1", [](MenuFile& m) { B(m).Alignment = 1; }, On(Align, {K::LblBtn}), "1"},
-      {"19 alignment 0 after 2", [](MenuFile& m) { B(m).Alignment = 0; }, On(Align, {K::LblBtn}), "0",
-       [](MenuFile& m) { B(m).Alignment = 2; }},
       {"19 alignment 3 keeps the previous", [](MenuFile& m) { B(m).Alignment = 3; }, On(Align, {K::LblBtn}), "2",
        [](MenuFile& m) { B(m).Alignment = 2; }},
       {"19 alignment -1 keeps the previous", [](MenuFile& m) { B(m).Alignment = -1; }, On(Align, {K::LblBtn}), "1",
@@ -290,14 +284,7 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   rig.Start();
   // Creation order per button: label, push button, picture, keyboard control; button 7 made
   // after button 6's record.
-  const auto& order = rig.View.CreationOrder;
-  const auto at = [&](const std::string& name) {
-    return std::find(order.begin(), order.end(), name) - order.begin();
-  };
-  EXPECT_LT(at("LblBtn007"), at("WinBtn007"));
-  EXPECT_LT(at("WinBtn007"), at("ImgBtn007"));
-  EXPECT_LT(at("ImgBtn007"), at("KeyBtn007"));
-  EXPECT_LT(at("KeyBtn006"), at("LblBtn007"));
+  EXPECT_TRUE(rig.View.InOrder({"create KeyBtn006", "create LblBtn007", "create WinBtn007", "create ImgBtn007", "create KeyBtn007"}));
   // Button 7 as made (its record later moved it).
   PlayerRig fresh;
   TOVButton& made = fresh.Window.Menu.Buttons[7];
@@ -325,10 +312,7 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_TRUE(Ctl(fresh, ControlKind::KeyBtn, 7).Visible);
   EXPECT_EQ(fresh.Window.Menu.Buttons[7].ShortcutKey, "0");
   // Drawn above the controls made before them: the label, the push button, the keyboard control.
-  const int front = fresh.View.IndexOf("front LblBtn007");
-  EXPECT_GE(front, 0);
-  EXPECT_LT(front, fresh.View.IndexOf("front WinBtn007"));
-  EXPECT_LT(fresh.View.IndexOf("front WinBtn007"), fresh.View.IndexOf("front KeyBtn007"));
+  EXPECT_TRUE(fresh.View.InOrder({"front LblBtn007", "front WinBtn007", "front KeyBtn007"}));
   EXPECT_EQ(fresh.View.IndexOf("front ImgBtn007"), -1);
 
   // The window-wide controls as made, in drawing order, before any menu.
@@ -383,10 +367,8 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
   EXPECT_FALSE(rig.Window.Menu.Images.HasImage(5, 1, 3));
   EXPECT_EQ(rig.View.PicturesReleased, 2);
   // The old controls went before the new ones were made, in the order of each button.
-  const int destroyed = rig.View.IndexOf("destroy ImgBtn001");
-  EXPECT_LT(destroyed, rig.View.IndexOf("destroy WinBtn001"));
-  EXPECT_LT(rig.View.IndexOf("destroy WinBtn001"), rig.View.IndexOf("destroy KeyBtn001"));
-  EXPECT_LT(rig.View.IndexOf("destroy KeyBtn001"), rig.View.IndexOf("destroy LblBtn001"));
+  EXPECT_TRUE(rig.View.InOrder({"destroy ImgBtn001", "destroy WinBtn001", "destroy KeyBtn001", "destroy LblBtn001",
+                                 "create LblBtn001"}));
 }
 
 // Everything a menu and its use leave behind is set afresh by the next load: a menu that sets
@@ -496,18 +478,9 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   rig.Install({{"order.mnu", menu}});
   rig.Start();
   const auto& log = rig.View.Log;
-  const int hidden = rig.View.IndexOf("window visible 0");
-  const int background = rig.View.IndexOf("picture MenBck");
-  const int placed = rig.View.IndexOf("window bounds");
-  const int shown = rig.View.IndexOf("visible ImgBtn001 1");
-  const int window = rig.View.IndexOf("window visible 1");
+  ASSERT_TRUE(rig.View.InOrder({"window visible 0", "picture MenBck", "window bounds", "visible ImgBtn001 1",
+                                 "window visible 1", "timer Timer3 100"}));
   const int timer3 = rig.View.IndexOf("timer Timer3 100");
-  ASSERT_GE(hidden, 0);
-  EXPECT_LT(hidden, background);
-  EXPECT_LT(background, placed);
-  EXPECT_LT(placed, shown);
-  EXPECT_LT(shown, window);
-  EXPECT_LT(window, timer3);
   EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)] + " " + log[static_cast<size_t>(timer3 + 3)], "pump pump");
   // The initial button is highlighted with its select sound; the frames were counted first.
   EXPECT_EQ(rig.Window.HighlightedButton, 1);

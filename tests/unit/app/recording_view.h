@@ -54,9 +54,16 @@ class RecordingView : public MenuView {
       if (entry.first.Kind == kind) ++count;
     return count;
   }
+  // True when every line is in the log, each first found after the one before.
+  bool InOrder(const std::vector<std::string>& lines) const {
+    int last = -1;
+    for (const std::string& line : lines)
+      if ((last = IndexOf(line, last + 1)) < 0) return false;
+    return true;
+  }
   // Index of the first log line equal to text, or -1.
-  int IndexOf(const std::string& text) const {
-    for (size_t i = 0; i < Log.size(); ++i)
+  int IndexOf(const std::string& text, int from = 0) const {
+    for (size_t i = static_cast<size_t>(from); i < Log.size(); ++i)
       if (Log[i] == text) return static_cast<int>(i);
     return -1;
   }
