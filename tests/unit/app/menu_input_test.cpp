@@ -93,59 +93,11 @@ class MenuInputTest : public ::testing::Test {
   std::vector<bool> cursors;
 };
 
-TEST_F(MenuInputTest, PointerOverPicturesAndBackground) {
-  const size_t soundsBefore = SelectSounds();
-  rig.View.Log.clear();
-  for (int i = 0; i < 3; ++i) input.picButton_MouseMove(1);
-  // One highlight and one select sound, not one per move.
-  EXPECT_EQ(SelectSounds(), soundsBefore + 1);
-  EXPECT_EQ(LogCount("picture ImgBtn001"), 1u);
-  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
-  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "First");
-  EXPECT_TRUE(rig.Window.Menu.imgAccPicture.Visible);
-
-  input.picButton_MouseMove(2);
-  EXPECT_EQ(Shown(1), Mark(1, kNormalState));
-  EXPECT_EQ(Shown(2), Mark(2, kHighlightedState));
-  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "Welcome");  // empty description: the default
-  EXPECT_FALSE(rig.Window.Menu.imgAccPicture.Visible);
-  EXPECT_EQ(SelectSounds(), soundsBefore + 2);
-
-  input.picButton_MouseMove(1);
-  EXPECT_EQ(LogCount("picture imgAccPicture"), 1u);  // button 1's is still in place
-  input.MenBckMouseMove(200, 200);
-  EXPECT_EQ(Shown(1), Mark(1, kNormalState));
-  EXPECT_EQ(rig.Window.HighlightedButton, -1);
-  EXPECT_EQ(rig.Window.Menu.lblAccText.Text, "Welcome");
-  EXPECT_EQ(rig.Window.Menu.lblAccShadow.Text, "Welcome");
-  EXPECT_FALSE(rig.Window.Menu.imgAccPicture.Visible);
-  EXPECT_EQ(SelectSounds(), soundsBefore + 3);  // leaving for the background is silent
-  EXPECT_EQ(rig.Window.SelectedButton, 1);      // the selection stays
-
-  // The description and the accessory picture lead to the background handler too.
-  input.cmdButton_MouseMove(3);
-  EXPECT_EQ(rig.Window.HighlightedButton, 3);
-  input.lblAccText_MouseMove(5, 5);
-  EXPECT_EQ(rig.Window.HighlightedButton, -1);
-
-  // A second background move while one runs returns at once.
-  input.picButton_MouseMove(2);
-  input.BackgroundMoveBusy = true;
-  input.MenBckMouseMove(1, 1);
-  EXPECT_EQ(rig.Window.HighlightedButton, 2);
-
-  // Focus reaching the button under the pointer shows its highlighted picture afresh.
-  input.picButton_MouseMove(1);
-  rig.View.Log.clear();
-  input.GotFocus(ButtonControl(ControlKind::KeyBtn, 1));
-  EXPECT_EQ(LogCount("picture ImgBtn001"), 1u);
-  EXPECT_EQ(Shown(1), Mark(1, kHighlightedState));
-}
-
 // Each change of state paints the pictures it changes and lets messages run exactly where it should:
 // a highlight refreshes the description after its picture, a press or a release only paints, and
 // the button losing the highlight only paints. Rows run in order on one menu; "sound" is a select
-// sound.
+// sound; after "=>" the highlighted and the selected button, the description (and the accessory
+// picture when shown) and the pictures of buttons 1, 2 and 5 (button x 10 + state).
 TEST_F(MenuInputTest, EachStateChangePaintsAndLetsMessagesRunExactlyWhereItShould) {
   const ControlId key5 = ButtonControl(ControlKind::KeyBtn, 5);
   const struct {
@@ -154,38 +106,56 @@ TEST_F(MenuInputTest, EachStateChangePaintsAndLetsMessagesRunExactlyWhereItShoul
     std::string want;
   } rows[] = {
       {"highlight", [&] { input.picButton_MouseMove(1); },
-       "sound, picture ImgBtn001, pump, picture imgAccPicture, visible imgAccPicture 1, pump"},
-      {"moving within the picture", [&] { input.picButton_MouseMove(1); }, ""},
-      {"press", [&] { input.picButton_MouseDown(1); }, "pump, picture ImgBtn001"},
-      {"release", [&] { input.picButton_MouseUp(1, 30, 40); }, "picture ImgBtn001"},
-      {"highlight moves on", [&] { input.picButton_MouseMove(2); },
-       "sound, picture ImgBtn001, picture ImgBtn002, pump, visible imgAccPicture 0, pump"},
-      {"background: un-highlight without a sound", [&] { input.MenBckMouseMove(200, 200); }, "picture ImgBtn002, pump"},
-      {"highlight cleared by 0: with a sound", [&] { rig.Window.HighlightButton(0); }, "sound, pump"},
+       "sound, picture ImgBtn001, pump, picture imgAccPicture, visible imgAccPicture 1, pump => 1 1 First acc 11 20 50"},
+      {"moving within the picture: one highlight, one sound", [&] { input.picButton_MouseMove(1); }, " => 1 1 First acc 11 20 50"},
+      {"press", [&] { input.picButton_MouseDown(1); }, "pump, picture ImgBtn001 => 1 1 First acc 12 20 50"},
+      {"release", [&] { input.picButton_MouseUp(1, 30, 40); }, "picture ImgBtn001 => 1 1 First acc 11 20 50"},
+      {"highlight moves on; an empty description shows the default", [&] { input.picButton_MouseMove(2); },
+       "sound, picture ImgBtn001, picture ImgBtn002, pump, visible imgAccPicture 0, pump => 2 2 Welcome 10 21 50"},
+      {"background: no highlight, no sound, the selection stays", [&] { input.MenBckMouseMove(200, 200); },
+       "picture ImgBtn002, pump => -1 2 Welcome 10 20 50"},
+      {"highlight cleared by 0: with a sound", [&] { rig.Window.HighlightButton(0); }, "sound, pump => 0 2 Welcome 10 20 50"},
+      {"a label button under the pointer", [&] { input.cmdButton_MouseMove(3); }, "sound, pump, pump => 3 3 Welcome 10 20 50"},
+      {"the description passes the pointer to the background", [&] { input.lblAccText_MouseMove(5, 5); },
+       "pump => -1 3 Welcome 10 20 50"},
+      {"a background move while one runs returns at once", [&] {
+         input.picButton_MouseMove(2);
+         rig.View.Log.clear();
+         input.BackgroundMoveBusy = true;
+         input.MenBckMouseMove(1, 1);
+         input.BackgroundMoveBusy = false;
+       },
+       "sound => 2 2 Welcome 10 21 50"},
       {"shortcut of an image button", [&] { input.CharacterTyped(std::nullopt, 's'); },
-       "sound, picture ImgBtn001, pump, visible imgAccPicture 1, pump, pump, picture ImgBtn001, pump, pump, picture ImgBtn001"},
+       "sound, picture ImgBtn002, picture ImgBtn001, pump, visible imgAccPicture 1, pump, pump, picture ImgBtn001, pump, pump, "
+       "picture ImgBtn001 => 1 1 First acc 11 20 50"},
       {"shortcut of a label button", [&] { input.CharacterTyped(std::nullopt, 'g'); },
-       "sound, picture ImgBtn001, pump, visible imgAccPicture 0, pump, pump"},
+       "sound, picture ImgBtn001, pump, visible imgAccPicture 0, pump, pump => 3 3 Welcome 10 20 50"},
       {"Shift+Enter", [&] { input.KeyDown(key5, NavigationKey::Enter, {true, false, false}); },
-       "picture ImgBtn005, pump, picture ImgBtn005"},
-      {"keyboard control focused", [&] { input.GotFocus(key5); }, "sound, pump, pump, pump, picture ImgBtn005"},
+       "picture ImgBtn005, pump, picture ImgBtn005 => 3 3 Welcome 10 20 51"},
+      {"keyboard control focused: its picture afresh", [&] { input.GotFocus(key5); },
+       "sound, pump, pump, pump, picture ImgBtn005 => 5 5 Fifth 10 20 51"},
       {"push button focused", [&] { input.GotFocus(ButtonControl(ControlKind::WinBtn, 4)); },
-       "sound, picture ImgBtn005, pump, pump"},
+       "sound, picture ImgBtn005, pump, pump => 4 4 Welcome 10 20 50"},
       {"a highlight arriving while one runs is dropped", [&] {
          rig.View.OnPump = [&] { rig.View.OnPump = nullptr, input.picButton_MouseMove(2); };
          input.picButton_MouseMove(1);
        },
-       "sound, picture ImgBtn001, pump, visible imgAccPicture 1, pump"},
+       "sound, picture ImgBtn001, pump, visible imgAccPicture 1, pump => 1 2 First acc 11 20 50"},
   };
   for (const auto& row : rows) {
     rig.View.Log.clear();
-    const size_t sounds = rig.SoundOut.Played.size();
+    const size_t sounds = SelectSounds();
     row.act();
-    std::string seen(rig.SoundOut.Played.size() > sounds ? "sound" : "");
+    std::string seen(SelectSounds() > sounds ? "sound" : "");
     for (const std::string& line : rig.View.Log) seen += (seen.empty() ? "" : ", ") + line;
+    const TOVMenu& m = rig.Window.Menu;
+    seen += " => " + std::to_string(rig.Window.HighlightedButton) + " " + std::to_string(rig.Window.SelectedButton) + " " +
+            m.lblAccText.Text + (m.lblAccShadow.Text == m.lblAccText.Text ? "" : " shadow " + m.lblAccShadow.Text) +
+            (m.imgAccPicture.Visible ? " acc " : " ") + std::to_string(Shown(1)) + " " + std::to_string(Shown(2)) + " " +
+            std::to_string(Shown(5));
     EXPECT_EQ(seen, row.want) << row.name;
   }
-  EXPECT_EQ(rig.Window.HighlightedButton, 1);
 }
 
 TEST_F(MenuInputTest, ReleaseRunsTheActionOnlyStrictlyInsideThePicture) {
