@@ -35,7 +35,7 @@ TEST(PlaceWindowTest, EveryCodeAndItsCorrections) {
         << "code " << r.code << ", " << r.width << " x " << r.height;
 }
 
-TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWraps) {
+TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWrapsAndALongerTitlesPositionRestarts) {
   std::string marquee;
   int32_t position = 0;
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Demo"), "Demo     D");
@@ -45,11 +45,9 @@ TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWraps) {
   EXPECT_EQ(position, 9);
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Demo"), "Demo     D");
   EXPECT_EQ(position, 1);
-}
-
-TEST(TitleScrollerTest, APositionFromALongerTitleRestartsAtTheBeginning) {
-  std::string marquee = MarqueeText("Go");
-  int32_t position = 30;  // left over from the previous menu
+  // A position left over from a longer title restarts at the beginning.
+  marquee = MarqueeText("Go");
+  position = 30;
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Go"), "Go     G");
   EXPECT_EQ(position, 1);
 }
@@ -75,18 +73,16 @@ TEST(MenuNameTest, FolderAndDrivePartsAreDropped) {
 }
 
 TEST(ControlNamesTest, ButtonControlsCarryTheirNumberInThreeDigits) {
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::LblBtn, 7)), "LblBtn007");
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::WinBtn, 7)), "WinBtn007");
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::ImgBtn, 12)), "ImgBtn012");
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::KeyBtn, 100)), "KeyBtn100");
-  EXPECT_EQ(ControlName(BaseControl(ControlKind::lblAccText)), "lblAccText");
+  EXPECT_EQ((std::vector<std::string>{ControlName(ButtonControl(ControlKind::LblBtn, 7)), ControlName(ButtonControl(ControlKind::WinBtn, 7)),
+                                      ControlName(ButtonControl(ControlKind::ImgBtn, 12)), ControlName(ButtonControl(ControlKind::KeyBtn, 100)),
+                                      ControlName(BaseControl(ControlKind::lblAccText))}),
+            (std::vector<std::string>{"LblBtn007", "WinBtn007", "ImgBtn012", "KeyBtn100", "lblAccText"}));
   for (ControlKind kind :
        {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
     for (int32_t n : {1, 12, 99, 100})
       EXPECT_EQ(ButtonNumberFromName(ControlName(ButtonControl(kind, n))), n);
-  EXPECT_EQ(ButtonNumberFromName("MenBck"), -1);
-  EXPECT_EQ(ButtonNumberFromName("12"), -1);
-  EXPECT_EQ(ButtonNumberFromName("012"), 12);
+  EXPECT_EQ((std::vector<int32_t>{ButtonNumberFromName("MenBck"), ButtonNumberFromName("12"), ButtonNumberFromName("012")}),
+            (std::vector<int32_t>{-1, -1, 12}));
 }
 
 }  // namespace

@@ -486,9 +486,7 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
   EXPECT_EQ(rig.Window.Menu.Buttons[1].LastFrame[1], 2);
   EXPECT_EQ(Ctl(rig, ControlKind::ImgBtn, 1).Picture->Pixels[0], 2u);
-  ASSERT_EQ(rig.SoundOut.Played.size(), 2u);
-  EXPECT_EQ(rig.SoundOut.Played[0], "builtin 2 nowait");
-  EXPECT_EQ(rig.SoundOut.Played[1], "builtin 1 nowait");
+  EXPECT_EQ(rig.SoundOut.Played, (std::vector<std::string>{"builtin 2 nowait", "builtin 1 nowait"}));
 }
 
 TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {

@@ -47,8 +47,7 @@ TEST(WindowActionHostTest, CloseMinimiseAndRestoreStepsReachTheWindow) {
   host.HideWindow();
   EXPECT_FALSE(rig.View.WindowVisible);
   host.UnloadWindow();
-  ASSERT_EQ(rig.SoundOut.Played.size(), 1u);
-  EXPECT_EQ(rig.SoundOut.Played[0], "builtin 5 wait");
+  EXPECT_EQ(rig.SoundOut.Played, std::vector<std::string>{"builtin 5 wait"});
   host.StartDelayedClose();
   EXPECT_EQ(rig.View.Timers[MenuTimer::Timer2], 200);
   host.StartRestoreWatch();
