@@ -52,13 +52,9 @@ ContainerEnd FindContainerEnd(int64_t size, const ReadAt& readAt) {
   const int64_t optionalSize = U16(block + kOptionalHeaderSizeField);
   const uint8_t* optional = block + kSignatureAndFileHeader;
   const uint16_t magic = U16(optional);
-  int64_t directories = 0;  // offset of the data directory in the optional header
-  if (magic == kPe32Magic)
-    directories = 96;
-  else if (magic == kPe32PlusMagic)
-    directories = 112;
-  else
-    return plain;
+  if (magic != kPe32Magic && magic != kPe32PlusMagic) return plain;
+  // The data directory's offset in the optional header.
+  const int64_t directories = magic == kPe32Magic ? 96 : 112;
   const int64_t entry = directories + kSecurityIndex * kDirectoryEntrySize;
   if (optionalSize < entry + kDirectoryEntrySize ||
       kSignatureAndFileHeader + entry + kDirectoryEntrySize > available)
