@@ -16,10 +16,10 @@ namespace orvane::testing {
 struct FileUseCounts {
   int Opens = 0;
   int FailedOpens = 0;
-  int Reads = 0;   // calls of ReadFile::Read
+  int Reads = 0;  // calls of ReadFile::Read
   int64_t BytesRead = 0;
   int Seeks = 0;
-  int OpenNow = 0; // files opened and not yet closed
+  int OpenNow = 0;  // files opened and not yet closed
   bool RefuseSeeks = false;  // a switch, not a count: every seek fails while it is set
 };
 
