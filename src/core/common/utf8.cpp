@@ -1,5 +1,7 @@
 #include "common/utf8.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -70,7 +72,7 @@ size_t NextUtf8Character(std::string_view text, size_t pos) {
 
 size_t PreviousUtf8Character(std::string_view text, size_t pos) {
   if (pos == 0 || text.empty()) return 0;
-  if (pos > text.size()) pos = text.size();
+  pos = std::min(pos, text.size());
   // A well-formed character is at most four bytes; the first start whose character ends exactly
   // at pos is the one.
   const size_t earliest = pos >= 4 ? pos - 4 : 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "menudata/little_endian.h"
+
 namespace orvane {
 
 BufferedFile::BufferedFile(std::unique_ptr<ReadFile> file, size_t bufferSize)
@@ -98,16 +100,14 @@ bool BufferedFile::ReadU8(uint8_t& value) {
 bool BufferedFile::ReadI16(int16_t& value) {
   uint8_t b[2];
   if (!Read(b, 2)) return false;
-  value = static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+  value = static_cast<int16_t>(LittleEndian16(b));
   return true;
 }
 
 bool BufferedFile::ReadI32(int32_t& value) {
   uint8_t b[4];
   if (!Read(b, 4)) return false;
-  value =
-      static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-                           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+  value = static_cast<int32_t>(LittleEndian32(b));
   return true;
 }
 

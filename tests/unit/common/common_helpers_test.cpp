@@ -120,6 +120,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
     for (size_t pos = text.size(); pos > 0;) backward.insert(backward.begin(), pos = PreviousUtf8Character(text, pos));
     EXPECT_EQ(backward, row.starts);
     EXPECT_EQ(PreviousUtf8Character(text, 0) + NextUtf8Character(text, text.size()), text.size()) << "both ends";
+    EXPECT_EQ(PreviousUtf8Character(text, text.size() + 3), row.starts.back()) << "from past the end";
     EXPECT_EQ(Utf8CharacterCount(text), row.starts.size());
     EXPECT_EQ(IsValidUtf8(text), row.illFormed == 0);
     size_t replaced = 0;
@@ -133,6 +134,20 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
   size_t length = 0;
   EXPECT_EQ(DecodeUtf8At(encoded, 5, length), U'\u65E5');
   EXPECT_EQ(length, 3u);
+  // Each length of encoding at its first and last code point; surrogates and what lies past
+  // U+10FFFF become U+FFFD.
+  const std::pair<char32_t, std::string> encodings[] = {
+      {0x7F, "\x7F"},          {0x80, "\xC2\x80"},          {0x7FF, "\xDF\xBF"},
+      {0x800, "\xE0\xA0\x80"},  {0xFFFF, "\xEF\xBF\xBF"},     {0x10000, "\xF0\x90\x80\x80"},
+      {0x10FFFF, "\xF4\x8F\xBF\xBF"}, {0x110000, "\xEF\xBF\xBD"}, {0xD7FF, "\xED\x9F\xBF"},
+      {0xD800, "\xEF\xBF\xBD"},  {0xDFFF, "\xEF\xBF\xBD"},    {0xE000, "\xEE\x80\x80"}};
+  for (const auto& [c, bytes] : encodings) {
+    std::string out;
+    AppendUtf8(out, c);
+    EXPECT_EQ(out, bytes) << uint32_t{c};
+    EXPECT_EQ(DecodeUtf8At(out, 0, length), bytes == "\xEF\xBF\xBD" ? kReplacementCharacter : c);
+    EXPECT_EQ(length, bytes.size());
+  }
 }
 
 TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
