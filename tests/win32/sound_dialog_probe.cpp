@@ -42,9 +42,12 @@ DWORD g_clipboardSequence = 0;
 std::string Escape(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else out += c;
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
   }
   return out;
 }
@@ -111,8 +114,7 @@ void DumpDialog(HWND dialog) {
   RECT wr;
   GetWindowRect(dialog, &wr);
   out << "window=" << wr.left << "," << wr.top << "," << wr.right << "," << wr.bottom << "\n";
-  out << "screen=" << GetSystemMetrics(SM_CXSCREEN) << "," << GetSystemMetrics(SM_CYSCREEN)
-      << "\n";
+  out << "screen=" << GetSystemMetrics(SM_CXSCREEN) << "," << GetSystemMetrics(SM_CYSCREEN) << "\n";
   std::vector<Child> children;
   EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
   HWND focus = GetFocus();
@@ -130,22 +132,20 @@ void DumpDialog(HWND dialog) {
         out << "icon_handle=" << (SendMessageA(c.hwnd, STM_GETICON, 0, 0) ? 1 : 0) << "\n";
       } else {
         out << "text=" << Escape(WindowText(c.hwnd)) << "\n";
-        out << "text_rect=" << c.rect.left << "," << c.rect.top << "," << c.rect.right << ","
-            << c.rect.bottom << "\n";
+        out << "text_rect=" << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom << "\n";
       }
     } else if (lstrcmpiA(cls.c_str(), "Button") == 0) {
       std::ostringstream line;
       line << WindowText(c.hwnd) << "|default=" << ((style & 0x0F) == BS_DEFPUSHBUTTON ? 1 : 0)
-           << "|focus=" << (focus == c.hwnd ? 1 : 0) << "|rect=" << c.rect.left << ","
-           << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
+           << "|focus=" << (focus == c.hwnd ? 1 : 0) << "|rect=" << c.rect.left << "," << c.rect.top << ","
+           << c.rect.right << "," << c.rect.bottom;
       buttons.push_back({static_cast<int>(c.rect.left), line.str()});
     }
   }
   out << "icons=" << icons << "\n";
   // Left to right, as the user sees them.
   for (size_t i = 1; i < buttons.size(); ++i)
-    for (size_t j = i; j > 0 && buttons[j - 1].first > buttons[j].first; --j)
-      std::swap(buttons[j - 1], buttons[j]);
+    for (size_t j = i; j > 0 && buttons[j - 1].first > buttons[j].first; --j) std::swap(buttons[j - 1], buttons[j]);
   for (auto& b : buttons) out << "button=" << b.second << "\n";
   WriteFileAtomically(g_report + ".dialog", out.str());
 }
@@ -186,12 +186,11 @@ LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 HWND MakeTopLevel(const char* title, int x, int y) {
-  return CreateWindowExA(0, "OrvaneProbeOwner", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 260,
-                         120, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  return CreateWindowExA(0, "OrvaneProbeOwner", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 260, 120, nullptr,
+                         nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-int RunDialog(int kind, int buttons, int defaultIndex, const std::string& caption,
-              const std::string& text) {
+int RunDialog(int kind, int buttons, int defaultIndex, const std::string& caption, const std::string& text) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = OwnerProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -204,9 +203,8 @@ int RunDialog(int kind, int buttons, int defaultIndex, const std::string& captio
   g_clipboardSequence = GetClipboardSequenceNumber();
 
   orvane::Win32MessageDialog dialog(g_owner, [] { return std::string("Probe title"); });
-  orvane::TModalResult result =
-      dialog.Show(text, static_cast<orvane::MessageKind>(kind),
-                  static_cast<orvane::MessageButtons>(buttons), 0, defaultIndex, caption);
+  orvane::TModalResult result = dialog.Show(text, static_cast<orvane::MessageKind>(kind),
+                                            static_cast<orvane::MessageButtons>(buttons), 0, defaultIndex, caption);
   int during = g_ticksAtShow < 0 ? 0 : g_ticks - g_ticksAtShow;
   std::ostringstream out;
   out << "result=" << result << "\n";
@@ -225,8 +223,7 @@ uint16_t Le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1]
 // "format=1 channels=1 rate=12000 bits=8 frames=N", read from the image's chunks.
 std::string DescribeWave(const void* data, size_t size) {
   const auto* p = static_cast<const unsigned char*>(data);
-  if (size < 12 || std::memcmp(p, "RIFF", 4) != 0 || std::memcmp(p + 8, "WAVE", 4) != 0)
-    return "not-riff-wave";
+  if (size < 12 || std::memcmp(p, "RIFF", 4) != 0 || std::memcmp(p + 8, "WAVE", 4) != 0) return "not-riff-wave";
   std::ostringstream out;
   size_t at = 12;
   uint16_t channels = 0, bits = 0;
@@ -236,8 +233,8 @@ std::string DescribeWave(const void* data, size_t size) {
     if (std::memcmp(p + at, "fmt ", 4) == 0 && length >= 16) {
       channels = Le16(p + at + 10);
       bits = Le16(p + at + 22);
-      out << "format=" << Le16(p + at + 8) << " channels=" << channels
-          << " rate=" << Le32(p + at + 12) << " bits=" << bits;
+      out << "format=" << Le16(p + at + 8) << " channels=" << channels << " rate=" << Le32(p + at + 12)
+          << " bits=" << bits;
     } else if (std::memcmp(p + at, "data", 4) == 0 && channels && bits) {
       out << " frames=" << length / (channels * bits / 8);
     }
@@ -254,8 +251,7 @@ int RunSounds(const char* sideFile) {
   out << "load=" << (loaded ? 1 : 0) << "\nerror=" << error << "\n";
   for (int slot = 1; slot <= 5; ++slot) {
     auto image = sounds.BuiltInImage(slot);
-    out << "slot" << slot << "=" << (image.Data ? DescribeWave(image.Data, image.Size) : "none")
-        << "\n";
+    out << "slot" << slot << "=" << (image.Data ? DescribeWave(image.Data, image.Size) : "none") << "\n";
   }
   for (int slot = 1; slot <= 5; ++slot) {
     DWORD before = GetTickCount();
@@ -287,8 +283,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (command == "dialog" && __argc == 8) {
     std::string caption = __argv[6];
     if (caption == "-") caption.clear();
-    return RunDialog(std::atoi(__argv[3]), std::atoi(__argv[4]), std::atoi(__argv[5]), caption,
-                     Unescape(__argv[7]));
+    return RunDialog(std::atoi(__argv[3]), std::atoi(__argv[4]), std::atoi(__argv[5]), caption, Unescape(__argv[7]));
   }
   if (command == "sounds") return RunSounds(__argc > 3 ? __argv[3] : nullptr);
   if (command == "missing-sounds") return RunMissingSounds();

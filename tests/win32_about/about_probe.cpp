@@ -35,9 +35,8 @@ int g_ticks = 0;
 
 class RecordingDialog : public orvane::MessageDialog {
  public:
-  orvane::TModalResult Show(const std::string& text, orvane::MessageKind kind,
-                            orvane::MessageButtons buttons, int32_t helpContext,
-                            int32_t defaultIndex, const std::string& caption) override {
+  orvane::TModalResult Show(const std::string& text, orvane::MessageKind kind, orvane::MessageButtons buttons,
+                            int32_t helpContext, int32_t defaultIndex, const std::string& caption) override {
     std::ofstream out(g_report + ".messages", std::ios::binary | std::ios::app);
     out << "kind=" << static_cast<int>(kind) << " buttons=" << buttons << " help=" << helpContext
         << " default=" << defaultIndex << " caption=" << caption << " text=" << text << "\n";
@@ -88,9 +87,8 @@ int TitleInk(int weight) {
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
   RECT all{0, 0, width, height};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  HFONT font = CreateFontA(-21, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, "Arial");
+  HFONT font = CreateFontA(-21, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
   HGDIOBJ oldFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
@@ -121,9 +119,8 @@ std::string Describe(HWND hwnd, size_t index) {
   ClientToScreen(hwnd, &origin);
   const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
   out << "window" << index << "=" << caption << "|visible=" << (IsWindowVisible(hwnd) ? 1 : 0)
-      << "|client_origin=" << origin.x << "," << origin.y << "|client=" << client.right << "x"
-      << client.bottom << "|frame=" << frame.left << "," << frame.top
-      << "|sizeable=" << ((style & WS_THICKFRAME) ? 1 : 0)
+      << "|client_origin=" << origin.x << "," << origin.y << "|client=" << client.right << "x" << client.bottom
+      << "|frame=" << frame.left << "," << frame.top << "|sizeable=" << ((style & WS_THICKFRAME) ? 1 : 0)
       << "|sysmenu=" << ((style & WS_SYSMENU) ? 1 : 0)
       << "|minmax=" << ((style & WS_MINIMIZEBOX) && (style & WS_MAXIMIZEBOX) ? 1 : 0) << "\n";
   if (HWND button = GetWindow(hwnd, GW_CHILD)) {
@@ -132,9 +129,8 @@ std::string Describe(HWND hwnd, size_t index) {
     RECT r{};
     GetWindowRect(button, &r);
     MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-    out << "button" << index << "=" << text << "|at=" << r.left << "," << r.top << "|size="
-        << (r.right - r.left) << "x" << (r.bottom - r.top)
-        << "|tabstop=" << ((GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP) ? 1 : 0)
+    out << "button" << index << "=" << text << "|at=" << r.left << "," << r.top << "|size=" << (r.right - r.left) << "x"
+        << (r.bottom - r.top) << "|tabstop=" << ((GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP) ? 1 : 0)
         << "|focus=" << (GetFocus() == button ? 1 : 0) << "\n";
   }
   return out.str();
@@ -186,8 +182,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   RecordingDialog dialog;
   HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
-  for (int i = 0; i < 2; ++i)
-    g_windows.push_back(orvane::ShowAboutWindow(instance, icon, dialog, "Orvane"));
+  for (int i = 0; i < 2; ++i) g_windows.push_back(orvane::ShowAboutWindow(instance, icon, dialog, "Orvane"));
 
   SetTimer(nullptr, kTimerId, kTickMs, &Tick);
   MSG msg;

@@ -1,5 +1,6 @@
 #include "actions/error_flags.h"
 
+#include <string_view>
 #include <vector>
 
 #include "common/text.h"
@@ -16,8 +17,9 @@ constexpr size_t kMaxErrorFlagsBytes = 4096;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A decimal number: sign, digits with an optional fraction, optional exponent. Its truth is
-// decided on the digits alone, so no value can overflow.
-std::optional<bool> ParseNumberTruth(const std::string& text) {
+// decided on the digits alone, so no value can overflow. A view, not a string: a read at its end
+// is stopped by the checked native build instead of yielding the string's terminating zero.
+std::optional<bool> ParseNumberTruth(std::string_view text) {
   size_t at = 0;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
   bool anyDigit = false;

@@ -55,11 +55,11 @@ std::string TreeSearch::SearchFolderTree(const std::string& name, bool showProgr
 
     const bool folderHoldsPair = HoldsSkippedPair(folder);
     bool first = true;
+    // The listing holds no "." and "..": every platform's lister leaves them out.
     for (const FolderEntry& entry : files_.ListFolder(folder)) {
       if (!entry.Attributes.Ordinary()) continue;  // the listing shows visible entries only
       const bool isFirst = first;
       first = false;
-      if (entry.Name == "." || entry.Name == "..") continue;
       if (!isFirst && JoinHoldsSkippedPair(folderHoldsPair, folder, entry.Name)) continue;
       if (LowerCaseEquals(entry.Name, name)) return folder + entry.Name;
       if (entry.Attributes.Directory && !entry.Attributes.Link)

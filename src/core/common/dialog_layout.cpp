@@ -67,21 +67,12 @@ DialogIcon IconOf(MessageKind kind) {
 
 std::vector<DialogButton> ButtonsOf(MessageButtons buttons) {
   std::vector<DialogButton> out;
-  bool anyCloses = false;
-  for (const ButtonSpec& spec : kButtonTable) {
-    if (!(buttons & spec.Bit)) continue;
-    DialogButton b;
-    b.Bit = spec.Bit;
-    b.Label = spec.Label;
-    b.Result = spec.Result;
-    b.Closes = spec.Bit != mb::Help;
-    anyCloses = anyCloses || b.Closes;
-    out.push_back(b);
-  }
-  if (!anyCloses) {
-    // OK stands third in the order, so it goes before a lone Help.
-    out.insert(out.begin(), DialogButton{mb::OK, "OK", 1, true});
-  }
+  for (const ButtonSpec& spec : kButtonTable)
+    if (buttons & spec.Bit)
+      out.push_back({spec.Bit, spec.Label, spec.Result, spec.Bit != mb::Help});
+  // A set that cannot close the dialog gets OK, which the order puts before a lone Help.
+  const auto closes = [](const DialogButton& b) { return b.Closes; };
+  if (std::none_of(out.begin(), out.end(), closes)) return ButtonsOf(buttons | mb::OK);
   return out;
 }
 

@@ -1,5 +1,7 @@
 #include "common/utf8.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -10,25 +12,22 @@ unsigned char ByteAt(std::string_view text, size_t pos) {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// The bytes a lead byte announces and the range its second byte must fall in, which excludes
-// overlong forms, surrogates and code points past U+10FFFF. 0: not a lead byte.
-size_t SequenceLength(unsigned char lead, unsigned char& low, unsigned char& high) {
-  low = 0x80;
-  high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (lead < 0xC2) return 0;
-  if (lead < 0xE0) return 2;
-  if (lead < 0xF0) {
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-    return 3;
-  }
-  if (lead < 0xF5) {
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-    return 4;
-  }
-  return 0;
+// What a lead byte announces: the bytes of its sequence (0: not a lead byte) and the range its
+// second byte must fall in, which excludes overlong forms, surrogates and code points past
+// U+10FFFF.
+struct Sequence {
+  size_t length;
+  int low = 0x80;
+  int high = 0xBF;
+};
+
+Sequence SequenceOf(unsigned char lead) {
+  if (lead < 0x80) return {1};
+  if (lead < 0xC2) return {0};
+  if (lead < 0xE0) return {2};
+  if (lead < 0xF0) return {3, lead == 0xE0 ? 0xA0 : 0x80, lead == 0xED ? 0x9F : 0xBF};
+  if (lead < 0xF5) return {4, lead == 0xF0 ? 0x90 : 0x80, lead == 0xF4 ? 0x8F : 0xBF};
+  return {0};
 }
 
 // Pairs of capital and small letter that sit next to each other, capital first.
@@ -41,16 +40,16 @@ bool InPairedRange(char32_t c, char32_t first, char32_t last, bool capitalEven) 
 char32_t DecodeUtf8At(std::string_view text, size_t pos, size_t& length) {
   length = 1;
   const unsigned char lead = ByteAt(text, pos);
-  unsigned char low = 0;
-  unsigned char high = 0;
-  const size_t expected = SequenceLength(lead, low, high);
+  const Sequence sequence = SequenceOf(lead);
+  const size_t expected = sequence.length;
   if (expected == 1) return lead;
   if (expected == 0) return kReplacementCharacter;
   char32_t code = lead & (0xFF >> (expected + 1));
   for (size_t i = 1; i < expected; ++i) {
     if (pos + i >= text.size()) return kReplacementCharacter;
     const unsigned char byte = ByteAt(text, pos + i);
-    const bool fits = i == 1 ? (byte >= low && byte <= high) : IsContinuation(byte);
+    const bool fits =
+        i == 1 ? (byte >= sequence.low && byte <= sequence.high) : IsContinuation(byte);
     if (!fits) return kReplacementCharacter;
     code = (code << 6) | (byte & 0x3F);
     length = i + 1;
@@ -73,7 +72,7 @@ size_t NextUtf8Character(std::string_view text, size_t pos) {
 
 size_t PreviousUtf8Character(std::string_view text, size_t pos) {
   if (pos == 0 || text.empty()) return 0;
-  if (pos > text.size()) pos = text.size();
+  pos = std::min(pos, text.size());
   // A well-formed character is at most four bytes; the first start whose character ends exactly
   // at pos is the one.
   const size_t earliest = pos >= 4 ? pos - 4 : 0;

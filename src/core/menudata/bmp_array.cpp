@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <optional>
+
 #include "menudata/read_limits.h"
 
 namespace orvane {
@@ -15,6 +17,13 @@ void PixelsFromLittleEndian(std::vector<uint32_t>& pixels) {
 #else
   (void)pixels;
 #endif
+}
+
+// The bytes of a raw payload of these sides; none when a side is below 1 or the rest of the file
+// cannot hold them (compared in pixels: the byte count of two large sides does not fit in 64 bits).
+std::optional<int64_t> RawPayloadBytes(int32_t width, int32_t height, const BufferedFile& in) {
+  if (width < 1 || height < 1 || int64_t{width} * height > in.Remaining() / 4) return std::nullopt;
+  return int64_t{width} * height * 4;
 }
 
 }  // namespace
@@ -58,16 +67,14 @@ bool BmpArray::ReadRawPixels(BufferedFile& in, Picture& picture, int64_t maxByte
   picture.Clear();
   int32_t width{}, height{};
   if (!in.ReadI32(width) || !in.ReadI32(height)) return false;
-  if (width <= 0 || height <= 0) return false;
-  // Compared in pixels: the byte count of two large sides does not fit in 64 bits.
-  if (int64_t{width} * height > in.Remaining() / 4) return false;
-  const int64_t bytes = int64_t{width} * height * 4;
-  if (!PictureSizeAccepted(width, height) || bytes > maxBytes) {
-    in.Skip(bytes);
+  const std::optional<int64_t> bytes = RawPayloadBytes(width, height, in);
+  if (!bytes) return false;
+  if (!PictureSizeAccepted(width, height) || *bytes > maxBytes) {
+    in.Skip(*bytes);
     return false;
   }
   picture.Pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-  if (!in.Read(picture.Pixels.data(), static_cast<size_t>(bytes))) {
+  if (!in.Read(picture.Pixels.data(), static_cast<size_t>(*bytes))) {
     picture.Clear();
     return false;
   }
@@ -121,8 +128,7 @@ void BmpArray::SkipPixels(BufferedFile& in, bool packed) {
     if (in.ReadI32(blockLength)) in.Skip(blockLength);
     return;
   }
-  if (width > 0 && height > 0 && int64_t{width} * height <= in.Remaining() / 4)
-    in.Skip(int64_t{width} * height * 4);
+  if (const std::optional<int64_t> bytes = RawPayloadBytes(width, height, in)) in.Skip(*bytes);
 }
 
 }  // namespace orvane

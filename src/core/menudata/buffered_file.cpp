@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "menudata/little_endian.h"
+
 namespace orvane {
 
 BufferedFile::BufferedFile(std::unique_ptr<ReadFile> file, size_t bufferSize)
@@ -22,8 +24,7 @@ void BufferedFile::LimitTo(int64_t end) {
   const int64_t position = std::min(Position(), bufferStart_ + keep);
   if (!file_->Seek(bufferStart_ + keep)) {
     // Not expected of a position inside the file; start afresh at the end then.
-    bufferStart_ = end_;
-    filled_ = cursor_ = 0;
+    EmptyBufferAt(end_);
     return;
   }
   filled_ = static_cast<size_t>(keep);
@@ -37,8 +38,7 @@ bool BufferedFile::Seek(int64_t position) {
     return true;
   }
   if (!file_->Seek(position)) return false;
-  bufferStart_ = position;
-  filled_ = cursor_ = 0;
+  EmptyBufferAt(position);
   return true;
 }
 
@@ -48,9 +48,13 @@ size_t BufferedFile::Readable(size_t wanted) const {
   return static_cast<uint64_t>(left) < wanted ? static_cast<size_t>(left) : wanted;
 }
 
-bool BufferedFile::Refill() {
-  bufferStart_ += static_cast<int64_t>(filled_);
+void BufferedFile::EmptyBufferAt(int64_t position) {
+  bufferStart_ = position;
   filled_ = cursor_ = 0;
+}
+
+bool BufferedFile::Refill() {
+  EmptyBufferAt(bufferStart_ + static_cast<int64_t>(filled_));
   const size_t wanted = Readable(buffer_.size());
   if (wanted == 0) return false;
   filled_ = file_->Read(buffer_.data(), wanted);
@@ -63,8 +67,7 @@ bool BufferedFile::Read(void* out, size_t count) {
     if (cursor_ == filled_) {
       if (count >= buffer_.size()) {
         // Straight into the caller's memory: pictures are read this way.
-        bufferStart_ += static_cast<int64_t>(filled_);
-        filled_ = cursor_ = 0;
+        EmptyBufferAt(bufferStart_ + static_cast<int64_t>(filled_));
         const size_t wanted = Readable(count);
         const size_t got = wanted == 0 ? 0 : file_->Read(dest, wanted);
         bufferStart_ += static_cast<int64_t>(got);
@@ -97,16 +100,14 @@ bool BufferedFile::ReadU8(uint8_t& value) {
 bool BufferedFile::ReadI16(int16_t& value) {
   uint8_t b[2];
   if (!Read(b, 2)) return false;
-  value = static_cast<int16_t>(static_cast<uint16_t>(b[0] | b[1] << 8));
+  value = static_cast<int16_t>(LittleEndian16(b));
   return true;
 }
 
 bool BufferedFile::ReadI32(int32_t& value) {
   uint8_t b[4];
   if (!Read(b, 4)) return false;
-  value =
-      static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-                           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+  value = static_cast<int32_t>(LittleEndian32(b));
   return true;
 }
 

@@ -40,6 +40,8 @@ class BufferedFile {
   bool ReadI32(int32_t& value);
 
  private:
+  // The buffer starts empty at position, where the platform file stands.
+  void EmptyBufferAt(int64_t position);
   bool Refill();
   // Bytes the platform file may still deliver before the end.
   size_t Readable(size_t wanted) const;

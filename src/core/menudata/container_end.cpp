@@ -1,5 +1,7 @@
 #include "menudata/container_end.h"
 
+#include "menudata/little_endian.h"
+
 namespace orvane {
 
 namespace {
@@ -18,12 +20,6 @@ constexpr int64_t kDirectoryEntrySize = 8;
 // PE32+ file, the larger kind: everything this reader looks at.
 constexpr size_t kHeaderBlock = 24 + 112 + (kSecurityIndex + 1) * kDirectoryEntrySize;
 
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t U32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
 ContainerEnd Unsigned(int64_t size) {
   ContainerEnd end;
   if (size >= static_cast<int64_t>(kTrailerSize)) end.Trailer = size - kTrailerSize;
@@ -37,7 +33,7 @@ ContainerEnd FindContainerEnd(int64_t size, const ReadAt& readAt) {
   uint8_t dos[kDosHeaderSize];
   if (size < kDosHeaderSize || !readAt(0, dos, sizeof dos) || dos[0] != 'M' || dos[1] != 'Z')
     return plain;
-  const int64_t pe = U32(dos + kNewHeaderField);
+  const int64_t pe = LittleEndian32(dos + kNewHeaderField);
   if (pe >= size) return plain;
   // The headers may end before the largest block would; read what the file holds.
   uint8_t block[kHeaderBlock] = {};
@@ -49,26 +45,22 @@ ContainerEnd FindContainerEnd(int64_t size, const ReadAt& readAt) {
       block[2] != 0 || block[3] != 0)
     return plain;
 
-  const int64_t optionalSize = U16(block + kOptionalHeaderSizeField);
+  const int64_t optionalSize = LittleEndian16(block + kOptionalHeaderSizeField);
   const uint8_t* optional = block + kSignatureAndFileHeader;
-  const uint16_t magic = U16(optional);
-  int64_t directories = 0;  // offset of the data directory in the optional header
-  if (magic == kPe32Magic)
-    directories = 96;
-  else if (magic == kPe32PlusMagic)
-    directories = 112;
-  else
-    return plain;
+  const uint16_t magic = LittleEndian16(optional);
+  if (magic != kPe32Magic && magic != kPe32PlusMagic) return plain;
+  // The data directory's offset in the optional header.
+  const int64_t directories = magic == kPe32Magic ? 96 : 112;
   const int64_t entry = directories + kSecurityIndex * kDirectoryEntrySize;
   if (optionalSize < entry + kDirectoryEntrySize ||
       kSignatureAndFileHeader + entry + kDirectoryEntrySize > available)
     return plain;
-  const uint32_t entryCount = U32(optional + directories - 4);
+  const uint32_t entryCount = LittleEndian32(optional + directories - 4);
   if (entryCount <= kSecurityIndex) return plain;
 
   // The security entry holds a file position, not an address in memory.
-  const int64_t table = U32(optional + entry);
-  const int64_t tableSize = U32(optional + entry + 4);
+  const int64_t table = LittleEndian32(optional + entry);
+  const int64_t tableSize = LittleEndian32(optional + entry + 4);
   if (table == 0 || tableSize == 0 || table + tableSize != size) return plain;
 
   ContainerEnd end;

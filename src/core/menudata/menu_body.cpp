@@ -38,8 +38,7 @@ void ReadMenuBody(MenuDataReader& unit, const MenuHeader& header, MenuFile& menu
     menu.Header.ButtonCount = static_cast<uint8_t>(kMaxButtons);
   }
 
-  if (header.PictureCount <= 0) return;
-  menu.Pictures.reserve(static_cast<size_t>(header.PictureCount));
+  // A count of 0 or below: the file ends after the last button record.
   for (int i = 0; i < header.PictureCount; ++i) {
     menu.Pictures.emplace_back();
     if (!unit.ReadImageValue(menu.Pictures.back())) menu.Pictures.pop_back();

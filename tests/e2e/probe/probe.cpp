@@ -35,8 +35,8 @@ std::wstring OwnFolder() {
 }
 
 DWORD ReadDelay(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 0;
   char text[16] = {};
   DWORD got = 0;
@@ -48,8 +48,8 @@ DWORD ReadDelay(const std::wstring& path) {
 
 void Append(const std::wstring& path, std::string record) {
   if (record.size() > kMaxRecord) record.resize(kMaxRecord);
-  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD wrote = 0;
   WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &wrote, nullptr);
@@ -86,8 +86,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
 
   std::string record = "cmdline=" + Utf8(GetCommandLineW()) + "\r\n";
   record += "cwd=" + Utf8(cwd) + "\r\n";
-  for (int i = 1; i < __argc; ++i)
-    record += "arg" + std::to_string(i) + "=" + Utf8(__wargv[i]) + "\r\n";
+  for (int i = 1; i < __argc; ++i) record += "arg" + std::to_string(i) + "=" + Utf8(__wargv[i]) + "\r\n";
   record += "end\r\n";
   Append(folder + L"probe.log", record);
 

@@ -16,14 +16,11 @@ uint32_t PixelOf(int32_t y) {
 TEST(AboutGradientTest, LineColoursRunFromBluishWhiteToWarmGrey) {
   const int32_t h = kAboutGradientHeight;
   const GradientColour top = AboutGradientLineColour(0, h);
-  EXPECT_EQ((std::vector<int32_t>{top.Red, top.Green, top.Blue}),
-            (std::vector<int32_t>{252, 252, 254}));
+  EXPECT_EQ((std::vector<int32_t>{top.Red, top.Green, top.Blue}), (std::vector<int32_t>{252, 252, 254}));
   const GradientColour bottom = AboutGradientLineColour(h, h);
-  EXPECT_EQ((std::vector<int32_t>{bottom.Red, bottom.Green, bottom.Blue}),
-            (std::vector<int32_t>{244, 243, 238}));
+  EXPECT_EQ((std::vector<int32_t>{bottom.Red, bottom.Green, bottom.Blue}), (std::vector<int32_t>{244, 243, 238}));
   const GradientColour middle = AboutGradientLineColour(h / 2, h);
-  EXPECT_EQ((std::vector<int32_t>{middle.Red, middle.Green, middle.Blue}),
-            (std::vector<int32_t>{248, 247, 246}));
+  EXPECT_EQ((std::vector<int32_t>{middle.Red, middle.Green, middle.Blue}), (std::vector<int32_t>{248, 247, 246}));
   // The pen colour in the Windows layout: red in the low byte.
   EXPECT_EQ(AboutGradientPenColour(0, h), 0x00FEFCFCu);
   EXPECT_EQ(AboutGradientPenColour(h, h), 0x00EEF3F4u);
@@ -74,8 +71,8 @@ TEST(AboutGradientTest, SizesOutsideTheLimitsGiveNoPicture) {
   const struct {
     int32_t width, height;
     bool drawn;
-  } sizes[] = {{0, 10, false}, {10, 0, false}, {10, -1, false}, {max + 1, 10, false}, {10, max + 1, false},
-               {max, 1, true}, {1, max, true}};
+  } sizes[] = {{0, 10, false},       {10, 0, false}, {10, -1, false}, {max + 1, 10, false},
+               {10, max + 1, false}, {max, 1, true}, {1, max, true}};
   for (const auto& size : sizes)
     EXPECT_EQ(DrawAboutGradient(size.width, size.height).Empty(), !size.drawn) << size.width << " x " << size.height;
   const Picture one = DrawAboutGradient(1, 1);

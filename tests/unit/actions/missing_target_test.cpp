@@ -50,11 +50,21 @@ TEST(LocateMissingTarget, DriveRootTargetTriesTheApplicationDriveRoot) {
   EXPECT_EQ(t.Run("C:\\x.pdf"), "E:\\x.pdf");
 }
 
+// Down to a separator at the path's first, second or third character.
 TEST(LocateMissingTarget, FoldersOfThePathItselfDeepestFirst) {
-  Locate t;
-  t.files.AddFile("C:\\data\\x.pdf");
-  t.files.AddFile("C:\\x.pdf");
-  EXPECT_EQ(t.Run("C:\\data\\docs\\x.pdf"), "C:\\data\\x.pdf");
+  const struct {
+    std::string path;
+    std::vector<std::string> files;
+    std::string found;
+  } rows[] = {{"C:\\data\\docs\\x.pdf", {"C:\\data\\x.pdf", "C:\\x.pdf"}, "C:\\data\\x.pdf"},
+              {"C:\\data\\docs\\x.pdf", {"C:\\x.pdf"}, "C:\\x.pdf"},
+              {"\\d\\x.pdf", {"\\x.pdf"}, "\\x.pdf"},
+              {"d\\x.pdf", {"d\\x.pdf"}, "d\\x.pdf"}};
+  for (const auto& row : rows) {
+    Locate t;
+    for (const std::string& file : row.files) t.files.AddFile(file);
+    EXPECT_EQ(t.Run(row.path), row.found) << row.path;
+  }
 }
 
 TEST(LocateMissingTarget, ThenTheApplicationTreeThenTheDrive) {

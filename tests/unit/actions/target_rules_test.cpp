@@ -22,6 +22,7 @@ TEST(TargetForm, FormsAreTestedInOrder) {
   EXPECT_EQ(ClassifyTarget("menus\\products.mnu"), ActionKind::Launch);
   EXPECT_EQ(ClassifyTarget("menus/products.mnu"), ActionKind::Launch);
   EXPECT_EQ(ClassifyTarget(".mnu"), ActionKind::MenuSwitch);
+  EXPECT_EQ(ClassifyTarget("mnu"), ActionKind::Launch);
   EXPECT_EQ(ClassifyTarget(""), ActionKind::NoTarget);
   EXPECT_EQ(ClassifyTarget("setup.exe"), ActionKind::Launch);
 }
@@ -51,14 +52,21 @@ TEST(TargetText, LineMarksSlashesAndParts) {
   EXPECT_EQ(FileNamePart("http://x.org/a"), "//x.org/a");
 }
 
+// Each prefix in any case, alone, and one letter short.
 TEST(TargetForm, AddressesAreKnownByTheirFirstLetters) {
-  EXPECT_TRUE(IsWebAddress("HTTP://x.org"));
-  EXPECT_TRUE(IsWebAddress("www.x.org"));
-  EXPECT_TRUE(IsWebAddress("FTP.x.org"));
-  EXPECT_TRUE(IsWebAddress("wwwguide.pdf"));  // a local file named like an address
-  EXPECT_FALSE(IsWebAddress("mailto:a@b"));
-  EXPECT_TRUE(IsAddress("MailTo:a@b"));
-  EXPECT_FALSE(IsAddress("docs\\http.pdf"));
+  const struct {
+    const char* target;
+    bool web, address;
+  } rows[] = {{"HTTP://x.org", true, true}, {"http", true, true},       {"htt", false, false},
+              {"www.x.org", true, true},    {"www", true, true},        {"ww", false, false},
+              {"FTP.x.org", true, true},    {"ftp", true, true},        {"ft", false, false},
+              {"MailTo:a@b", false, true},  {"mailto", false, true},    {"mailt", false, false},
+              {"wwwguide.pdf", true, true},  // a local file named like an address
+              {"docs\\http.pdf", false, false}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(IsWebAddress(row.target), row.web) << row.target;
+    EXPECT_EQ(IsAddress(row.target), row.address) << row.target;
+  }
 }
 
 TEST(TargetForm, LaunchTargetsTakePrefixesButNeverTheDriveMacro) {

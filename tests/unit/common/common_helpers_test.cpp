@@ -99,6 +99,16 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
       {"\xED\xA0\x80", {0, 1, 2}, 3},                   // a surrogate
       {"\xF4\x90\x80\x80", {0, 1, 2, 3}, 4},           // past U+10FFFF
       {"\xFF\xD0\x91", {0, 1}, 1},
+      // Each lead byte range and each second-byte range at its first and last byte and one past.
+      {"\x7F\xC2\x80\xDF\xBF", {0, 1, 3}, 0},
+      {"\xC1\x80", {0, 1}, 2},                           // below the first lead byte
+      {"\xC2\x7F\xDF\xC0", {0, 1, 2, 3}, 3},           // second bytes below and above the range
+      {"\xE0\xA0\x80\xEF\xBF\xBF\xED\x9F\xBF", {0, 3, 6}, 0},
+      {"\xE0\x9F\x80", {0, 1, 2}, 3},                   // overlong
+      {"\xE1\x80\xC0", {0, 2}, 2},                      // third byte no continuation
+      {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", {0, 4}, 0},
+      {"\xF0\x8F\xBF\xBF", {0, 1, 2, 3}, 4},           // overlong
+      {"\xF5\x80\x80\x80", {0, 1, 2, 3}, 4},           // past the last lead byte
   };
   for (const Row& row : rows) {
     const std::string text = row.text;
@@ -110,6 +120,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
     for (size_t pos = text.size(); pos > 0;) backward.insert(backward.begin(), pos = PreviousUtf8Character(text, pos));
     EXPECT_EQ(backward, row.starts);
     EXPECT_EQ(PreviousUtf8Character(text, 0) + NextUtf8Character(text, text.size()), text.size()) << "both ends";
+    EXPECT_EQ(PreviousUtf8Character(text, text.size() + 3), row.starts.back()) << "from past the end";
     EXPECT_EQ(Utf8CharacterCount(text), row.starts.size());
     EXPECT_EQ(IsValidUtf8(text), row.illFormed == 0);
     size_t replaced = 0;
@@ -123,6 +134,20 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
   size_t length = 0;
   EXPECT_EQ(DecodeUtf8At(encoded, 5, length), U'\u65E5');
   EXPECT_EQ(length, 3u);
+  // Each length of encoding at its first and last code point; surrogates and what lies past
+  // U+10FFFF become U+FFFD.
+  const std::pair<char32_t, std::string> encodings[] = {
+      {0x7F, "\x7F"},          {0x80, "\xC2\x80"},          {0x7FF, "\xDF\xBF"},
+      {0x800, "\xE0\xA0\x80"},  {0xFFFF, "\xEF\xBF\xBF"},     {0x10000, "\xF0\x90\x80\x80"},
+      {0x10FFFF, "\xF4\x8F\xBF\xBF"}, {0x110000, "\xEF\xBF\xBD"}, {0xD7FF, "\xED\x9F\xBF"},
+      {0xD800, "\xEF\xBF\xBD"},  {0xDFFF, "\xEF\xBF\xBD"},    {0xE000, "\xEE\x80\x80"}};
+  for (const auto& [c, bytes] : encodings) {
+    std::string out;
+    AppendUtf8(out, c);
+    EXPECT_EQ(out, bytes) << uint32_t{c};
+    EXPECT_EQ(DecodeUtf8At(out, 0, length), bytes == "\xEF\xBF\xBD" ? kReplacementCharacter : c);
+    EXPECT_EQ(length, bytes.size());
+  }
 }
 
 TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
@@ -134,7 +159,17 @@ TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
       {U'\u0457', U'\u0407'}, {U'\u0491', U'\u0490'}, {U'\u0416', U'\u0416'}, {U'\u65E5', U'\u65E5'},
       {U'\uFF41', U'\uFF21'}, {U'1', U'1'},       {U'z', U'Z'},         {U'`', U'`'},           {U'{', U'{'},
       {U'\u0450', U'\u0400'}, {U'\u045F', U'\u040F'}, {U'\u00E0', U'\u00C0'}, {U'\u0461', U'\u0460'},
-      {U'\u04C2', U'\u04C1'}};
+      {U'\u04C2', U'\u04C1'},
+      // Every range at its first and last letter and one past each side.
+      {0xF6, 0xD6},   {0xF8, 0xD8},   {0xFE, 0xDE},   {0x100, 0x100}, {0x101, 0x100}, {0x137, 0x136},
+      {0x138, 0x138}, {0x139, 0x139}, {0x13A, 0x139}, {0x148, 0x147}, {0x149, 0x149}, {0x14A, 0x14A},
+      {0x14B, 0x14A}, {0x177, 0x176}, {0x178, 0x178}, {0x179, 0x179}, {0x17A, 0x179}, {0x17E, 0x17D},
+      {0x17F, 0x17F}, {0x3AB, 0x3AB}, {0x3AD, 0x388}, {0x3AF, 0x38A}, {0x3B0, 0x3B0}, {0x3C1, 0x3A1},
+      {0x3C3, 0x3A3}, {0x3CB, 0x3AB}, {0x3CC, 0x38C}, {0x3CD, 0x38E}, {0x3CF, 0x3CF}, {0x42F, 0x42F},
+      {0x430, 0x410}, {0x460, 0x460}, {0x481, 0x480}, {0x482, 0x482}, {0x489, 0x489}, {0x48A, 0x48A},
+      {0x48B, 0x48A}, {0x4BF, 0x4BE}, {0x4C0, 0x4C0}, {0x4C1, 0x4C1}, {0x4CE, 0x4CD}, {0x4CF, 0x4C0},
+      {0x4D0, 0x4D0}, {0x4D1, 0x4D0}, {0x52F, 0x52E}, {0x530, 0x530}, {0xFF40, 0xFF40}, {0xFF5A, 0xFF3A},
+      {0xFF5B, 0xFF5B}};
   for (const auto& [small, capital] : rows) EXPECT_EQ(UpperLetter(small), capital) << uint32_t{small};
 }
 

@@ -56,7 +56,7 @@ TEST(DialogButtons, EveryButtonInOrderWithLabelsAndResults) {
                                                  "&Retry", "&Ignore", "&All", "N&o to All",
                                                  "Yes to &All", "&Help"}));
   EXPECT_EQ(Results(m), (std::vector<TModalResult>{6, 7, 1, 2, 3, 4, 5, 8, 9, 10, 0}));
-  EXPECT_FALSE(m.Buttons.back().Closes);
+  for (const DialogButton& b : m.Buttons) EXPECT_EQ(b.Closes, b.Bit != mb::Help) << b.Label;
   EXPECT_EQ(m.DefaultButton, 2);  // OK wins over Yes
   EXPECT_EQ(m.CancelButton, 3);
 }
@@ -97,7 +97,9 @@ TEST(DialogButtons, ASetThatCannotCloseGetsOk) {
   EXPECT_EQ(none.DefaultButton, 0);
   DialogModel help = BuildDialogModel(MessageKind::Warning, mb::Help | 0xF800, -1, "", "");
   EXPECT_EQ(Labels(help), (std::vector<std::string>{"OK", "&Help"}));
+  EXPECT_EQ(Results(help), (std::vector<TModalResult>{1, 0}));
   EXPECT_EQ(help.CancelButton, 0);
+  EXPECT_TRUE(none.Buttons[0].Closes && help.Buttons[0].Closes) << "the OK that is added closes";
 }
 
 TEST(DialogCaption, StandardCaptionPerKindAndOverride) {

@@ -24,8 +24,8 @@ TEST(HostileSizes, DriveMacroFillingAWholeMenuTextExpandsInOnePass) {
 }
 
 // A compressed picture value for the slot, around a block made once.
-pack::Bytes PackedPictureValue(uint8_t button, uint8_t state, int32_t frame, int32_t width,
-                               int32_t height, const pack::Bytes& block) {
+pack::Bytes PackedPictureValue(uint8_t button, uint8_t state, int32_t frame, int32_t width, int32_t height,
+                               const pack::Bytes& block) {
   pack::ValueWriter w;
   w.RawByte(5);
   w.RawByte(0);
@@ -55,12 +55,9 @@ TEST(HostileSizes, PicturesOfOneMenuDecodeToAtMostTheMenuBudget) {
   pack::UpdateCounts(menu);
   menu.Header.PictureCount = 6;
   pack::Bytes file = pack::WriteMenuFile(menu);
-  const auto append = [&file](const pack::Bytes& value) {
-    file.insert(file.end(), value.begin(), value.end());
-  };
+  const auto append = [&file](const pack::Bytes& value) { file.insert(file.end(), value.begin(), value.end()); };
   append(PackedPictureValue(0, 1, 0, 2, 2, smallBlock));
-  for (int32_t frame = 0; frame < 4; ++frame)
-    append(PackedPictureValue(0, 0, frame, kSide, kSide, block));
+  for (int32_t frame = 0; frame < 4; ++frame) append(PackedPictureValue(0, 0, frame, kSide, kSide, block));
   append(PackedPictureValue(0, 2, 0, 2, 2, smallBlock));
 
   testing::PlayerRig rig;
@@ -82,7 +79,9 @@ TEST(HostileSizes, PicturesOfOneMenuDecodeToAtMostTheMenuBudget) {
 TEST(HostileSizes, SlotsOutsideTheImageTableStoreNothing) {
   ImageTable images;
   const Picture dot{1, 1, {0x00FF0000}};
-  struct Edge { int32_t Button, State, Frame, AliasButton, AliasState, AliasFrame; };
+  struct Edge {
+    int32_t Button, State, Frame, AliasButton, AliasState, AliasFrame;
+  };
   const int32_t lastFrame = ImageTable::kFrames - 1;
   for (const Edge& e : {Edge{1, 0, ImageTable::kFrames, 1, 1, 0}, Edge{1, ImageTable::kStates, 0, 2, 0, 0},
                         Edge{1, -1, 0, 0, 3, 0}, Edge{1, 0, -1, 0, 3, lastFrame}}) {

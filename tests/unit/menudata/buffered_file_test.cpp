@@ -59,6 +59,23 @@ TEST_F(SmallBuffer, SeeksInsideAndOutsideTheBuffer) {
   EXPECT_FALSE(file->Skip(-1));
   EXPECT_TRUE(file->Skip(0));
   EXPECT_EQ(file->Position(), 0);
+  // After a read at 50 the buffer holds 50..65 and the platform file stands at 66: a seek from its
+  // first byte to one past its last costs no platform seek, one before or beyond it does; a byte
+  // in the buffer is read without the platform.
+  const struct {
+    int64_t to;
+    int seeks, reads;
+  } edges[] = {{50, 0, 0}, {65, 0, 0}, {66, 0, 1}, {49, 1, 1}, {67, 1, 1}};
+  for (const auto& edge : edges) {
+    file = std::make_unique<BufferedFile>(files.OpenRead("f"), 16);
+    ASSERT_TRUE(file->Seek(50) && file->ReadU8(b));
+    files.ResetCounts();
+    ASSERT_TRUE(file->Seek(edge.to));
+    EXPECT_EQ(files.Counts().Seeks, edge.seeks) << edge.to;
+    ASSERT_TRUE(file->ReadU8(b));
+    EXPECT_EQ(b, edge.to);
+    EXPECT_EQ(files.Counts().Reads, edge.reads) << edge.to;
+  }
 }
 
 TEST_F(SmallBuffer, AShortReadFailsAndStopsAtTheEnd) {
@@ -104,6 +121,14 @@ TEST_F(SmallBuffer, ALimitHoldsReadsAndFillsBeforeItAndCanMove) {
   ASSERT_TRUE(file->ReadU8(b));
   EXPECT_EQ(b, 51);
   EXPECT_EQ(file->Remaining(), 8);
+  // The platform refuses to go back to the new limit: reading stops there.
+  file->LimitTo(100);
+  ASSERT_TRUE(file->Seek(70) && file->ReadU8(b));  // buffers 70..85
+  files.RefuseSeeks(true);
+  file->LimitTo(75);
+  EXPECT_EQ(file->Position(), 75);
+  EXPECT_EQ(file->Remaining(), 0);
+  EXPECT_FALSE(file->ReadU8(b));
 }
 
 }  // namespace

@@ -213,6 +213,11 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
        [](SignedFile& f) { f.Put(kPeHeader + 20, 100, 2); }, kUnreadable},
       {"only four directory entries", true, [](SignedFile& f) { f.Put(kOptionalHeader + 108, 4); },
        kUnreadable},
+      {"exactly five directory entries", false, [](SignedFile& f) { f.Put(kOptionalHeader + 92, 5); }, nullptr},
+      {"optional header ending with the entry", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 136, 2); }, nullptr},
+      {"optional header one byte short of it", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 135, 2); }, kUnreadable},
+      {"PE32+ optional header ending with the entry", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 152, 2); }, nullptr},
+      {"PE32+ optional header one byte short of it", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 151, 2); }, kUnreadable},
       {"table at byte 2: no room for a trailer", false,
        [](SignedFile& f) {
          f.Put(f.Entry, 2);

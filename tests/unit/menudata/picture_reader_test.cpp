@@ -252,6 +252,9 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
   const Bytes block = pack::CompressPixels(image);
   // A block of 4 packed bytes may claim 4 x 1032 inflated bytes, and no more.
   const auto claim = [](int32_t inflated) { return BlockWithLength(inflated, Bytes(8, 0x55)); };
+  Bytes overlong = Payload(3, 2, block, true), cut = overlong;
+  overlong[8] += 1;  // the block's length
+  cut.pop_back();
   struct Case {
     const char* what;
     Bytes payload;
@@ -266,24 +269,42 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
       {"packed, one byte over the bytes left", Payload(3, 2, block, true), true, 23, {false, false, 12 + static_cast<int64_t>(block.size())}},
       {"packed at the inflate ratio: decoded (and found damaged)", Payload(1032, 1, claim(4128), true), true, 1 << 20, {false, true, 20}},
       {"packed one pixel past the inflate ratio", Payload(1033, 1, claim(4132), true), true, 1 << 20, {false, false, 20}},
+      {"packed, a block one byte longer than the file", overlong, true, 99, {false, false, 12}},
+      {"raw, 1 x 1", Payload(1, 1, Bytes(4, 1), false), false, 4, {true, true, 12}},
+      {"raw, width 0", Payload(0, 1, Bytes(4, 1), false), false, 99, {false, false, 8}},
+      {"raw, height 0", Payload(1, 0, Bytes(4, 1), false), false, 99, {false, false, 8}},
   };
-  // A payload read past without decoding: exactly the rest of the file, or one byte more.
-  for (bool packed : {false, true}) {
-    for (size_t missing : {0, 1}) {
-      const Bytes payload = packed ? Payload(3, 2, block, true) : Payload(3, 2, pixels, false);
-      MemoryFileOpener files;
-      files.AddFile("p", Bytes(payload.begin(), payload.end() - static_cast<std::ptrdiff_t>(missing)));
-      BufferedFile in(files.OpenRead("p"), 64);
-      BmpArray().SkipPixels(in, packed);
-      EXPECT_EQ(in.Position(), missing ? (packed ? 12 : 8) : static_cast<int64_t>(payload.size()))
-          << (packed ? "packed" : "raw") << ", " << missing << " byte missing";
-    }
-  }
   for (const Case& c : cases) {
     const Decoded got = Decode(c.payload, c.packed, c.maxBytes);
     EXPECT_EQ(got.ok, c.want.ok) << c.what;
     EXPECT_EQ(got.allocated, c.want.allocated) << c.what;
     EXPECT_EQ(got.endsAt, c.want.endsAt) << c.what;
+  }
+  // A payload read past without decoding: where the reading ends, or 8 (raw) or 12 (packed) when it
+  // is not followed.
+  const int64_t packedEnd = 12 + static_cast<int64_t>(block.size());
+  const struct {
+    const char* what;
+    Bytes payload;
+    bool packed;
+    int64_t endsAt;
+  } skips[] = {
+      {"raw, exactly the rest of the file", Payload(3, 2, pixels, false), false, 32},
+      {"raw, one byte missing", Payload(3, 2, Bytes(23, 1), false), false, 8},
+      {"raw, 1 x 1", Payload(1, 1, Bytes(4, 1), false), false, 12},
+      {"raw, 3 x 1", Payload(3, 1, Bytes(12, 1), false), false, 20},
+      {"raw, 1 x 3", Payload(1, 3, Bytes(12, 1), false), false, 20},
+      {"raw, width 0", Payload(0, 1, Bytes(4, 1), false), false, 8},
+      {"raw, height 0", Payload(1, 0, Bytes(4, 1), false), false, 8},
+      {"packed, exactly the rest of the file", Payload(3, 2, block, true), true, packedEnd},
+      {"packed, one byte missing", cut, true, 12},
+  };
+  for (const auto& c : skips) {
+    MemoryFileOpener files;
+    files.AddFile("p", c.payload);
+    BufferedFile in(files.OpenRead("p"), 64);
+    BmpArray().SkipPixels(in, c.packed);
+    EXPECT_EQ(in.Position(), c.endsAt) << c.what;
   }
 }
 

@@ -9,8 +9,7 @@ namespace orvane::pack {
 namespace {
 
 int32_t Int32At(const Bytes& b, size_t at) {
-  return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
-                              static_cast<uint32_t>(b[at + 3]) << 24);
+  return static_cast<int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24);
 }
 
 TEST(ContainerWriter, PadsBetweenTheDirectoryAndTheFilesToTheFileAlignment) {

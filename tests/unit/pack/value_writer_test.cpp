@@ -40,9 +40,9 @@ TEST(ValueWriter, ByteLongAndEmptyTextLayouts) {
   out.WriteLongValue(-2);
   out.WriteTextValue("");
   out.RawInt16(-3);
-  EXPECT_EQ(out.bytes(), (Bytes{0x01, 0x01, 0, 0, 0, 0xAB,               //
+  EXPECT_EQ(out.bytes(), (Bytes{0x01, 0x01, 0, 0, 0, 0xAB,                    //
                                 0x03, 0x04, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF,  //
-                                0x04, 0, 0, 0, 0,                        //
+                                0x04, 0,    0, 0, 0,                          //
                                 0xFD, 0xFF}));
 }
 
@@ -59,8 +59,8 @@ PictureValue TwoByOne() {
 TEST(ValueWriter, RawPictureCarriesExactlyTheEightPixelBytes) {
   ValueWriter out;
   out.WritePictureValue(TwoByOne(), 6);
-  EXPECT_EQ(out.bytes(), (Bytes{0x05, 9, 3, 2, 17, 0, 0, 0,  // tag, unused, slot, frame
-                                2, 0, 0, 0, 1, 0, 0, 0,      // width, height
+  EXPECT_EQ(out.bytes(), (Bytes{0x05, 9,    3,    2,    17,   0,    0,    0,  // tag, unused, slot, frame
+                                2,    0,    0,    0,    1,    0,    0,    0,  // width, height
                                 0x11, 0x22, 0x33, 0x00, 0xAA, 0xBB, 0xCC, 0xFF}));
 }
 
@@ -69,8 +69,7 @@ TEST(ValueWriter, PackedPictureHoldsTheInflatedLengthAndAZlibStream) {
   out.WritePictureValue(TwoByOne(), 7);
   const Bytes& b = out.bytes();
   ASSERT_GT(b.size(), 24u);
-  EXPECT_EQ(Bytes(b.begin(), b.begin() + 16),
-            (Bytes{0x05, 9, 3, 2, 17, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0}));
+  EXPECT_EQ(Bytes(b.begin(), b.begin() + 16), (Bytes{0x05, 9, 3, 2, 17, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0}));
   const uint32_t blockLength = b[16] | b[17] << 8 | b[18] << 16 | static_cast<uint32_t>(b[19]) << 24;
   ASSERT_EQ(blockLength, b.size() - 20);
   EXPECT_EQ(Bytes(b.begin() + 20, b.begin() + 24), (Bytes{8, 0, 0, 0}));

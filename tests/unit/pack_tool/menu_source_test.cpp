@@ -1,7 +1,6 @@
 // Reading menu sources: names to stored values, defaults, and errors that name file and field.
 #include <gtest/gtest.h>
 
-
 #include "menudata/text_encoding.h"
 #include "pack_tool/tool_fixtures.h"
 #include "tool/source/menu_source.h"
@@ -61,7 +60,9 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(m.Placement, 10);
   EXPECT_EQ(m.ScrollTitle, -1);
   EXPECT_EQ(m.AnimInterval, 80);
-  EXPECT_EQ(m.DefaultDescription, "a\xB6" "b");  // the line mark is byte 0xB6 in the menu
+  EXPECT_EQ(m.DefaultDescription,
+            "a\xB6"
+            "b");  // the line mark is byte 0xB6 in the menu
   EXPECT_EQ(m.DescriptionColour.Red, 0x10);
   EXPECT_EQ(m.DescriptionColour.Blue, 0x30);
   EXPECT_EQ(m.DescriptionAlignment, 2);
@@ -97,16 +98,13 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
 
   // The player's codes follow the order of the names.
   int code = 0;
-  for (const char* name : {"centre", "top-left", "top-right", "bottom-left", "bottom-right",
-                           "top-left-quarter", "top-right-quarter", "bottom-left-quarter",
-                           "bottom-right-quarter", "upper-third", "upper-right"})
-    EXPECT_EQ(Parse(R"({"placement": ")" + std::string(name) + "\"}").Menu.Settings.Placement,
-              code++);
+  for (const char* name :
+       {"centre", "top-left", "top-right", "bottom-left", "bottom-right", "top-left-quarter", "top-right-quarter",
+        "bottom-left-quarter", "bottom-right-quarter", "upper-third", "upper-right"})
+    EXPECT_EQ(Parse(R"({"placement": ")" + std::string(name) + "\"}").Menu.Settings.Placement, code++);
   code = 0;
   for (const char* name : {"still", "random", "once", "loop", "there-and-back", "bounce"})
-    EXPECT_EQ(Parse(R"({"buttons": [{"animation": ")" + std::string(name) + "\"}]}")
-                  .Menu.Buttons[0].AnimMode,
-              code++);
+    EXPECT_EQ(Parse(R"({"buttons": [{"animation": ")" + std::string(name) + "\"}]}").Menu.Buttons[0].AnimMode, code++);
 }
 
 TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
@@ -115,11 +113,10 @@ TEST_F(MenuSourceTest, FramesComeFromNumberedFilesInSlotOrder) {
       "normal": {"file": "art/b.png", "fourth_byte": 255, "frames": ["art/spin_03.png", null,
                  {"file": "art/spin_01.png", "unused_byte": 0}]}}}]})");
   std::vector<std::tuple<int, int, int>> slots;
-  for (const PictureValue& p : s.Menu.Pictures)
-    slots.emplace_back(p.Slot.Button, p.Slot.State, p.Slot.Frame);
+  for (const PictureValue& p : s.Menu.Pictures) slots.emplace_back(p.Slot.Button, p.Slot.State, p.Slot.Frame);
   // Normal still, normal frames 1 and 3 (2 is a gap), then highlighted frames 1 to 3.
-  const std::vector<std::tuple<int, int, int>> expected = {
-      {1, 0, 0}, {1, 0, 1}, {1, 0, 3}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}};
+  const std::vector<std::tuple<int, int, int>> expected = {{1, 0, 0}, {1, 0, 1}, {1, 0, 3},
+                                                           {1, 1, 1}, {1, 1, 2}, {1, 1, 3}};
   EXPECT_EQ(slots, expected);
   EXPECT_EQ(s.Menu.Pictures[1].Image.Pixels[0] >> 24, 255u);  // fourth byte of the state's frames
   EXPECT_EQ(s.Menu.Pictures[1].Image.Pixels, PatternPicture(6, 4, 5, 255).Pixels);
@@ -131,32 +128,29 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   // Every mistake in one run, in reading order, an unknown field with the name it most likely is.
   EXPECT_EQ(ErrorOf(R"({"transparent_colour": 5, "tilte": "a", "buttons": [{"desciption": "a",
       "left": "x"}, {"animaton": "loop", "font": {"szie": 3}, "frames": []}], "zzz": 1})"),
-            file + ": buttons[0].left: expected a whole number, found \"x\"\n" +
-            file + ": buttons[0].desciption: unknown field; did you mean \"description\"?\n" +
-            file + ": buttons[1].font.szie: unknown field; did you mean \"size\"?\n" +
-            file + ": buttons[1].animaton: unknown field; did you mean \"animation\"?\n" +
-            file + ": buttons[1].frames: unknown field in \"buttons[1]\"; it belongs in a picture "
-                   "given as an object\n" +
-            file + ": transparent_colour: unknown field at the top level; it belongs in \"shape\"\n" +
-            file + ": tilte: unknown field; did you mean \"title\"?\n" +
-            file + ": zzz: unknown field (misspelt?)");
+            file + ": buttons[0].left: expected a whole number, found \"x\"\n" + file +
+                ": buttons[0].desciption: unknown field; did you mean \"description\"?\n" + file +
+                ": buttons[1].font.szie: unknown field; did you mean \"size\"?\n" + file +
+                ": buttons[1].animaton: unknown field; did you mean \"animation\"?\n" + file +
+                ": buttons[1].frames: unknown field in \"buttons[1]\"; it belongs in a picture "
+                "given as an object\n" +
+                file + ": transparent_colour: unknown field at the top level; it belongs in \"shape\"\n" + file +
+                ": tilte: unknown field; did you mean \"title\"?\n" + file + ": zzz: unknown field (misspelt?)");
   WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
   WritePng(folder_, "short.png", PatternPicture(20, 5, 7));
   std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
   png[18] = png[22] = 0x10, png[19] = png[23] = 0;  // 4096x4096, the most pixels allowed, no data
   WriteText(folder_, "huge.png", std::string(png.begin(), png.end()));
-  const std::pair<std::string, std::string> rows[] = {  // source, part of the error
+  const std::pair<std::string, std::string> rows[] = {
+      // source, part of the error
       {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
       {R"({"clock": {"colour": "#12345G"}})", "clock.colour: expected a colour"},
       {R"({"description": {"txt": "a"}})", "description.txt: unknown field"},
       {"", file + ": is not valid JSON"},  // an empty file is read, then found empty
       {R"({"header": {"byte7": 256}})", "header.byte7: 256 is outside 0 to 255"},
-      {R"({"unused_texts": ["a", "b", "c", "d", "e"]})",
-       "unused_texts: expected a list of four texts"},
-      {R"({"buttons": [{"name": "a"}, {"name": "a"}]})",
-       "buttons[1].name: another button is already named \"a\""},
-      {R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})",
-       file + ": buttons[0].pictures.pressed: "},
+      {R"({"unused_texts": ["a", "b", "c", "d", "e"]})", "unused_texts: expected a list of four texts"},
+      {R"({"buttons": [{"name": "a"}, {"name": "a"}]})", "buttons[1].name: another button is already named \"a\""},
+      {R"({"buttons": [{"pictures": {"pressed": "art/none.png"}}]})", file + ": buttons[0].pictures.pressed: "},
       {R"({"version": 6, "title": "\u2192"})",
        "title: holds the character U+2192 (\xE2\x86\x92), which windows-1252 lacks; a menu of "
        "version 6 holds only 8-bit texts; build it as version 7"},
@@ -174,14 +168,12 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
        "unused_texts[0]: \"x\" takes the place of the UTF-8 mark, but \"text_encoding\" is \"utf-8\""},
       {R"({"placement": "middle"})", "placement: expected one of centre"},
       {R"({"initial_button": "nobody"})", "initial_button: no button"},
-      {R"({"version": 6, "buttons": [{"font": {"size": 9}}]})",
-       "buttons[0].font: exists only in menus of version 7"},
+      {R"({"version": 6, "buttons": [{"font": {"size": 9}}]})", "buttons[0].font: exists only in menus of version 7"},
       {R"({"buttons": [{"pictures": {"normal": {"frames": "art/x_#.png"}}}]})", "no frame found"},
       {R"({"file": "sub/menu.mnu"})", "file: "},
       {R"({"pictures": {"normal": "wide.png"}})", "beyond what the player reads"},
       {R"({"pictures": {"normal": "huge.png"}})", "huge.png: cannot be decoded"},
-      {R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})",
-       "outside the width 20"},
+      {R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})", "outside the width 20"},
       {R"({"shape": {"mask": "short.png"}, "pictures": {"normal": "bg.png"}})",
        "shape.mask: mask is 20x5 but the background is 20x10"},
       {R"({"shape": {"text": "NULL", "colur": 1}})", "shape.colur: unknown field"},
@@ -205,8 +197,7 @@ TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
        "texts stored as UTF-8, since title holds the character U+042F (\xD0\xAF), which "
        "windows-1252 lacks"},
       {R"({"text_encoding": "UTF-8", "title": "Caf\u00e9"})", "Caf\xC3\xA9", "utf-8", ""},
-      {R"({"text_encoding": "utf-8", "unused_texts": ["Utf-8", "b", "", ""], "title": "x"})", "x",
-       "Utf-8", ""},
+      {R"({"text_encoding": "utf-8", "unused_texts": ["Utf-8", "b", "", ""], "title": "x"})", "x", "Utf-8", ""},
       {R"({"text_encoding": "windows-1251", "title": "\u042f"})", "\xDF", "", ""},
       {R"({"version": 6, "title": "Caf\u00e9"})", "Caf\xE9", "", ""},
   };
@@ -215,16 +206,15 @@ TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
     EXPECT_EQ(s.Menu.Settings.MenuTitle, c.title) << c.source;
     EXPECT_EQ(s.Menu.Settings.LaterLayoutTexts[0], c.mark) << c.source;
     EXPECT_EQ(s.Notes.empty(), c.note.empty()) << c.source;
-    for (const std::string& note : s.Notes)
-      EXPECT_NE(note.find(c.note), std::string::npos) << note;
+    for (const std::string& note : s.Notes) EXPECT_NE(note.find(c.note), std::string::npos) << note;
   }
 }
 
 TEST_F(MenuSourceTest, TransparentPixelsAreComposedOverTheBackgroundWhereTheButtonStands) {
   Picture art = PatternPicture(6, 4, 8, 255);
-  art.Pixels[0] &= 0x00FFFFFF;                   // transparent corner
-  art.Pixels[1] = 0x80FF0000;                    // half-transparent red
-  art.Pixels[6 * 4 - 1] &= 0x00FFFFFF;           // the last pixel: beyond the background
+  art.Pixels[0] &= 0x00FFFFFF;          // transparent corner
+  art.Pixels[1] = 0x80FF0000;           // half-transparent red
+  art.Pixels[6 * 4 - 1] &= 0x00FFFFFF;  // the last pixel: beyond the background
   WritePng(folder_, "art/round.png", art, true);
   const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"}, "accessory": {"left": 2, "top": 3},
       "buttons": [{"left": 16, "top": 7, "pictures": {"normal": "art/round.png",
@@ -235,17 +225,17 @@ TEST_F(MenuSourceTest, TransparentPixelsAreComposedOverTheBackgroundWhereTheButt
   const uint32_t under = bg.Pixels[7 * 20 + 17];
   EXPECT_EQ(button[1], ((0xFF * 128 + ((under >> 16) & 0xFF) * 127 + 127) / 255) << 16 |
                            (((under >> 8) & 0xFF) * 127 + 127) / 255 << 8 | ((under & 0xFF) * 127 + 127) / 255);
-  EXPECT_EQ(button[2], art.Pixels[2] & 0x00FFFFFF);  // opaque pixels keep their colour
-  EXPECT_EQ(button[23], 0u);                         // nothing under it: black
-  EXPECT_EQ(s.Menu.Pictures[2].Image.Pixels, art.Pixels);  // "alpha" keeps the fourth bytes
+  EXPECT_EQ(button[2], art.Pixels[2] & 0x00FFFFFF);                      // opaque pixels keep their colour
+  EXPECT_EQ(button[23], 0u);                                             // nothing under it: black
+  EXPECT_EQ(s.Menu.Pictures[2].Image.Pixels, art.Pixels);                // "alpha" keeps the fourth bytes
   EXPECT_EQ(s.Menu.Pictures[3].Image.Pixels[0], bg.Pixels[3 * 20 + 2]);  // the accessory's place
   const std::string note = folder_.PathOf("menu.json") + ": buttons[0].pictures.";
-  EXPECT_EQ(s.Notes, (std::vector<std::string>{
-                         note + "normal: 3 transparent or partly transparent pixels composed over "
-                                "the background at (16, 7); 1 of them lies outside the background "
-                                "and shows black",
-                         note + "accessory: 3 transparent or partly transparent pixels composed "
-                                "over the background at (2, 3)"}));
+  EXPECT_EQ(s.Notes,
+            (std::vector<std::string>{note + "normal: 3 transparent or partly transparent pixels composed over "
+                                             "the background at (16, 7); 1 of them lies outside the background "
+                                             "and shows black",
+                                      note + "accessory: 3 transparent or partly transparent pixels composed "
+                                             "over the background at (2, 3)"}));
 }
 
 TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {
@@ -256,30 +246,30 @@ TEST_F(MenuSourceTest, AHundredButtonsFitAndOneMoreDoesNot) {
   EXPECT_EQ(Parse(R"({"buttons": [)" + buttons + "]}").Menu.Header.ButtonCount, 100);
   std::string frames;  // and a hundred frames, the last one set
   for (int i = 0; i < 99; ++i) frames += "null, ";
-  EXPECT_EQ(Parse(R"({"buttons": [{"pictures": {"normal": {"frames": [)" + frames +
-                  R"("art/b.png"]}}}]})").Menu.Pictures.at(0).Slot.Frame, 100);
+  EXPECT_EQ(Parse(R"({"buttons": [{"pictures": {"normal": {"frames": [)" + frames + R"("art/b.png"]}}}]})")
+                .Menu.Pictures.at(0)
+                .Slot.Frame,
+            100);
 }
 
 TEST_F(MenuSourceTest, OutlineComesFromAMaskPicture) {
   // Magenta (16-colour index 13) and transparent pixels are cut out of the window.
   Picture mask = PatternPicture(20, 10, 9, 255);
-  mask.Pixels[0] = 0xFFFF00FF;       // magenta, row 0 column 0
-  mask.Pixels[1] = 0xFFFF00FF;       // and column 1
+  mask.Pixels[0] = 0xFFFF00FF;            // magenta, row 0 column 0
+  mask.Pixels[1] = 0xFFFF00FF;            // and column 1
   mask.Pixels[20 * 9 + 19] = 0x00123456;  // transparent, last pixel
   WritePng(folder_, "mask.png", mask, true);
   for (const char* colour : {"13", "\"#ff00ff\""}) {
     const MenuSource s = Parse(R"({"pictures": {"normal": "bg.png"},
-        "shape": {"mask": "mask.png", "transparent_colour": )" + std::string(colour) + "}}");
+        "shape": {"mask": "mask.png", "transparent_colour": )" +
+                               std::string(colour) + "}}");
     EXPECT_EQ(s.Menu.Settings.TransparentColour, 13) << colour;
     EXPECT_EQ(s.Menu.Settings.ShapeText, "00200010Y000100000002Y001000190020") << colour;
   }
   // Without a background the mask gives the size; white is the last of the 16 colours.
-  EXPECT_EQ(Parse(R"({"shape": {"mask": "mask.png", "transparent_colour": 13}})")
-                .Menu.Settings.ShapeText,
+  EXPECT_EQ(Parse(R"({"shape": {"mask": "mask.png", "transparent_colour": 13}})").Menu.Settings.ShapeText,
             "00200010Y000100000002Y001000190020");
-  EXPECT_EQ(Parse(R"({"shape": {"runs": [], "transparent_colour": "#FFFFFF"}})")
-                .Menu.Settings.TransparentColour,
-            15);
+  EXPECT_EQ(Parse(R"({"shape": {"runs": [], "transparent_colour": "#FFFFFF"}})").Menu.Settings.TransparentColour, 15);
   EXPECT_EQ(Parse(R"({"shape": {"runs": [], "transparent_colour": 1}})").Menu.Settings.TransparentColour, 1);
 }
 

@@ -49,8 +49,8 @@ class DiscTest : public ::testing::Test {
   // disc/orvane.exe.
   void MakeDisc(const std::string& mainSource) {
     WriteText(folder_, "src/main.json", mainSource);
-    auto r = RunTool({"build", folder_.PathOf("src/main.json"), folder_.PathOf("src/sub.json"),
-                      "-o", folder_.PathOf("menus"), "--version", "7"});
+    auto r = RunTool({"build", folder_.PathOf("src/main.json"), folder_.PathOf("src/sub.json"), "-o",
+                      folder_.PathOf("menus"), "--version", "7"});
     ASSERT_EQ(r.Status, 0) << r.Err;
     built_ = r.Out;
     r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"),
@@ -98,17 +98,20 @@ TEST_F(DiscTest, AGoodDiscPassesWithTargetsFoundAsThePlayerFindsThem) {
   // The euro sign of a font name is a text of an unmarked menu outside 7-bit ASCII; the player's
   // limits on font sizes, and captions estimated too wide for their buttons.
   const std::string note = "note: orvane.exe: main.mnu: button ";
-  EXPECT_EQ(r.Out, "note: orvane.exe: main.mnu: buttons[2].font.name: texts outside 7-bit ASCII in "
-                   "a menu without the UTF-8 mark: shows as written only on computers set to code "
-                   "page 1252 (build it with \"text_encoding\": \"utf-8\" to show it alike "
-                   "everywhere)\n" +
-                       note + "2: caption: \"Readme\" needs about 3538 px x 1200 px at its font, but "
-                          "its box is 97 px x 25 px; Windows cuts the caption; make the button "
-                          "wider or the font smaller\n" +
-                       note + "3: caption: \"Tools\" needs about 3280 px x 1599 px at its font, "
-                              "but its box is 97 px x 25 px; the player cuts the caption; make "
-                              "the button wider or the font smaller\n" +
-                       folder_.PathOf("disc") + ": no problems found, 3 notes\n");
+  EXPECT_EQ(r.Out,
+            "note: orvane.exe: main.mnu: buttons[2].font.name: texts outside 7-bit ASCII in "
+            "a menu without the UTF-8 mark: shows as written only on computers set to code "
+            "page 1252 (build it with \"text_encoding\": \"utf-8\" to show it alike "
+            "everywhere)\n" +
+                note +
+                "2: caption: \"Readme\" needs about 3538 px x 1200 px at its font, but "
+                "its box is 97 px x 25 px; Windows cuts the caption; make the button "
+                "wider or the font smaller\n" +
+                note +
+                "3: caption: \"Tools\" needs about 3280 px x 1599 px at its font, "
+                "but its box is 97 px x 25 px; the player cuts the caption; make "
+                "the button wider or the font smaller\n" +
+                folder_.PathOf("disc") + ": no problems found, 3 notes\n");
 }
 
 TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
@@ -116,14 +119,15 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
   MakeDisc(R"({"title": "\u042f", "pictures": {"normal": "bg.png"}, "buttons": [
       {"kind": "push", "caption": "&\u0436", "target": "%docs\\\u0420\u0443\u043a.txt"},
       {"kind": "push", "caption": "&\u0416", "target": "\\\u65e5\u672c\\"}]})");
-  EXPECT_NE(built_.find("note: " + folder_.PathOf("src/main.json") + ": texts stored as UTF-8"),
-            std::string::npos) << built_;
+  EXPECT_NE(built_.find("note: " + folder_.PathOf("src/main.json") + ": texts stored as UTF-8"), std::string::npos)
+      << built_;
   WriteNamed("disc/docs/\xD0\xA0\xD1\x83\xD0\xBA.txt");
   std::filesystem::create_directories(std::filesystem::u8path(folder_.PathOf("disc/\xE6\x97\xA5\xE6\x9C\xAC")));
   auto r = Check();
   EXPECT_EQ(r.Status, 1);
-  const std::string clash = "orvane.exe: main.mnu: button 2: caption (\"\xD0\x96\"): shortcut key "
-                            "\xD0\x96 is also button 1's; only one of them answers it\n";
+  const std::string clash =
+      "orvane.exe: main.mnu: button 2: caption (\"\xD0\x96\"): shortcut key "
+      "\xD0\x96 is also button 1's; only one of them answers it\n";
   // Wine without a UTF-8 locale cannot keep such names whole, so the Windows build of the tests
   // looks only at the clash.
   EXPECT_EQ(kNamesKeptWhole ? r.Out : r.Out.substr(r.Out.find(clash), clash.size()) + "1 problem found\n",
@@ -150,19 +154,20 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
   WriteNamed("disc/\xD1\x80\xD1\x83\xD0\xBA.txt");
   ASSERT_EQ(RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/made.mnu"),
                      folder_.PathOf("menus/broken.mnu"), "-o", folder_.PathOf("disc/orvane.exe")})
-                .Status, 0);
+                .Status,
+            0);
   r = RunTool({"check", folder_.PathOf("disc"), "--code-page", "1251"});
   EXPECT_EQ(r.Status, 1);
   const std::string menu = "orvane.exe: made.mnu: ";
   const std::string lines[] = {
-       std::string("orvane.exe: broken.mnu: text_encoding: 2 texts are not valid UTF-8 although the menu is "
-        "marked UTF-8; the player shows U+FFFD in place of the broken bytes"),
-        "orvane.exe: broken.mnu: button 1: target: \"%\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD.txt\": no such file",
-        "note: " + menu + "title: texts outside 7-bit ASCII in a menu without the UTF-8 mark: "
-        "shows as written only on computers set to code page 1251",
-        std::string(kNamesKeptWhole ? "2 problems found, 1 note\n" : "")};
-  for (const std::string& line : lines)
-    EXPECT_NE(r.Out.find(line), std::string::npos) << line << "\n" << r.Out;
+      std::string("orvane.exe: broken.mnu: text_encoding: 2 texts are not valid UTF-8 although the menu is "
+                  "marked UTF-8; the player shows U+FFFD in place of the broken bytes"),
+      "orvane.exe: broken.mnu: button 1: target: \"%\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD.txt\": no such file",
+      "note: " + menu +
+          "title: texts outside 7-bit ASCII in a menu without the UTF-8 mark: "
+          "shows as written only on computers set to code page 1251",
+      std::string(kNamesKeptWhole ? "2 problems found, 1 note\n" : "")};
+  for (const std::string& line : lines) EXPECT_NE(r.Out.find(line), std::string::npos) << line << "\n" << r.Out;
   EXPECT_EQ(r.Out.find(menu + "button 1: target") == std::string::npos, kNamesKeptWhole) << "рук.txt";
   EXPECT_EQ(RunTool({"check", folder_.PathOf("disc"), "--code-page", "437"}).Status, 2);
 }
@@ -182,8 +187,9 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
       {"target": "*", "shortcut": "2", "pictures": {"normal": "b.png"}}]})");
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
   WriteText(folder_, "disc/plain.exe", "MZ");
-  WriteText(folder_, "disc/AUTORUN.INF", "; by hand\r\n[AutoRun]\r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
-                                          "shellexecute=plain.exe\r\nicon=orvane.ico,0\r\n");
+  WriteText(folder_, "disc/AUTORUN.INF",
+            "; by hand\r\n[AutoRun]\r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
+            "shellexecute=plain.exe\r\nicon=orvane.ico,0\r\n");
   WriteText(folder_, "disc/docs/a.pdf", "%PDF");  // found only by the player's search
   // Numbers that the player reads as off, where true was surely meant: build warns, check fails.
   const std::string source = "warning: " + folder_.PathOf("src/main.json") + ": ";
@@ -198,34 +204,36 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   EXPECT_EQ(r.Status, 1) << r.Out << r.Err;
   const std::string& out = r.Out;
   const std::string menu = "orvane.exe: main.mnu: ";
-  for (const std::string& problem : {
-           menu + "shape: shape text run at character 14 is not eight digits",
-           menu + "anim_interval: 0: the animation frames never play",
-           menu + "description.font.bold: 1 is off for the player, which counts this flag as on only at exactly -1",
-           menu + "button 1: pictures.normal: an image button without its normal picture",
-           menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc",
-           menu + "button 2: caption (\"Exit the menu and go back t...\"): shortcut key x is also button 1's",
-           menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu",
-           menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)",
-           menu + "button 4: shortcut: shortcut key o is also button 3's",
-           menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it",
-           menu + "button 5: wait_for_exit (\"Flags\"): 1 is off for the player",
-           menu + "button 5: viewer.check (\"Flags\"): -1 is off for the player",
-           menu + "button 5: target (\"Flags\"): \"%CD%:\\docs\\a.pdf\": the player expands %CD% only "
-                  "in parameters and in %NOPROC% targets, so it looks for this name as it stands and "
-                  "then searches the whole disc; write \"\\docs\\a.pdf\" (from the root of the "
-                  "disc's drive) or \"%docs\\a.pdf\" (from the player's folder)\n",
-           menu + "button 6: shortcut: shortcut key 2 takes digit key 2 from button 2, which that key "
-                  "chooses otherwise",
-           std::string("autorun.inf: line 3: open=\"orvane.exe\" E:\\Tool.mnu: the player carries no "
-                       "menu named tool.mnu (it carries main.mnu, sub.mnu), so it quits at start"),
-           std::string("autorun.inf: line 4: shellexecute=plain.exe: plain.exe is no packed player"),
-           std::string("autorun.inf: line 5: icon=orvane.ico,0: the folder holds no orvane.ico"),
-           "note: " + menu + "clock.time: \"12:59:59 PM\" needs about 66 px x 13 px at its font, but "
-                             "its box is 60 px x 17 px; the player cuts",
-           "note: " + menu + "button 5: description: wraps to about 5 lines (66 px) in the "
-                             "description's box of 60 px x 14 px; the player cuts the rest",
-           std::string("17 problems found")})
+  for (const std::string& problem :
+       {menu + "shape: shape text run at character 14 is not eight digits",
+        menu + "anim_interval: 0: the animation frames never play",
+        menu + "description.font.bold: 1 is off for the player, which counts this flag as on only at exactly -1",
+        menu + "button 1: pictures.normal: an image button without its normal picture",
+        menu + "button 1: target: \"%docs\\missing.pdf\": no such file on the disc",
+        menu + "button 2: caption (\"Exit the menu and go back t...\"): shortcut key x is also button 1's",
+        menu + "button 3: target (\"Other\"): \"other.mnu\": the player holds no packed menu named other.mnu",
+        menu + "button 4: pictures.pressed.frames: frame 3 follows a frame number that no state has (2)",
+        menu + "button 4: shortcut: shortcut key o is also button 3's",
+        menu + "button 4: target: \"docs\": is a folder; end the target with \\ to open it",
+        menu + "button 5: wait_for_exit (\"Flags\"): 1 is off for the player",
+        menu + "button 5: viewer.check (\"Flags\"): -1 is off for the player",
+        menu + "button 5: target (\"Flags\"): \"%CD%:\\docs\\a.pdf\": the player expands %CD% only "
+               "in parameters and in %NOPROC% targets, so it looks for this name as it stands and "
+               "then searches the whole disc; write \"\\docs\\a.pdf\" (from the root of the "
+               "disc's drive) or \"%docs\\a.pdf\" (from the player's folder)\n",
+        menu + "button 6: shortcut: shortcut key 2 takes digit key 2 from button 2, which that key "
+               "chooses otherwise",
+        std::string("autorun.inf: line 3: open=\"orvane.exe\" E:\\Tool.mnu: the player carries no "
+                    "menu named tool.mnu (it carries main.mnu, sub.mnu), so it quits at start"),
+        std::string("autorun.inf: line 4: shellexecute=plain.exe: plain.exe is no packed player"),
+        std::string("autorun.inf: line 5: icon=orvane.ico,0: the folder holds no orvane.ico"),
+        "note: " + menu +
+            "clock.time: \"12:59:59 PM\" needs about 66 px x 13 px at its font, but "
+            "its box is 60 px x 17 px; the player cuts",
+        "note: " + menu +
+            "button 5: description: wraps to about 5 lines (66 px) in the "
+            "description's box of 60 px x 14 px; the player cuts the rest",
+        std::string("17 problems found")})
     EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
 }
@@ -240,31 +248,40 @@ TEST_F(DiscTest, PicturesThePlayerNeverShowsAreNotesThatLeaveTheStatusAlone) {
   const auto r = Check();
   EXPECT_EQ(r.Status, 0) << r.Out << r.Err;
   const std::string note = "note: orvane.exe: main.mnu: ";
-  EXPECT_EQ(r.Out,
-            note + "pictures.highlighted: picture that the player never shows: the background "
-                   "shows only its normal picture\n" +
-            note + "pictures.highlighted.frames: 1 frame that the player never shows: the "
-                   "background shows only its normal picture\n" +
-            note + "button 1: pictures.normal (\"Go\"): picture that the player never shows: a "
-                   "push or label button shows only its accessory picture\n" +
-            note + "button 2: pictures.pressed.frames: 1 frame that the player never shows: the "
-                   "button's animation is \"still\"\n" +
-            folder_.PathOf("disc") + ": no problems found, 4 notes\n");
+  EXPECT_EQ(r.Out, note +
+                       "pictures.highlighted: picture that the player never shows: the background "
+                       "shows only its normal picture\n" +
+                       note +
+                       "pictures.highlighted.frames: 1 frame that the player never shows: the "
+                       "background shows only its normal picture\n" +
+                       note +
+                       "button 1: pictures.normal (\"Go\"): picture that the player never shows: a "
+                       "push or label button shows only its accessory picture\n" +
+                       note +
+                       "button 2: pictures.pressed.frames: 1 frame that the player never shows: the "
+                       "button's animation is \"still\"\n" +
+                       folder_.PathOf("disc") + ": no problems found, 4 notes\n");
 }
 
 TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
   const std::pair<std::string, TargetKind> kinds[] = {
       // A launch leaves "%CD%" as text; a raw launch expands it, and a bare program name is
       // Windows's to find.
-      {"%CD%:\\a\\b.txt", TargetKind::MacroAsText}, {"%NOPROC%notepad.exe", TargetKind::SearchPath},
-      {"%NOPROC%tools\\x.exe", TargetKind::DiscFile}, {"\\a\\", TargetKind::DiscFolder},
-      {"C:\\Windows\\notepad.exe", TargetKind::OffDisc}, {"WWW.example.com", TargetKind::Address},
+      {"%CD%:\\a\\b.txt", TargetKind::MacroAsText},
+      {"%NOPROC%notepad.exe", TargetKind::SearchPath},
+      {"%NOPROC%tools\\x.exe", TargetKind::DiscFile},
+      {"\\a\\", TargetKind::DiscFolder},
+      {"C:\\Windows\\notepad.exe", TargetKind::OffDisc},
+      {"WWW.example.com", TargetKind::Address},
       {"mailto:me@example.com", TargetKind::Address},
       // The "%" comes first: the address test then sees a path on the disc.
       {"%www.example.com", TargetKind::DiscFile},
       // A folder before the menu name makes it a launch; a "%" keeps it a menu switch.
-      {"menus\\a.mnu", TargetKind::DiscFile}, {"%a.mnu", TargetKind::MenuSwitch},
-      {"*", TargetKind::Nothing}, {"$msg", TargetKind::Message}, {"%..\\..\\x", TargetKind::DiscFile}};
+      {"menus\\a.mnu", TargetKind::DiscFile},
+      {"%a.mnu", TargetKind::MenuSwitch},
+      {"*", TargetKind::Nothing},
+      {"$msg", TargetKind::Message},
+      {"%..\\..\\x", TargetKind::DiscFile}};
   for (const auto& [target, kind] : kinds) EXPECT_EQ(ResolveTarget(target).Kind, kind) << target;
   const std::pair<std::string, std::string> paths[] = {
       {"%a/b.txt", "a\\b.txt"}, {"Menu.MNU", "menu.mnu"}, {"%NOPROC%%CD%:\\run.bat", "run.bat"}};
@@ -304,8 +321,9 @@ TEST_F(DiscTest, ASignedPlayerIsReadAndRepackingItRemovesTheSignature) {
   const Bytes packed = ReadBytes(disc);
   EXPECT_EQ(packed.size() % 8, 0u) << "a signing tool adds no padding after the trailer";
   EXPECT_EQ(FindContainerEnd(packed).CertificateTable, -1);
-  EXPECT_EQ(Bytes(packed.begin() + testing::SecurityEntryOf(false), packed.begin() + testing::SecurityEntryOf(false) + 8),
-            Bytes(8, 0));
+  EXPECT_EQ(
+      Bytes(packed.begin() + testing::SecurityEntryOf(false), packed.begin() + testing::SecurityEntryOf(false) + 8),
+      Bytes(8, 0));
   EXPECT_EQ(packed[testing::kOptionalHeader + 64] | packed[testing::kOptionalHeader + 65], 0);
   EXPECT_EQ(*FindContainerStart(packed), testing::PeHeaders(false).size());
 
@@ -314,8 +332,8 @@ TEST_F(DiscTest, ASignedPlayerIsReadAndRepackingItRemovesTheSignature) {
   testing::AppendCertificateTable(signedPlayer, false);
   folder_.WriteFile("disc/orvane.exe", signedPlayer);
   auto r = RunTool({"list", disc});
-  EXPECT_NE(r.Out.find("signed (certificate table at byte " + std::to_string(packed.size()) + ")"),
-            std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("signed (certificate table at byte " + std::to_string(packed.size()) + ")"), std::string::npos)
+      << r.Out;
   EXPECT_NE(r.Out.find("sub.mnu: byte"), std::string::npos) << r.Out;
   r = RunTool({"extract", disc, "-o", folder_.PathOf("x")});
   EXPECT_EQ(ReadBytes(folder_.PathOf("x/sub.mnu")), ReadBytes(folder_.PathOf("menus/sub.mnu")));
@@ -360,8 +378,9 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
 #else
   EXPECT_EQ(RunProgram("sh", {"-c", "exit 3"}), 3);
   // A writer that fails halfway leaves neither an image nor its half behind.
-  WriteText(folder_, "xorriso", "#!/bin/sh\nwhile [ \"$1\" != -outdev ]; do shift; done\n"
-                                "echo half >\"${2#stdio:}\"\necho 'FAILURE : disc full' >&2\nexit 1\n");
+  WriteText(folder_, "xorriso",
+            "#!/bin/sh\nwhile [ \"$1\" != -outdev ]; do shift; done\n"
+            "echo half >\"${2#stdio:}\"\necho 'FAILURE : disc full' >&2\nexit 1\n");
   std::filesystem::permissions(folder_.PathOf("xorriso"), std::filesystem::perms::owner_all);
   request = {folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", folder_.PathOf("xorriso")};
   try {  // its own words reach the author only then, and its log is gone
@@ -383,16 +402,16 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   fs::create_symlink("gone.txt", folder_.PathOf("disc/sub/gone"));
   fs::create_symlink("../orvane.exe", folder_.PathOf("disc/sub/copy.bin"));
   r = Check();
-  for (const char* problem :
-       {"leak.txt: is a symbolic link to \"../secret/key.txt\", outside the disc folder",
-        "sub/all: is a symbolic link to \"../../secret\", outside", "sub/gone: is a symbolic link to \"gone.txt\", which leads nowhere"})
+  for (const char* problem : {"leak.txt: is a symbolic link to \"../secret/key.txt\", outside the disc folder",
+                              "sub/all: is a symbolic link to \"../../secret\", outside",
+                              "sub/gone: is a symbolic link to \"gone.txt\", which leads nowhere"})
     EXPECT_NE(r.Out.find(problem), std::string::npos) << problem << "\n" << r.Out;
   EXPECT_EQ(r.Out.find("copy.bin"), std::string::npos) << r.Out;
   r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso")});
   EXPECT_NE(r.Out.find("no image written"), std::string::npos) << r.Out;
   WriteNamed("disc/docs/\xD0\xA0\xD1\x83\xD0\xBA.txt");
-  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso"), "--force",
-               "--label", "\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1"});
+  r = RunTool({"image", folder_.PathOf("disc"), "-o", folder_.PathOf("disc.iso"), "--force", "--label",
+               "\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1"});
   ASSERT_EQ(r.Status, 0) << r.Out << r.Err;
   EXPECT_NE(r.Out.find("sub/all: stored as a link to ../../secret, not what it points at"), std::string::npos) << r.Out;
   const Bytes iso = ReadBytes(folder_.PathOf("disc.iso"));
@@ -402,9 +421,10 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   // Non-ASCII names stay whole in the Joliet tree, the label too, and the plain ISO 9660 label
   // is said as it became.
   EXPECT_NE(r.Out.find("volume label \"\xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1\" made to fit ISO 9660 as "
-                       "\"_____1\""), std::string::npos) << r.Out;
-  EXPECT_NE(r.Out.find("volume _____1, Joliet volume \xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1,"),
-            std::string::npos) << r.Out;
+                       "\"_____1\""),
+            std::string::npos)
+      << r.Out;
+  EXPECT_NE(r.Out.find("volume _____1, Joliet volume \xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1,"), std::string::npos) << r.Out;
   ASSERT_GT(iso.size(), 18u * 2048);
   EXPECT_EQ(std::string(iso.begin() + 16 * 2048 + 40, iso.begin() + 16 * 2048 + 46), "_____1");
   const std::string joliet(iso.begin() + 17 * 2048 + 40, iso.begin() + 17 * 2048 + 52);
@@ -423,20 +443,20 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
   ASSERT_EQ(r.Status, 0) << r.Err;
   const auto page = ReadBytes(folder_.PathOf("web/index.html"));
   const std::string html(page.begin(), page.end());
-  for (const char* part :
-       {"<title>Main</title>", ";M&quot;:1,", "<div id=\"shadow\" class=\"t w\"",
-        "<div id=\"menu\" style=\"width:40px;height:30px;\"", "<div id=\"date\" class=\"t\"",
-        "font-family:'Arial Black',sans-serif;font-size:1000px;",
-        "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
-        "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"", "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
-        "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
-        "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\"",
-        "data-mode=\"&quot;bounce&quot;\""})  // modes by name
+  for (const char* part : {"<title>Main</title>", ";M&quot;:1,", "<div id=\"shadow\" class=\"t w\"",
+                           "<div id=\"menu\" style=\"width:40px;height:30px;\"", "<div id=\"date\" class=\"t\"",
+                           "font-family:'Arial Black',sans-serif;font-size:1000px;",
+                           "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
+                           "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"",
+                           "data-run=\"close\" data-desc=\"\" data-close=\"1\" data-p",
+                           "data-p=\"[[&quot;orvane-web/index/1-0-0.png&quot;],[&quot;orvane-web/index/1-1-0.png&quot;,"
+                           "&quot;orvane-web/index/1-1-1.png&quot;],[null],[null]]\"",
+                           "data-mode=\"&quot;bounce&quot;\""})  // modes by name
     EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
   // Straight from the sources (or menu files), the same pages; links lead into the disc folder
   // given, by default the first source's.
-  r = RunTool({"html", folder_.PathOf("src/main.json"), folder_.PathOf("menus/sub.mnu"), "-o",
-               folder_.PathOf("web2"), "--disc", folder_.PathOf("web2")});
+  r = RunTool({"html", folder_.PathOf("src/main.json"), folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("web2"),
+               "--disc", folder_.PathOf("web2")});
   ASSERT_EQ(r.Status, 0) << r.Err;
   for (const char* name : {"index.html", "sub.html", "orvane-web/index/1-1-1.png"}) {
     const auto a = ReadBytes(folder_.PathOf("web2/") + name);
@@ -446,8 +466,7 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
   r = RunTool({"html", folder_.PathOf("src/main.json"), "-o", folder_.PathOf("web3")});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const auto alone = ReadBytes(folder_.PathOf("web3/index.html"));
-  EXPECT_NE(std::string(alone.begin(), alone.end()).find("href=\"./../src/Docs/Manual.PDF\""),
-            std::string::npos);
+  EXPECT_NE(std::string(alone.begin(), alone.end()).find("href=\"./../src/Docs/Manual.PDF\""), std::string::npos);
   // Outside the outline the background is transparent, whatever its stored fourth byte.
   const Picture bg = LoadPicturePng(folder_.PathOf("web/orvane-web/index/background.png"), {true, 0});
   EXPECT_EQ(bg.Pixels[29 * 40 + 36] >> 24, 0xFFu);  // the last row is cut out from x = 37
@@ -464,10 +483,14 @@ TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
       {"MY_DISC_2", "MY_DISC_2", false, u"MY_DISC_2", false},
       {"My Disc", "MY_DISC", true, u"My Disc", false},
       // one "_" for the two bytes of one character
-      {"\xC3\x9C" "ber-Disc", "_BER_DISC", true, u"\u00DCber-Disc", false},
+      {"\xC3\x9C"
+       "ber-Disc",
+       "_BER_DISC", true, u"\u00DCber-Disc", false},
       {std::string(40, 'A'), std::string(32, 'A'), true, std::u16string(16, u'A'), true},
       {"", "DISC", true, u"DISC", false},
-      {"Gr\xC3\xB6\xC3\x9F" "e \xD0\xA3\xD1\x81\xD1\x82", "GR__E____", true, u"Gr\u00F6\u00DFe \u0423\u0441\u0442", false},
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e \xD0\xA3\xD1\x81\xD1\x82",
+       "GR__E____", true, u"Gr\u00F6\u00DFe \u0423\u0441\u0442", false},
       {"a:b?\xF0\x9F\x98\x80", "A_B__", true, u"a_b__", true},  // characters Joliet refuses
   };
   for (const Case& c : cases) {
@@ -488,49 +511,48 @@ TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
 TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
   MakeDisc(kGoodMain);
   WriteText(folder_, "notamenu.mnu", "hello");
-  auto r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("notamenu.mnu"), "-o",
-                    folder_.PathOf("out/orvane.exe")});
+  auto r = RunTool(
+      {"pack", folder_.PathOf("player.exe"), folder_.PathOf("notamenu.mnu"), "-o", folder_.PathOf("out/orvane.exe")});
   EXPECT_EQ(r.Status, 2);
   EXPECT_NE(r.Err.find("notamenu.mnu: is not a readable menu file"), std::string::npos) << r.Err;
   EXPECT_FALSE(std::filesystem::exists(folder_.PathOf("out/orvane.exe")));
 
   std::filesystem::create_directories(folder_.PathOf("copy"));
   std::filesystem::copy_file(folder_.PathOf("menus/main.mnu"), folder_.PathOf("copy/MAIN.mnu"));
-  r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"),
-               folder_.PathOf("copy/MAIN.mnu"), "-o", folder_.PathOf("out/orvane.exe")});
+  r = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("menus/main.mnu"), folder_.PathOf("copy/MAIN.mnu"),
+               "-o", folder_.PathOf("out/orvane.exe")});
   EXPECT_EQ(r.Status, 2);
   EXPECT_NE(r.Err.find("already packed"), std::string::npos) << r.Err;
 
   // A damaged source leaves the earlier output untouched.
   const auto before = ReadBytes(folder_.PathOf("menus/main.mnu"));
   WriteText(folder_, "src/main.json", R"({"title": 5})");
-  r = RunTool({"build", folder_.PathOf("src/sub.json"), folder_.PathOf("src/main.json"), "-o",
-               folder_.PathOf("menus")});
+  r = RunTool(
+      {"build", folder_.PathOf("src/sub.json"), folder_.PathOf("src/main.json"), "-o", folder_.PathOf("menus")});
   EXPECT_EQ(r.Status, 2);
   EXPECT_NE(r.Err.find("main.json: title: expected a text"), std::string::npos) << r.Err;
   EXPECT_EQ(ReadBytes(folder_.PathOf("menus/main.mnu")), before);
   EXPECT_EQ(RunTool({"frobnicate"}).Status, 2);
   WriteText(folder_, "mz.exe", "MZ");  // the two letters are all that pack asks of a player
-  r = RunTool({"pack", folder_.PathOf("mz.exe"), folder_.PathOf("menus/sub.mnu"), "-o",
-               folder_.PathOf("out/orvane.exe")});
+  r = RunTool(
+      {"pack", folder_.PathOf("mz.exe"), folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("out/orvane.exe")});
   EXPECT_EQ(r.Status, 0);
-  EXPECT_EQ(r.Out.find("warning: " + folder_.PathOf("mz.exe") + ": not a Windows program"), 0u)
-      << r.Out;
+  EXPECT_EQ(r.Out.find("warning: " + folder_.PathOf("mz.exe") + ": not a Windows program"), 0u) << r.Out;
   // Only a 32-bit x86 program is packed without a word about what it runs on.
-  for (const auto& [machine, warning] : std::vector<std::pair<uint16_t, std::string>>{
-           {0x014C, ""}, {0x8664, "x86_64: runs only on 64-bit Windows"},
-           {0xAA64, "ARM64: runs only on ARM Windows"}, {0x0200, "not a 32-bit x86 program"}}) {
+  for (const auto& [machine, warning] :
+       std::vector<std::pair<uint16_t, std::string>>{{0x014C, ""},
+                                                     {0x8664, "x86_64: runs only on 64-bit Windows"},
+                                                     {0xAA64, "ARM64: runs only on ARM Windows"},
+                                                     {0x0200, "not a 32-bit x86 program"}}) {
     Bytes pe(0x48, 0);
     pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = 0x40, pe[0x40] = 'P', pe[0x41] = 'E';
     pe[0x44] = machine & 0xFF, pe[0x45] = machine >> 8;
     EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
     // check says it too, as a note: such a player still runs where its Windows does.
     WriteText(folder_, "pe.exe", std::string(pe.begin(), pe.end()));
-    RunTool({"pack", folder_.PathOf("pe.exe"), folder_.PathOf("menus/sub.mnu"), "-o",
-             folder_.PathOf("pe/orvane.exe")});
+    RunTool({"pack", folder_.PathOf("pe.exe"), folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("pe/orvane.exe")});
     const std::string checked = RunTool({"check", folder_.PathOf("pe")}).Out;
-    EXPECT_EQ(checked.find("note: orvane.exe: player: " + warning) != std::string::npos,
-              !warning.empty()) << checked;
+    EXPECT_EQ(checked.find("note: orvane.exe: player: " + warning) != std::string::npos, !warning.empty()) << checked;
   }
   EXPECT_EQ(RunTool({"check", folder_.PathOf("src")}).Status, 2);  // no packed player there
 }

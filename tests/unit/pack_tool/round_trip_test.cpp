@@ -54,9 +54,7 @@ const char kLaterButton[] = R"(, "font": {"name": "Verdana", "size": 11, "colour
 
 std::string FullSource(int version) {
   std::string text = kFullSource;
-  auto put = [&](const std::string& key, const std::string& value) {
-    text.replace(text.find(key), key.size(), value);
-  };
+  auto put = [&](const std::string& key, const std::string& value) { text.replace(text.find(key), key.size(), value); };
   put("VERSION", std::to_string(version));
   // An outline of the background's size comes back as a mask picture; any other as its text.
   put("SHAPE", version == 6 ? R"("shape": {"transparent_colour": -3, "text": "whatever"})"
@@ -101,7 +99,7 @@ TEST_P(RoundTripTest, FilesTheToolWroteComeBackByteForByte) {
   EXPECT_EQ(dump["buttons"][0]["pictures"]["normal"]["fourth_byte"], 255);
   EXPECT_EQ(dump["buttons"][0]["minimize_after"], true);
   EXPECT_FALSE(dump["buttons"][0].contains("width"));  // it is the normal picture's
-  EXPECT_EQ(dump["pictures"].size(), 2u);               // only the states that have pictures
+  EXPECT_EQ(dump["pictures"].size(), 2u);              // only the states that have pictures
   EXPECT_EQ(dump["shape"].contains("text"), version == 6) << dump["shape"];
   EXPECT_EQ(dump["shape"].value("mask", ""), version == 7 ? "Full Menu/outline.png" : "");
 
@@ -128,15 +126,23 @@ TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
     std::vector<std::string> dumpOptions;
     std::string encoding, title;
   } cases[] = {
-      {R"({"title": "\u041c\u0435\u043d\u044e", "buttons": [{"caption": "&\u0416"}]})", {},
-       "utf-8", "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"},
+      {R"({"title": "\u041c\u0435\u043d\u044e", "buttons": [{"caption": "&\u0416"}]})",
+       {},
+       "utf-8",
+       "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"},
       {R"({"text_encoding": "windows-1251", "title": "\u041c\u0435\u043d\u044e"})",
-       {"--code-page", "1251"}, "windows-1251", "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"},
+       {"--code-page", "1251"},
+       "windows-1251",
+       "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"},
       // Read as a computer set to 1252 would show it: other letters, the same bytes.
-      {R"({"text_encoding": "windows-1251", "title": "\u041c\u0435\u043d\u044e"})", {},
-       "windows-1252", "\xC3\x8C\xC3\xA5\xC3\xAD\xC3\xBE"},
-      {R"({"text_encoding": "windows-932", "title": "\u65e5\u672c"})", {"--code-page", "932"},
-       "windows-932", "\xE6\x97\xA5\xE6\x9C\xAC"},
+      {R"({"text_encoding": "windows-1251", "title": "\u041c\u0435\u043d\u044e"})",
+       {},
+       "windows-1252",
+       "\xC3\x8C\xC3\xA5\xC3\xAD\xC3\xBE"},
+      {R"({"text_encoding": "windows-932", "title": "\u65e5\u672c"})",
+       {"--code-page", "932"},
+       "windows-932",
+       "\xE6\x97\xA5\xE6\x9C\xAC"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.source);
@@ -153,8 +159,7 @@ TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
     EXPECT_EQ(source["title"], c.title);
     EXPECT_FALSE(source.contains("unused_texts")) << "the mark is written from text_encoding";
     if (c.dumpOptions.empty()) {  // list reads as dump does without --code-page
-      EXPECT_NE(RunTool({"list", folder.PathOf("one/m.mnu")}).Out.find(", \"" + c.title + "\"\n"),
-                std::string::npos);
+      EXPECT_NE(RunTool({"list", folder.PathOf("one/m.mnu")}).Out.find(", \"" + c.title + "\"\n"), std::string::npos);
     }
     ASSERT_EQ(RunTool({"build", folder.PathOf("d/m.json"), "-o", folder.PathOf("two")}).Status, 0);
     EXPECT_EQ(ReadBytes(folder.PathOf("two/m.mnu")), ReadBytes(folder.PathOf("one/m.mnu")));
@@ -179,8 +184,7 @@ TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
 std::map<std::tuple<int, int, int>, std::vector<uint32_t>> ShownPictures(const MenuFile& menu) {
   std::map<std::tuple<int, int, int>, std::vector<uint32_t>> slots;
   for (const PictureValue& p : menu.Pictures)
-    if (p.Slot.Button <= menu.Buttons.size() && p.Slot.State <= 3 && p.Slot.Frame >= 0 &&
-        p.Slot.Frame <= 100)
+    if (p.Slot.Button <= menu.Buttons.size() && p.Slot.State <= 3 && p.Slot.Frame >= 0 && p.Slot.Frame <= 100)
       slots[{p.Slot.Button, p.Slot.State, p.Slot.Frame}] = p.Image.Pixels;
   return slots;
 }

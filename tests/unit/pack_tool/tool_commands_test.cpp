@@ -144,9 +144,9 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   odd.Pictures = {{0, {1, 1, kMaxFrame}, PatternPicture(2, 2, 1)}, {0, {2, 0, 0}, PatternPicture(2, 2, 2)}};
   UpdateCounts(odd);
   const Bytes player = AppendContainer(Bytes{'M', 'Z'}, {{"Main.mnu", damaged},
-                                                          {"main.MNU", SmallMenu(1)},
-                                                          {"odd.mnu", WriteMenuFile(odd)},
-                                                          {"index.mnu", SmallMenu(0)}});
+                                                         {"main.MNU", SmallMenu(1)},
+                                                         {"odd.mnu", WriteMenuFile(odd)},
+                                                         {"index.mnu", SmallMenu(0)}});
   WriteText(folder, "disc/setup.EXE", std::string(player.begin(), player.end()));
   WriteText(folder, "disc/other.exe", "MZ without menus");
   Bytes broken = AppendContainer(Bytes{'M', 'Z'}, {});
@@ -170,23 +170,28 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   EXPECT_TRUE(has("odd.mnu: button 1: animation: 6 is no animation mode"));
   EXPECT_TRUE(has("main.mnu: button 2: pictures.normal: an image button without its normal picture"));
   EXPECT_TRUE(has("odd.mnu: button 1: pictures.highlighted.frames: frame 100 follows"));
-  EXPECT_TRUE(has("broken.exe: container: the player cannot read its menus: the list of packed "
-                  "files is damaged or cut short"));
+  EXPECT_TRUE(
+      has("broken.exe: container: the player cannot read its menus: the list of packed "
+          "files is damaged or cut short"));
   EXPECT_EQ(lines.size(), 13u) << ::testing::PrintToString(lines);
   EXPECT_EQ(FormatFinding(report.Notes.at(0)),
             "setup.EXE: odd.mnu: pictures: picture (button 2, state 0, frame 0) lies outside the "
             "menu's buttons, states or frames 0 to 100; the player never shows it");
-  EXPECT_NE(RunTool({"list", folder.PathOf("disc/setup.EXE")})
-                .Out.find("\"\" (DAMAGED: the player reports a read error)\n"), std::string::npos);
+  EXPECT_NE(
+      RunTool({"list", folder.PathOf("disc/setup.EXE")}).Out.find("\"\" (DAMAGED: the player reports a read error)\n"),
+      std::string::npos);
   EXPECT_EQ(RunTool({"list", folder.PathOf("disc/broken.exe")}).Out,
-            folder.PathOf("disc/broken.exe") + ": packed player, container at byte 2, 0 packed files "
-                                               "(DAMAGED: the player cannot read the list of packed files)\n");
+            folder.PathOf("disc/broken.exe") +
+                ": packed player, container at byte 2, 0 packed files "
+                "(DAMAGED: the player cannot read the list of packed files)\n");
   // One page for the two menus of one name, as the player reaches only the first.
   EXPECT_EQ(RunTool({"html", folder.PathOf("disc/setup.EXE"), "-o", folder.PathOf("web")}).Out,
             "  warning: main.mnu: the player never opens it, so it gets no page: an earlier packed "
-            "file has the same name; the player only ever reaches the first\n  warning: setup.EXE: main.mnu: the player cannot read it; no page: Error loading "
+            "file has the same name; the player only ever reaches the first\n  warning: setup.EXE: main.mnu: the "
+            "player cannot read it; no page: Error loading "
             "binary menu data.\n  warning: setup.EXE: odd.mnu: the player cannot read it; no page\n"
-            "wrote " + (std::filesystem::path(folder.PathOf("web")) / "index~2.html").string() +
+            "wrote " +
+                (std::filesystem::path(folder.PathOf("web")) / "index~2.html").string() +
                 "\n");  // index.html is the first's
 }
 
@@ -209,6 +214,7 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
     std::vector<std::string> said, unsaid;
     int status, htmlStatus;  // of dump and extract; of html
   } rows[] = {
+      // clang-format off
       {{{"...mnu", SmallMenu(0)}, {"..", SmallMenu(0)}, {"../up.mnu", SmallMenu(0)},
         {"..\\up.mnu", SmallMenu(0)}, {"C:drive.mnu", SmallMenu(0)}, {"CON", SmallMenu(0)},
         {"nul.Mnu", SmallMenu(0)}, {"Com1.txt", SmallMenu(0)}, {"lpt9 ", SmallMenu(0)}, {"a.mnu.", SmallMenu(0)}},
@@ -246,6 +252,7 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
       {{{"bad.mnu", Bytes{'h', 'i'}}, {"cut.mnu", cut}},
        "", 0, {"bad.mnu", "cut.mnu"},
        {"bad.mnu: not a menu file of version 6 or later", "cut.mnu: damaged", "no page written"}, {}, 1, 1},
+      // clang-format on
   };
   for (const Row& row : rows) {
     TempFolder folder;
@@ -269,8 +276,7 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
     EXPECT_EQ(run({"dump", exe, "-o", folder.PathOf("out/dump")}), row.status) << all;
     EXPECT_EQ(run({"html", exe, "-o", folder.PathOf("out/html")}), row.htmlStatus) << all;
     for (const std::string& name : row.extracted)
-      run({"list", (std::filesystem::path(folder.PathOf("out/extract")) / std::filesystem::u8path(name))
-                       .string()});
+      run({"list", (std::filesystem::path(folder.PathOf("out/extract")) / std::filesystem::u8path(name)).string()});
     for (const std::string& name : NamesIn(folder.PathOf("out/dump"))) {
       if (name.find(".json") == std::string::npos) continue;
       const Bytes json = ReadBytes(folder.PathOf("out/dump/" + name));  // the exact texts, as JSON

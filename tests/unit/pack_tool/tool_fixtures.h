@@ -21,13 +21,12 @@ inline Picture PatternPicture(int32_t width, int32_t height, uint32_t seed, uint
   p.Height = height;
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x)
-      p.Pixels.push_back(((seed * 2654435761u + uint32_t(x) * 40503u + uint32_t(y) * 9176u) &
-                          0x00FFFFFFu) | uint32_t(fourth) << 24);
+      p.Pixels.push_back(((seed * 2654435761u + uint32_t(x) * 40503u + uint32_t(y) * 9176u) & 0x00FFFFFFu) |
+                         uint32_t(fourth) << 24);
   return p;
 }
 
-inline void WritePng(const TempFolder& folder, const std::string& name, const Picture& picture,
-                     bool alpha = false) {
+inline void WritePng(const TempFolder& folder, const std::string& name, const Picture& picture, bool alpha = false) {
   std::filesystem::create_directories(std::filesystem::path(folder.PathOf(name)).parent_path());
   pack::SavePicturePng(folder.PathOf(name), picture, alpha);
 }

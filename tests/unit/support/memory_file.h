@@ -16,10 +16,11 @@ namespace orvane::testing {
 struct FileUseCounts {
   int Opens = 0;
   int FailedOpens = 0;
-  int Reads = 0;   // calls of ReadFile::Read
+  int Reads = 0;  // calls of ReadFile::Read
   int64_t BytesRead = 0;
   int Seeks = 0;
-  int OpenNow = 0; // files opened and not yet closed
+  int OpenNow = 0;  // files opened and not yet closed
+  bool RefuseSeeks = false;  // a switch, not a count: every seek fails while it is set
 };
 
 class MemoryReadFile : public ReadFile {
@@ -35,7 +36,7 @@ class MemoryReadFile : public ReadFile {
   int64_t Position() override { return position_; }
   bool Seek(int64_t position) override {
     ++counts_->Seeks;
-    if (position < 0) return false;
+    if (position < 0 || counts_->RefuseSeeks) return false;
     position_ = position;
     return true;
   }
@@ -81,6 +82,7 @@ class MemoryFileOpener : public FileOpener {
   }
 
   const FileUseCounts& Counts() const { return *counts_; }
+  void RefuseSeeks(bool refuse) { counts_->RefuseSeeks = refuse; }
   void ResetCounts() {
     const int openNow = counts_->OpenNow;
     *counts_ = FileUseCounts{};

@@ -19,8 +19,8 @@ struct ShownMessage {
 
 class RecordingMessageDialog : public MessageDialog {
  public:
-  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons,
-                    int32_t helpContext, int32_t defaultIndex, const std::string& caption) override {
+  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons, int32_t helpContext,
+                    int32_t defaultIndex, const std::string& caption) override {
     Messages.push_back({text, kind, buttons, helpContext, defaultIndex, caption});
     return Result;
   }

@@ -30,9 +30,7 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   // The folder as the player holds it: ending in the path separator.
-  std::string Folder() const {
-    return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator);
-  }
+  std::string Folder() const { return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator); }
   std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
 
   void WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) const {

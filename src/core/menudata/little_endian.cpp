@@ -1,0 +1,14 @@
+#include "menudata/little_endian.h"
+
+namespace orvane {
+
+uint16_t LittleEndian16(const uint8_t* bytes) {
+  return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
+}
+
+uint32_t LittleEndian32(const uint8_t* bytes) {
+  return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+         static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+}  // namespace orvane
