@@ -14,6 +14,7 @@ namespace {
 TEST(PlaceWindowTest, EveryCodeAndItsCorrections) {
   const struct {
     int32_t code, screenWidth, screenHeight, width, height, left, top;
+    // clang-format off
   } rows[] = {
       {0, 1024, 768, 400, 300, 312, 234},  {1, 1024, 768, 400, 300, 0, 0},      {2, 1024, 768, 400, 300, 624, 0},
       {3, 1024, 768, 400, 300, 0, 468},    {4, 1024, 768, 400, 300, 624, 468},  {5, 1024, 768, 400, 300, 56, 42},
@@ -29,6 +30,7 @@ TEST(PlaceWindowTest, EveryCodeAndItsCorrections) {
       {0, 1024, 768, 1200, 900, -176, -132}, {1, 1024, 768, 1200, 900, -176, -132},
       {4, 1024, 768, 1200, 900, -176, -132}, {10, 1024, 768, 1200, 900, -176, -132},
   };
+  // clang-format on
   for (const auto& r : rows)
     EXPECT_EQ(ComputePlacement(r.code, ScreenSize{r.screenWidth, r.screenHeight}, r.width, r.height),
               (Bounds{r.left, r.top, r.width, r.height}))
@@ -66,23 +68,28 @@ TEST(TitleScrollerTest, AUtf8TitleScrollsByWholeCharacters) {
 
 TEST(MenuNameTest, FolderAndDrivePartsAreDropped) {
   // A colon after the last backslash is dropped too, and the loop repeats until none is left.
-  const std::pair<const char*, const char*> rows[] = {
-      {"C:\\menus\\Second.mnu", "Second.mnu"}, {"Second.mnu", "Second.mnu"}, {"C:Second.mnu", "Second.mnu"},
-      {"E:\\extra\\Second.mnu", "Second.mnu"}, {"a:b\\c:d.mnu", "d.mnu"}, {"x:y:z.mnu", "z.mnu"}, {"C:\\menus\\", ""}};
+  const std::pair<const char*, const char*> rows[] = {{"C:\\menus\\Second.mnu", "Second.mnu"},
+                                                      {"Second.mnu", "Second.mnu"},
+                                                      {"C:Second.mnu", "Second.mnu"},
+                                                      {"E:\\extra\\Second.mnu", "Second.mnu"},
+                                                      {"a:b\\c:d.mnu", "d.mnu"},
+                                                      {"x:y:z.mnu", "z.mnu"},
+                                                      {"C:\\menus\\", ""}};
   for (const auto& [argument, name] : rows) EXPECT_EQ(MenuNameFromArgument(argument), name) << argument;
 }
 
 TEST(ControlNamesTest, ButtonControlsCarryTheirNumberInThreeDigits) {
-  EXPECT_EQ((std::vector<std::string>{ControlName(ButtonControl(ControlKind::LblBtn, 7)), ControlName(ButtonControl(ControlKind::WinBtn, 7)),
-                                      ControlName(ButtonControl(ControlKind::ImgBtn, 12)), ControlName(ButtonControl(ControlKind::KeyBtn, 100)),
-                                      ControlName(BaseControl(ControlKind::lblAccText))}),
-            (std::vector<std::string>{"LblBtn007", "WinBtn007", "ImgBtn012", "KeyBtn100", "lblAccText"}));
-  for (ControlKind kind :
-       {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
-    for (int32_t n : {1, 12, 99, 100})
-      EXPECT_EQ(ButtonNumberFromName(ControlName(ButtonControl(kind, n))), n);
-  EXPECT_EQ((std::vector<int32_t>{ButtonNumberFromName("MenBck"), ButtonNumberFromName("12"), ButtonNumberFromName("012")}),
-            (std::vector<int32_t>{-1, -1, 12}));
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          ControlName(ButtonControl(ControlKind::LblBtn, 7)), ControlName(ButtonControl(ControlKind::WinBtn, 7)),
+          ControlName(ButtonControl(ControlKind::ImgBtn, 12)), ControlName(ButtonControl(ControlKind::KeyBtn, 100)),
+          ControlName(BaseControl(ControlKind::lblAccText))}),
+      (std::vector<std::string>{"LblBtn007", "WinBtn007", "ImgBtn012", "KeyBtn100", "lblAccText"}));
+  for (ControlKind kind : {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
+    for (int32_t n : {1, 12, 99, 100}) EXPECT_EQ(ButtonNumberFromName(ControlName(ButtonControl(kind, n))), n);
+  EXPECT_EQ(
+      (std::vector<int32_t>{ButtonNumberFromName("MenBck"), ButtonNumberFromName("12"), ButtonNumberFromName("012")}),
+      (std::vector<int32_t>{-1, -1, 12}));
 }
 
 }  // namespace

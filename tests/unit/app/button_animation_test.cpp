@@ -33,6 +33,7 @@ TEST(AnimationStepTest, EachModePlaysItsFrames) {
     const char* name;
     int32_t mode, last, from;
     std::vector<int32_t> shown;
+    // clang-format off
   } rows[] = {
       {"once: to the last frame, then stays there", kAnimOnce, 5, 0, {1, 2, 3, 4, 5, x, x, x}},
       {"there and back: rests on frame 0", kAnimThereBack, 5, 0, {1, 2, 3, 4, 5, 4, 3, 2, 1, 0, x, x, x}},
@@ -42,6 +43,7 @@ TEST(AnimationStepTest, EachModePlaysItsFrames) {
       {"still: back to frame 0 once, then rests", kAnimStill, 4, 3, {0, x}},
       {"an unknown mode shows the current frame again", 9, 4, 2, {2, 2}},
   };
+  // clang-format on
   for (const auto& row : rows)
     EXPECT_EQ(Play(row.mode, row.last, static_cast<int>(row.shown.size()), {}, row.from), row.shown) << row.name;
   for (int32_t mode = 0; mode <= 6; ++mode) EXPECT_TRUE(StepAnimation(mode, 0, 0, 0, {}).Skipped) << "no frames";
@@ -94,8 +96,8 @@ class AnimateButtonsTest : public ::testing::Test {
     ASSERT_EQ(rig.Window.HighlightedButton, 1);
   }
   static void Add(MenuFile& menu, int32_t b, int32_t s, int32_t f) {
-    menu.Pictures.push_back(PictureAt(static_cast<uint8_t>(b), static_cast<uint8_t>(s), f,
-                                      SolidPicture(4, 4, Mark(b, s, f))));
+    menu.Pictures.push_back(
+        PictureAt(static_cast<uint8_t>(b), static_cast<uint8_t>(s), f, SolidPicture(4, 4, Mark(b, s, f))));
   }
   // The mark of the picture a control shows; 0 for an empty picture.
   uint32_t Shown(ControlKind kind, int32_t button = 0) {
@@ -115,11 +117,9 @@ TEST_F(AnimateButtonsTest, EachButtonPlaysItsCurrentStateIncludingGaps) {
     first.push_back(Shown(ControlKind::ImgBtn, 1));
     second.push_back(Shown(ControlKind::ImgBtn, 2));
   }
-  EXPECT_EQ(first, (std::vector<uint32_t>{Mark(1, 1, 1), Mark(1, 1, 2), Mark(1, 1, 3),
-                                          Mark(1, 1, 2), Mark(1, 1, 1)}));
+  EXPECT_EQ(first, (std::vector<uint32_t>{Mark(1, 1, 1), Mark(1, 1, 2), Mark(1, 1, 3), Mark(1, 1, 2), Mark(1, 1, 1)}));
   // The missing frame 2 shows as an empty picture for its step.
-  EXPECT_EQ(second, (std::vector<uint32_t>{Mark(2, 0, 1), 0u, Mark(2, 0, 3), Mark(2, 0, 0),
-                                           Mark(2, 0, 1)}));
+  EXPECT_EQ(second, (std::vector<uint32_t>{Mark(2, 0, 1), 0u, Mark(2, 0, 3), Mark(2, 0, 0), Mark(2, 0, 1)}));
   EXPECT_EQ(rig.Window.Menu.Buttons[1].AnimDirection, 1);
   // The last image state animates like the others.
   rig.Window.Menu.Buttons[2].ButtonState = kAccessoryState;
@@ -134,8 +134,7 @@ TEST_F(AnimateButtonsTest, ThereAndBackRestsWithoutRepaintingUntilTheStateChange
   const size_t before = rig.View.Log.size();
   Tick();
   Tick();
-  for (size_t i = before; i < rig.View.Log.size(); ++i)
-    EXPECT_NE(rig.View.Log[i], "picture ImgBtn001");
+  for (size_t i = before; i < rig.View.Log.size(); ++i) EXPECT_NE(rig.View.Log[i], "picture ImgBtn001");
 
   // Away and back: the highlighted animation plays again from its first frame.
   rig.Window.HighlightButton(2);
@@ -168,8 +167,8 @@ TEST_F(AnimateButtonsTest, TheSelectedButtonsAccessoryPictureLoops) {
     Tick();
     accessory.push_back(Shown(ControlKind::imgAccPicture));
   }
-  EXPECT_EQ(accessory, (std::vector<uint32_t>{Mark(2, 3, 1), Mark(2, 3, 2), Mark(2, 3, 3),
-                                              Mark(2, 3, 0), Mark(2, 3, 1)}));
+  EXPECT_EQ(accessory,
+            (std::vector<uint32_t>{Mark(2, 3, 1), Mark(2, 3, 2), Mark(2, 3, 3), Mark(2, 3, 0), Mark(2, 3, 1)}));
   EXPECT_EQ(rig.Window.AccessoryFrame, 1);
 
   // A button without accessory frames, or a selection beyond the menu, leaves it alone; button 1

@@ -24,8 +24,8 @@ class MenuInputTest : public ::testing::Test {
                     Record("&Setup", 100, kPushButton), Image("s", 130, "Fifth")};
     for (int32_t b : {1, 2, 5})
       for (int32_t s : {kNormalState, kHighlightedState, kPressedState})
-        menu.Pictures.push_back(PictureAt(static_cast<uint8_t>(b), static_cast<uint8_t>(s), 0,
-                                          SolidPicture(20, 10, Mark(b, s))));
+        menu.Pictures.push_back(
+            PictureAt(static_cast<uint8_t>(b), static_cast<uint8_t>(s), 0, SolidPicture(20, 10, Mark(b, s))));
     menu.Pictures.push_back(PictureAt(1, kAccessoryState, 0, SolidPicture(8, 8, Mark(1, 3))));
     rig.Install({{"input.mnu", menu}});
     rig.Start();
@@ -58,8 +58,8 @@ class MenuInputTest : public ::testing::Test {
     return state && state->Picture ? state->Picture->Pixels[0] : 0u;
   }
   size_t SelectSounds() const {
-    return static_cast<size_t>(std::count(rig.SoundOut.Played.begin(), rig.SoundOut.Played.end(),
-                                          std::string("builtin 2 nowait")));
+    return static_cast<size_t>(
+        std::count(rig.SoundOut.Played.begin(), rig.SoundOut.Played.end(), std::string("builtin 2 nowait")));
   }
   size_t LogCount(const std::string& line) const {
     return static_cast<size_t>(std::count(rig.View.Log.begin(), rig.View.Log.end(), line));
@@ -104,6 +104,7 @@ TEST_F(MenuInputTest, EachStateChangePaintsAndLetsMessagesRunExactlyWhereItShoul
     const char* name;
     std::function<void()> act;
     std::string want;
+    // clang-format off
   } rows[] = {
       {"highlight", [&] { input.picButton_MouseMove(1); },
        "sound, picture ImgBtn001, pump, picture imgAccPicture, visible imgAccPicture 1, pump => 1 1 First acc 11 20 50"},
@@ -143,6 +144,7 @@ TEST_F(MenuInputTest, EachStateChangePaintsAndLetsMessagesRunExactlyWhereItShoul
        },
        "sound, picture ImgBtn001, pump, visible imgAccPicture 1, pump => 1 2 First acc 11 20 50"},
   };
+  // clang-format on
   for (const auto& row : rows) {
     rig.View.Log.clear();
     const size_t sounds = SelectSounds();
@@ -150,10 +152,11 @@ TEST_F(MenuInputTest, EachStateChangePaintsAndLetsMessagesRunExactlyWhereItShoul
     std::string seen(SelectSounds() > sounds ? "sound" : "");
     for (const std::string& line : rig.View.Log) seen += (seen.empty() ? "" : ", ") + line;
     const TOVMenu& m = rig.Window.Menu;
-    seen += " => " + std::to_string(rig.Window.HighlightedButton) + " " + std::to_string(rig.Window.SelectedButton) + " " +
-            m.lblAccText.Text + (m.lblAccShadow.Text == m.lblAccText.Text ? "" : " shadow " + m.lblAccShadow.Text) +
-            (m.imgAccPicture.Visible ? " acc " : " ") + std::to_string(Shown(1)) + " " + std::to_string(Shown(2)) + " " +
-            std::to_string(Shown(5));
+    seen += " => " + std::to_string(rig.Window.HighlightedButton) + " " + std::to_string(rig.Window.SelectedButton) +
+            " " + m.lblAccText.Text +
+            (m.lblAccShadow.Text == m.lblAccText.Text ? "" : " shadow " + m.lblAccShadow.Text) +
+            (m.imgAccPicture.Visible ? " acc " : " ") + std::to_string(Shown(1)) + " " + std::to_string(Shown(2)) +
+            " " + std::to_string(Shown(5));
     EXPECT_EQ(seen, row.want) << row.name;
   }
 }
@@ -193,13 +196,15 @@ TEST_F(MenuInputTest, ReleaseRunsTheActionOnlyStrictlyInsideThePicture) {
 TEST_F(MenuInputTest, EveryButtonNumberIsTakenFromOneToTheLastAndNoFurther) {
   WindowActionHost host(rig.Window, rig.Data);
   TOVMenu& menu = rig.Window.Menu;
-  for (int32_t n = 0; n <= kMaxButtons + 1; ++n) menu.Buttons[static_cast<size_t>(n)].Description = "D" + std::to_string(n);
+  for (int32_t n = 0; n <= kMaxButtons + 1; ++n)
+    menu.Buttons[static_cast<size_t>(n)].Description = "D" + std::to_string(n);
   const auto record = [&](int32_t n) -> TOVButton* { return n < 0 ? nullptr : &menu.Buttons[static_cast<size_t>(n)]; };
   const auto ran = [&](int32_t n) { return actions == std::vector<int32_t>{n}; };
   struct Handler {
     const char* name;
     int32_t last;
     std::function<bool(int32_t)> acts;  // runs on button n: did it act on n?
+    // clang-format off
   } handlers[] = {
       {"release over the picture", 5, [&](int32_t n) { return input.picButton_MouseUp(n, 5, 5), ran(n); }},
       {"keyboard control clicked", 5, [&](int32_t n) { return input.btnShortcut_Click(n), ran(n); }},
@@ -230,6 +235,7 @@ TEST_F(MenuInputTest, EveryButtonNumberIsTakenFromOneToTheLastAndNoFurther) {
          return fresh.Window.Control(ButtonControl(ControlKind::LblBtn, n)) != nullptr;
        }},
   };
+  // clang-format on
   for (const Handler& h : handlers) {
     for (int32_t n : {-1, 0, 1, h.last, h.last + 1}) {
       actions.clear();
@@ -266,12 +272,15 @@ TEST_F(MenuInputTest, EveryKeyLeadsOnOrTellsItWasNotTaken) {
   const auto down = [&](NavigationKey k, KeyModifiers m, int32_t selected = 2) {
     return [&, k, m, selected] { return rig.Window.SelectedButton = selected, input.KeyDown(focused, k, m); };
   };
-  const auto typed = [&](char32_t c, bool withAlt = false) { return [&, c, withAlt] { return input.CharacterTyped(focused, c, withAlt); }; };
+  const auto typed = [&](char32_t c, bool withAlt = false) {
+    return [&, c, withAlt] { return input.CharacterTyped(focused, c, withAlt); };
+  };
   const struct {
     const char* name;
     std::optional<ControlId> from;
     std::function<bool()> press;
     std::string want;
+    // clang-format off
   } rows[] = {
       {"Right follows the focus, not the pointer", key(2),
        [&] { return input.picButton_MouseMove(5), input.KeyDown(focused, NavigationKey::Right, none); },
@@ -306,6 +315,7 @@ TEST_F(MenuInputTest, EveryKeyLeadsOnOrTellsItWasNotTaken) {
       {"a digit that is no button's", key(1), typed('9'), "passed on"},
       {"Alt with a digit: only shortcuts count", key(1), typed('2', true), "passed on"},
   };
+  // clang-format on
   for (const auto& row : rows) {
     focused = row.from;
     rig.Window.SelectedButton = 2;

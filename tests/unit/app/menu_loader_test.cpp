@@ -101,6 +101,7 @@ using K = ControlKind;
 const K kText = K::lblAccText, kShadow = K::lblAccShadow, kTime = K::lblTime, kDate = K::lblDate;
 
 TEST(MenuSettingsTest, EachSettingHasItsEffect) {
+  // clang-format off
   RunRows({
       {"1 title", [](MenuFile& m) { m.Settings.MenuTitle = "Atlas"; },
        [](PlayerRig& r) { return r.View.Caption + "|" + r.Window.TitleMarquee + "|" + r.Window.Menu.MenuTitle; },
@@ -201,12 +202,14 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
       {"43 shadow offset -3", [](MenuFile& m) { m.Settings.ShadowOffset = -3; }, On(Shown, {kShadow}), "hidden"},
       {"44-46 shadow colour", [](MenuFile& m) { m.Settings.ShadowColour = {200, 100, 50}; }, On(Colour, {kShadow}), "3264C8"},
   });
+  // clang-format on
 }
 
 // Button 1's controls: picture, push button, label, keyboard control.
 const std::vector<K> kFour = {K::ImgBtn, K::WinBtn, K::LblBtn, K::KeyBtn};
 
 TEST(ButtonRecordTest, EachFieldHasItsEffect) {
+  // clang-format off
   RunRows({
       {"1-3 texts", [](MenuFile& m) { B(m).Target = "t.txt", B(m).Parameters = "-x", B(m).Description = "Read me"; },
        Rec([](const TOVButton& b) { return b.Target + "|" + b.Parameters + "|" + b.Description; }), "t.txt|-x|Read me"},
@@ -274,6 +277,7 @@ TEST(ButtonRecordTest, EachFieldHasItsEffect) {
        [](MenuFile& m) { B(m).ViewerCheck = 1, B(m).ViewerName = "V", B(m).ViewerVersion = "5", B(m).ViewerCompare = 1,
                          B(m).Italic = -1, B(m).Alignment = 2; }},
   });
+  // clang-format on
 }
 
 TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied) {
@@ -284,7 +288,8 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   rig.Start();
   // Creation order per button: label, push button, picture, keyboard control; button 7 made
   // after button 6's record.
-  EXPECT_TRUE(rig.View.InOrder({"create KeyBtn006", "create LblBtn007", "create WinBtn007", "create ImgBtn007", "create KeyBtn007"}));
+  EXPECT_TRUE(rig.View.InOrder(
+      {"create KeyBtn006", "create LblBtn007", "create WinBtn007", "create ImgBtn007", "create KeyBtn007"}));
   // Button 7 as made (its record later moved it).
   PlayerRig fresh;
   TOVButton& made = fresh.Window.Menu.Buttons[7];
@@ -328,8 +333,8 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
                       "MenBck: 0 0 1 1 shown auto ", "imgAccPicture: 0 0 0 0 shown auto ",
                       "lblAccShadow: 40 120 120 45 hidden clear wrap ", "lblAccText: 40 120 120 45 shown clear wrap ",
                       "lblTime: 20 200 60 17 shown clear 12:00:00", "lblDate: 95 200 60 17 shown clear 01/02/2026"}));
-  EXPECT_EQ(fresh.View.CreationOrder, (std::vector<std::string>{"MenBck", "imgAccPicture", "lblAccShadow",
-                                                                "lblAccText", "lblTime", "lblDate"}));
+  EXPECT_EQ(fresh.View.CreationOrder,
+            (std::vector<std::string>{"MenBck", "imgAccPicture", "lblAccShadow", "lblAccText", "lblTime", "lblDate"}));
   EXPECT_GE(fresh.View.IndexOf("back MenBck"), 0);
   EXPECT_EQ(fresh.View.Timers[MenuTimer::Timer1], 1000);
   EXPECT_EQ(fresh.Window.Menu.TransparentColour, kNoTransparentColour);
@@ -357,8 +362,7 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
   EXPECT_EQ(rig.Window.HighlightedButton, 0);
   rig.Window.HighlightButton(1);
   EXPECT_EQ(Ctl(rig, K::imgAccPicture).Picture->Pixels[0], 0xB1u);
-  for (ControlKind kind :
-       {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
+  for (ControlKind kind : {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
     EXPECT_EQ(rig.View.CountOf(kind), 2u);
   rig.Window.SetBounds(ButtonControl(ControlKind::WinBtn, 3), Bounds{1, 2, 3, 4});  // left alone
   EXPECT_EQ(rig.View.Find(ButtonControl(ControlKind::WinBtn, 3)), nullptr);
@@ -367,8 +371,8 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
   EXPECT_FALSE(rig.Window.Menu.Images.HasImage(5, 1, 3));
   EXPECT_EQ(rig.View.PicturesReleased, 2);
   // The old controls went before the new ones were made, in the order of each button.
-  EXPECT_TRUE(rig.View.InOrder({"destroy ImgBtn001", "destroy WinBtn001", "destroy KeyBtn001", "destroy LblBtn001",
-                                 "create LblBtn001"}));
+  EXPECT_TRUE(rig.View.InOrder(
+      {"destroy ImgBtn001", "destroy WinBtn001", "destroy KeyBtn001", "destroy LblBtn001", "create LblBtn001"}));
 }
 
 // Everything a menu and its use leave behind is set afresh by the next load: a menu that sets
@@ -385,13 +389,15 @@ TEST(MenuLoadingTest, ALoadRestoresEveryStateTheMenuBeforeLeft) {
   b.Italic = -1, b.Alignment = 2, b.ViewerCheck = b.MinimizeAfter = b.CloseAfter = b.WaitForExit = b.RunMaximized = 1;
   all.Buttons = {b, PushButtonRecord("Two", 1, 1)};
   for (uint8_t state = 0; state <= kAccessoryState; ++state)
-    for (int32_t f = 0; f <= 2; ++f) all.Pictures.push_back(PictureAt(1, state, f, SolidPicture(6, 6, state * 10u + 1)));
+    for (int32_t f = 0; f <= 2; ++f)
+      all.Pictures.push_back(PictureAt(1, state, f, SolidPicture(6, 6, state * 10u + 1)));
   MenuFile none = BasicMenu("");
   none.Settings = pack::DefaultSettings();
   none.Buttons = {pack::DefaultButton()};
   const auto state = [](PlayerRig& r) {
     const TOVMenu& m = r.Window.Menu;
     const TOVButton& o = m.Buttons[1];
+    // clang-format off
     std::vector<std::string> out = {
         o.Target + "|" + o.Parameters + "|" + o.Description + "|" + o.ShortcutKey + "|" + o.FontName + "|" + o.ViewerName +
             o.ViewerVersion + "|" + S(o.MinimizeAfter) + S(o.WaitForExit) + S(o.RunMaximized) + S(o.CloseAfter) +
@@ -405,11 +411,13 @@ TEST(MenuLoadingTest, ALoadRestoresEveryStateTheMenuBeforeLeft) {
             S(m.ShadowOffset) + " " + S(m.AccPictureButton) + " " + S(static_cast<int64_t>(m.Images.Count())),
         S(r.Window.HighlightedButton) + " " + At(r.View.WindowBounds) + " " + r.View.Caption + "|" + r.Window.TitleMarquee +
             "|" + S(r.View.Timers[MenuTimer::Timer3]) + " " + S(r.View.Timers[MenuTimer::Timer4])};
-    for (K kind : {K::ImgBtn, K::WinBtn, K::LblBtn, K::KeyBtn, K::MenBck, K::imgAccPicture, kText, kShadow, kTime, kDate}) {
+    // clang-format on
+    for (K kind :
+         {K::ImgBtn, K::WinBtn, K::LblBtn, K::KeyBtn, K::MenBck, K::imgAccPicture, kText, kShadow, kTime, kDate}) {
       const ControlState& c = Ctl(r, kind, kind >= K::ImgBtn ? 1 : 0);
       const bool accessory = kind == K::imgAccPicture;
-      out.push_back((accessory ? At(c) : Box(c)) + " " + Shown(c) + " " + c.Text + " " + Font(c) + " " + Colour(c) + " " +
-                    Align(c) + (c.Picture && !accessory ? " picture" : ""));
+      out.push_back((accessory ? At(c) : Box(c)) + " " + Shown(c) + " " + c.Text + " " + Font(c) + " " + Colour(c) +
+                    " " + Align(c) + (c.Picture && !accessory ? " picture" : ""));
     }
     return out;
   };
@@ -443,6 +451,7 @@ TEST(MenuLoadingTest, TheViewHearsOfRealChangesOnly) {
     ControlId id;
     std::function<void(const ControlId&)> set;
     int changes;  // of two calls with the same value
+    // clang-format off
   } setters[] = {
       {"bounds", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetBounds(id, Bounds{1, 2, 3, 4}); }, 1},
       {"left and top", ButtonControl(K::LblBtn, 1), [&](const ControlId& id) { w.SetLeftTop(id, 7, 8); }, 1},
@@ -454,6 +463,7 @@ TEST(MenuLoadingTest, TheViewHearsOfRealChangesOnly) {
       {"picture, sizing its control once", ButtonControl(K::ImgBtn, 1), [&](const ControlId& id) { w.SetPicture(id, picture); }, 3},
       {"no picture: an auto-size control of no size", ButtonControl(K::ImgBtn, 2), [&](const ControlId& id) { w.SetPicture(id, nullptr); }, 2},
   };
+  // clang-format on
   for (const auto& setter : setters) {
     const int before = rig.View.ControlChanges;
     setter.set(setter.id);
@@ -479,7 +489,7 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   rig.Start();
   const auto& log = rig.View.Log;
   ASSERT_TRUE(rig.View.InOrder({"window visible 0", "picture MenBck", "window bounds", "visible ImgBtn001 1",
-                                 "window visible 1", "timer Timer3 100"}));
+                                "window visible 1", "timer Timer3 100"}));
   const int timer3 = rig.View.IndexOf("timer Timer3 100");
   EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)] + " " + log[static_cast<size_t>(timer3 + 3)], "pump pump");
   // The initial button is highlighted with its select sound; the frames were counted first.

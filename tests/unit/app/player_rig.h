@@ -95,8 +95,7 @@ struct PlayerRig {
   NullDebugOutput Trace;
   MenuDataReader Data{Opener, Dialog};
   Latin1Decoder CodePage;
-  MenuWindow Window{
-      MenuWindowServices{View, Data, Dialog, SoundRows, Files, Processes, Trace, CodePage}};
+  MenuWindow Window{MenuWindowServices{View, Data, Dialog, SoundRows, Files, Processes, Trace, CodePage}};
 
   // Packs the menus (the first is the default) into the fake executable.
   void Install(const std::vector<std::pair<std::string, MenuFile>>& menus) {
@@ -111,9 +110,7 @@ struct PlayerRig {
     const pack::Bytes exe(64, 0x4D);
     Opener.AddFile(kExePath, pack::AppendContainer(exe, files));
   }
-  void Start(const std::string& argument = "") {
-    Window.Form_Load(StartupInfo{kExePath, argument, "Orvane"});
-  }
+  void Start(const std::string& argument = "") { Window.Form_Load(StartupInfo{kExePath, argument, "Orvane"}); }
   // Every argument of a message shown, to compare whole.
   static auto Fields(const ShownMessage& m) {
     return std::make_tuple(m.Text, m.Kind, m.Buttons, m.HelpContext, m.DefaultIndex, m.Caption);

@@ -13,9 +13,7 @@ namespace orvane::testing {
 struct ControlKey {
   ControlKind Kind;
   int32_t Button;
-  bool operator<(const ControlKey& o) const {
-    return Kind != o.Kind ? Kind < o.Kind : Button < o.Button;
-  }
+  bool operator<(const ControlKey& o) const { return Kind != o.Kind ? Kind < o.Kind : Button < o.Button; }
 };
 
 class RecordingView : public MenuView {
@@ -23,7 +21,7 @@ class RecordingView : public MenuView {
   // Calls in order, e.g. "create WinBtn007", "window visible 0", "timer Timer3 100".
   std::vector<std::string> Log;
   std::map<ControlKey, ControlState> Controls;  // the controls that exist now
-  std::vector<std::string> CreationOrder;      // names of every control ever created
+  std::vector<std::string> CreationOrder;       // names of every control ever created
 
   bool WindowVisible = true;
   Bounds WindowBounds;
@@ -82,15 +80,9 @@ class RecordingView : public MenuView {
     Log.push_back("visible " + ControlName(id) + " " + std::to_string(visible));
     Get(id).Visible = visible;
   }
-  void SetControlText(const ControlId& id, const std::string& text) override {
-    Get(id).Text = text;
-  }
-  void SetControlFont(const ControlId& id, const ControlFont& font) override {
-    Get(id).Font = font;
-  }
-  void SetControlAlignment(const ControlId& id, TextAlignment alignment) override {
-    Get(id).Alignment = alignment;
-  }
+  void SetControlText(const ControlId& id, const std::string& text) override { Get(id).Text = text; }
+  void SetControlFont(const ControlId& id, const ControlFont& font) override { Get(id).Font = font; }
+  void SetControlAlignment(const ControlId& id, TextAlignment alignment) override { Get(id).Alignment = alignment; }
   void SetControlPicture(const ControlId& id, const PictureRef& picture) override {
     Log.push_back("picture " + ControlName(id));
     Get(id).Picture = picture;

@@ -16,18 +16,21 @@ const char kVersionNotice[] =
 // Without an argument the first packed menu is shown; every form of the argument names the
 // second one.
 TEST(StartupTest, TheArgumentOrElseTheFirstPackedMenuIsShown) {
-  for (const std::string argument : {"", "C:\\menus\\Second.mnu", "Second.mnu", "C:Second.mnu",
-                                     "E:\\extra\\SECOND.MNU"}) {
+  for (const std::string argument :
+       {"", "C:\\menus\\Second.mnu", "Second.mnu", "C:Second.mnu", "E:\\extra\\SECOND.MNU"}) {
     SCOPED_TRACE(argument);
     PlayerRig rig;
     rig.Install({{"Main.mnu", BasicMenu("Main")}, {"Second.mnu", BasicMenu("Second")}});
     rig.Start(argument);
     EXPECT_TRUE(rig.Dialog.Messages.empty());
-    if (argument.empty()) { EXPECT_EQ(rig.Window.MenuFileName, "main.mnu"); }
+    if (argument.empty()) {
+      EXPECT_EQ(rig.Window.MenuFileName, "main.mnu");
+    }
     EXPECT_EQ(rig.View.Caption, argument.empty() ? "Main" : "Second");
     EXPECT_TRUE(rig.View.WindowVisible);
     EXPECT_TRUE(rig.Window.MenuActive);
-    EXPECT_EQ(rig.Window.ApplicationFolder + "|" + rig.Window.ExeName + "|" + rig.Window.DialogCaption, "D:\\|orvane.exe|Orvane");
+    EXPECT_EQ(rig.Window.ApplicationFolder + "|" + rig.Window.ExeName + "|" + rig.Window.DialogCaption,
+              "D:\\|orvane.exe|Orvane");
   }
 }
 
@@ -44,6 +47,7 @@ TEST(StartupTest, AFirstMenuThatCannotBeReadEndsTheProgramAfterItsMessages) {
     bool windowBuilt;
   };
   const std::string failed = "Error in loading internal menu.", unread = "Menu could not be read.";
+  // clang-format off
   const Row rows[] = {
       {"a broken container",
        [](PlayerRig& rig) {
@@ -67,6 +71,7 @@ TEST(StartupTest, AFirstMenuThatCannotBeReadEndsTheProgramAfterItsMessages) {
       {"an empty container", [](PlayerRig& rig) { rig.InstallRaw({}); }, "",
        {"Could not locate specified package:\r\r", unread}, MessageKind::Warning, true},
   };
+  // clang-format on
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     PlayerRig rig;
@@ -103,12 +108,9 @@ TEST(StartupTest, TheSequenceRunsInItsOrderAndOnlyOnce) {
   EXPECT_EQ(order.size(), 1u);
   EXPECT_EQ(rig.SoundOut.Loads, 1);
   // The base controls come first, in drawing order.
-  const std::vector<std::string> base = {"MenBck", "imgAccPicture", "lblAccShadow",
-                                         "lblAccText", "lblTime", "lblDate"};
+  const std::vector<std::string> base = {"MenBck", "imgAccPicture", "lblAccShadow", "lblAccText", "lblTime", "lblDate"};
   ASSERT_GE(rig.View.CreationOrder.size(), base.size());
-  EXPECT_EQ(std::vector<std::string>(rig.View.CreationOrder.begin(),
-                                     rig.View.CreationOrder.begin() + 6),
-            base);
+  EXPECT_EQ(std::vector<std::string>(rig.View.CreationOrder.begin(), rig.View.CreationOrder.begin() + 6), base);
   EXPECT_EQ(rig.View.Timers[MenuTimer::Timer1], 1000);
   // The start sound is the built-in one and comes after the menu is shown.
   EXPECT_EQ(rig.SoundOut.Played, std::vector<std::string>{"builtin 1 nowait"});

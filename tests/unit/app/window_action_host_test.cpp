@@ -12,7 +12,8 @@ TEST(WindowActionHostTest, ButtonsOfTheShownMenuCarryTheirActionFields) {
   PlayerRig rig;
   MenuFile menu = BasicMenu("Host");
   ButtonRecord record = PushButtonRecord("Go", 1, 1);
-  record.Target = "%CD%\\setup.exe", record.Parameters = "/quiet", record.ViewerName = "Reader", record.ViewerVersion = "7";
+  record.Target = "%CD%\\setup.exe", record.Parameters = "/quiet", record.ViewerName = "Reader",
+  record.ViewerVersion = "7";
   record.MinimizeAfter = 1, record.CloseAfter = -1, record.RunMaximized = 2, record.WaitForExit = -1;
   record.ViewerCheck = 1, record.ViewerCompare = 1;
   menu.Buttons = {record, PushButtonRecord("Second", 1, 40)};

@@ -36,7 +36,9 @@ TEST(WindowShapeTest, RowMarkAndTwoRunsCutTheTopCorners) {
 
 TEST(WindowShapeTest, RunsStayOnTheirRowUntilTheNextRowMark) {
   // Row 1 loses x 0-1 and 5-6; row 3 loses x 2-7 (clipped to the width of 8).
+  // clang-format off
   const auto outline = BuildShapeRegion("00080004" "00000002" "00050007" "Y0003" "00020010");
+  // clang-format on
   ASSERT_TRUE(outline.has_value());
   const auto pixels = KeptPixels(*outline);
   EXPECT_EQ(pixels.size(), 32u - 4u - 6u);
@@ -52,8 +54,10 @@ TEST(WindowShapeTest, RunsStayOnTheirRowUntilTheNextRowMark) {
 TEST(WindowShapeTest, CutsOutsideTheOutlineAndEmptyRunsChangeNothing) {
   // Row mark 0 points above the outline, rows 3 and 9 below it; x1 >= x2 or x1 past the width
   // cuts nothing. The first and the last row (marks 1 and 2) each lose one pixel.
+  // clang-format off
   const auto outline = BuildShapeRegion("00040002" "Y0000" "00000004" "Y0003" "00000004" "Y0009" "00000004"
                                         "Y0001" "00030001" "00020002" "00060009" "00000001" "Y0002" "00030004");
+  // clang-format on
   ASSERT_TRUE(outline.has_value());
   EXPECT_EQ(KeptPixels(*outline).size(), 6u);
   EXPECT_EQ(outline->Kept, (std::vector<Bounds>{{1, 0, 3, 1}, {0, 1, 3, 1}}));
@@ -67,9 +71,11 @@ TEST(WindowShapeTest, DamagedTextsKeepWhatWasReadAndNeverReadPastTheEnd) {
   // A run cut short after a good one: the good cut (0-5) stands, the rest is dropped. A row mark
   // without its digits, a run with a letter in it. The last character alone is never an item (the
   // loop runs while p < length).
+  // clang-format off
   const std::tuple<const char*, bool, std::string> rows[] = {
       {"00100010" "00000005" "0000", false, "0-5 "}, {"00100010Y00", false, ""}, {"001000100000000A", false, ""},
       {"001000100", true, ""}};
+  // clang-format on
   for (const auto& [text, complete, cuts] : rows) {
     const auto shape = ParseShapeText(text);
     ASSERT_TRUE(shape.has_value()) << text;
