@@ -207,6 +207,7 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     menu.Buttons[0].Target = "a.exe";
     menu.Buttons[1].ButtonKind = 2;
     menu.Buttons[0].ViewerCheck = 1;  // on, with no viewer named
+    menu.Buttons[1].ViewerCompare = 2;  // the only viewer field set
     menu.Header.Unused6 = 1;
     menu.Settings.ScrollTitle = -1;
     menu.Settings.ShadowColour = {1, -1, 2};  // not a "#RRGGBB"

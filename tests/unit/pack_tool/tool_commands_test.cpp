@@ -7,7 +7,10 @@
 
 #include "pack_tool/tool_fixtures.h"
 #include "tool/disc/disc_check.h"
+#include "tool/disc/text_fit.h"
 #include "tool/menu_read.h"
+#include "tool/output_names.h"
+#include "tool/terminal_text.h"
 #include "writer/container_find.h"
 #include "writer/menu_writer.h"
 
@@ -193,6 +196,55 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
             "wrote " +
                 (std::filesystem::path(folder.PathOf("web")) / "index~2.html").string() +
                 "\n");  // index.html is the first's
+}
+
+// A description's lines: each line end starts one ("\r\n" as one), a last one too.
+TEST(DiscCheck, DescriptionsWrapAtEveryLineEnd) {
+  const std::pair<std::string, int> rows[] = {
+      {"ab", 1},     {"ab\r\ncd", 2}, {"ab\rcd", 2}, {"ab\ncd", 2},   {"ab\xB6" "cd", 2},  {"\r\n", 2},
+      {"ab\r\n", 2}, {"ab\r", 2},      {"ab\n", 2},   {"ab\n\r", 3}, {"ab\r\n\r\n", 3}, {"ab\r\r\n", 3},
+  };
+  for (const auto& [text, lines] : rows) {
+    ShownMenu shown;
+    shown.Loaded = true;
+    shown.Menu.lblAccText.Bounds = {0, 0, 1000, 1};  // too low for any line: every text is noted
+    shown.Menu.DefaultDescription = text;
+    DiscReport report;
+    NoteTextsThatDoNotFit("m.mnu", shown, report);
+    ASSERT_EQ(report.Notes.size(), 1u) << text;
+    EXPECT_NE(report.Notes[0].Message.find("wraps to about " + std::to_string(lines) + " lines"),
+              std::string::npos)
+        << TerminalText(text) << ": " << report.Notes[0].Message;
+  }
+}
+
+// Names and texts from a file at the edges of a UTF-8 C1 control (U+0080 to U+009F): controls
+// are escaped for the terminal and become "_" in file names; U+00A0 and a character cut short at
+// the end stay. A long name is cut at a character's start, its short extension kept.
+TEST(HostilePlayers, ControlCharactersAndLongNamesAtEveryEdge) {
+  std::string accented = "a";
+  for (int i = 0; i < 150; ++i) accented += "\xC3\xA9";
+  std::string accentedCut = "a";
+  for (int i = 0; i < 97; ++i) accentedCut += "\xC3\xA9";
+  const std::string a196(196, 'a');
+  const struct {
+    std::string text, shown, name;
+  } rows[] = {
+      {"a\xC2\x80", "a\\u0080", "a_"},
+      {"\xC2\x9F" "b", "\\u009fb", "_b"},
+      {"a\xC2\xA0" "b", "a\xC2\xA0" "b", "a\xC2\xA0" "b"},
+      {"a\xC2", "a\xC2", "a\xC2"},
+      {"\xC2\xC2\x80" "b", "\xC2\\u0080b", "\xC2_b"},
+      {"\x1F\x7F\r\n\t" "b", "\\x1f\\x7f\\r\\n\\tb", "_____b"},
+      {a196 + ".mnu", a196 + ".mnu", a196 + ".mnu"},  // 200 bytes: kept
+      {a196 + "a.mnu", a196 + "a.mnu", a196 + ".mnu"},
+      {accented + ".mnu", accented + ".mnu", accentedCut + ".mnu"},
+      {a196 + "." + std::string(20, 'b'), a196 + "." + std::string(20, 'b'), a196 + ".bbb"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(TerminalText(row.text), row.shown);
+    EXPECT_EQ(OutputNames().Take(row.text), row.name);
+  }
 }
 
 // Players someone else made, each run through every command that reads one: nothing lands outside
