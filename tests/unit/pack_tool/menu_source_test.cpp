@@ -52,7 +52,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
        "window": "maximized", "wait_for_exit": true, "close_after": true,
        "font": {"colour": "#FF0000", "italic": true}, "alignment": "right",
        "viewer": {"name": "Reader", "version": "5", "compare": "at-least"}},
-      {"kind": "label", "caption": "&Help"}
+      {"kind": "label", "caption": "&Help", "font": {"colour": {}}}
     ],
     "initial_button": "go"})");
   const MenuSettings& m = s.Menu.Settings;
@@ -95,6 +95,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(help.ButtonKind, 2);
   EXPECT_EQ(help.Width, 97);
   EXPECT_EQ(help.FontName, "Tahoma");
+  EXPECT_EQ(help.FontColour, 0);  // a colour's value left out is 0
   EXPECT_EQ(s.Menu.Header.ButtonCount, 2);
   EXPECT_EQ(s.Menu.Header.PictureCount, 2);
   EXPECT_EQ(s.Menu.Header.Unused7, 0);  // left out of the header
