@@ -31,8 +31,9 @@ struct ErrTxt {
   RecordingDialog dialog;
   Latin1Decoder codePage;
 
-  ErrorFlags Load(const std::string& content) {
-    files.AddFile("E:\\err.txt", {false, true, true});  // hidden and system: still read
+  // A folder of that name is no file, even where the opener would read something from it.
+  ErrorFlags Load(const std::string& content, bool folder = false) {
+    files.AddFile("E:\\err.txt", {folder, true, true});  // hidden and system: still read
     opener.files["E:\\err.txt"] = content;
     return LoadErrorFlags("E:\\", files, opener, codePage, dialog, "Orvane");
   }
@@ -43,12 +44,12 @@ TEST(ErrorFlags, LinesSetTheFlagsInOrderUntilABadOne) {
   const struct {
     const char* what;
     const char* content;  // nullptr: no file
-    bool folder;          // a folder named err.txt instead
+    bool folder;          // a folder named err.txt, with content
     bool showFileNotFound, showNoViewer;
     const char* message;  // nullptr: none
   } rows[] = {
       {"no file", nullptr, false, true, true, nullptr},
-      {"a folder named err.txt", nullptr, true, true, true, nullptr},
+      {"a folder named err.txt", "maybe", true, true, true, nullptr},
       {"Windows lines", "False\r\nFalse\r\nTrue\r\n", false, false, false, nullptr},
       {"Unix lines", "1\n0\n0", false, true, false, nullptr},
       {"a bad second line", "False\r\nmaybe\r\nFalse\r\n", false, false, true, "'maybe' is not a valid boolean value"},
@@ -60,9 +61,8 @@ TEST(ErrorFlags, LinesSetTheFlagsInOrderUntilABadOne) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     ErrTxt t;
-    if (row.folder) t.files.AddFolder("E:\\err.txt");
     const ErrorFlags flags =
-        row.content ? t.Load(row.content) : LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
+        row.content ? t.Load(row.content, row.folder) : LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
     EXPECT_EQ(flags.ShowFileNotFound, row.showFileNotFound);
     EXPECT_EQ(flags.ShowNoViewer, row.showNoViewer);
     ASSERT_EQ(t.dialog.shown.size(), row.message ? 1u : 0u);
