@@ -188,7 +188,7 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
   WriteText(folder_, "disc/plain.exe", "MZ");
   WriteText(folder_, "disc/AUTORUN.INF",
-            "; by hand\r\n[AutoRun]\r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
+            "; by hand\r\n \t[AutoRun] \r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
             "shellexecute=plain.exe Main.mnu\r\nicon=orvane.ico,0\r\nopen=gone.exe sub.mnu\r\n");
   WriteText(folder_, "disc/docs/a.pdf", "%PDF");  // found only by the player's search
   // Numbers that the player reads as off, where true was surely meant: build warns, check fails.
@@ -200,6 +200,10 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
         source + "buttons[4].viewer.check: -1 is off for the player, which counts this flag as on "
                  "only at exactly 1; write true (stored as 1)"})
     EXPECT_NE(built_.find(warning), std::string::npos) << warning << "\n" << built_;
+  // pack says a source's warnings as build does
+  const auto packed = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("src/main.json"), "-o",
+                               folder_.PathOf("out/orvane.exe")});
+  EXPECT_NE(packed.Out.find(source + "buttons[4].wait_for_exit: 1 is off"), std::string::npos) << packed.Out;
   const auto r = Check();
   EXPECT_EQ(r.Status, 1) << r.Out << r.Err;
   const std::string& out = r.Out;
@@ -363,6 +367,10 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
 
   std::ostringstream out;
   ImageRequest request{folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", "orvane-no-such-xorriso"};
+  WriteText(folder_, "disc/docs/" + std::string(104, 'n'), "x");  // Joliet holds 103 characters
+  EXPECT_THROW(WriteDiscImage(request, out), ToolError);
+  std::filesystem::rename(folder_.PathOf("disc/docs/" + std::string(104, 'n')),
+                          folder_.PathOf("disc/docs/" + std::string(103, 'n')));
   try {
     WriteDiscImage(request, out);
     ADD_FAILURE() << "no image can be written without xorriso";
@@ -556,10 +564,11 @@ TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
                                                      {0x8664, "x86_64: runs only on 64-bit Windows"},
                                                      {0xAA64, "ARM64: runs only on ARM Windows"},
                                                      {0x0200, "not a 32-bit x86 program"}}) {
-    Bytes pe(0x48, 0);
+    Bytes pe(0x46, 0);  // its machine field the file's last two bytes
     pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = 0x40, pe[0x40] = 'P', pe[0x41] = 'E';
     pe[0x44] = machine & 0xFF, pe[0x45] = machine >> 8;
     EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
+    EXPECT_EQ(PlayerMachineWarning(Bytes(pe.begin(), pe.end() - 1)).value_or("").find("not a Windows program"), 0u);
     // check says it too, as a note: such a player still runs where its Windows does.
     WriteText(folder_, "pe.exe", std::string(pe.begin(), pe.end()));
     RunTool({"pack", folder_.PathOf("pe.exe"), folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("pe/orvane.exe")});
