@@ -31,6 +31,8 @@ TEST(ShapeText, ParsingFindsWhatThePlayerWouldMisread) {
   // Without a row mark the runs belong to row 1.
   EXPECT_EQ(ParseShapeText("0010001000000002").Runs, (std::vector<ShapeRun>{{0, 0, 2}}));
 
+  for (const char* zero : {"00100000", "00000010"})  // the player reads a side of 0: no outline
+    EXPECT_TRUE(ParseShapeText(zero).Problems.empty()) << zero;
   EXPECT_FALSE(ParseShapeText("NULL").Problems.empty());
   EXPECT_FALSE(ParseShapeText("00100010Y0001").Problems.empty());      // mark without run
   EXPECT_FALSE(ParseShapeText("00100010Y00010000").Problems.empty());  // run cut short
