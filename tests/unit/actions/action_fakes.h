@@ -77,8 +77,7 @@ class FakeFileSystem : public FileSystem {
   };
 
   static std::string Key(std::string path) {
-    for (size_t at = path.find("\\\\", 1); at != std::string::npos; at = path.find("\\\\", 1))
-      path.erase(at, 1);
+    for (size_t at = path.find("\\\\", 1); at != std::string::npos; at = path.find("\\\\", 1)) path.erase(at, 1);
     while (path.size() > 3 && path.back() == '\\') path.pop_back();
     if (path.size() == 2 && path[1] == ':') path += '\\';
     return AsciiLower(path);
@@ -126,8 +125,8 @@ struct ShownMessage {
 struct RecordingDialog : MessageDialog {
   std::vector<ShownMessage> shown;
   std::function<void()> whileShown;  // runs as if the modal loop dispatched a message
-  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons,
-                    int32_t helpContext, int32_t defaultIndex, const std::string& caption) override {
+  TModalResult Show(const std::string& text, MessageKind kind, MessageButtons buttons, int32_t helpContext,
+                    int32_t defaultIndex, const std::string& caption) override {
     shown.push_back({text, kind, buttons, caption, helpContext, defaultIndex});
     if (whileShown) whileShown();
     return 1;
@@ -141,7 +140,7 @@ struct FindQuery {
 
 struct RecordingShell : Shell {
   std::vector<ShellRequest> requests;
-  std::deque<ShellResult> results;  // answered in order; success without a process when empty
+  std::deque<ShellResult> results;                  // answered in order; success without a process when empty
   std::map<std::string, std::string> associations;  // lower-case file -> program
   std::vector<FindQuery> queries;
   std::string windowsDirectory = "C:\\WINDOWS";
@@ -156,8 +155,7 @@ struct RecordingShell : Shell {
     return result;
   }
   int32_t foundCode = 42;  // what the platform answers for a known file
-  int32_t FindProgram(const std::string& file, const std::string& folder,
-                      std::string& program) override {
+  int32_t FindProgram(const std::string& file, const std::string& folder, std::string& program) override {
     queries.push_back({file, folder});
     auto it = associations.find(AsciiLower(file));
     if (it == associations.end()) return kShellNoAssociation;
@@ -200,8 +198,7 @@ struct FakeProgress : SearchProgressFactory {
     ~Window() override { ++owner.closed; }
     void SetFolder(const std::string& folder) override {
       owner.folders.push_back(folder);
-      if (static_cast<int>(owner.folders.size()) == owner.cancelAfterFolders)
-        search.SearchCancelled = true;
+      if (static_cast<int>(owner.folders.size()) == owner.cancelAfterFolders) search.SearchCancelled = true;
     }
   };
   std::unique_ptr<SearchProgressWindow> Open(TreeSearch& search) override {
@@ -232,8 +229,8 @@ struct FakeVersionInfo : VersionInfoSource {
 
   // A program with a version resource: file version major.minor.build.revision, an English
   // (0409, code page 04B0) string table.
-  void AddProgram(const std::string& path, const std::string& productName, uint16_t major,
-                  uint16_t minor, const std::string& description = "") {
+  void AddProgram(const std::string& path, const std::string& productName, uint16_t major, uint16_t minor,
+                  const std::string& description = "") {
     std::string fixed(52, '\0');
     const uint32_t high = (static_cast<uint32_t>(major) << 16) | minor;
     for (int i = 0; i < 4; ++i) fixed[8 + i] = static_cast<char>((high >> (8 * i)) & 0xFF);
@@ -241,8 +238,7 @@ struct FakeVersionInfo : VersionInfoSource {
     parts["\\"] = fixed;
     parts["\\VarFileInfo\\Translation"] = std::string("\x09\x04\xB0\x04", 4);
     parts["\\StringFileInfo\\040904B0\\ProductName"] = productName + std::string(1, '\0');
-    if (!description.empty())
-      parts["\\StringFileInfo\\040904B0\\FileDescription"] = description;
+    if (!description.empty()) parts["\\StringFileInfo\\040904B0\\FileDescription"] = description;
   }
 };
 
@@ -292,8 +288,8 @@ struct DispatchRig {
   NullDebugOutput trace;
   FakeHost host;
   Latin1Decoder codePage;
-  ActionDispatcher dispatcher{ActionServices{host,   shell,    files,    opener, sounds,
-                                             dialog, versions, progress, trace,  codePage}};
+  ActionDispatcher dispatcher{
+      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace, codePage}};
 
   explicit DispatchRig(const std::string& applicationFolder = "E:\\") {
     dispatcher.ApplicationFolder = applicationFolder;

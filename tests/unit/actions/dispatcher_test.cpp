@@ -19,8 +19,7 @@ const std::vector<std::string> kCloseSteps = {"hide", "unload", "delayed close",
 
 // What the shell was asked: verb|file|parameters|directory|show mode (0 hidden, 1 normal).
 std::string Sent(const ShellRequest& r) {
-  return r.Verb + "|" + r.File + "|" + r.Parameters + "|" + r.Directory + "|" +
-         std::to_string(r.ShowMode);
+  return r.Verb + "|" + r.File + "|" + r.Parameters + "|" + r.Directory + "|" + std::to_string(r.ShowMode);
 }
 
 struct Dispatch : DispatchRig {
@@ -107,8 +106,8 @@ TEST(Dispatcher, EmptyTargetIsTheExitButton) {
   t.LogPumps();
   t.RunWithoutLaunch(1);
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{"builtin 3 nowait"});
-  EXPECT_EQ(t.host.log, (std::vector<std::string>{"pump", "pump", "hide", "unload", "pump", "delayed close",
-                                                  "terminate"}));
+  EXPECT_EQ(t.host.log,
+            (std::vector<std::string>{"pump", "pump", "hide", "unload", "pump", "delayed close", "terminate"}));
 
   Dispatch minimise;
   minimise.Button(1, "").MinimizeAfter = 1;
@@ -133,13 +132,14 @@ TEST(Dispatcher, TargetsReachTheShellAsTheyResolve) {
   struct Row {
     const char* name;
     std::string target, parameters;
-    std::string sent;                 // verb|file|parameters|directory|show mode
-    std::string file = "";            // on the disc; "~" in front: hidden
-    std::string unlisted = "";        // a folder never listed while looking for it ("*": none is)
+    std::string sent;                                      // verb|file|parameters|directory|show mode
+    std::string file = "";                                 // on the disc; "~" in front: hidden
+    std::string unlisted = "";                             // a folder never listed while looking for it ("*": none is)
     std::map<std::string, std::string> associations = {};  // lower-case file -> program
-    std::string folder = "E:\\";      // the player's
+    std::string folder = "E:\\";                           // the player's
   };
   const std::string browser = "c:\\windows\\home.htm";
+  // clang-format off
   const Row rows[] = {
       {"raw launch: neither the % prefix nor the slash rule", "%NOPROC%%setup/run.exe", "",
        "open|%setup/run.exe|||0"},
@@ -189,6 +189,7 @@ TEST(Dispatcher, TargetsReachTheShellAsTheyResolve) {
     EXPECT_TRUE(t.host.log.empty());
   }
 }
+// clang-format on
 
 TEST(Dispatcher, FolderIsExploredAndMailNeverWatched) {
   Dispatch t;
@@ -296,9 +297,8 @@ TEST(Dispatcher, NoAssociationShowsTheHelpMenuOrTheNoViewerMessage) {
   message.shell.results.push_back({false, kShellNoAssociation, kNoProcess});
   message.Button(1, "%a.xyz");
   message.Run(1);
-  message.ExpectMessage(
-      "You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%a.xyz",
-      MessageKind::Warning);
+  message.ExpectMessage("You do not appear to have a suitable viewer (or version) able to open the file:\r\n\r\n%a.xyz",
+                        MessageKind::Warning);
 }
 
 TEST(Dispatcher, HelpMenuOfANameWithoutDotDropsItsFirstCharacter) {
@@ -357,8 +357,7 @@ TEST(Dispatcher, SilencedMessagesHaveNoOtherEffect) {
   t.opener.files["E:\\err.txt"] = "False\r\nFalse\r\nTrue\r\n";
   t.dispatcher.LoadErrorFlags();
   t.files.AddFile("E:\\a.xyz");
-  t.shell.results = {{false, kShellFileNotFound, kNoProcess},
-                     {false, kShellNoAssociation, kNoProcess}};
+  t.shell.results = {{false, kShellFileNotFound, kNoProcess}, {false, kShellNoAssociation, kNoProcess}};
   t.Button(1, "E:\\a.xyz").CloseAfter = 1;
   t.dispatcher.RunButtonAction(1);
   t.dispatcher.RunButtonAction(1);

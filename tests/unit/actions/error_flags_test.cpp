@@ -15,6 +15,7 @@ using action_testing::FakeOpener;
 using action_testing::RecordingDialog;
 
 TEST(ErrorFlags, BooleanTexts) {
+  // clang-format off
   const std::pair<const char*, std::optional<bool>> rows[] = {
       {"True", true},      {"fALSE", false}, {" true ", true}, {"0", false},   {"-0.000", false},     {"-1", true},
       {"2.5", true},       {"0.01", true},   {"0e5", false},   {"1e+5", true}, {"0.0E-3", false}, {"", std::nullopt},
@@ -22,6 +23,7 @@ TEST(ErrorFlags, BooleanTexts) {
       {"Truely", std::nullopt},
       {"1e999999", true},  // no overflow: only the digits count
   };
+  // clang-format on
   for (const auto& [text, value] : rows) EXPECT_EQ(ParseBooleanText(text), value) << text;
 }
 
@@ -47,6 +49,7 @@ TEST(ErrorFlags, LinesSetTheFlagsInOrderUntilABadOne) {
     bool folder;          // a folder named err.txt, with content
     bool showFileNotFound, showNoViewer;
     const char* message;  // nullptr: none
+    // clang-format off
   } rows[] = {
       {"no file", nullptr, false, true, true, nullptr},
       {"a folder named err.txt", "maybe", true, true, true, nullptr},
@@ -58,11 +61,12 @@ TEST(ErrorFlags, LinesSetTheFlagsInOrderUntilABadOne) {
       {"code page", "0\r\nd\xE9sactiv\xE9\r\n", false, false, true,
        "'d\xC3\xA9sactiv\xC3\xA9' is not a valid boolean value"},
   };
+  // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     ErrTxt t;
-    const ErrorFlags flags =
-        row.content ? t.Load(row.content, row.folder) : LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
+    const ErrorFlags flags = row.content ? t.Load(row.content, row.folder)
+                                         : LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
     EXPECT_EQ(flags.ShowFileNotFound, row.showFileNotFound);
     EXPECT_EQ(flags.ShowNoViewer, row.showNoViewer);
     ASSERT_EQ(t.dialog.shown.size(), row.message ? 1u : 0u);

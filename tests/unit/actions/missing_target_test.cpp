@@ -19,9 +19,7 @@ struct Locate {
   FakeProgress progress;
   TreeSearch search{files, pump, progress};
   LookupContext context{shell, files, "E:\\player\\"};
-  std::string Run(const std::string& path) {
-    return LocateMissingTarget(path, context, pump, search);
-  }
+  std::string Run(const std::string& path) { return LocateMissingTarget(path, context, pump, search); }
 };
 
 // The candidate folders in their order: the application folder; the target's folders on the
@@ -62,8 +60,7 @@ TEST(LocateMissingTarget, ThenTheApplicationTreeThenTheDrive) {
   drive.files.AddFolder("E:\\player");
   drive.files.AddFile("E:\\other\\x.pdf");
   EXPECT_EQ(drive.Run("C:\\x.pdf"), "E:\\other\\x.pdf");
-  EXPECT_EQ(drive.files.listed,
-            (std::vector<std::string>{"E:\\player\\", "E:\\", "E:\\player\\", "E:\\other\\"}));
+  EXPECT_EQ(drive.files.listed, (std::vector<std::string>{"E:\\player\\", "E:\\", "E:\\player\\", "E:\\other\\"}));
 }
 
 TEST(LocateMissingTarget, HiddenFileIsNotAcceptedAnywhere) {

@@ -62,7 +62,7 @@ TEST(PosixTreeSearch, FolderNamedLikeTheTargetMetFirstIsReturned) {
 TEST(PosixTreeSearch, LinkCycleEnds) {
   PosixSearch t;
   t.Folder("a");
-  t.Link(t.root, "a/loop");       // back to the root
+  t.Link(t.root, "a/loop");        // back to the root
   t.Link(t.root + "/a", "again");  // and into a folder searched anyway
   EXPECT_EQ(t.search.SearchFolderTree("nothing.pdf", true, "E:\\"), kNotFound);
   EXPECT_EQ(t.pump.pumps, 2);  // the root and a, nothing through the links
@@ -122,22 +122,19 @@ TEST(PosixLocateMissingTarget, LikelyFoldersThenTreeThenDrive) {
   t.File("docs/x.pdf");
   LookupContext context{shell, t.files, "E:\\disc\\player\\"};
   // c:\data\docs\x.pdf is looked for as E:\data\docs\x.pdf, then E:\docs\x.pdf.
-  EXPECT_EQ(LocateMissingTarget("C:\\data\\docs\\x.pdf", context, t.pump, t.search),
-            "E:\\docs\\x.pdf");
+  EXPECT_EQ(LocateMissingTarget("C:\\data\\docs\\x.pdf", context, t.pump, t.search), "E:\\docs\\x.pdf");
   EXPECT_EQ(t.progress.opened, 0);
 
   t.Folder("disc/player/sub");
   t.File("disc/player/sub/y.pdf");
-  EXPECT_EQ(LocateMissingTarget("C:\\y.pdf", context, t.pump, t.search),
-            "E:\\disc\\player\\sub\\y.pdf");
+  EXPECT_EQ(LocateMissingTarget("C:\\y.pdf", context, t.pump, t.search), "E:\\disc\\player\\sub\\y.pdf");
 
   t.Folder("other");
   t.File("other/z.pdf");
   EXPECT_EQ(LocateMissingTarget("C:\\z.pdf", context, t.pump, t.search), "E:\\other\\z.pdf");
 
   t.File("other/.w.pdf");
-  EXPECT_EQ(LocateMissingTarget("C:\\other\\.w.pdf", context, t.pump, t.search),
-            "C:\\other\\.w.pdf");
+  EXPECT_EQ(LocateMissingTarget("C:\\other\\.w.pdf", context, t.pump, t.search), "C:\\other\\.w.pdf");
 }
 
 }  // namespace

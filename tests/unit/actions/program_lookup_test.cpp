@@ -51,6 +51,7 @@ TEST(FindWebBrowser, BackupPageIsWrittenUsedAndDeleted) {
   t.shell.associations["c:\\orvanebk.htm"] = "C:\\web.exe";
 
   EXPECT_EQ(FindWebBrowser("www.orvane.example", t.context), "C:\\web.exe");
+  // clang-format off
   const std::vector<std::string> probed = {
       "C:\\Windows\\",
       "E:\\",
@@ -59,6 +60,7 @@ TEST(FindWebBrowser, BackupPageIsWrittenUsedAndDeleted) {
       "C:\\Windows\\help\\",
       "C:\\Windows\\web\\",
       "C:\\"};
+  // clang-format on
   EXPECT_EQ(t.files.listed, probed);
   EXPECT_EQ(t.files.written, std::vector<std::string>{"C:\\orvanebk.htm"});
   EXPECT_EQ(t.files.contents["c:\\orvanebk.htm"], " \r\n");

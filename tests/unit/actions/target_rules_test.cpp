@@ -30,8 +30,8 @@ TEST(TargetForm, FormsAreTestedInOrder) {
 TEST(TargetText, DriveMacroIsExpandedEverywhereUntilNoneIsLeft) {
   // A replacement that forms a new macro with its neighbours is expanded again from the start: a
   // single left-to-right pass would leave "%CD%" in the last two.
-  const char* const rows[][3] = {{"%CD%", "D:\\", "D"}, {"-f %CD%", "D:\\", "-f D"}, {"%cd%", "D:\\", "%cd%"},
-                                 {"%CD%:\\docs %CD%:\\x", "E:\\disc\\", "E:\\docs E:\\x"},
+  const char* const rows[][3] = {{"%CD%", "D:\\", "D"},    {"-f %CD%", "D:\\", "-f D"},
+                                 {"%cd%", "D:\\", "%cd%"}, {"%CD%:\\docs %CD%:\\x", "E:\\disc\\", "E:\\docs E:\\x"},
                                  {"%%CD%D%", "C:\\", "C"}, {"%CD%CD%CD%", "%:\\", "%"}};
   for (const auto& row : rows) EXPECT_EQ(ExpandDriveMacro(row[0], row[1]), row[2]) << row[0];
 }
@@ -55,10 +55,10 @@ TEST(TargetForm, AddressesAreKnownByTheirFirstLetters) {
   const struct {
     const char* target;
     bool web, address;
-  } rows[] = {{"HTTP://x.org", true, true}, {"http", true, true},       {"htt", false, false},
-              {"www.x.org", true, true},    {"www", true, true},        {"ww", false, false},
-              {"FTP.x.org", true, true},    {"ftp", true, true},        {"ft", false, false},
-              {"MailTo:a@b", false, true},  {"mailto", false, true},    {"mailt", false, false},
+  } rows[] = {{"HTTP://x.org", true, true},    {"http", true, true},    {"htt", false, false},
+              {"www.x.org", true, true},       {"www", true, true},     {"ww", false, false},
+              {"FTP.x.org", true, true},       {"ftp", true, true},     {"ft", false, false},
+              {"MailTo:a@b", false, true},     {"mailto", false, true}, {"mailt", false, false},
               {"wwwguide.pdf", true, true},  // a local file named like an address
               {"docs\\http.pdf", false, false}};
   for (const auto& row : rows) {
@@ -74,13 +74,13 @@ TEST(TargetForm, LaunchTargetsTakePrefixesButNeverTheDriveMacro) {
     const char* path;
     bool local;
   };
-  for (const Row& row : std::initializer_list<Row>{
-           {"%docs/a.pdf", "D:\\", "D:\\docs\\a.pdf", true},
-           {"\\setup\\run.exe", "E:\\disc\\", "E:\\setup\\run.exe", true},
-           {"%CD%:\\docs\\a.pdf", "D:\\", "D:\\CD%:\\docs\\a.pdf", true},  // "%" is a prefix
-           {"x\\%CD%\\a.pdf", "D:\\", "x\\%CD%\\a.pdf", true},
-           {"http://x.org/a/b", "D:\\", "http://x.org/a/b", false},
-           {"%www.x.org", "D:\\", "D:\\www.x.org", true}}) {
+  for (const Row& row :
+       std::initializer_list<Row>{{"%docs/a.pdf", "D:\\", "D:\\docs\\a.pdf", true},
+                                  {"\\setup\\run.exe", "E:\\disc\\", "E:\\setup\\run.exe", true},
+                                  {"%CD%:\\docs\\a.pdf", "D:\\", "D:\\CD%:\\docs\\a.pdf", true},  // "%" is a prefix
+                                  {"x\\%CD%\\a.pdf", "D:\\", "x\\%CD%\\a.pdf", true},
+                                  {"http://x.org/a/b", "D:\\", "http://x.org/a/b", false},
+                                  {"%www.x.org", "D:\\", "D:\\www.x.org", true}}) {
     const LaunchTarget t = RewriteLaunchTarget(row.target, row.folder);
     EXPECT_EQ(t.Path, row.path) << row.target;
     EXPECT_EQ(t.Local, row.local) << row.target;
@@ -89,8 +89,12 @@ TEST(TargetForm, LaunchTargetsTakePrefixesButNeverTheDriveMacro) {
 }
 
 TEST(TargetForm, ParametersAreQuotedUnlessTheyLookLikeSwitchesOrTheTargetIsQuoted) {
-  const char* const rows[][3] = {{"a.exe", "read.me", "\"read.me\""}, {"a.exe", "-x", "-x"}, {"a.exe", "/x", "/x"},
-                                 {"a.exe", "\\\\srv\\x", "\\\\srv\\x"}, {"a.exe", " x", " x"}, {"a.exe", "", ""},
+  const char* const rows[][3] = {{"a.exe", "read.me", "\"read.me\""},
+                                 {"a.exe", "-x", "-x"},
+                                 {"a.exe", "/x", "/x"},
+                                 {"a.exe", "\\\\srv\\x", "\\\\srv\\x"},
+                                 {"a.exe", " x", " x"},
+                                 {"a.exe", "", ""},
                                  {"\"a b.exe\"", "x", "x"}};
   for (const auto& row : rows) EXPECT_EQ(QuoteParameters(row[0], row[1]), row[2]) << row[0] << " " << row[1];
 }

@@ -33,14 +33,17 @@ TEST(TreeSearch, BreadthFirstInListingOrderAndFoldersMatchToo) {
 TEST(TreeSearch, EntriesThatArePassedOver) {
   const FileAttributes file, folder{true}, hidden{false, true}, systemFolder{true, false, true},
       link{true, false, false, false, true};
-  const std::vector<std::pair<std::string, FileAttributes>> dotFolders = {
-      {"E:\\.first", folder}, {"E:\\.second", folder}, {"E:\\.first\\x.txt", file}, {"E:\\.second\\x.txt", file},
-      {"E:\\.second\\y.txt", file}};
+  const std::vector<std::pair<std::string, FileAttributes>> dotFolders = {{"E:\\.first", folder},
+                                                                          {"E:\\.second", folder},
+                                                                          {"E:\\.first\\x.txt", file},
+                                                                          {"E:\\.second\\x.txt", file},
+                                                                          {"E:\\.second\\y.txt", file}};
   const struct {
     const char* what;
     std::vector<std::pair<std::string, FileAttributes>> entries;
     std::string name, start, found;
     std::vector<std::string> listed;
+    // clang-format off
   } rows[] = {
       {"hidden and system",
        {{"E:\\target.pdf", hidden}, {"E:\\sys", systemFolder}, {"E:\\sys\\target.pdf", file}},
@@ -53,6 +56,7 @@ TEST(TreeSearch, EntriesThatArePassedOver) {
        "b", "E:\\net\\\\", kNotFound, {"E:\\net\\\\", "E:\\net\\\\one\\"}},
       {"a missing start folder", {}, "x", "Q:\\", kNotFound, {"Q:\\"}},
   };
+  // clang-format on
   for (const auto& row : rows) {
     Search t;
     for (const auto& [path, attributes] : row.entries) t.files.AddFile(path, attributes);
@@ -72,8 +76,7 @@ TEST(TreeSearch, ProgressWindowFromTheTwentyFirstFolderOnly) {
   EXPECT_EQ(big.search.SearchFolderTree("x", true, "E:\\"), kNotFound);  // 23 folders
   EXPECT_EQ(big.progress.opened, 1);
   EXPECT_EQ(big.progress.closed, 1);
-  EXPECT_EQ(big.progress.folders,
-            (std::vector<std::string>{"E:\\f19\\", "E:\\f20\\", "E:\\f21\\"}));
+  EXPECT_EQ(big.progress.folders, (std::vector<std::string>{"E:\\f19\\", "E:\\f20\\", "E:\\f21\\"}));
 
   Search quiet;
   for (int i = 0; i < 22; ++i) quiet.files.AddFolder("E:\\f" + std::to_string(i));

@@ -22,12 +22,14 @@ struct RecordingTrace : DebugOutput {
 };
 
 TEST(VersionName, CanonicalNameRulesInOrder) {
+  // clang-format off
   const std::pair<std::string, std::string> rows[] = {  // product name, canonical name
       {"Adobe Reader", "Adobe Acrobat"}, {"Acrobat Reader", "Adobe Acrobat"},
       {"Adobe Acrobat Pro", "Adobe Acrobat"}, {"Foxit Reader", "Foxit"},
       {"PDF-XChange Viewer Reader", "PDF-XChange"}, {"Media Player Version 9", "Media Player"},
       {"Tool ver 2", "Tool"}, {"Tool ver2", "Tool ver2"}, {"Readers Digest", "Readers Digest"},
       {"", ""}};
+  // clang-format on
   for (const auto& [name, canonical] : rows) EXPECT_EQ(CanonicalViewerName(name), canonical) << name;
 }
 
@@ -70,11 +72,13 @@ TEST(VersionName, ShortOrMissingPartsGiveEmptyTexts) {
 }
 
 TEST(DecimalText, ComparedAsDecimalNumbers) {
+  // clang-format off
   const std::tuple<std::string, std::string, std::optional<int>> rows[] = {
       {"9.10", "9.1", 0}, {"9.10", "9.3", -1}, {"10.0", "9.3", 1}, {"6.0", "6", 0},
       {"007", "7.000", 0}, {".5", "0.5", 0}, {"123456789012345678901234567890", "9.9", 1},
       {"", "1", std::nullopt}, {"5a", "1", std::nullopt}, {"1.2.3", "1", std::nullopt},
       {"-1", "1", std::nullopt}};
+  // clang-format on
   for (const auto& [a, b, result] : rows) EXPECT_EQ(CompareDecimalText(a, b), result) << a << " " << b;
 }
 
@@ -103,10 +107,12 @@ TEST(CheckRequiredViewer, AtLeastAndExactVersions) {
   EXPECT_EQ(t.shell.queries[0].folder, "d:\\docs\\");
 
   // Compare 1 asks for at least the version, anything else for exactly it; no number is never met.
+  // clang-format off
   const std::pair<ViewerRequirement, bool> rows[] = {
       {{"Adobe Acrobat", "7", 0}, false}, {{"Adobe Acrobat", "9.30", 0}, true},
       {{"Adobe Acrobat", "10", 1}, false}, {{"Foxit", "1", 1}, false},
       {{"Adobe Acrobat", "", 1}, false}};
+  // clang-format on
   for (const auto& [requirement, met] : rows) {
     target = "d:\\docs\\Manual.PDF";
     EXPECT_EQ(t.Check(requirement, target), met) << requirement.ViewerName << " " << requirement.ViewerVersion;

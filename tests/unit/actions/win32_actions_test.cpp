@@ -63,8 +63,8 @@ TEST(Win32VersionInfo, ReadsTheSystemsOwnPrograms) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(version, std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
-                         std::to_string(LOWORD(fixed->dwFileVersionMS)));
+  EXPECT_EQ(version,
+            std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)));
 
   EXPECT_EQ(versions.Load(SystemProgram("notepad.exe")), nullptr);
   EXPECT_EQ(versions.Load("C:\\no\\such\\program.exe"), nullptr);
@@ -83,8 +83,7 @@ TEST(Win32ViewerCheck, InstallerPackageNeedsTheWineInstaller) {
   EXPECT_TRUE(CheckRequiredViewer({"wine installer", "0.5", 1}, target, context, versions, trace));
   EXPECT_EQ(target, "setup.msi");
   target = folder + "Setup.MSI";
-  EXPECT_FALSE(CheckRequiredViewer({"Wine Installer", "9999", 1}, target, context, versions,
-                                   trace));
+  EXPECT_FALSE(CheckRequiredViewer({"Wine Installer", "9999", 1}, target, context, versions, trace));
   target = folder + "Setup.MSI";
   EXPECT_FALSE(CheckRequiredViewer({"Adobe Acrobat", "1", 1}, target, context, versions, trace));
   DeleteFileA((folder + "Setup.MSI").c_str());
@@ -117,8 +116,7 @@ TEST(Win32Shell, AssociationsWindowsFolderAndErrors) {
 
 TEST(Win32Shell, StartedProcessIsWatchedUntilItEnds) {
   Win32Shell shell;
-  ShellResult started =
-      shell.Execute({"open", SystemProgram("cmd.exe"), "/c exit 0", "", kShowHidden});
+  ShellResult started = shell.Execute({"open", SystemProgram("cmd.exe"), "/c exit 0", "", kShowHidden});
   ASSERT_TRUE(started.Success);
   ASSERT_NE(started.Process, kNoProcess);
   // Bounded: the program ends at once; this only waits for it.

@@ -46,8 +46,8 @@ struct RealDispatch {
   NullDebugOutput trace;
   FakeHost host;
   SystemCodePageDecoder codePage;
-  ActionDispatcher dispatcher{ActionServices{host,   shell,    files,    opener, sounds,
-                                             dialog, versions, progress, trace,  codePage}};
+  ActionDispatcher dispatcher{
+      ActionServices{host, shell, files, opener, sounds, dialog, versions, progress, trace, codePage}};
   std::string folder;  // the application folder, ending in "\"
 
   RealDispatch() {
@@ -64,8 +64,8 @@ struct RealDispatch {
   ~RealDispatch() {
     if (dispatcher.LaunchedProcess != kNoProcess)
       WaitForSingleObject(reinterpret_cast<HANDLE>(dispatcher.LaunchedProcess), 20000);
-    for (const char* name : {"probe.exe", "probe.log", "probe.delay", "sub\\probe2.exe",
-                             "sub\\probe.log", "sub\\probe3.exe"})
+    for (const char* name :
+         {"probe.exe", "probe.log", "probe.delay", "sub\\probe2.exe", "sub\\probe.log", "sub\\probe3.exe"})
       DeleteFileA((folder + name).c_str());
     RemoveDirectoryA((folder + "sub").c_str());
     RemoveDirectoryA(folder.c_str());
@@ -126,8 +126,7 @@ TEST(Win32Dispatch, HiddenCopyIsNotAcceptedAndTheMissingFileIsReported) {
   t.host.buttons[1] = Button("Q:\\elsewhere\\probe3.exe");
   t.dispatcher.RunButtonAction(1);
   ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text,
-            "Orvane cannot find the specified file:\r\rQ:\\elsewhere\\probe3.exe");
+  EXPECT_EQ(t.dialog.shown[0].text, "Orvane cannot find the specified file:\r\rQ:\\elsewhere\\probe3.exe");
   SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -40,9 +40,11 @@ TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {
     int32_t value;
     size_t digits;
     const char* text;
+    // clang-format off
   } decimals[] = {{0, 0, "0"},     {0, 3, "000"},        {-1, 0, "-1"},       {7, 3, "007"},
                   {123, 3, "123"}, {12, 3, "012"},       {1234, 3, "1234"},   {-5, 3, "-005"},
                   {INT32_MIN, 3, "-2147483648"},         {INT32_MAX, 0, "2147483647"}};
+  // clang-format on
   for (const auto& d : decimals) EXPECT_EQ(ZeroPaddedDecimal(d.value, d.digits), d.text) << d.value;
   const struct {
     uint32_t value;
@@ -63,9 +65,8 @@ TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
 
 TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
   RecordingOutput out;
-  const ColourValue expected[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
-                                    0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                    0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+  const ColourValue expected[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                                    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
   for (uint32_t i = 0; i < 16; ++i) EXPECT_EQ(QBColor(i, out), expected[i]) << i;
   EXPECT_EQ(QBColor(16, out), 0u);
   EXPECT_EQ(QBColor(0xFFFFFFFFu, out), 0u);
@@ -88,6 +89,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
     const char* text;
     std::vector<size_t> starts;
     size_t illFormed;
+    // clang-format off
   } rows[] = {
       {"ab", {0, 1}, 0},
       {"\xD0\x91\xCE\xB1\xE6\x97\xA5\xF0\x9F\x98\x80", {0, 2, 4, 7}, 0},  // Б α 日 😀
@@ -110,6 +112,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
       {"\xF0\x8F\xBF\xBF", {0, 1, 2, 3}, 4},           // overlong
       {"\xF5\x80\x80\x80", {0, 1, 2, 3}, 4},           // past the last lead byte
   };
+  // clang-format on
   for (const Row& row : rows) {
     const std::string text = row.text;
     SCOPED_TRACE(::testing::PrintToString(text));
@@ -136,11 +139,13 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
   EXPECT_EQ(length, 3u);
   // Each length of encoding at its first and last code point; surrogates and what lies past
   // U+10FFFF become U+FFFD.
+  // clang-format off
   const std::pair<char32_t, std::string> encodings[] = {
       {0x7F, "\x7F"},          {0x80, "\xC2\x80"},          {0x7FF, "\xDF\xBF"},
       {0x800, "\xE0\xA0\x80"},  {0xFFFF, "\xEF\xBF\xBF"},     {0x10000, "\xF0\x90\x80\x80"},
       {0x10FFFF, "\xF4\x8F\xBF\xBF"}, {0x110000, "\xEF\xBF\xBD"}, {0xD7FF, "\xED\x9F\xBF"},
       {0xD800, "\xEF\xBF\xBD"},  {0xDFFF, "\xEF\xBF\xBD"},    {0xE000, "\xEE\x80\x80"}};
+  // clang-format on
   for (const auto& [c, bytes] : encodings) {
     std::string out;
     AppendUtf8(out, c);
@@ -151,6 +156,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
 }
 
 TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
+  // clang-format off
   const std::pair<char32_t, char32_t> rows[] = {
       {U'a', U'A'},         {U'Z', U'Z'},         {U'\u00E4', U'\u00C4'}, {U'\u00F7', U'\u00F7'},
       {U'\u00FF', U'\u0178'}, {U'\u00DF', U'\u00DF'}, {U'\u0105', U'\u0104'}, {U'\u0142', U'\u0141'},
@@ -170,6 +176,7 @@ TEST(Utf8, CapitalsOfTheLettersAccessKeysUse) {
       {0x48B, 0x48A}, {0x4BF, 0x4BE}, {0x4C0, 0x4C0}, {0x4C1, 0x4C1}, {0x4CE, 0x4CD}, {0x4CF, 0x4C0},
       {0x4D0, 0x4D0}, {0x4D1, 0x4D0}, {0x52F, 0x52E}, {0x530, 0x530}, {0xFF40, 0xFF40}, {0xFF5A, 0xFF3A},
       {0xFF5B, 0xFF5B}};
+  // clang-format on
   for (const auto& [small, capital] : rows) EXPECT_EQ(UpperLetter(small), capital) << uint32_t{small};
 }
 

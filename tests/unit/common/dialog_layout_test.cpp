@@ -24,11 +24,11 @@ std::vector<TModalResult> Results(const DialogModel& m) {
 // "width x height | icon | text | buttons", each rectangle as left,top,width,height.
 std::string Placed(const DialogGeometry& g) {
   auto rect = [](const DialogRect& r) {
-    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Width) +
-           "," + std::to_string(r.Height);
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Width) + "," +
+           std::to_string(r.Height);
   };
-  std::string s = std::to_string(g.ClientWidth) + "x" + std::to_string(g.ClientHeight) + " | " +
-                  rect(g.Icon) + " | " + rect(g.Text) + " |";
+  std::string s = std::to_string(g.ClientWidth) + "x" + std::to_string(g.ClientHeight) + " | " + rect(g.Icon) + " | " +
+                  rect(g.Text) + " |";
   for (const DialogRect& b : g.Buttons) s += " " + rect(b);
   return s;
 }
@@ -45,6 +45,7 @@ TEST(DialogButtons, OrderResultsDefaultAndCancel) {
     std::vector<std::string> labels;
     std::vector<TModalResult> results;
     int defaultButton, cancelButton;
+    // clang-format off
   } rows[] = {
       {mb::OK, -1, {"OK"}, {1}, 0, 0},
       {0x07FF, -1,
@@ -62,6 +63,7 @@ TEST(DialogButtons, OrderResultsDefaultAndCancel) {
       {0, -1, {"OK"}, {1}, 0, 0},
       {mb::Help | 0xF800, -1, {"OK", "&Help"}, {1, 0}, 0, 0},
   };
+  // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(std::to_string(row.buttons) + ", default index " + std::to_string(row.defaultIndex));
     const DialogModel m = BuildDialogModel(MessageKind::Warning, row.buttons, row.defaultIndex, "", "");
@@ -100,8 +102,7 @@ TEST(DialogClipboard, DividersCaptionMessageAndLabelsWithoutAccessMarks) {
   EXPECT_EQ(DialogClipboardText(m, "Go on?\r\rReally?"),
             d + "Orvane\r\n" + d + "Go on?\r\rReally?\r\n" + d + "Yes   No   Cancel   \r\n" + d);
   DialogModel all = BuildDialogModel(MessageKind::Warning, mb::NoToAll | mb::YesToAll, -1, "", "");
-  EXPECT_EQ(DialogClipboardText(all, ""),
-            d + "Warning\r\n" + d + "\r\n" + d + "No to All   Yes to All   \r\n" + d);
+  EXPECT_EQ(DialogClipboardText(all, ""), d + "Warning\r\n" + d + "\r\n" + d + "No to All   Yes to All   \r\n" + d);
 }
 
 TEST(DialogText, LineBreaksOfEveryKindBecomeCrLf) {
@@ -161,7 +162,8 @@ TEST(DialogGeometry, WideButtonRowWidensTheDialogAndShortTextCentresOnTheIcon) {
   EXPECT_EQ(b.Text.Left, b.Icon.Left);
   EXPECT_GT(b.ClientWidth, b.Buttons[0].Width);
 
-  EXPECT_EQ(std::make_pair(MaxTextHeight(768), MaxTextHeight(40)), std::make_pair(576, 60)) << "3/4 of the screen, 60 at least";
+  EXPECT_EQ(std::make_pair(MaxTextHeight(768), MaxTextHeight(40)), std::make_pair(576, 60))
+      << "3/4 of the screen, 60 at least";
   bare.AverageCharWidth = bare.CharHeight = 0;  // a font that reports no size counts as 1 x 1
   EXPECT_EQ(Placed(LayoutDialog(bare)), "17x4 | 2,1,0,0 | 2,1,0,0 | 2,2,13,1");
 }

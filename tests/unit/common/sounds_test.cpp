@@ -76,9 +76,8 @@ TEST_F(SoundsTest, WithoutSideFilesEverySoundIsBuiltInAndNoActionIsSilent) {
   sounds.PlayChangeSound("other.mnu");
   sounds.PlayExitSound();
   sounds.PlayNoActionSound();
-  EXPECT_EQ(out.calls, (std::vector<std::string>{"builtin 1 nowait", "builtin 2 nowait",
-                                                 "builtin 3 wait", "builtin 4 wait",
-                                                 "builtin 5 wait"}));
+  EXPECT_EQ(out.calls, (std::vector<std::string>{"builtin 1 nowait", "builtin 2 nowait", "builtin 3 wait",
+                                                 "builtin 4 wait", "builtin 5 wait"}));
 }
 
 TEST_F(SoundsTest, BuiltInKindsOutsideTheTableMeanSelect) {
@@ -86,14 +85,13 @@ TEST_F(SoundsTest, BuiltInKindsOutsideTheTableMeanSelect) {
   sounds.PlayBuiltInSound(0, false);
   sounds.PlayBuiltInSound(-3, false);
   sounds.PlayBuiltInSound(6, true);
-  EXPECT_EQ(out.calls, (std::vector<std::string>{"builtin 5 wait", "builtin 2 nowait",
-                                                 "builtin 2 nowait", "builtin 2 wait"}));
+  EXPECT_EQ(out.calls,
+            (std::vector<std::string>{"builtin 5 wait", "builtin 2 nowait", "builtin 2 nowait", "builtin 2 wait"}));
 }
 
 TEST_F(SoundsTest, SelectRowTriesMenuThenNumberedThenPlainName) {
   sounds.PlaySelectSound("mainmenu.mnu", 3);
-  EXPECT_EQ(fs.lookups, (std::vector<std::string>{"D:\\mainmenus3.wav", "D:\\select3.wav",
-                                                  "D:\\select.wav"}));
+  EXPECT_EQ(fs.lookups, (std::vector<std::string>{"D:\\mainmenus3.wav", "D:\\select3.wav", "D:\\select.wav"}));
   Add("select.wav", kHidden);  // any attributes count for select
   sounds.PlaySelectSound("mainmenu.mnu", 3);
   EXPECT_EQ(Last(), "file D:\\select.wav nowait");
@@ -124,8 +122,7 @@ TEST_F(SoundsTest, ClickRowIgnoresHiddenAndSystemFilesAndNumbersHaveNoLeadingZer
   Add("click.wav", kHidden);
   Add("click12.wav", kSystem);
   sounds.PlayClickSound("mainmenu.mnu", 12, true);
-  EXPECT_EQ(fs.lookups, (std::vector<std::string>{"D:\\mainmenuc12.wav", "D:\\click12.wav",
-                                                  "D:\\click.wav"}));
+  EXPECT_EQ(fs.lookups, (std::vector<std::string>{"D:\\mainmenuc12.wav", "D:\\click12.wav", "D:\\click.wav"}));
   EXPECT_EQ(out.calls, std::vector<std::string>{"builtin 3 wait"});
 
   Add("click12.wav");
@@ -158,8 +155,7 @@ TEST_F(SoundsTest, StartAndExitTakeAnyAttributesStartDoesNotWaitExitDoes) {
   Add("exit.wav", kSystem);
   sounds.PlayStartSound();
   sounds.PlayExitSound();
-  EXPECT_EQ(out.calls, (std::vector<std::string>{"file D:\\start.wav nowait",
-                                                 "file D:\\exit.wav wait"}));
+  EXPECT_EQ(out.calls, (std::vector<std::string>{"file D:\\start.wav nowait", "file D:\\exit.wav wait"}));
 }
 
 TEST_F(SoundsTest, ChangeSoundByNewMenuNameThenChangeWavOrdinaryOnly) {
@@ -201,7 +197,8 @@ TEST_F(SoundsTest, LoadFailureIsShownAsAnErrorWithThePlatformText) {
   ASSERT_EQ(dialog.Messages.size(), 1u);
   const testing::ShownMessage& m = dialog.Messages[0];
   EXPECT_EQ(m.Text + "|" + m.Caption, "The specified resource name cannot be found in the image file.|Orvane");
-  EXPECT_EQ(std::make_tuple(m.Kind, m.Buttons, m.HelpContext, m.DefaultIndex), std::make_tuple(MessageKind::Error, mb::OK, 0, -1));
+  EXPECT_EQ(std::make_tuple(m.Kind, m.Buttons, m.HelpContext, m.DefaultIndex),
+            std::make_tuple(MessageKind::Error, mb::OK, 0, -1));
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ TEST(ContainerReader, ReadsTheDirectoryWithTrimmedLowerCaseNamesAndPositions) {
   pack::ContainerOptions options;
   options.Text = "Authoring kit";
   options.Byte = 0x2A;
-  const Bytes exe = pack::AppendContainer({'M', 'Z'}, {{"Main.MNU", {1, 2, 3}}, {"\tSecond Menu.mnu", {4}}},
-                                          options);
+  const Bytes exe = pack::AppendContainer({'M', 'Z'}, {{"Main.MNU", {1, 2, 3}}, {"\tSecond Menu.mnu", {4}}}, options);
   rig.Files.AddFile("/disc/orvane.exe", exe);
   rig.Unit.ReadErrorFlag = true;  // left from before: reading the directory starts afresh
   rig.Unit.ReadPackageDirectory("orvane.exe");
@@ -132,6 +131,7 @@ TEST(ContainerReader, BadAddressesAndMagic) {
     const char* what;
     Bytes file;
     const char* message;
+    // clang-format off
   } cases[] = {
       {"trailer 1 (position 0)", WithTrailer(body, 1), "Invalid menu address."},
       {"trailer past S - 4", WithTrailer(body, static_cast<int32_t>(body.size()) + 2),
@@ -146,6 +146,7 @@ TEST(ContainerReader, BadAddressesAndMagic) {
       {"negative position", WithTrailer(body, -5), "Could not retrieve packed files"},
       {"INT32_MIN trailer", WithTrailer(body, INT32_MIN), "Could not retrieve packed files"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ReaderRig rig;
@@ -186,6 +187,7 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
     bool wide;
     Patch patch;
     const char* message;  // nullptr: the directory is read
+    // clang-format off
   } cases[] = {
       {"PE32", false, [](SignedFile&) {}, nullptr},
       {"PE32+", true, [](SignedFile&) {}, nullptr},
@@ -253,6 +255,7 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
        },
        nullptr},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SignedFile file(c.wide);

@@ -23,6 +23,7 @@ struct Golden {
 
 const char kShape[] = "01000050Y00010000000400960100";
 
+// clang-format off
 void SettingsBytes(Golden& g, bool later) {
   g.txt("Golden Disc").shrt(4).txt("").txt("Arial").lng(13).shrt(-1).shrt(0).shrt(1)  // 1-8
       .shrt(0x1A1).shrt(0x2B).shrt(0x3C).shrt(-12).shrt(14).shrt(300).shrt(41)       // 9-15
@@ -34,13 +35,17 @@ void SettingsBytes(Golden& g, bool later) {
       .shrt(-7).shrt(-8).shrt(0x10).shrt(255);                                        // 43-46
   if (later) g.txt("forty-seven").txt("").txt("x").txt("fifty");                      // 47-50
 }
+// clang-format on
 
+// clang-format off
 MenuSettings GoldenSettings() {
   return {"Golden Disc", 4, "", {"Arial", 13, -1, 0, 1}, {0x1A1, 0x2B, 0x3C}, -12, 14, 300, 41, 2, -3, 5,
           {21, 22, 23}, 24, 25, -26, 27, 3, -13, 28, 29, 150, -4, kShape, {"Courier New", 70000, 30, -5, 31},
           {"Times", -9, -6, 32, 33}, -7, {-8, 0x10, 255}, {{"forty-seven", "", "x", "fifty"}}};
 }
+// clang-format on
 
+// clang-format off
 void ButtonBytes(Golden& g, bool later) {
   g.txt("docs\\manual.pdf").txt("").txt("Read it").shrt(-40).shrt(41).shrt(-14).shrt(42)  // 1-7
       .shrt(5).txt("M").shrt(-2).shrt(43).shrt(2).txt("&Manual").shrt(90).shrt(-44);     // 8-15
@@ -48,12 +53,15 @@ void ButtonBytes(Golden& g, bool later) {
     g.txt("Tahoma").shrt(11).shrt(0x123456).shrt(7).shrt(-15).shrt(45).shrt(-16)  // 16-22
         .shrt(1).txt("AcroRd32.exe").txt("5.1").shrt(46);                       // 23-26
 }
+// clang-format on
 
 // The later fields are only written and read in the later layout.
+// clang-format off
 ButtonRecord GoldenButton() {
   return {"docs\\manual.pdf", "", "Read it", -40, 41, -14, 42, 5, "M", -2, 43, 2, "&Manual", 90, -44,
           "Tahoma", 11, 0x123456, 7, -15, 45, -16, 1, "AcroRd32.exe", "5.1", 46};
 }
+// clang-format on
 
 TEST(GoldenFiles, MenusOfBothLayoutsReadToTheirModelAndWriteBackAlike) {
   for (uint8_t version : {6, 7, 8}) {  // 8 and every other version after 6 share the later layout
@@ -66,8 +74,8 @@ TEST(GoldenFiles, MenusOfBothLayoutsReadToTheirModelAndWriteBackAlike) {
     // Picture: tag, unused byte, button 1, state 2, frame 3, 2 x 1 pixels.
     g.raw({5, 0x5A, 1, 2}).i32(3).i32(2).i32(1);
     if (later)  // block length, inflated length 8, then the zlib stream (level 9)
-      g.i32(20).i32(8).raw({0x78, 0xDA, 0x13, 0x54, 0x32, 0x6E, 0x70, 0x09, 0x4D, 0x63, 0x00, 0x00,
-                            0x08, 0x0B, 0x01, 0xE6});
+      g.i32(20).i32(8).raw(
+          {0x78, 0xDA, 0x13, 0x54, 0x32, 0x6E, 0x70, 0x09, 0x4D, 0x63, 0x00, 0x00, 0x08, 0x0B, 0x01, 0xE6});
     else
       g.raw({0x11, 0x22, 0x33, 0x80, 0x44, 0x55, 0x66, 0x00});
 
@@ -95,7 +103,7 @@ Golden& Entry(Golden& g, const std::string& name, int32_t offset) {
 
 TEST(GoldenFiles, AContainerReadsToItsDirectoryAndWritesBackAlike) {
   Golden g;
-  g.raw({'M', 'Z', 0x90, 0});                                              // executable
+  g.raw({'M', 'Z', 0x90, 0});                                                // executable
   g.str("FPAK").raw({2, 5, 9}).txt("Disc 1").raw({1, 1, 0, 0, 0, 0x42, 2});  // header at 4
   Entry(g, "Main.MNU", 549);
   Entry(g, "help.mnu", 552);
@@ -105,9 +113,9 @@ TEST(GoldenFiles, AContainerReadsToItsDirectoryAndWritesBackAlike) {
   options.Version = {{2, 5, 9}};
   options.Text = "Disc 1";
   options.Byte = 0x42;
-  EXPECT_EQ(pack::AppendContainer({'M', 'Z', 0x90, 0}, {{"Main.MNU", {0xA1, 0xA2, 0xA3}}, {"help.mnu", {0xB1}}},
-                                  options),
-            g.bytes);
+  EXPECT_EQ(
+      pack::AppendContainer({'M', 'Z', 0x90, 0}, {{"Main.MNU", {0xA1, 0xA2, 0xA3}}, {"help.mnu", {0xB1}}}, options),
+      g.bytes);
 
   ReaderRig rig;
   rig.Start(g.bytes);

@@ -48,8 +48,7 @@ void ExpectRoundTrip(const MenuFile& written, const MenuFile& read) {
 TEST(MenuBody, ChosenValuesRoundTripInEveryLayout) {
   for (uint8_t version : {6, 7, 8}) {
     SCOPED_TRACE("version " + std::to_string(version));
-    const MenuFile written =
-        MenuOf(version, {ChosenButton(1), ChosenButton(2), ChosenButton(3)}, SomePictures());
+    const MenuFile written = MenuOf(version, {ChosenButton(1), ChosenButton(2), ChosenButton(3)}, SomePictures());
     const Bytes main = pack::WriteMenuFile(written);
     const MenuFile smallMenu = MenuOf(6, {ChosenButton(4)}, {});  // no later-layout fields
     const Bytes small = pack::WriteMenuFile(smallMenu);
@@ -188,7 +187,8 @@ TEST(MenuBody, AButtonCountAboveAHundredKeepsTheFirstHundredInStep) {
   for (uint8_t version : {6, 7}) {
     std::vector<ButtonRecord> buttons;
     for (int n = 1; n <= 120; ++n) buttons.push_back(ChosenButton(n));
-    const MenuFile written{{{{'M', 'E', 'N', 'U'}}, 1, version, 0, 0, 120, 4}, ChosenSettings(), buttons, SomePictures()};
+    const MenuFile written{
+        {{{'M', 'E', 'N', 'U'}}, 1, version, 0, 0, 120, 4}, ChosenSettings(), buttons, SomePictures()};
     LoadedRig rig(pack::WriteMenuFile(written));
     ASSERT_TRUE(rig.loaded);
     EXPECT_TRUE(rig.Unit.ReadErrorFlag);
@@ -213,8 +213,8 @@ TEST(MenuTexts, TheUtf8MarkIsReadFromTheLaterLayoutOnly) {
     uint8_t version;
     const char* firstText;
     bool marked;
-  } rows[] = {{7, "utf-8", true},  {8, "UTF-8", true},   {7, "Utf-8", true}, {6, "utf-8", false},
-              {7, "utf8", false},  {7, " utf-8", false}, {7, "", false},     {7, "utf-16", false}};
+  } rows[] = {{7, "utf-8", true}, {8, "UTF-8", true},   {7, "Utf-8", true}, {6, "utf-8", false},
+              {7, "utf8", false}, {7, " utf-8", false}, {7, "", false},     {7, "utf-16", false}};
   for (const Row& row : rows) {
     SCOPED_TRACE(std::to_string(row.version) + " '" + row.firstText + "'");
     MenuSettings settings = ChosenSettings();

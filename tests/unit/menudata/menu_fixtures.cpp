@@ -31,19 +31,23 @@ struct RandomFill {
 }  // namespace
 
 // Aggregates in the fields' file order.
+// clang-format off
 MenuSettings ChosenSettings() {
   return {"Sample Disc", 7, "Choose an item", {"Arial", 12, -1, 0, 1}, {0x101, 0x202, 0x303}, 11, 12, 300, 40, 2,
           -1, 1, {21, 22, 23}, 24, 25, 26, 27, 3, 13, 28, 29, 150, -1, "07200491Y000100000010Y0002",
           {"Courier New", 70000, 0, -1, 0}, {"Times", -9, -1, -1, -1}, 2, {-1, 0, 255},
           {{"forty-seven", "", "forty-nine", "fifty"}}};
 }
+// clang-format on
 
+// clang-format off
 ButtonRecord ChosenButton(int number) {
   const std::string n = std::to_string(number);
   return {"docs\\file" + n + ".pdf", "/p" + n, "Opens file " + n, 100 + number, 200 + number, -1, 1, number % 6,
           "F" + n, -1, -1, number % 3, "&Item " + n, 80, 24 + number, "Tahoma", 9, 0x00123456, 1, -1, 0, -1, 1,
           "AcroRd32.exe", "5.1", 1};
 }
+// clang-format on
 
 MenuSettings RandomSettings(std::mt19937& r) {
   MenuSettings s;
@@ -82,9 +86,9 @@ Bytes PeHeaders(bool wide) {
   PutU32(headers, 0x3C, kPeHeader);
   headers[kPeHeader] = 'P';
   headers[kPeHeader + 1] = 'E';
-  PutU32(headers, kPeHeader + 20, wide ? 240 : 224, 2);         // size of the optional header
-  PutU32(headers, kOptionalHeader, wide ? 0x20B : 0x10B, 2);    // its magic
-  PutU32(headers, kOptionalHeader + (wide ? 108 : 92), 16);     // data directory entries
+  PutU32(headers, kPeHeader + 20, wide ? 240 : 224, 2);       // size of the optional header
+  PutU32(headers, kOptionalHeader, wide ? 0x20B : 0x10B, 2);  // its magic
+  PutU32(headers, kOptionalHeader + (wide ? 108 : 92), 16);   // data directory entries
   return headers;
 }
 
@@ -105,8 +109,8 @@ void ExpectSameBytes(const Bytes& read, const Bytes& written) {
   if (read == written) return;
   size_t at = 0;
   while (at < read.size() && at < written.size() && read[at] == written[at]) ++at;
-  ADD_FAILURE() << "the menus differ from byte " << at << " on (" << read.size() << " read, "
-                << written.size() << " written)";
+  ADD_FAILURE() << "the menus differ from byte " << at << " on (" << read.size() << " read, " << written.size()
+                << " written)";
 }
 }  // namespace
 

@@ -147,6 +147,7 @@ TEST(PictureReader, RefusesImpossiblePayloadsInStepAndWithoutMemoryWhereItCan) {
     uint8_t version;
     bool decoded, inStep, noMemory;
   };
+  // clang-format off
   std::vector<Case> cases = {
       {"width 0", PackedValue(0, 3, goodBlock), 7, false, true, false},
       {"height 0", PackedValue(4, 0, goodBlock), 7, false, true, false},
@@ -168,11 +169,14 @@ TEST(PictureReader, RefusesImpossiblePayloadsInStepAndWithoutMemoryWhereItCan) {
       {"raw, negative sides", raw(-2, -2, {}, true), 6, false, false, false},
       {"raw, present but over the side limit", raw(16385, 1, Bytes(16385 * 4, 0x7F), true), 6, false, true, false},
   };
+  // clang-format on
   for (int32_t length : {0, -1, INT32_MIN, INT32_MAX, static_cast<int32_t>(goodBlock.size()) + 10})
-    cases.push_back({"block length " + std::to_string(length), PackedValue(4, 3, goodBlock, length), 7, false, false, false});
+    cases.push_back(
+        {"block length " + std::to_string(length), PackedValue(4, 3, goodBlock, length), 7, false, false, false});
   // Too short to hold a length and a stream, but read past like any block.
   for (int32_t length = 1; length <= 4; ++length)
-    cases.push_back({"block length " + std::to_string(length), PackedValue(4, 3, Bytes(length, 0x30), length), 7, false, true, false});
+    cases.push_back({"block length " + std::to_string(length), PackedValue(4, 3, Bytes(length, 0x30), length), 7, false,
+                     true, false});
   for (const Case& c : cases) {
     const Outcome out = ReadOne(c.file, c.version);
     EXPECT_EQ(out.decoded, c.decoded) << c.what;
@@ -201,8 +205,7 @@ TEST(PictureReader, TakesTheFirstInflatedBytesAndIgnoresTheRestOfTheBlock) {
     PictureValue read;
     EXPECT_TRUE(rig.Unit.ReadImageValue(read)) << c.what;
     EXPECT_FALSE(rig.Unit.ReadErrorFlag) << c.what;
-    EXPECT_EQ(read.Image.Pixels,
-              std::vector<uint32_t>(image.Pixels.begin(), image.Pixels.begin() + 4 * c.height))
+    EXPECT_EQ(read.Image.Pixels, std::vector<uint32_t>(image.Pixels.begin(), image.Pixels.begin() + 4 * c.height))
         << c.what;
     EXPECT_EQ(rig.Unit.ReadShortValue(), kMarker) << c.what;
   }
@@ -220,8 +223,8 @@ Decoded Decode(const Bytes& payload, bool packed, int64_t maxBytes) {
   BufferedFile in(files.OpenRead("payload"), 64);
   BmpArray decoder;
   Picture picture;
-  const bool ok = packed ? decoder.ReadPackedPixels(in, picture, maxBytes)
-                         : decoder.ReadRawPixels(in, picture, maxBytes);
+  const bool ok =
+      packed ? decoder.ReadPackedPixels(in, picture, maxBytes) : decoder.ReadRawPixels(in, picture, maxBytes);
   return {ok, picture.Pixels.capacity() > 0, in.Position()};
 }
 
@@ -240,9 +243,9 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
   struct Sides {
     int32_t width, height;
     bool accepted;
-  } sides[] = {{1, 1, true},        {0, 1, false},        {1, 0, false},        {-1, -1, false},
-               {16384, 1, true},    {16385, 1, false},    {1, 16384, true},     {1, 16385, false},
-               {4096, 4096, true},  {4097, 4096, false},  {4096, 4097, false},  {16384, 1025, false}};
+  } sides[] = {{1, 1, true},       {0, 1, false},       {1, 0, false},       {-1, -1, false},
+               {16384, 1, true},   {16385, 1, false},   {1, 16384, true},    {1, 16385, false},
+               {4096, 4096, true}, {4097, 4096, false}, {4096, 4097, false}, {16384, 1025, false}};
   for (const Sides& s : sides)
     EXPECT_EQ(PictureSizeAccepted(s.width, s.height), s.accepted) << s.width << " x " << s.height;
 
@@ -261,6 +264,7 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
     bool packed;
     int64_t maxBytes;
     Decoded want;
+    // clang-format off
   } cases[] = {
       {"raw, the bytes left exactly", Payload(3, 2, pixels, false), false, 24, {true, true, 32}},
       {"raw, one byte over the bytes left", Payload(3, 2, pixels, false), false, 23, {false, false, 32}},
@@ -277,6 +281,7 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
       {"raw, 1 x 3", Payload(1, 3, Bytes(12, 1), false), false, 99, {true, true, 20}},
       {"packed, one byte missing", cut, true, 99, {false, false, 12}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const Decoded got = Decode(c.payload, c.packed, c.maxBytes);
     EXPECT_EQ(got.ok, c.want.ok) << c.what;
@@ -298,9 +303,8 @@ TEST(PictureReader, PicturesForSlotsThatDoNotExistAreReadPast) {
     uint8_t button, state;
     int32_t frame;
     bool accepted;
-  } cases[] = {{100, 3, 100, true}, {0, 0, 0, true},     {101, 0, 0, false}, {255, 0, 0, false},
-               {1, 4, 0, false},    {1, 255, 0, false},  {1, 0, 101, false}, {1, 0, -2, false},
-               {1, 0, INT32_MIN, false}};
+  } cases[] = {{100, 3, 100, true}, {0, 0, 0, true},    {101, 0, 0, false}, {255, 0, 0, false},      {1, 4, 0, false},
+               {1, 255, 0, false},  {1, 0, 101, false}, {1, 0, -2, false},  {1, 0, INT32_MIN, false}};
   for (uint8_t version : {6, 7}) {
     for (const Case& c : cases) {
       SCOPED_TRACE("version " + std::to_string(version) + " slot " + std::to_string(c.button) + "/" +

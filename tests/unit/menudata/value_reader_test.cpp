@@ -14,16 +14,14 @@ const char kVersionNotice[] =
 
 // A reader unit over bare bytes, positioned at their first byte.
 struct BareRig : ReaderRig {
-  explicit BareRig(Bytes bytes, int64_t unreadableFrom = INT64_MAX) {
-    OpenBare(std::move(bytes), unreadableFrom);
-  }
+  explicit BareRig(Bytes bytes, int64_t unreadableFrom = INT64_MAX) { OpenBare(std::move(bytes), unreadableFrom); }
 };
 
 TEST(ValueReader, GoldenVectors) {
   BareRig rig({0x4D, 0x45, 0x4E, 0x55, 0x01, 0x07, 0x00, 0x00, 0x04, 0x0D, 0x00,  //
-                0x02, 0x02, 0x00, 0x00, 0x00, 0x64, 0x00, 0x00, 0x00,              //
-                0x04, 0x05, 0x00, 0x00, 0x00, 0x41, 0x72, 0x69, 0x61, 0x6C,        //
-                0x02, 0x02, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF});
+               0x02, 0x02, 0x00, 0x00, 0x00, 0x64, 0x00, 0x00, 0x00,              //
+               0x04, 0x05, 0x00, 0x00, 0x00, 0x41, 0x72, 0x69, 0x61, 0x6C,        //
+               0x02, 0x02, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF});
   MenuHeader header;
   header.Version = 0;
   ASSERT_TRUE(rig.Unit.CheckMenuHeader(header));
@@ -82,12 +80,14 @@ TEST(ValueReader, AWrongTagYieldsANeutralResultAndConsumesOnlyTheTag) {
   struct Reader {
     const char* name;
     bool (*readNeutral)(MenuDataReader&);
+    // clang-format off
   } readers[] = {
       {"byte", [](MenuDataReader& u) { return u.ReadByteValue() == 0; }},
       {"short", [](MenuDataReader& u) { return u.ReadShortValue() == 0; }},
       {"long", [](MenuDataReader& u) { return u.ReadLongValue() == 0; }},
       {"text", [](MenuDataReader& u) { return u.ReadTextValue().empty(); }},
   };
+  // clang-format on
   for (const Reader& r : readers) {
     BareRig one(foreign);
     EXPECT_TRUE(r.readNeutral(one.Unit)) << r.name;
@@ -119,8 +119,8 @@ TEST(ValueReader, AStreamEndingInsideAValueFlagsAndYieldsNeutral) {
     const bool unreadable = run >= whole.size();
     const size_t cut = run % whole.size();
     SCOPED_TRACE((unreadable ? "unreadable from " : "cut at ") + std::to_string(cut));
-    BareRig rig = unreadable ? BareRig(whole, static_cast<int64_t>(cut))
-                             : BareRig(Bytes(whole.begin(), whole.begin() + cut));
+    BareRig rig =
+        unreadable ? BareRig(whole, static_cast<int64_t>(cut)) : BareRig(Bytes(whole.begin(), whole.begin() + cut));
     // Each reader sets the flag itself when the end falls inside its value.
     const uint8_t b = rig.Unit.ReadByteValue();
     EXPECT_EQ(rig.Unit.ReadErrorFlag, cut < 6);
