@@ -154,9 +154,13 @@ def make_disc(work, player):
                     dict(label, caption=WORLD["captions"][2], target="*", left=10, top=70)],
     }
     frames = {"file": "f0.png", "frames": ["f1.png", "f2.png", "f3.png"]}
-    anim = {"title": "Anim", "pictures": {"normal": "doc.png"},
+    anim = {"title": "Anim", "pictures": {"normal": "main_bg.png"}, "accessory": {"left": 100, "top": 50},
             "buttons": [{"target": "*", "left": 10 * i, "top": 0, "animation": mode,
                          "pictures": {"normal": frames}} for i, mode in enumerate(ANIMATIONS)]}
+    # The still button's accessory has three frames; a bounce with one picture and two accessory frames.
+    anim["buttons"][0]["pictures"]["accessory"] = {"file": "f0.png", "frames": ["f1.png", "f2.png"]}
+    anim["buttons"].append({"target": "*", "left": 50, "top": 0, "animation": "bounce", "pictures": {
+        "normal": "f0.png", "accessory": {"file": "f0.png", "frames": ["f1.png"]}}})
     for name, menu in (("main", main), ("shots", shots), ("anim", anim), ("world", world)):
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
@@ -248,6 +252,17 @@ def pointer(driver, x, y, press=None):
     time.sleep(0.4)
 
 
+def held(driver, modifier, act):
+    """act(chain) with a modifier key held (none if None)."""
+    chain = ActionChains(driver)
+    if modifier:
+        chain.key_down(modifier)
+    act(chain)
+    if modifier:
+        chain.key_up(modifier)
+    chain.perform()
+
+
 def compare_shots(driver, disc, shots, work):
     driver.get("file://" + os.path.join(disc, "shots.html"))
     time.sleep(0.5)
@@ -281,6 +296,9 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     js = driver.execute_script
     check("index: the title, escaped", driver.title == "Main <menu>", driver.title)
+    clock = js("var shown = ['time', 'date'].map(id => document.getElementById(id).textContent), now = Date.now();"
+               " return [shown, [0, 1, 2].map(s => new Date(now - 1000 * s)).map(d => [d.toLocaleTimeString(), d.toLocaleDateString()])]")
+    check("the clock: the time and the date of now", clock[0] in clock[1], clock)
     check("index: the first button has the focus, but nothing is selected yet",
           js("return [document.activeElement.id, document.getElementById('desc').textContent]") == ["b1", "Choose."])
     hostile = js("var b = document.getElementById('b5'); return [b.textContent, b.querySelectorAll('script').length,"
@@ -310,6 +328,12 @@ def behaviour(driver, disc):
     js("document.getElementById('b6').blur(); document.getElementById('b6').focus()")
     check("a program's picture: explained on focus too", js(dimmed)[2].startswith("Needs Windows"), js(dimmed))
 
+    opened = []
+    for modifier in (Keys.CONTROL, Keys.SHIFT, Keys.ALT, Keys.META):
+        held(driver, modifier, lambda c: c.click(driver.find_element("id", "b3")))
+        opened.append(js("return document.getElementById('msg').open"))
+    check("a click with Ctrl, Shift, Alt or Meta is the browser's: no message", opened == [False] * 4, opened)
+
     keys = lambda *typed: ActionChains(driver).send_keys(*typed).perform()
     keys("m")
     time.sleep(0.3)
@@ -326,6 +350,16 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     check("Enter on the menu switch opens the other menu's page",
           driver.current_url.endswith("/shots.html") and driver.title == "Shots", driver.current_url)
+    # Its two image buttons and the accessory ("button-state-frame", "" hidden) after each pointer input.
+    shots = js("var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+    pictures = []
+    for x, y, press in ((34, 22, None), (34, 22, "down"), (34, 22, "up"), (34, 72, None), (140, 80, None)):
+        pointer(driver, shots[0] + x, shots[1] + y, press)
+        pictures.append(js("return ['#b1 img', '#b2 img', '#acc'].map(q => document.querySelector(q))"
+                           ".map(i => i.hidden ? '' : i.getAttribute('src').replace(/.*\\/|\\.png$/g, ''))"))
+    check("shots: enter, press, release, the other button, the background: every button's picture",
+          pictures == [["1-1-0", "2-0-0", "1-3-0"], ["1-2-0", "2-0-0", "1-3-0"], ["1-1-0", "2-0-0", "1-3-0"],
+                       ["1-0-0", "2-1-0", ""], ["1-0-0", "2-0-0", ""]], pictures)
 
     driver.get(index)
     time.sleep(0.3)
@@ -342,6 +376,30 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
     check("Exit where the tab stays open: \"You can close this tab now.\"", message == [True, "You can close this tab now."], message)
+
+    # The focus and the message after each key, from a fresh page (nothing selected, b1 focused);
+    # None: the focus taken off the buttons first.
+    driver.get(index)
+    time.sleep(0.3)
+    walk = [(Keys.DOWN, Keys.ALT, "b1"), (Keys.UP, Keys.ALT, "b7"), (Keys.DOWN, Keys.ALT, "b1"),
+            (Keys.UP, Keys.ALT, "b7"), (Keys.RIGHT, None, "b1"), (Keys.LEFT, None, "b7"),
+            (Keys.TAB, None, "b1"), (Keys.TAB, Keys.SHIFT, "b7"), (None, None, ""), (Keys.TAB, Keys.SHIFT, "b7"),
+            (None, None, ""), (Keys.TAB, None, "b1"), ("q", None, "b1"), ("m", Keys.CONTROL, "b1"),
+            ("m", Keys.META, "b1")]
+    seen = []
+    for key, modifier, _ in walk:
+        if key is None:
+            js("document.activeElement.blur()")
+        else:
+            held(driver, modifier, lambda c: c.send_keys(key))
+        seen.append(js("return document.getElementById('msg').open ? 'message' : document.activeElement.id"))
+    check("keys: Alt+arrows through the buttons and Tab, Shift+Tab and arrows through the tab order wrap at both"
+          " ends; no shortcut, Ctrl or Meta: nothing", seen == [want for _, _, want in walk], seen)
+    keys("m")
+    keys("x", Keys.ENTER)
+    time.sleep(0.3)
+    message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
+    check("keys while the message is open are its own", message == [False, "First line\nSecond line"], message)
 
 
 def languages(driver, disc):
@@ -372,20 +430,42 @@ def animation(driver, disc):
     hook = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
         "window.ticks = []; window.setInterval = function (f) { ticks.push(f); return ticks.length; };"})
     driver.get("file://" + os.path.join(disc, "anim.html"))
-    shown = driver.execute_script("""
-        var seen = {}, buttons = document.querySelectorAll('#menu .b');
+    js = driver.execute_script
+    menu = js("var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+    # Eight ticks: per button the frame that it shows (-1: an empty picture), and the accessory's
+    # picture ("button-state-frame"; "" while hidden).
+    run = lambda: js("""
+        var seen = {acc: []}, buttons = document.querySelectorAll('#menu .b'), acc = document.getElementById('acc');
         for (var t = 0; t < 8; ++t) {
           ticks[1]();  // the first timer is the clock's
           buttons.forEach(function (el) {
-            var frames = JSON.parse(el.dataset.p)[0], src = el.querySelector('img').getAttribute('src');
-            (seen[el.id] = seen[el.id] || []).push(frames.indexOf(src));
+            var frames = JSON.parse(el.dataset.p)[0], img = el.querySelector('img');
+            (seen[el.id] = seen[el.id] || []).push(img.style.visibility ? -1 : frames.indexOf(img.getAttribute('src')));
           });
+          seen.acc.push(acc.hidden || acc.style.visibility ? "" : acc.getAttribute('src').replace(/.*\\/|\\.png$/g, ""));
         }
         return seen;""")
+    over = lambda n: pointer(driver, menu[0] + 10 * n - 6, menu[1] + 4)
+    still = [0] * 8
+    want = dict({"b%d" % (i + 1): frames for i, frames in enumerate(ANIMATIONS.values())}, b6=still)
+    first = run()
+    over(6)  # its two accessory frames take turns; its one picture stays
+    lone = run()
+    for n in (2, 3, 4, 5, 1):  # each state change restarts the animation from frame 0, forward
+        over(n)
+    again = run()
+    pointer(driver, menu[0] + 100, menu[1] + 100)  # the background hides the accessory for good
+    left = run()
     driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hook)
-    for i, (mode, want) in enumerate(ANIMATIONS.items()):
-        got = shown.get("b%d" % (i + 1))
-        check("animation %s: the frames of the player's steps" % mode, got == want, got)
+    for i, mode in enumerate(list(ANIMATIONS) + ["bounce with one picture"]):
+        got = [ticks.get("b%d" % (i + 1)) for ticks in (first, lone, again)]
+        check("animation %s: the frames of the player's steps, again after each change of state" % mode,
+              got[0] == got[2] == want["b%d" % (i + 1)] and (i != 5 or got[1] == still), got)
+    check("the accessory: hidden with nothing selected, its frames looping for the selected button,"
+          " hidden while the pointer is on the background",
+          [first["acc"], lone["acc"], again["acc"], left["acc"]] == [[""] * 8, ["6-3-1", "6-3-0"] * 4,
+                                                                     (["1-3-1", "1-3-2", "1-3-0"] * 3)[:8], [""] * 8],
+          [first["acc"], lone["acc"], again["acc"], left["acc"]])
 
 
 def main():
