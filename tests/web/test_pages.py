@@ -128,7 +128,7 @@ def make_disc(work, player):
     }
     label = {"kind": "label", "width": 120, "height": 18, "font": {"name": "Tahoma", "size": 9}}
     main = {
-        "title": "Main <menu>", "pictures": {"normal": "main_bg.png"},
+        "title": "Main <menu>", "initial_button": 1, "pictures": {"normal": "main_bg.png"},
         "description": {"text": "Choose.", "left": 150, "top": 150, "width": 140, "height": 40},
         "buttons": [
             {"target": "%docs\\read me.txt", "left": 10, "top": 10, "shortcut": "1",
@@ -157,10 +157,12 @@ def make_disc(work, player):
     anim = {"title": "Anim", "pictures": {"normal": "main_bg.png"}, "accessory": {"left": 100, "top": 50},
             "buttons": [{"target": "*", "left": 10 * i, "top": 0, "animation": mode,
                          "pictures": {"normal": frames}} for i, mode in enumerate(ANIMATIONS)]}
-    # The still button's accessory has three frames; a bounce with one picture and two accessory frames.
-    anim["buttons"][0]["pictures"]["accessory"] = {"file": "f0.png", "frames": ["f1.png", "f2.png"]}
-    anim["buttons"].append({"target": "*", "left": 50, "top": 0, "animation": "bounce", "pictures": {
-        "normal": "f0.png", "accessory": {"file": "f0.png", "frames": ["f1.png"]}}})
+    # The still button's accessory has three frames, the second missing; a bounce with one picture
+    # and two accessory frames; a loop of two frames.
+    anim["buttons"][0]["pictures"]["accessory"] = {"file": "f0.png", "frames": [None, "f2.png"]}
+    anim["buttons"] += [{"target": "*", "left": 50, "top": 0, "animation": "bounce", "pictures": {
+        "normal": "f0.png", "accessory": {"file": "f0.png", "frames": ["f1.png"]}}},
+        {"target": "*", "left": 60, "top": 0, "animation": "loop", "pictures": {"normal": {"file": "f0.png", "frames": ["f1.png"]}}}]
     for name, menu in (("main", main), ("shots", shots), ("anim", anim), ("world", world)):
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
@@ -335,8 +337,7 @@ def behaviour(driver, disc):
     check("a click with Ctrl, Shift, Alt or Meta is the browser's: no message", opened == [False] * 4, opened)
 
     keys = lambda *typed: ActionChains(driver).send_keys(*typed).perform()
-    keys("m")
-    time.sleep(0.3)
+    keys("m")  # a label has no pressed picture: its action runs at once
     message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
     check("shortcut M shows the message with its line marks", message == [True, "First line\nSecond line"], message)
     keys(Keys.ENTER)
@@ -360,6 +361,12 @@ def behaviour(driver, disc):
     check("shots: enter, press, release, the other button, the background: every button's picture",
           pictures == [["1-1-0", "2-0-0", "1-3-0"], ["1-2-0", "2-0-0", "1-3-0"], ["1-1-0", "2-0-0", "1-3-0"],
                        ["1-0-0", "2-1-0", ""], ["1-0-0", "2-0-0", ""]], pictures)
+    js("var img = document.querySelector('#b1 img'), set = Object.getOwnPropertyDescriptor(HTMLImageElement.prototype, 'src').set;"
+       " window.shown = []; Object.defineProperty(img, 'src', {set: function (v) { shown.push(v.replace(/.*\\/|\\.png$/g, '')); set.call(this, v); }});")
+    keys("1")
+    time.sleep(0.4)
+    check("shots: its shortcut highlights, presses and highlights the button again", js("return shown") == ["1-1-0", "1-2-0", "1-1-0"],
+          js("return shown"))
 
     driver.get(index)
     time.sleep(0.3)
@@ -377,24 +384,34 @@ def behaviour(driver, disc):
     message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
     check("Exit where the tab stays open: \"You can close this tab now.\"", message == [True, "You can close this tab now."], message)
 
-    # The focus and the message after each key, from a fresh page (nothing selected, b1 focused);
-    # None: the focus taken off the buttons first.
+    # The focus (or the message) and the description after each key from a fresh page (nothing
+    # selected, b1 focused and highlighted as the initial button); None: the focus taken off the
+    # buttons; (x, y): the pointer there.
+    pointer(driver, 1, 1)
     driver.get(index)
     time.sleep(0.3)
-    walk = [(Keys.DOWN, Keys.ALT, "b1"), (Keys.UP, Keys.ALT, "b7"), (Keys.DOWN, Keys.ALT, "b1"),
-            (Keys.UP, Keys.ALT, "b7"), (Keys.RIGHT, None, "b1"), (Keys.LEFT, None, "b7"),
-            (Keys.TAB, None, "b1"), (Keys.TAB, Keys.SHIFT, "b7"), (None, None, ""), (Keys.TAB, Keys.SHIFT, "b7"),
-            (None, None, ""), (Keys.TAB, None, "b1"), ("q", None, "b1"), ("m", Keys.CONTROL, "b1"),
-            ("m", Keys.META, "b1")]
+    choose, notes, bold = "Choose.", "Read the notes.", "<b>bold</b>"
+    walk = [(None, None, "", choose), (Keys.TAB, None, "b1", choose), (Keys.TAB, Keys.SHIFT, "b7", choose),
+            (Keys.TAB, None, "b1", notes), (None, None, "", notes), (Keys.TAB, Keys.SHIFT, "b7", choose),
+            (Keys.RIGHT, None, "b1", notes), (Keys.LEFT, None, "b7", choose), (Keys.DOWN, Keys.ALT, "b1", notes),
+            (Keys.DOWN, Keys.ALT, "b2", choose), (Keys.UP, Keys.ALT, "b1", notes), (Keys.UP, Keys.ALT, "b7", choose),
+            (Keys.RIGHT, None, "b1", notes), ((20, 150), None, "b1", bold), (Keys.RIGHT, None, "b2", choose),
+            ((20, 120), None, "b2", "Needs Windows: starts the program setup.exe."), (Keys.DOWN, Keys.ALT, "b5", bold),
+            ("q", None, "b5", bold), (Keys.DOWN, Keys.ALT, "b6", "Needs Windows: starts the program run.exe."),
+            ("m", Keys.CONTROL, "b6", "Needs Windows: starts the program run.exe."),
+            ("m", Keys.META, "b6", "Needs Windows: starts the program run.exe.")]
     seen = []
-    for key, modifier, _ in walk:
+    for key, modifier, _, _ in walk:
         if key is None:
             js("document.activeElement.blur()")
+        elif isinstance(key, tuple):
+            pointer(driver, menu[0] + key[0], menu[1] + key[1])
         else:
             held(driver, modifier, lambda c: c.send_keys(key))
-        seen.append(js("return document.getElementById('msg').open ? 'message' : document.activeElement.id"))
-    check("keys: Alt+arrows through the buttons and Tab, Shift+Tab and arrows through the tab order wrap at both"
-          " ends; no shortcut, Ctrl or Meta: nothing", seen == [want for _, _, want in walk], seen)
+        seen.append(js("return [document.getElementById('msg').open ? 'message' : document.activeElement.id,"
+                       " document.getElementById('desc').textContent]"))
+    check("keys: Tab, Shift+Tab and arrows follow the tab order, Alt+arrows the selection, both wrapping at both"
+          " ends; no shortcut, Ctrl or Meta: nothing", seen == [[f, d] for _, _, f, d in walk], seen)
     keys("m")
     keys("x", Keys.ENTER)
     time.sleep(0.3)
@@ -433,7 +450,7 @@ def animation(driver, disc):
     js = driver.execute_script
     menu = js("var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
     # Eight ticks: per button the frame that it shows (-1: an empty picture), and the accessory's
-    # picture ("button-state-frame"; "" while hidden).
+    # picture ("button-state-frame"; "-" empty, "" while hidden).
     run = lambda: js("""
         var seen = {acc: []}, buttons = document.querySelectorAll('#menu .b'), acc = document.getElementById('acc');
         for (var t = 0; t < 8; ++t) {
@@ -442,12 +459,12 @@ def animation(driver, disc):
             var frames = JSON.parse(el.dataset.p)[0], img = el.querySelector('img');
             (seen[el.id] = seen[el.id] || []).push(img.style.visibility ? -1 : frames.indexOf(img.getAttribute('src')));
           });
-          seen.acc.push(acc.hidden || acc.style.visibility ? "" : acc.getAttribute('src').replace(/.*\\/|\\.png$/g, ""));
+          seen.acc.push(acc.hidden ? "" : acc.style.visibility ? "-" : acc.getAttribute('src').replace(/.*\\/|\\.png$/g, ""));
         }
         return seen;""")
     over = lambda n: pointer(driver, menu[0] + 10 * n - 6, menu[1] + 4)
     still = [0] * 8
-    want = dict({"b%d" % (i + 1): frames for i, frames in enumerate(ANIMATIONS.values())}, b6=still)
+    want = dict({"b%d" % (i + 1): frames for i, frames in enumerate(ANIMATIONS.values())}, b6=still, b7=[1, 0] * 4)
     first = run()
     over(6)  # its two accessory frames take turns; its one picture stays
     lone = run()
@@ -457,14 +474,14 @@ def animation(driver, disc):
     pointer(driver, menu[0] + 100, menu[1] + 100)  # the background hides the accessory for good
     left = run()
     driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hook)
-    for i, mode in enumerate(list(ANIMATIONS) + ["bounce with one picture"]):
+    for i, mode in enumerate(list(ANIMATIONS) + ["bounce with one picture", "loop of two"]):
         got = [ticks.get("b%d" % (i + 1)) for ticks in (first, lone, again)]
         check("animation %s: the frames of the player's steps, again after each change of state" % mode,
               got[0] == got[2] == want["b%d" % (i + 1)] and (i != 5 or got[1] == still), got)
     check("the accessory: hidden with nothing selected, its frames looping for the selected button,"
-          " hidden while the pointer is on the background",
+          " an empty one for its missing frame, hidden while the pointer is on the background",
           [first["acc"], lone["acc"], again["acc"], left["acc"]] == [[""] * 8, ["6-3-1", "6-3-0"] * 4,
-                                                                     (["1-3-1", "1-3-2", "1-3-0"] * 3)[:8], [""] * 8],
+                                                                     (["-", "1-3-2", "1-3-0"] * 3)[:8], [""] * 8],
           [first["acc"], lone["acc"], again["acc"], left["acc"]])
 
 
