@@ -43,7 +43,7 @@ class MenuSourceTest : public ::testing::Test {
 TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   const MenuSource s = Parse(R"({
     "title": "Demo", "placement": "upper-right", "scroll_title": true, "anim_interval": 80,
-    "description": {"text": "a\u00b6b", "colour": "#102030", "alignment": "centre",
+    "description": {"text": "a\u00b6b", "colour": "#09afAF", "alignment": "centre",
                     "shadow": {"offset": 2, "colour": 12}},
     "clock": {"time": {"left": 5, "top": 6}, "colour": {"green": 7}}, "header": {"byte6": 3},
     "pictures": {"normal": "bg.png"},
@@ -63,8 +63,9 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(m.DefaultDescription,
             "a\xB6"
             "b");  // the line mark is byte 0xB6 in the menu
-  EXPECT_EQ(m.DescriptionColour.Red, 0x10);
-  EXPECT_EQ(m.DescriptionColour.Blue, 0x30);
+  EXPECT_EQ(m.DescriptionColour.Red, 0x09);  // every edge of the hex digits
+  EXPECT_EQ(m.DescriptionColour.Green, 0xAF);
+  EXPECT_EQ(m.DescriptionColour.Blue, 0xAF);
   EXPECT_EQ(m.DescriptionAlignment, 2);
   EXPECT_EQ(m.ShadowOffset, 2);
   EXPECT_EQ(m.ShadowColour.Red, 0xFF);  // 16-colour index 12 is bright red
@@ -159,7 +160,6 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   const std::pair<std::string, std::string> rows[] = {
       // source, part of the error
       {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
-      {R"({"clock": {"colour": "#12345G"}})", "clock.colour: expected a colour"},
       {R"({"description": {"txt": "a"}})", "description.txt: unknown field"},
       {"", file + ": is not valid JSON"},  // an empty file is read, then found empty
       {R"({"header": {"byte7": 256}})", "header.byte7: 256 is outside 0 to 255"},
@@ -220,6 +220,9 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   };
   for (const auto& [source, part] : rows)
     EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
+  for (const char past : std::string("/:@G`g"))  // one past each range of hex digits
+    EXPECT_NE(ErrorOf(R"({"clock": {"colour": "#12345)" + std::string(1, past) + "\"}}").find("clock.colour: expected a colour"),
+              std::string::npos) << past;
 }
 
 TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {

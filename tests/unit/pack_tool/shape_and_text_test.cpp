@@ -112,7 +112,9 @@ TEST(CodePage, EveryByteSurvivesTheWayThroughUtf8) {
   EXPECT_EQ(DescribeCharacter(0x85), "U+0085");  // a control character is only named
   EXPECT_THROW(MakeCodePage(1259), ToolError);
   EXPECT_EQ(CodePageOfName("Windows-1251"), 1251);
-  EXPECT_EQ(CodePageOfName("windows-437"), 0);
+  for (const char* unknown : {"windows-437", "windows-", "windows-01252", "windows-12a2", "window", ""})
+    EXPECT_EQ(CodePageOfName(unknown), 0) << unknown;
+  EXPECT_EQ(CodePageOfName("WINDOWS-0932"), 932);
 }
 
 }  // namespace
