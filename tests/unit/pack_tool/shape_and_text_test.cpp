@@ -33,7 +33,9 @@ TEST(ShapeText, ParsingFindsWhatThePlayerWouldMisread) {
 
   for (const char* zero : {"00100000", "00000010"})  // the player reads a side of 0: no outline
     EXPECT_TRUE(ParseShapeText(zero).Problems.empty()) << zero;
-  EXPECT_FALSE(ParseShapeText("NULL").Problems.empty());
+  for (const char* unsized : {"NULL", "0010001x", "x0100010"})  // either side not four digits
+    EXPECT_EQ(ParseShapeText(unsized).Problems,
+              std::vector<std::string>{"does not start with a width and a height of four digits each"});
   EXPECT_FALSE(ParseShapeText("00100010Y0001").Problems.empty());      // mark without run
   EXPECT_FALSE(ParseShapeText("00100010Y00010000").Problems.empty());  // run cut short
   EXPECT_EQ(ParseShapeText("00100010Y000000000001Y001100000001").Problems,
