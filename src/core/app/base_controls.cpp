@@ -40,8 +40,8 @@ void MenuWindow::CreateBaseControls() {
   CreateControl(BaseControl(ControlKind::lblDate), date);
 
   s_.View.SetTimerInterval(MenuTimer::Timer1, 1000);
-  Menu.TransparentColour = kNoTransparentColour;
-  Menu.AnimInterval = 100;
+  // TransparentColour (none) and AnimInterval (100) keep the record's defaults until a menu sets
+  // them; the window is made only once.
 }
 
 }  // namespace orvane

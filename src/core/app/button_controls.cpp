@@ -51,7 +51,6 @@ void MenuWindow::CreateButtonControls(int32_t n) {
   ControlState picture;
   picture.AutoSize = true;
   CreateControl(ButtonControl(ControlKind::ImgBtn, n), picture);
-  button.AnimMode = 0;
   button.ShortcutKey = "0";
 
   ControlState key;
@@ -69,8 +68,8 @@ void MenuWindow::DestroyButtonControls() {
     for (ControlKind kind :
          {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
       s_.View.DestroyControl(ButtonControl(kind, n));
+    // A control that does not exist has no state (Control gives none); making it again sets all.
     button.ControlsExist = false;
-    button.ImgBtn = button.WinBtn = button.KeyBtn = button.LblBtn = ControlState{};
   }
 }
 

@@ -63,8 +63,8 @@ void MenuWindow::ShowDescription(int32_t n) {
 
 void MenuWindow::CountFrames() {
   for (int32_t n = 1; n <= Menu.ButtonCount; ++n) {
+    // The buttons were just made, with no frame counted (CreateButtonControls).
     TOVButton& button = Menu.Buttons[static_cast<size_t>(n)];
-    button.LastFrame = {};
     for (int32_t f = 1; f <= kMaxFrame; ++f) {
       bool any = false;
       for (int32_t s = 0; s <= kMaxImageState; ++s) {

@@ -88,6 +88,7 @@ class MenuWindow {
   void SetButtonState(int32_t n, int32_t state, bool refreshDescription);
   void HighlightButton(int32_t n);
   void ShowDescription(int32_t n);
+  // Fills LastFrame of the buttons just made, once all their pictures are stored.
   void CountFrames();
 
   // Timers and menu items, named after the window's timers and context-menu item.

@@ -85,7 +85,6 @@ char32_t ShortcutCharacter(const std::string& caption) {
 }
 
 std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char32_t typed) {
-  if (typed == 0) return std::nullopt;
   const char32_t wanted = UpperLetter(typed);
   const int32_t count = ClampedCount(menu.ButtonCount);
   for (int32_t n = 1; n <= count; ++n) {
@@ -93,6 +92,7 @@ std::optional<ShortcutHit> FindShortcut(const TOVMenu& menu, char32_t typed) {
     for (ControlKind kind : {ControlKind::WinBtn, ControlKind::KeyBtn}) {
       if (!Focusable(button, kind)) continue;
       const char32_t key = ShortcutCharacter(StateOf(button, kind).Text);
+      // A caption without a mark has no shortcut, so a typed NUL (Ctrl+@) matches none.
       if (key != 0 && UpperLetter(key) == wanted) return ShortcutHit{n, kind};
     }
   }

@@ -75,7 +75,8 @@ WindowOutline OutlineFromShape(const ShapeDescription& shape) {
   std::vector<std::vector<std::pair<int32_t, int32_t>>> cutsByRow(
       static_cast<size_t>(shape.Height));
   for (const ShapeCut& cut : shape.Cuts) {
-    if (cut.Row < 0 || cut.Row >= shape.Height || cut.X1 >= cut.X2) continue;
+    // An empty or reversed run cuts nothing (KeptSpans drops it).
+    if (cut.Row < 0 || cut.Row >= shape.Height) continue;
     cutsByRow[static_cast<size_t>(cut.Row)].emplace_back(cut.X1, cut.X2);
   }
   Spans previous;

@@ -4,6 +4,9 @@
 #include "action_fakes.h"
 #include "actions/error_flags.h"
 
+#include <optional>
+#include <tuple>
+
 namespace orvane {
 namespace {
 
@@ -12,25 +15,14 @@ using action_testing::FakeOpener;
 using action_testing::RecordingDialog;
 
 TEST(ErrorFlags, BooleanTexts) {
-  EXPECT_EQ(ParseBooleanText("True"), true);
-  EXPECT_EQ(ParseBooleanText("fALSE"), false);
-  EXPECT_EQ(ParseBooleanText(" true "), true);
-  EXPECT_EQ(ParseBooleanText("0"), false);
-  EXPECT_EQ(ParseBooleanText("-0.000"), false);
-  EXPECT_EQ(ParseBooleanText("-1"), true);
-  EXPECT_EQ(ParseBooleanText("2.5"), true);
-  EXPECT_EQ(ParseBooleanText("0.01"), true);
-  EXPECT_EQ(ParseBooleanText("1e999999"), true);  // no overflow: only the digits count
-  EXPECT_EQ(ParseBooleanText("0e5"), false);
-  EXPECT_EQ(ParseBooleanText("1e+5"), true);
-  EXPECT_EQ(ParseBooleanText("0.0E-3"), false);
-  EXPECT_EQ(ParseBooleanText(""), std::nullopt);
-  EXPECT_EQ(ParseBooleanText("yes"), std::nullopt);
-  EXPECT_EQ(ParseBooleanText("1x"), std::nullopt);
-  EXPECT_EQ(ParseBooleanText("0.x"), std::nullopt);
-  EXPECT_EQ(ParseBooleanText("."), std::nullopt);
-  EXPECT_EQ(ParseBooleanText("1e"), std::nullopt);
-  EXPECT_EQ(ParseBooleanText("Truely"), std::nullopt);
+  const std::pair<const char*, std::optional<bool>> rows[] = {
+      {"True", true},      {"fALSE", false}, {" true ", true}, {"0", false},   {"-0.000", false},     {"-1", true},
+      {"2.5", true},       {"0.01", true},   {"0e5", false},   {"1e+5", true}, {"0.0E-3", false}, {"", std::nullopt},
+      {"yes", std::nullopt}, {"1x", std::nullopt}, {"0.x", std::nullopt}, {".", std::nullopt}, {"1e", std::nullopt},
+      {"Truely", std::nullopt},
+      {"1e999999", true},  // no overflow: only the digits count
+  };
+  for (const auto& [text, value] : rows) EXPECT_EQ(ParseBooleanText(text), value) << text;
 }
 
 struct ErrTxt {
@@ -39,59 +31,47 @@ struct ErrTxt {
   RecordingDialog dialog;
   Latin1Decoder codePage;
 
-  ErrorFlags Load(const std::string& content) {
-    files.AddFile("E:\\err.txt", {false, true, true});  // hidden and system: still read
+  // A folder of that name is no file, even where the opener would read something from it.
+  ErrorFlags Load(const std::string& content, bool folder = false) {
+    files.AddFile("E:\\err.txt", {folder, true, true});  // hidden and system: still read
     opener.files["E:\\err.txt"] = content;
     return LoadErrorFlags("E:\\", files, opener, codePage, dialog, "Orvane");
   }
 };
 
-TEST(ErrorFlags, MissingFileLeavesBothMessagesOn) {
-  ErrTxt t;
-  ErrorFlags flags = LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
-  EXPECT_TRUE(flags.ShowFileNotFound);
-  EXPECT_TRUE(flags.ShowNoViewer);
-  EXPECT_TRUE(t.dialog.shown.empty());
-}
-
-TEST(ErrorFlags, LinesSetTheFlagsInOrder) {
-  ErrTxt t;
-  ErrorFlags flags = t.Load("False\r\nFalse\r\nTrue\r\n");
-  EXPECT_FALSE(flags.ShowFileNotFound);
-  EXPECT_FALSE(flags.ShowNoViewer);
-  EXPECT_TRUE(t.dialog.shown.empty());
-
-  ErrTxt unix;
-  flags = unix.Load("1\n0\n0");
-  EXPECT_TRUE(flags.ShowFileNotFound);
-  EXPECT_FALSE(flags.ShowNoViewer);
-  EXPECT_TRUE(unix.dialog.shown.empty());
-}
-
-TEST(ErrorFlags, BadLineIsReportedAndStopsTheReading) {
-  ErrTxt t;
-  ErrorFlags flags = t.Load("False\r\nmaybe\r\nFalse\r\n");
-  EXPECT_FALSE(flags.ShowFileNotFound);  // read before the bad line
-  EXPECT_TRUE(flags.ShowNoViewer);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text, "'maybe' is not a valid boolean value");
-  EXPECT_EQ(t.dialog.shown[0].kind, MessageKind::Error);
-  EXPECT_EQ(t.dialog.shown[0].buttons, mb::OK);
-  EXPECT_EQ(t.dialog.shown[0].caption, "Orvane");
-  EXPECT_EQ(std::make_pair(t.dialog.shown[0].helpContext, t.dialog.shown[0].defaultIndex), std::make_pair(0, -1));
-  // The file is in the computer's code page; the message shows its line in the player's UTF-8.
-  ErrTxt second;
-  second.Load("0\r\nd\xE9sactiv\xE9\r\n");
-  EXPECT_EQ(second.dialog.shown.at(0).text, "'d\xC3\xA9sactiv\xC3\xA9' is not a valid boolean value");
-}
-
-TEST(ErrorFlags, MissingThirdLineReadsAsAnEmptyText) {
-  ErrTxt t;
-  ErrorFlags flags = t.Load("False\r\nFalse\r\n");
-  EXPECT_FALSE(flags.ShowFileNotFound);
-  EXPECT_FALSE(flags.ShowNoViewer);
-  ASSERT_EQ(t.dialog.shown.size(), 1u);
-  EXPECT_EQ(t.dialog.shown[0].text, "'' is not a valid boolean value");
+// The flags each file gives, and the message that a bad or missing line shows: the reading stops there.
+TEST(ErrorFlags, LinesSetTheFlagsInOrderUntilABadOne) {
+  const struct {
+    const char* what;
+    const char* content;  // nullptr: no file
+    bool folder;          // a folder named err.txt, with content
+    bool showFileNotFound, showNoViewer;
+    const char* message;  // nullptr: none
+  } rows[] = {
+      {"no file", nullptr, false, true, true, nullptr},
+      {"a folder named err.txt", "maybe", true, true, true, nullptr},
+      {"Windows lines", "False\r\nFalse\r\nTrue\r\n", false, false, false, nullptr},
+      {"Unix lines", "1\n0\n0", false, true, false, nullptr},
+      {"a bad second line", "False\r\nmaybe\r\nFalse\r\n", false, false, true, "'maybe' is not a valid boolean value"},
+      {"no third line: an empty text", "False\r\nFalse\r\n", false, false, false, "'' is not a valid boolean value"},
+      // The file is in the computer's code page; the message shows its line in the player's UTF-8.
+      {"code page", "0\r\nd\xE9sactiv\xE9\r\n", false, false, true,
+       "'d\xC3\xA9sactiv\xC3\xA9' is not a valid boolean value"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    ErrTxt t;
+    const ErrorFlags flags =
+        row.content ? t.Load(row.content, row.folder) : LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
+    EXPECT_EQ(flags.ShowFileNotFound, row.showFileNotFound);
+    EXPECT_EQ(flags.ShowNoViewer, row.showNoViewer);
+    ASSERT_EQ(t.dialog.shown.size(), row.message ? 1u : 0u);
+    if (!row.message) continue;
+    const auto& shown = t.dialog.shown[0];
+    EXPECT_EQ(shown.text, row.message);
+    EXPECT_EQ(std::make_tuple(shown.kind, shown.buttons, shown.caption, shown.helpContext, shown.defaultIndex),
+              std::make_tuple(MessageKind::Error, mb::OK, std::string("Orvane"), 0, -1));
+  }
 }
 
 // Only the first 4096 bytes are read: the byte at the limit counts, the one past it does not.
@@ -106,18 +86,8 @@ TEST(ErrorFlags, OversizedFileIsReadOnlyAsFarAsTheLimit) {
     ErrorFlags flags = t.Load(row.content);
     EXPECT_FALSE(flags.ShowNoViewer) << row.content.size();
     ASSERT_EQ(t.dialog.shown.size(), row.messages) << row.content.size();
-    if (row.messages) {
-      EXPECT_LT(t.dialog.shown[0].text.size(), 5000u);
-    }
+    EXPECT_LT(row.messages ? t.dialog.shown[0].text.size() : 0, 5000u) << "the message shows no more than was read";
   }
-}
-
-TEST(ErrorFlags, FolderNamedErrTxtIsNoFile) {
-  ErrTxt t;
-  t.files.AddFolder("E:\\err.txt");
-  ErrorFlags flags = LoadErrorFlags("E:\\", t.files, t.opener, t.codePage, t.dialog, "Orvane");
-  EXPECT_TRUE(flags.ShowFileNotFound);
-  EXPECT_TRUE(t.dialog.shown.empty());
 }
 
 }  // namespace

@@ -24,46 +24,29 @@ struct Locate {
   }
 };
 
-TEST(LocateMissingTarget, ApplicationFolderComesFirst) {
-  Locate t;
-  t.files.AddFile("E:\\player\\x.pdf");
-  t.files.AddFile("E:\\docs\\x.pdf");
-  EXPECT_EQ(t.Run("C:\\Docs\\X.PDF"), "E:\\player\\x.pdf");
-  EXPECT_TRUE(t.files.listed.empty());
-  EXPECT_EQ(t.pump.pumps, 1) << "the window is kept alive before the look-up starts";
-}
-
-TEST(LocateMissingTarget, SameFoldersOnTheApplicationDriveFromTheLongestTail) {
-  Locate t;
-  t.files.AddFile("E:\\docs\\x.pdf");
-  t.files.AddFile("E:\\x.pdf");
-  t.files.AddFile("C:\\data\\x.pdf");  // the target's own folders come after
-  EXPECT_EQ(t.Run("C:\\data\\docs\\x.pdf"), "E:\\docs\\x.pdf");
-  EXPECT_TRUE(t.files.listed.empty());
-  EXPECT_EQ(t.progress.opened, 0);
-}
-
-TEST(LocateMissingTarget, DriveRootTargetTriesTheApplicationDriveRoot) {
-  Locate t;
-  t.files.AddFile("E:\\x.pdf");
-  t.files.AddFile("E:\\x\\x.pdf");  // not a folder named after the file
-  EXPECT_EQ(t.Run("C:\\x.pdf"), "E:\\x.pdf");
-}
-
-// Down to a separator at the path's first, second or third character.
-TEST(LocateMissingTarget, FoldersOfThePathItselfDeepestFirst) {
+// The candidate folders in their order: the application folder; the target's folders on the
+// application drive, from the longest tail to the root; then the target's own folders, deepest
+// first, down to a separator at the path's first, second or third character. None of them takes a
+// tree search, and the window is kept alive once before the look-up starts.
+TEST(LocateMissingTarget, CandidateFoldersInTheirOrder) {
   const struct {
     std::string path;
     std::vector<std::string> files;
     std::string found;
-  } rows[] = {{"C:\\data\\docs\\x.pdf", {"C:\\data\\x.pdf", "C:\\x.pdf"}, "C:\\data\\x.pdf"},
+  } rows[] = {{"C:\\Docs\\X.PDF", {"E:\\player\\x.pdf", "E:\\docs\\x.pdf"}, "E:\\player\\x.pdf"},
+              {"C:\\data\\docs\\x.pdf", {"E:\\docs\\x.pdf", "E:\\x.pdf", "C:\\data\\x.pdf"}, "E:\\docs\\x.pdf"},
+              {"C:\\x.pdf", {"E:\\x.pdf", "E:\\x\\x.pdf"}, "E:\\x.pdf"},  // not a folder named after the file
+              {"C:\\data\\docs\\x.pdf", {"C:\\data\\x.pdf", "C:\\x.pdf"}, "C:\\data\\x.pdf"},
               {"C:\\data\\docs\\x.pdf", {"C:\\x.pdf"}, "C:\\x.pdf"},
               {"\\d\\x.pdf", {"\\x.pdf"}, "\\x.pdf"},
               {"d\\x.pdf", {"d\\x.pdf"}, "d\\x.pdf"}};
   for (const auto& row : rows) {
+    SCOPED_TRACE(row.path);
     Locate t;
     for (const std::string& file : row.files) t.files.AddFile(file);
-    EXPECT_EQ(t.Run(row.path), row.found) << row.path;
+    EXPECT_EQ(t.Run(row.path), row.found);
+    EXPECT_TRUE(t.files.listed.empty());
+    EXPECT_EQ(t.pump.pumps, 1);
   }
 }
 

@@ -28,14 +28,12 @@ TEST(TargetForm, FormsAreTestedInOrder) {
 }
 
 TEST(TargetText, DriveMacroIsExpandedEverywhereUntilNoneIsLeft) {
-  EXPECT_EQ(ExpandDriveMacro("%CD%", "D:\\"), "D");
-  EXPECT_EQ(ExpandDriveMacro("-f %CD%", "D:\\"), "-f D");
-  EXPECT_EQ(ExpandDriveMacro("%CD%:\\docs %CD%:\\x", "E:\\disc\\"), "E:\\docs E:\\x");
-  EXPECT_EQ(ExpandDriveMacro("%cd%", "D:\\"), "%cd%");
-  // A replacement that forms a new macro with its neighbours is expanded again from the start.
-  // A single left-to-right pass would leave "%CD%" here.
-  EXPECT_EQ(ExpandDriveMacro("%%CD%D%", "C:\\"), "C");
-  EXPECT_EQ(ExpandDriveMacro("%CD%CD%CD%", "%:\\"), "%");
+  // A replacement that forms a new macro with its neighbours is expanded again from the start: a
+  // single left-to-right pass would leave "%CD%" in the last two.
+  const char* const rows[][3] = {{"%CD%", "D:\\", "D"}, {"-f %CD%", "D:\\", "-f D"}, {"%cd%", "D:\\", "%cd%"},
+                                 {"%CD%:\\docs %CD%:\\x", "E:\\disc\\", "E:\\docs E:\\x"},
+                                 {"%%CD%D%", "C:\\", "C"}, {"%CD%CD%CD%", "%:\\", "%"}};
+  for (const auto& row : rows) EXPECT_EQ(ExpandDriveMacro(row[0], row[1]), row[2]) << row[0];
 }
 
 TEST(TargetText, LineMarksSlashesAndParts) {
@@ -91,23 +89,17 @@ TEST(TargetForm, LaunchTargetsTakePrefixesButNeverTheDriveMacro) {
 }
 
 TEST(TargetForm, ParametersAreQuotedUnlessTheyLookLikeSwitchesOrTheTargetIsQuoted) {
-  EXPECT_EQ(QuoteParameters("a.exe", "readme.txt"), "\"readme.txt\"");
-  EXPECT_EQ(QuoteParameters("a.exe", "-x"), "-x");
-  EXPECT_EQ(QuoteParameters("a.exe", "/x"), "/x");
-  EXPECT_EQ(QuoteParameters("a.exe", "\\\\srv\\x"), "\\\\srv\\x");
-  EXPECT_EQ(QuoteParameters("a.exe", " x"), " x");
-  EXPECT_EQ(QuoteParameters("\"a b.exe\"", "x"), "x");
-  EXPECT_EQ(QuoteParameters("a.exe", ""), "");
+  const char* const rows[][3] = {{"a.exe", "read.me", "\"read.me\""}, {"a.exe", "-x", "-x"}, {"a.exe", "/x", "/x"},
+                                 {"a.exe", "\\\\srv\\x", "\\\\srv\\x"}, {"a.exe", " x", " x"}, {"a.exe", "", ""},
+                                 {"\"a b.exe\"", "x", "x"}};
+  for (const auto& row : rows) EXPECT_EQ(QuoteParameters(row[0], row[1]), row[2]) << row[0] << " " << row[1];
 }
 
 TEST(TargetForm, VerbAndShowMode) {
   EXPECT_EQ(VerbFor("E:\\docs\\"), "explore");
   EXPECT_EQ(VerbFor("E:\\docs"), "open");
-  EXPECT_EQ(ShowModeFor(0), 1);
-  EXPECT_EQ(ShowModeFor(1), 3);
-  EXPECT_EQ(ShowModeFor(-1), 3);
-  EXPECT_EQ(ShowModeFor(2), 0);
-  EXPECT_EQ(ShowModeFor(-2), 0);
+  const std::pair<int32_t, int32_t> modes[] = {{0, 1}, {1, 3}, {-1, 3}, {2, 0}, {-2, 0}};
+  for (const auto& [runMaximized, mode] : modes) EXPECT_EQ(ShowModeFor(runMaximized), mode) << runMaximized;
 }
 
 }  // namespace

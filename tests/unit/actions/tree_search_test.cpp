@@ -28,45 +28,37 @@ TEST(TreeSearch, BreadthFirstInListingOrderAndFoldersMatchToo) {
   EXPECT_EQ(t.pump.pumps, 3);  // once per folder taken
 }
 
-TEST(TreeSearch, HiddenAndSystemEntriesAreNeitherMatchedNorEntered) {
-  Search t;
-  t.files.AddFile("E:\\target.pdf", {false, true});
-  t.files.AddFolder("E:\\sys", {true, false, true});
-  t.files.AddFile("E:\\sys\\target.pdf");
-  EXPECT_EQ(t.search.SearchFolderTree("target.pdf", false, "E:\\"), kNotFound);
-  EXPECT_EQ(t.files.listed, std::vector<std::string>{"E:\\"});
-}
-
-TEST(TreeSearch, FolderLinksAreNeverEntered) {
-  Search t;
-  FileAttributes link;
-  link.Link = true;
-  t.files.AddFolder("E:\\loop", link);
-  t.files.AddFile("E:\\loop\\target.pdf");
-  EXPECT_EQ(t.search.SearchFolderTree("target.pdf", false, "E:\\"), kNotFound);
-  EXPECT_EQ(t.files.listed.size(), 1u);
-}
-
-TEST(TreeSearch, DotNamesAreSkippedExceptAsTheFirstEntryOfAListing) {
-  Search t;
-  t.files.AddFolder("E:\\.first");
-  t.files.AddFolder("E:\\.second");
-  t.files.AddFile("E:\\.first\\x.txt");
-  t.files.AddFile("E:\\.second\\x.txt");
-  EXPECT_EQ(t.search.SearchFolderTree("x.txt", false, "E:\\"), "E:\\.first\\x.txt");
-  EXPECT_EQ(t.files.listed, (std::vector<std::string>{"E:\\", "E:\\.first\\"}));
-  t.files.AddFile("E:\\.second\\y.txt");
-  EXPECT_EQ(t.search.SearchFolderTree("y.txt", false, "E:\\"), kNotFound);
-  EXPECT_EQ(t.files.listed.size(), 4u) << "the second dot folder is never entered";
-}
-
-TEST(TreeSearch, StartFolderWithDoubledSeparatorOnlyKeepsFirstEntriesAndEnds) {
-  Search t;
-  t.files.AddFolder("E:\\net\\one");
-  t.files.AddFolder("E:\\net\\two");
-  t.files.AddFile("E:\\net\\one\\a.txt");
-  t.files.AddFile("E:\\net\\one\\b.txt");
-  EXPECT_EQ(t.search.SearchFolderTree("b.txt", false, "E:\\net\\\\"), kNotFound);
+// What is passed over: hidden and system entries, folder links, and after the first entry of a
+// listing every name that makes a doubled separator or "\\." with the folder.
+TEST(TreeSearch, EntriesThatArePassedOver) {
+  const FileAttributes file, folder{true}, hidden{false, true}, systemFolder{true, false, true},
+      link{true, false, false, false, true};
+  const std::vector<std::pair<std::string, FileAttributes>> dotFolders = {
+      {"E:\\.first", folder}, {"E:\\.second", folder}, {"E:\\.first\\x.txt", file}, {"E:\\.second\\x.txt", file},
+      {"E:\\.second\\y.txt", file}};
+  const struct {
+    const char* what;
+    std::vector<std::pair<std::string, FileAttributes>> entries;
+    std::string name, start, found;
+    std::vector<std::string> listed;
+  } rows[] = {
+      {"hidden and system",
+       {{"E:\\target.pdf", hidden}, {"E:\\sys", systemFolder}, {"E:\\sys\\target.pdf", file}},
+       "target.pdf", "E:\\", kNotFound, {"E:\\"}},
+      {"a folder link", {{"E:\\loop", link}, {"E:\\loop\\x.pdf", file}}, "x.pdf", "E:\\", kNotFound, {"E:\\"}},
+      {"a dot name first in its listing", dotFolders, "x.txt", "E:\\", "E:\\.first\\x.txt", {"E:\\", "E:\\.first\\"}},
+      {"a dot name second in its listing", dotFolders, "y.txt", "E:\\", kNotFound, {"E:\\", "E:\\.first\\"}},
+      {"a doubled separator in the start folder",
+       {{"E:\\net\\one", folder}, {"E:\\net\\two", folder}, {"E:\\net\\one\\a", file}, {"E:\\net\\one\\b", file}},
+       "b", "E:\\net\\\\", kNotFound, {"E:\\net\\\\", "E:\\net\\\\one\\"}},
+      {"a missing start folder", {}, "x", "Q:\\", kNotFound, {"Q:\\"}},
+  };
+  for (const auto& row : rows) {
+    Search t;
+    for (const auto& [path, attributes] : row.entries) t.files.AddFile(path, attributes);
+    EXPECT_EQ(t.search.SearchFolderTree(row.name, true, row.start), row.found) << row.what;
+    EXPECT_EQ(t.files.listed, row.listed) << row.what;
+  }
 }
 
 TEST(TreeSearch, ProgressWindowFromTheTwentyFirstFolderOnly) {
@@ -99,11 +91,6 @@ TEST(TreeSearch, CancelFinishesTheCurrentListingThenReturnsTheName) {
   EXPECT_EQ(t.files.listed.back(), "E:\\f20\\");  // listed although Cancel came first
   EXPECT_EQ(t.progress.closed, 1);
   EXPECT_TRUE(t.search.SearchCancelled);
-}
-
-TEST(TreeSearch, MissingStartFolderIsNotFound) {
-  Search t;
-  EXPECT_EQ(t.search.SearchFolderTree("x", true, "Q:\\"), kNotFound);
 }
 
 }  // namespace

@@ -9,52 +9,33 @@
 namespace orvane {
 namespace {
 
-struct PlacementCase {
-  int32_t Code;
-  int32_t Left;
-  int32_t Top;
-};
-
-TEST(PlaceWindowTest, EveryCodeOnA1024x768ScreenWithA400x300Window) {
-  const ScreenSize screen{1024, 768};
-  const PlacementCase cases[] = {
-      {0, 312, 234},  {1, 0, 0},      {2, 624, 0},     {3, 0, 468},
-      {4, 624, 468},  {5, 56, 42},    {6, 568, 42},    {7, 56, 426},
-      {8, 568, 426},  {9, 208, 42},   {10, 375, 42},   {11, 312, 234},
-      {-3, 312, 234}, {1000, 312, 234},
+// Every code on a 1024 x 768 screen with a 400 x 300 window, then the corrections: a window larger
+// than a quarter, odd differences that truncate, a window larger than the screen.
+TEST(PlaceWindowTest, EveryCodeAndItsCorrections) {
+  const struct {
+    int32_t code, screenWidth, screenHeight, width, height, left, top;
+  } rows[] = {
+      {0, 1024, 768, 400, 300, 312, 234},  {1, 1024, 768, 400, 300, 0, 0},      {2, 1024, 768, 400, 300, 624, 0},
+      {3, 1024, 768, 400, 300, 0, 468},    {4, 1024, 768, 400, 300, 624, 468},  {5, 1024, 768, 400, 300, 56, 42},
+      {6, 1024, 768, 400, 300, 568, 42},   {7, 1024, 768, 400, 300, 56, 426},   {8, 1024, 768, 400, 300, 568, 426},
+      {9, 1024, 768, 400, 300, 208, 42},   {10, 1024, 768, 400, 300, 375, 42},  {11, 1024, 768, 400, 300, 312, 234},
+      {-3, 1024, 768, 400, 300, 312, 234}, {1000, 1024, 768, 400, 300, 312, 234},
+      // (512 - 600) div 2 = -44 truncates toward zero and is then lifted to 0.
+      {5, 1024, 768, 600, 500, 0, 0},
+      // Code 8 puts the window at 512 + (-44) = 468; 468 + 600 > 1024 moves it back to 424.
+      {8, 1024, 768, 600, 500, 424, 268},
+      // Odd differences truncate: (1023 - 400) div 2 = 311.
+      {0, 1023, 767, 400, 300, 311, 233},  {9, 1024, 768, 401, 300, 207, 42},
+      {0, 1024, 768, 1200, 900, -176, -132}, {1, 1024, 768, 1200, 900, -176, -132},
+      {4, 1024, 768, 1200, 900, -176, -132}, {10, 1024, 768, 1200, 900, -176, -132},
   };
-  for (const PlacementCase& c : cases) {
-    const Bounds b = ComputePlacement(c.Code, screen, 400, 300);
-    EXPECT_EQ(b.Left, c.Left) << "code " << c.Code;
-    EXPECT_EQ(b.Top, c.Top) << "code " << c.Code;
-    EXPECT_EQ(b.Width, 400);
-    EXPECT_EQ(b.Height, 300);
-  }
+  for (const auto& r : rows)
+    EXPECT_EQ(ComputePlacement(r.code, ScreenSize{r.screenWidth, r.screenHeight}, r.width, r.height),
+              (Bounds{r.left, r.top, r.width, r.height}))
+        << "code " << r.code << ", " << r.width << " x " << r.height;
 }
 
-TEST(PlaceWindowTest, QuarterCodesCorrectAWindowLargerThanAQuarter) {
-  // (512 - 600) div 2 = -44 truncates toward zero and is then lifted to 0.
-  const Bounds b = ComputePlacement(5, ScreenSize{1024, 768}, 600, 500);
-  EXPECT_EQ(b.Left, 0);
-  EXPECT_EQ(b.Top, 0);
-  // Code 8 puts the window at 512 + (-44) = 468; 468 + 600 > 1024 moves it back to 424.
-  const Bounds c = ComputePlacement(8, ScreenSize{1024, 768}, 600, 500);
-  EXPECT_EQ(c.Left, 424);
-  EXPECT_EQ(c.Top, 268);
-  // Odd differences truncate: (1023 - 400) div 2 = 311.
-  EXPECT_EQ(ComputePlacement(0, ScreenSize{1023, 767}, 400, 300).Left, 311);
-  EXPECT_EQ(ComputePlacement(9, ScreenSize{1024, 768}, 401, 300).Left, 207);
-}
-
-TEST(PlaceWindowTest, AWindowLargerThanTheScreenEndsWithNegativeEdges) {
-  for (int32_t code : {0, 1, 4, 10}) {
-    const Bounds b = ComputePlacement(code, ScreenSize{1024, 768}, 1200, 900);
-    EXPECT_EQ(b.Left, -176) << "code " << code;
-    EXPECT_EQ(b.Top, -132) << "code " << code;
-  }
-}
-
-TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWraps) {
+TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWrapsAndALongerTitlesPositionRestarts) {
   std::string marquee;
   int32_t position = 0;
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Demo"), "Demo     D");
@@ -64,11 +45,9 @@ TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWraps) {
   EXPECT_EQ(position, 9);
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Demo"), "Demo     D");
   EXPECT_EQ(position, 1);
-}
-
-TEST(TitleScrollerTest, APositionFromALongerTitleRestartsAtTheBeginning) {
-  std::string marquee = MarqueeText("Go");
-  int32_t position = 30;  // left over from the previous menu
+  // A position left over from a longer title restarts at the beginning.
+  marquee = MarqueeText("Go");
+  position = 30;
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Go"), "Go     G");
   EXPECT_EQ(position, 1);
 }
@@ -86,29 +65,24 @@ TEST(TitleScrollerTest, AUtf8TitleScrollsByWholeCharacters) {
 }
 
 TEST(MenuNameTest, FolderAndDrivePartsAreDropped) {
-  EXPECT_EQ(MenuNameFromArgument("C:\\menus\\Second.mnu"), "Second.mnu");
-  EXPECT_EQ(MenuNameFromArgument("Second.mnu"), "Second.mnu");
-  EXPECT_EQ(MenuNameFromArgument("C:Second.mnu"), "Second.mnu");
-  EXPECT_EQ(MenuNameFromArgument("E:\\extra\\Second.mnu"), "Second.mnu");
   // A colon after the last backslash is dropped too, and the loop repeats until none is left.
-  EXPECT_EQ(MenuNameFromArgument("a:b\\c:d.mnu"), "d.mnu");
-  EXPECT_EQ(MenuNameFromArgument("x:y:z.mnu"), "z.mnu");
-  EXPECT_EQ(MenuNameFromArgument("C:\\menus\\"), "");
+  const std::pair<const char*, const char*> rows[] = {
+      {"C:\\menus\\Second.mnu", "Second.mnu"}, {"Second.mnu", "Second.mnu"}, {"C:Second.mnu", "Second.mnu"},
+      {"E:\\extra\\Second.mnu", "Second.mnu"}, {"a:b\\c:d.mnu", "d.mnu"}, {"x:y:z.mnu", "z.mnu"}, {"C:\\menus\\", ""}};
+  for (const auto& [argument, name] : rows) EXPECT_EQ(MenuNameFromArgument(argument), name) << argument;
 }
 
 TEST(ControlNamesTest, ButtonControlsCarryTheirNumberInThreeDigits) {
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::LblBtn, 7)), "LblBtn007");
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::WinBtn, 7)), "WinBtn007");
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::ImgBtn, 12)), "ImgBtn012");
-  EXPECT_EQ(ControlName(ButtonControl(ControlKind::KeyBtn, 100)), "KeyBtn100");
-  EXPECT_EQ(ControlName(BaseControl(ControlKind::lblAccText)), "lblAccText");
+  EXPECT_EQ((std::vector<std::string>{ControlName(ButtonControl(ControlKind::LblBtn, 7)), ControlName(ButtonControl(ControlKind::WinBtn, 7)),
+                                      ControlName(ButtonControl(ControlKind::ImgBtn, 12)), ControlName(ButtonControl(ControlKind::KeyBtn, 100)),
+                                      ControlName(BaseControl(ControlKind::lblAccText))}),
+            (std::vector<std::string>{"LblBtn007", "WinBtn007", "ImgBtn012", "KeyBtn100", "lblAccText"}));
   for (ControlKind kind :
        {ControlKind::ImgBtn, ControlKind::WinBtn, ControlKind::KeyBtn, ControlKind::LblBtn})
     for (int32_t n : {1, 12, 99, 100})
       EXPECT_EQ(ButtonNumberFromName(ControlName(ButtonControl(kind, n))), n);
-  EXPECT_EQ(ButtonNumberFromName("MenBck"), -1);
-  EXPECT_EQ(ButtonNumberFromName("12"), -1);
-  EXPECT_EQ(ButtonNumberFromName("012"), 12);
+  EXPECT_EQ((std::vector<int32_t>{ButtonNumberFromName("MenBck"), ButtonNumberFromName("12"), ButtonNumberFromName("012")}),
+            (std::vector<int32_t>{-1, -1, 12}));
 }
 
 }  // namespace

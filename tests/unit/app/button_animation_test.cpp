@@ -12,10 +12,10 @@ namespace {
 
 constexpr int32_t kSkipped = -1;
 
-// The frame shown by each of `ticks` steps from a fresh state (frame 0, forward); kSkipped when
-// a step shows nothing.
-std::vector<int32_t> Play(int32_t mode, int32_t last, int ticks, const UnitRandom& random = {}) {
-  int32_t cur = 0;
+// The frame shown by each of `ticks` steps from frame `from` going forward; kSkipped when a step
+// shows nothing.
+std::vector<int32_t> Play(int32_t mode, int32_t last, int ticks, const UnitRandom& random = {}, int32_t from = 0) {
+  int32_t cur = from;
   int32_t dir = 0;
   std::vector<int32_t> shown;
   for (int i = 0; i < ticks; ++i) {
@@ -27,33 +27,25 @@ std::vector<int32_t> Play(int32_t mode, int32_t last, int ticks, const UnitRando
   return shown;
 }
 
-TEST(AnimationStepTest, OncePlaysToTheLastFrameAndStaysThere) {
-  EXPECT_EQ(Play(kAnimOnce, 5, 8),
-            (std::vector<int32_t>{1, 2, 3, 4, 5, kSkipped, kSkipped, kSkipped}));
-}
-
-TEST(AnimationStepTest, ThereAndBackRestsOnFrameZero) {
-  EXPECT_EQ(Play(kAnimThereBack, 5, 13), (std::vector<int32_t>{1, 2, 3, 4, 5, 4, 3, 2, 1, 0,
-                                                               kSkipped, kSkipped, kSkipped}));
-}
-
-TEST(AnimationStepTest, BounceGoesOnWithoutEnd) {
-  EXPECT_EQ(Play(kAnimBounce, 5, 22),
-            (std::vector<int32_t>{1, 2, 3, 4, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 4, 3, 2, 1, 0, 1, 2}));
-  // The shortest bounce still alternates.
-  EXPECT_EQ(Play(kAnimBounce, 1, 5), (std::vector<int32_t>{1, 0, 1, 0, 1}));
-}
-
-TEST(AnimationStepTest, LoopWrapsToFrameZero) {
-  // Ten frames at one tick each: one full cycle every ten ticks.
-  EXPECT_EQ(Play(kAnimLoop, 9, 12), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2}));
-}
-
-TEST(AnimationStepTest, StillReturnsToFrameZeroOnceAndThenRests) {
-  const AnimationStep back = StepAnimation(kAnimStill, 4, 3, 0, {});
-  EXPECT_FALSE(back.Skipped);
-  EXPECT_EQ(back.Frame, 0);
-  EXPECT_TRUE(StepAnimation(kAnimStill, 4, 0, 0, {}).Skipped);
+TEST(AnimationStepTest, EachModePlaysItsFrames) {
+  const int32_t x = kSkipped;
+  const struct {
+    const char* name;
+    int32_t mode, last, from;
+    std::vector<int32_t> shown;
+  } rows[] = {
+      {"once: to the last frame, then stays there", kAnimOnce, 5, 0, {1, 2, 3, 4, 5, x, x, x}},
+      {"there and back: rests on frame 0", kAnimThereBack, 5, 0, {1, 2, 3, 4, 5, 4, 3, 2, 1, 0, x, x, x}},
+      {"bounce: without end", kAnimBounce, 5, 0, {1, 2, 3, 4, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 4, 3, 2, 1, 0, 1, 2}},
+      {"the shortest bounce still alternates", kAnimBounce, 1, 0, {1, 0, 1, 0, 1}},
+      {"loop: ten frames at one tick each, a cycle every ten ticks", kAnimLoop, 9, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2}},
+      {"still: back to frame 0 once, then rests", kAnimStill, 4, 3, {0, x}},
+      {"an unknown mode shows the current frame again", 9, 4, 2, {2, 2}},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(Play(row.mode, row.last, static_cast<int>(row.shown.size()), {}, row.from), row.shown) << row.name;
+  for (int32_t mode = 0; mode <= 6; ++mode) EXPECT_TRUE(StepAnimation(mode, 0, 0, 0, {}).Skipped) << "no frames";
+  EXPECT_EQ(StepAnimation(9, 4, 2, 1, {}).Direction, 1) << "an unknown mode keeps the direction";
 }
 
 TEST(AnimationStepTest, RandomStaysWithinTheStateFrames) {
@@ -62,15 +54,6 @@ TEST(AnimationStepTest, RandomStaysWithinTheStateFrames) {
   const UnitRandom random = [&] { return draws[next++]; };
   // r x (last + 1), cut: 0.5 x 6 = 3; a source straying outside [0, 1) stays within 0..5.
   EXPECT_EQ(Play(kAnimRandom, 5, 6, random), (std::vector<int32_t>{0, 3, 5, 5, 5, 0}));
-}
-
-TEST(AnimationStepTest, NoFramesOrAnUnknownMode) {
-  for (int32_t mode = 0; mode <= 6; ++mode) EXPECT_TRUE(StepAnimation(mode, 0, 0, 0, {}).Skipped);
-  // An unknown mode shows the current frame again.
-  const AnimationStep same = StepAnimation(9, 4, 2, 1, {});
-  EXPECT_FALSE(same.Skipped);
-  EXPECT_EQ(same.Frame, 2);
-  EXPECT_EQ(same.Direction, 1);
 }
 
 TEST(AnimationStepTest, AccessoryFramesLoop) {

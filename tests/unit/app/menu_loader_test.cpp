@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/button_animation.h"
 #include "player_rig.h"
 
 namespace orvane::testing {
@@ -114,8 +115,6 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
       {"3 empty default: a button's description stays when the pointer leaves",
        [](MenuFile& m) { m.Settings.DefaultDescription = "", B(m).Description = "Go there"; },
        [](PlayerRig& r) { return r.Window.HighlightButton(1), r.Window.ShowDescription(-2), On(Text, {kText})(r); }, "Go there"},
-      {"3 empty default description after one", [](MenuFile& m) { m.Settings.DefaultDescription = ""; },
-       On(Text, {kText, kShadow}), "", [](MenuFile& m) { m.Settings.DefaultDescription = "Hello"; }},
       {"4-8 description font, 1 is no style", [](MenuFile& m) { m.Settings.DescriptionFont = {"Georgia", 12, -1, 1, 0}; },
        On(Font, {kText, kShadow}), "Georgia 12 1 | Georgia 12 1"},
       {"7 description italic", [](MenuFile& m) { m.Settings.DescriptionFont = {"Arial", 11, 0, -1, 1}; },
@@ -129,8 +128,6 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        [](PlayerRig& r) { return On(Box, {kText})(r) + " " + On(Shown, {kText})(r); }, "11 12 13 14 shown"},
       {"16 alignment 2", [](MenuFile& m) { m.Settings.DescriptionAlignment = 2; }, On(Align, {kText, kShadow}), "2 | 2"},
       {"16 alignment 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }, On(Align, {kText, kShadow}), "1 | 1"},
-      {"16 alignment 0 after 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 0; }, On(Align, {kText, kShadow}),
-       "0 | 0", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }},
       {"16 alignment 3 keeps the previous", [](MenuFile& m) { m.Settings.DescriptionAlignment = 3; },
        On(Align, {kText, kShadow}), "1 | 1", [](MenuFile& m) { m.Settings.DescriptionAlignment = 1; }},
       {"16 alignment -1 keeps the previous", [](MenuFile& m) { m.Settings.DescriptionAlignment = -1; },
@@ -253,8 +250,6 @@ TEST(ButtonRecordTest, EachFieldHasItsEffect) {
        [](PlayerRig& r) { return On(Colour, {K::LblBtn, K::WinBtn})(r) + " " + S(r.Window.Menu.Buttons[1].FontColour); },
        "0000FF | none 255"},
       {"19 alignment 1", [](MenuFile& m) { B(m).Alignment = 1; }, On(Align, {K::LblBtn}), "1"},
-      {"19 alignment 0 after 2", [](MenuFile& m) { B(m).Alignment = 0; }, On(Align, {K::LblBtn}), "0",
-       [](MenuFile& m) { B(m).Alignment = 2; }},
       {"19 alignment 3 keeps the previous", [](MenuFile& m) { B(m).Alignment = 3; }, On(Align, {K::LblBtn}), "2",
        [](MenuFile& m) { B(m).Alignment = 2; }},
       {"19 alignment -1 keeps the previous", [](MenuFile& m) { B(m).Alignment = -1; }, On(Align, {K::LblBtn}), "1",
@@ -289,14 +284,7 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   rig.Start();
   // Creation order per button: label, push button, picture, keyboard control; button 7 made
   // after button 6's record.
-  const auto& order = rig.View.CreationOrder;
-  const auto at = [&](const std::string& name) {
-    return std::find(order.begin(), order.end(), name) - order.begin();
-  };
-  EXPECT_LT(at("LblBtn007"), at("WinBtn007"));
-  EXPECT_LT(at("WinBtn007"), at("ImgBtn007"));
-  EXPECT_LT(at("ImgBtn007"), at("KeyBtn007"));
-  EXPECT_LT(at("KeyBtn006"), at("LblBtn007"));
+  EXPECT_TRUE(rig.View.InOrder({"create KeyBtn006", "create LblBtn007", "create WinBtn007", "create ImgBtn007", "create KeyBtn007"}));
   // Button 7 as made (its record later moved it).
   PlayerRig fresh;
   TOVButton& made = fresh.Window.Menu.Buttons[7];
@@ -324,10 +312,7 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_TRUE(Ctl(fresh, ControlKind::KeyBtn, 7).Visible);
   EXPECT_EQ(fresh.Window.Menu.Buttons[7].ShortcutKey, "0");
   // Drawn above the controls made before them: the label, the push button, the keyboard control.
-  const int front = fresh.View.IndexOf("front LblBtn007");
-  EXPECT_GE(front, 0);
-  EXPECT_LT(front, fresh.View.IndexOf("front WinBtn007"));
-  EXPECT_LT(fresh.View.IndexOf("front WinBtn007"), fresh.View.IndexOf("front KeyBtn007"));
+  EXPECT_TRUE(fresh.View.InOrder({"front LblBtn007", "front WinBtn007", "front KeyBtn007"}));
   EXPECT_EQ(fresh.View.IndexOf("front ImgBtn007"), -1);
 
   // The window-wide controls as made, in drawing order, before any menu.
@@ -382,10 +367,65 @@ TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
   EXPECT_FALSE(rig.Window.Menu.Images.HasImage(5, 1, 3));
   EXPECT_EQ(rig.View.PicturesReleased, 2);
   // The old controls went before the new ones were made, in the order of each button.
-  const int destroyed = rig.View.IndexOf("destroy ImgBtn001");
-  EXPECT_LT(destroyed, rig.View.IndexOf("destroy WinBtn001"));
-  EXPECT_LT(rig.View.IndexOf("destroy WinBtn001"), rig.View.IndexOf("destroy KeyBtn001"));
-  EXPECT_LT(rig.View.IndexOf("destroy KeyBtn001"), rig.View.IndexOf("destroy LblBtn001"));
+  EXPECT_TRUE(rig.View.InOrder({"destroy ImgBtn001", "destroy WinBtn001", "destroy KeyBtn001", "destroy LblBtn001",
+                                 "create LblBtn001"}));
+}
+
+// Everything a menu and its use leave behind is set afresh by the next load: a menu that sets
+// every value, used (highlighted, pressed, animated), then a menu of default values must look as
+// that menu does when it is the first. Only the outline, the title scroller's position and the
+// hidden accessory's last picture (and its size) carry over by design.
+TEST(MenuLoadingTest, ALoadRestoresEveryStateTheMenuBeforeLeft) {
+  MenuFile all = BasicMenu("All");
+  MenuSettings& st = all.Settings;
+  st.InitialButton = 1, st.TransparentColour = 13, st.ScrollTitle = 1, st.AnimInterval = 250, st.ShadowOffset = 2;
+  st.DescriptionAlignment = 1, st.TimeShown = 0, st.Placement = 1;
+  ButtonRecord b = PushButtonRecord("&Pic", 30, 40);
+  b.ButtonKind = kImageButton, b.AnimMode = 4, b.ShortcutKey = "7", b.Target = "t.exe", b.Description = "Pic";
+  b.Italic = -1, b.Alignment = 2, b.ViewerCheck = b.MinimizeAfter = b.CloseAfter = b.WaitForExit = b.RunMaximized = 1;
+  all.Buttons = {b, PushButtonRecord("Two", 1, 1)};
+  for (uint8_t state = 0; state <= kAccessoryState; ++state)
+    for (int32_t f = 0; f <= 2; ++f) all.Pictures.push_back(PictureAt(1, state, f, SolidPicture(6, 6, state * 10u + 1)));
+  MenuFile none = BasicMenu("");
+  none.Settings = pack::DefaultSettings();
+  none.Buttons = {pack::DefaultButton()};
+  const auto state = [](PlayerRig& r) {
+    const TOVMenu& m = r.Window.Menu;
+    const TOVButton& o = m.Buttons[1];
+    std::vector<std::string> out = {
+        o.Target + "|" + o.Parameters + "|" + o.Description + "|" + o.ShortcutKey + "|" + o.FontName + "|" + o.ViewerName +
+            o.ViewerVersion + "|" + S(o.MinimizeAfter) + S(o.WaitForExit) + S(o.RunMaximized) + S(o.CloseAfter) +
+            S(o.AnimMode) + S(o.ButtonKind) + S(o.FontSize) + S(o.FontStyle) + S(o.FontColour) + S(o.Alignment) +
+            S(o.ViewerCheck) + S(o.ViewerCompare),
+        S(o.ButtonState) + S(o.CurrentFrame) + S(o.AnimDirection) + S(o.ImgBtnShownState) + " frames " +
+            S(o.LastFrame[0]) + S(o.LastFrame[1]) + S(o.LastFrame[2]) + S(o.LastFrame[3]),
+        "button 2: " + S(m.Buttons[2].ControlsExist) + S(r.View.Find(ButtonControl(K::WinBtn, 2)) != nullptr),
+        S(m.ButtonCount) + " " + S(m.AnimInterval) + " " + S(m.ScrollTitle) + " " + S(m.InitialButton) + " " +
+            m.DefaultDescription + "|" + S(m.Placement) + " " + m.MenuTitle + "|" + S(m.TransparentColour) + " " +
+            S(m.ShadowOffset) + " " + S(m.AccPictureButton) + " " + S(static_cast<int64_t>(m.Images.Count())),
+        S(r.Window.HighlightedButton) + " " + At(r.View.WindowBounds) + " " + r.View.Caption + "|" + r.Window.TitleMarquee +
+            "|" + S(r.View.Timers[MenuTimer::Timer3]) + " " + S(r.View.Timers[MenuTimer::Timer4])};
+    for (K kind : {K::ImgBtn, K::WinBtn, K::LblBtn, K::KeyBtn, K::MenBck, K::imgAccPicture, kText, kShadow, kTime, kDate}) {
+      const ControlState& c = Ctl(r, kind, kind >= K::ImgBtn ? 1 : 0);
+      const bool accessory = kind == K::imgAccPicture;
+      out.push_back((accessory ? At(c) : Box(c)) + " " + Shown(c) + " " + c.Text + " " + Font(c) + " " + Colour(c) + " " +
+                    Align(c) + (c.Picture && !accessory ? " picture" : ""));
+    }
+    return out;
+  };
+  PlayerRig first, after;
+  first.Install({{"none.mnu", none}});
+  first.Start();
+  after.Install({{"all.mnu", all}, {"none.mnu", none}});
+  after.Start();
+  ASSERT_EQ(after.Window.HighlightedButton, 1);
+  after.Window.SelectedButton = 1;
+  after.Window.SetButtonState(1, kPressedState, false);
+  AnimateButtons(after.Window);
+  ASSERT_EQ(after.Window.Menu.Buttons[1].CurrentFrame, 1);
+  after.Window.LoadMenu("none.mnu");
+  ASSERT_TRUE(first.Dialog.Messages.empty() && after.Dialog.Messages.empty());
+  EXPECT_EQ(state(after), state(first));
 }
 
 // The view hears of each real change once, of a picture every time it is given, and never of a
@@ -438,26 +478,15 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   rig.Install({{"order.mnu", menu}});
   rig.Start();
   const auto& log = rig.View.Log;
-  const int hidden = rig.View.IndexOf("window visible 0");
-  const int background = rig.View.IndexOf("picture MenBck");
-  const int placed = rig.View.IndexOf("window bounds");
-  const int shown = rig.View.IndexOf("visible ImgBtn001 1");
-  const int window = rig.View.IndexOf("window visible 1");
+  ASSERT_TRUE(rig.View.InOrder({"window visible 0", "picture MenBck", "window bounds", "visible ImgBtn001 1",
+                                 "window visible 1", "timer Timer3 100"}));
   const int timer3 = rig.View.IndexOf("timer Timer3 100");
-  ASSERT_GE(hidden, 0);
-  EXPECT_LT(hidden, background);
-  EXPECT_LT(background, placed);
-  EXPECT_LT(placed, shown);
-  EXPECT_LT(shown, window);
-  EXPECT_LT(window, timer3);
   EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)] + " " + log[static_cast<size_t>(timer3 + 3)], "pump pump");
   // The initial button is highlighted with its select sound; the frames were counted first.
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
   EXPECT_EQ(rig.Window.Menu.Buttons[1].LastFrame[1], 2);
   EXPECT_EQ(Ctl(rig, ControlKind::ImgBtn, 1).Picture->Pixels[0], 2u);
-  ASSERT_EQ(rig.SoundOut.Played.size(), 2u);
-  EXPECT_EQ(rig.SoundOut.Played[0], "builtin 2 nowait");
-  EXPECT_EQ(rig.SoundOut.Played[1], "builtin 1 nowait");
+  EXPECT_EQ(rig.SoundOut.Played, (std::vector<std::string>{"builtin 2 nowait", "builtin 1 nowait"}));
 }
 
 TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
@@ -468,10 +497,8 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   rig.InstallRaw({{"broken.mnu", bytes}, {"good.mnu", pack::WriteMenuFile(menu)}});
   rig.Start();
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
-  EXPECT_EQ(rig.Dialog.Messages[0].Text, "Error loading binary menu data.");
-  EXPECT_EQ(rig.Dialog.Messages[0].Kind, MessageKind::Warning);
-  EXPECT_EQ(rig.Dialog.Messages[0].Caption, "");
-  EXPECT_EQ(std::make_pair(rig.Dialog.Messages[0].HelpContext, rig.Dialog.Messages[0].DefaultIndex), std::make_pair(0, -1));
+  EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages[0]),
+            PlayerRig::Fields({"Error loading binary menu data.", MessageKind::Warning, mb::OK, 0, -1, ""}));
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_TRUE(rig.Window.MenuActive);
   rig.Window.LoadMenu("good.mnu");
@@ -491,9 +518,8 @@ TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {
   rig.Window.LoadMenu("old.mnu");
   ASSERT_EQ(rig.Dialog.Messages.size(), 2u);
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
-  const ShownMessage& unread = rig.Dialog.Messages[1];
-  EXPECT_EQ(std::make_tuple(unread.Text, unread.Kind, unread.Buttons, unread.HelpContext, unread.DefaultIndex),
-            std::make_tuple(std::string("Menu could not be read."), MessageKind::Error, mb::OK, 0, -1));
+  EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages[1]),
+            PlayerRig::Fields({"Menu could not be read.", MessageKind::Error, mb::OK, 0, -1, "Orvane"}));
   EXPECT_EQ(rig.View.Terminations, 0);
   EXPECT_TRUE(rig.View.WindowVisible);
   EXPECT_EQ(rig.View.IndexOf("destroy WinBtn001"), -1);
@@ -524,7 +550,7 @@ TEST(MenuLoadingTest, PicturesOutsideTheTableAreSkipped) {
   EXPECT_TRUE(rig.View.WindowVisible);
 }
 
-TEST(TimersTest, ClockTitleAndRestoreTicks) {
+TEST(TimersTest, ClockTitleAndRestoreTicksAndTheAboutItem) {
   PlayerRig rig;
   MenuFile menu = BasicMenu("Demo");
   menu.Settings.ScrollTitle = 1;
@@ -567,6 +593,13 @@ TEST(TimersTest, ClockTitleAndRestoreTicks) {
   rig.Window.Timer3_Timer();
   rig.Window.Timer3_Timer();
   EXPECT_EQ(steps, 2) << "an error in one step does not stop the next";
+
+  // The context menu's About opens a new About window each time, once it is hooked up.
+  rig.Window.About1Click();
+  rig.Window.ShowAboutWindow = [&] { ++steps; };
+  rig.Window.About1Click();
+  rig.Window.About1Click();
+  EXPECT_EQ(steps, 4);
 }
 
 }  // namespace

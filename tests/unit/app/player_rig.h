@@ -3,6 +3,7 @@
 // with menus made by the menu writer and packed into a fake executable at D:\orvane.exe.
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/menu_window.h"
@@ -112,6 +113,10 @@ struct PlayerRig {
   }
   void Start(const std::string& argument = "") {
     Window.Form_Load(StartupInfo{kExePath, argument, "Orvane"});
+  }
+  // Every argument of a message shown, to compare whole.
+  static auto Fields(const ShownMessage& m) {
+    return std::make_tuple(m.Text, m.Kind, m.Buttons, m.HelpContext, m.DefaultIndex, m.Caption);
   }
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;

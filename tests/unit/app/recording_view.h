@@ -1,6 +1,7 @@
 #pragma once
 // A MenuView without a window system: it keeps the controls that exist and the window's state,
 // and logs every call in order so that tests can check sequences.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -53,9 +54,16 @@ class RecordingView : public MenuView {
       if (entry.first.Kind == kind) ++count;
     return count;
   }
+  // True when every line is in the log, each first found after the one before.
+  bool InOrder(const std::vector<std::string>& lines) const {
+    int last = -1;
+    for (const std::string& line : lines)
+      if ((last = IndexOf(line, last + 1)) < 0) return false;
+    return true;
+  }
   // Index of the first log line equal to text, or -1.
-  int IndexOf(const std::string& text) const {
-    for (size_t i = 0; i < Log.size(); ++i)
+  int IndexOf(const std::string& text, int from = 0) const {
+    for (size_t i = static_cast<size_t>(from); i < Log.size(); ++i)
       if (Log[i] == text) return static_cast<int>(i);
     return -1;
   }
@@ -129,7 +137,12 @@ class RecordingView : public MenuView {
     Log.push_back(std::string("timer ") + names[static_cast<int>(timer)] + " " + std::to_string(ms));
     Timers[timer] = ms;
   }
-  void ProcessPendingMessages() override { Log.push_back("pump"); }
+  // What arrives while pending messages run (a timer tick, input): tests re-enter handlers here.
+  std::function<void()> OnPump;
+  void ProcessPendingMessages() override {
+    Log.push_back("pump");
+    if (OnPump) OnPump();
+  }
   void TerminateApplication() override {
     Log.push_back("terminate");
     ++Terminations;

@@ -67,18 +67,14 @@ TEST(SelectionTest, FocusMovesThroughTheVisibleControlsInCreationOrderAndWraps) 
   const ControlId key3 = ButtonControl(ControlKind::KeyBtn, 3);
   EXPECT_EQ(FocusableControls(*menu), (std::vector<ControlId>{key1, win2, key3}));
 
-  EXPECT_EQ(NextFocusable(*menu, key1, true), win2);
-  EXPECT_EQ(NextFocusable(*menu, key3, true), key1);
-  EXPECT_EQ(NextFocusable(*menu, key1, false), key3);
-  EXPECT_EQ(NextFocusable(*menu, win2, false), key1);
-  // From nowhere, or from a hidden control: the first forward, the last backward.
-  EXPECT_EQ(NextFocusable(*menu, std::nullopt, true), key1);
-  EXPECT_EQ(NextFocusable(*menu, ButtonControl(ControlKind::KeyBtn, 2), false), key3);
-
-  EXPECT_EQ(FocusTarget(*menu, 1), key1);
-  EXPECT_EQ(FocusTarget(*menu, 2), win2);
-  EXPECT_EQ(FocusTarget(*menu, 0), std::nullopt);
-  EXPECT_EQ(FocusTarget(*menu, 4), std::nullopt);
+  // From nowhere, or from a hidden control (KeyBtn 2): the first forward, the last backward.
+  const std::tuple<std::optional<ControlId>, bool, ControlId> moves[] = {
+      {key1, true, win2}, {key3, true, key1}, {key1, false, key3}, {win2, false, key1},
+      {std::nullopt, true, key1}, {ButtonControl(ControlKind::KeyBtn, 2), false, key3}};
+  for (const auto& [from, forward, to] : moves) EXPECT_EQ(NextFocusable(*menu, from, forward), to);
+  EXPECT_EQ((std::vector<std::optional<ControlId>>{FocusTarget(*menu, 0), FocusTarget(*menu, 1), FocusTarget(*menu, 2),
+                                                   FocusTarget(*menu, 4)}),
+            (std::vector<std::optional<ControlId>>{std::nullopt, key1, win2, std::nullopt}));
 
   TOVMenu empty;
   EXPECT_EQ(NextFocusable(empty, std::nullopt, true), std::nullopt);
@@ -88,34 +84,29 @@ TEST(SelectionTest, ShortcutsMatchVisibleControlsRegardlessOfCaseLowestButtonFir
   const auto menu = MenuOf({{kImageButton, "&5"},
                             {kPushButton, "&Setup"},
                             {kLabelButton, "&setup again"},
-                            {kLabelButton, "Rock && &Roll"}});
-  const auto setup = FindShortcut(*menu, 's');
-  ASSERT_TRUE(setup);
-  EXPECT_EQ(setup->Button, 2);
-  EXPECT_EQ(setup->Control, ControlKind::WinBtn);
-  EXPECT_EQ(FindShortcut(*menu, 'S')->Button, 2);
-  const auto rock = FindShortcut(*menu, 'r');
-  ASSERT_TRUE(rock);
-  EXPECT_EQ(rock->Button, 4);
-  EXPECT_EQ(rock->Control, ControlKind::KeyBtn);
-  EXPECT_EQ(FindShortcut(*menu, '5')->Button, 1);
-  // The hidden push control of the image button ("Button &1") and the hidden keyboard control
-  // of the push button ("&0") have no say.
-  EXPECT_EQ(FindShortcut(*menu, '1'), std::nullopt);
-  EXPECT_EQ(FindShortcut(*menu, '0'), std::nullopt);
-  // "&&" is an ampersand, not an access key; letters fold their case, other characters do not.
-  EXPECT_EQ(FindShortcut(*menu, '&'), std::nullopt);
-  EXPECT_EQ(FindShortcut(*menu, 'x'), std::nullopt);
+                            {kLabelButton, "Rock && &Roll"},
+                            {kLabelButton, "Plain"}});
   const auto symbols = MenuOf({{kLabelButton, "&["},
                                {kPushButton, "&\xD0\xA3\xD1\x81\xD1\x82"},  // Уст
                                {kLabelButton, "\xCE\xB1&\xCF\x82"}});         // ας
-  EXPECT_EQ(FindShortcut(*symbols, '{'), std::nullopt);
-  EXPECT_EQ(FindShortcut(*symbols, '[')->Button, 1);
-  EXPECT_EQ(FindShortcut(*symbols, U'\u0443')->Control, ControlKind::WinBtn);  // у
-  EXPECT_EQ(FindShortcut(*symbols, U'\u0423')->Button, 2);                     // У
-  EXPECT_EQ(FindShortcut(*symbols, 'y'), std::nullopt);  // the Latin look-alike is another letter
-  EXPECT_EQ(FindShortcut(*symbols, U'\u03A3')->Button, 3);  // Σ for the final ς
-  EXPECT_EQ(FindShortcut(*symbols, U'\u03B1'), std::nullopt);
+  // The control clicked: "KeyBtn 4", "WinBtn 2"; "none" when nothing has the character.
+  const auto hit = [](const TOVMenu& m, char32_t typed) {
+    const std::optional<ShortcutHit> h = FindShortcut(m, typed);
+    return h ? std::string(h->Control == ControlKind::WinBtn ? "WinBtn " : "KeyBtn ") + std::to_string(h->Button) : "none";
+  };
+  const std::tuple<const TOVMenu*, char32_t, const char*, const char*> rows[] = {
+      {menu.get(), 's', "WinBtn 2", "the lowest button wins"}, {menu.get(), 'S', "WinBtn 2", "either case"},
+      {menu.get(), 'r', "KeyBtn 4", "the mark after an ampersand"}, {menu.get(), '5', "KeyBtn 1", "a digit"},
+      {menu.get(), '1', "none", "the hidden push control of the image button (Button &1)"},
+      {menu.get(), '0', "none", "the hidden keyboard control of the push button (&0)"},
+      {menu.get(), '&', "none", "&& is an ampersand, not an access key"}, {menu.get(), 'x', "none", "nobody's"},
+      {menu.get(), 0, "none", "a typed NUL (Ctrl+@) is no caption's mark"},
+      {symbols.get(), '{', "none", "other characters do not fold"}, {symbols.get(), '[', "KeyBtn 1", "a symbol"},
+      {symbols.get(), U'\u0443', "WinBtn 2", "у folds to У"}, {symbols.get(), U'\u0423', "WinBtn 2", "У"},
+      {symbols.get(), 'y', "none", "the Latin look-alike is another letter"},
+      {symbols.get(), U'\u03A3', "KeyBtn 3", "Σ for the final ς"}, {symbols.get(), U'\u03B1', "none", "α is no mark"},
+  };
+  for (const auto& [m, typed, want, why] : rows) EXPECT_EQ(hit(*m, typed), want) << why;
 }
 
 TEST(SelectionTest, LoadedMenuFocusesAndMatchesTheControlsLoadingMade) {

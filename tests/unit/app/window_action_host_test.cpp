@@ -12,36 +12,21 @@ TEST(WindowActionHostTest, ButtonsOfTheShownMenuCarryTheirActionFields) {
   PlayerRig rig;
   MenuFile menu = BasicMenu("Host");
   ButtonRecord record = PushButtonRecord("Go", 1, 1);
-  record.Target = "%CD%\\setup.exe";
-  record.Parameters = "/quiet";
-  record.MinimizeAfter = 1;
-  record.CloseAfter = -1;
-  record.RunMaximized = 2;
-  record.WaitForExit = -1;
-  record.ViewerCheck = 1;
-  record.ViewerName = "Reader";
-  record.ViewerVersion = "7";
-  record.ViewerCompare = 1;
+  record.Target = "%CD%\\setup.exe", record.Parameters = "/quiet", record.ViewerName = "Reader", record.ViewerVersion = "7";
+  record.MinimizeAfter = 1, record.CloseAfter = -1, record.RunMaximized = 2, record.WaitForExit = -1;
+  record.ViewerCheck = 1, record.ViewerCompare = 1;
   menu.Buttons = {record, PushButtonRecord("Second", 1, 40)};
   rig.Install({{"host.mnu", menu}, {"other.mnu", BasicMenu("Other")}});
   rig.Start();
   WindowActionHost host(rig.Window, rig.Data);
 
-  const std::optional<ButtonAction> action = host.Button(1);
-  ASSERT_TRUE(action.has_value());
-  EXPECT_EQ(action->Target, "%CD%\\setup.exe");
-  EXPECT_EQ(action->Parameters, "/quiet");
-  EXPECT_EQ(action->MinimizeAfter, 1);
-  EXPECT_EQ(action->CloseAfter, -1);
-  EXPECT_EQ(action->RunMaximized, 2);
-  EXPECT_EQ(action->WaitForExit, -1);
-  EXPECT_EQ(action->ViewerCheck, 1);
-  EXPECT_EQ(action->Viewer.ViewerName, "Reader");
-  EXPECT_EQ(action->Viewer.ViewerVersion, "7");
-  EXPECT_EQ(action->Viewer.ViewerCompare, 1);
-  EXPECT_FALSE(host.Button(0).has_value());
-  ASSERT_TRUE(host.Button(2).has_value()) << "the last button";
-  EXPECT_FALSE(host.Button(3).has_value());
+  const std::optional<ButtonAction> a = host.Button(1);  // numbers outside 1..2 give none (input tests)
+  ASSERT_TRUE(a.has_value());
+  EXPECT_EQ(a->Target + " " + a->Parameters + " " + a->Viewer.ViewerName + " " + a->Viewer.ViewerVersion,
+            "%CD%\\setup.exe /quiet Reader 7");
+  EXPECT_EQ((std::vector<int32_t>{a->MinimizeAfter, a->CloseAfter, a->RunMaximized, a->WaitForExit, a->ViewerCheck,
+                                  a->Viewer.ViewerCompare}),
+            (std::vector<int32_t>{1, -1, 2, -1, 1, 1}));
   EXPECT_EQ(host.MenuFileName(), "host.mnu");
 
   std::string name = "OTHER.MNU";
@@ -62,8 +47,7 @@ TEST(WindowActionHostTest, CloseMinimiseAndRestoreStepsReachTheWindow) {
   host.HideWindow();
   EXPECT_FALSE(rig.View.WindowVisible);
   host.UnloadWindow();
-  ASSERT_EQ(rig.SoundOut.Played.size(), 1u);
-  EXPECT_EQ(rig.SoundOut.Played[0], "builtin 5 wait");
+  EXPECT_EQ(rig.SoundOut.Played, std::vector<std::string>{"builtin 5 wait"});
   host.StartDelayedClose();
   EXPECT_EQ(rig.View.Timers[MenuTimer::Timer2], 200);
   host.StartRestoreWatch();

@@ -51,13 +51,12 @@ TEST(WindowShapeTest, RunsStayOnTheirRowUntilTheNextRowMark) {
 
 TEST(WindowShapeTest, CutsOutsideTheOutlineAndEmptyRunsChangeNothing) {
   // Row mark 0 points above the outline, rows 3 and 9 below it; x1 >= x2 or x1 past the width
-  // cuts nothing.
+  // cuts nothing. The first and the last row (marks 1 and 2) each lose one pixel.
   const auto outline = BuildShapeRegion("00040002" "Y0000" "00000004" "Y0003" "00000004" "Y0009" "00000004"
-                                        "Y0001" "00030001" "00020002" "00060009");
+                                        "Y0001" "00030001" "00020002" "00060009" "00000001" "Y0002" "00030004");
   ASSERT_TRUE(outline.has_value());
-  EXPECT_EQ(KeptPixels(*outline).size(), 8u);
-  ASSERT_EQ(outline->Kept.size(), 1u);
-  EXPECT_EQ(outline->Kept[0], (Bounds{0, 0, 4, 2}));
+  EXPECT_EQ(KeptPixels(*outline).size(), 6u);
+  EXPECT_EQ(outline->Kept, (std::vector<Bounds>{{1, 0, 3, 1}, {0, 1, 3, 1}}));
 }
 
 TEST(WindowShapeTest, DamagedTextsKeepWhatWasReadAndNeverReadPastTheEnd) {
@@ -65,27 +64,19 @@ TEST(WindowShapeTest, DamagedTextsKeepWhatWasReadAndNeverReadPastTheEnd) {
   EXPECT_FALSE(BuildShapeRegion("").has_value());
   EXPECT_FALSE(BuildShapeRegion("00x00010").has_value());
 
-  // A run cut short after a good one: the good cut stands, the rest is dropped.
-  auto shape = ParseShapeText("00100010" "00000005" "0000");
-  ASSERT_TRUE(shape.has_value());
-  EXPECT_FALSE(shape->Complete);
-  ASSERT_EQ(shape->Cuts.size(), 1u);
-  EXPECT_EQ(shape->Cuts[0].X2, 5);
-
-  // A row mark without its digits, and a run with a letter in it.
-  shape = ParseShapeText("00100010Y00");
-  ASSERT_TRUE(shape.has_value());
-  EXPECT_FALSE(shape->Complete);
-  EXPECT_TRUE(shape->Cuts.empty());
-  shape = ParseShapeText("001000100000000A");
-  ASSERT_TRUE(shape.has_value());
-  EXPECT_FALSE(shape->Complete);
-
-  // The last character alone is never an item (the loop runs while p < length).
-  shape = ParseShapeText("001000100");
-  ASSERT_TRUE(shape.has_value());
-  EXPECT_TRUE(shape->Complete);
-  EXPECT_TRUE(shape->Cuts.empty());
+  // A run cut short after a good one: the good cut (0-5) stands, the rest is dropped. A row mark
+  // without its digits, a run with a letter in it. The last character alone is never an item (the
+  // loop runs while p < length).
+  const std::tuple<const char*, bool, std::string> rows[] = {
+      {"00100010" "00000005" "0000", false, "0-5 "}, {"00100010Y00", false, ""}, {"001000100000000A", false, ""},
+      {"001000100", true, ""}};
+  for (const auto& [text, complete, cuts] : rows) {
+    const auto shape = ParseShapeText(text);
+    ASSERT_TRUE(shape.has_value()) << text;
+    std::string seen;
+    for (const ShapeCut& cut : shape->Cuts) seen += std::to_string(cut.X1) + "-" + std::to_string(cut.X2) + " ";
+    EXPECT_EQ(std::make_pair(shape->Complete, seen), std::make_pair(complete, cuts)) << text;
+  }
 }
 
 TEST(WindowShapeTest, TheNumberOfRunsIsBounded) {

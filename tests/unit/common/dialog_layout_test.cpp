@@ -33,95 +33,65 @@ std::string Placed(const DialogGeometry& g) {
   return s;
 }
 
-TEST(DialogButtons, OkAloneIsDefaultAndCancelAtOnce) {
-  DialogModel m = BuildDialogModel(MessageKind::Information, 4, -1, "Orvane", "Title");
-  ASSERT_EQ(Labels(m), std::vector<std::string>{"OK"});
-  EXPECT_EQ(m.Buttons[0].Result, 1);
-  EXPECT_EQ(m.DefaultButton, 0);
-  EXPECT_EQ(m.CancelButton, 0);
+// The buttons in their fixed order, which of them Enter presses (a default index counts positions;
+// past the last means none; a negative one keeps the own rule) and which Esc presses. Every button
+// but Help closes the dialog, and a set without such a button gets OK.
+TEST(DialogButtons, OrderResultsDefaultAndCancel) {
+  const std::vector<std::string> yesNoCancel{"&Yes", "&No", "Cancel"};
+  const std::vector<TModalResult> yesNoCancelResults{6, 7, 2};
+  const struct {
+    MessageButtons buttons;
+    int32_t defaultIndex;
+    std::vector<std::string> labels;
+    std::vector<TModalResult> results;
+    int defaultButton, cancelButton;
+  } rows[] = {
+      {mb::OK, -1, {"OK"}, {1}, 0, 0},
+      {0x07FF, -1,
+       {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&All", "N&o to All", "Yes to &All", "&Help"},
+       {6, 7, 1, 2, 3, 4, 5, 8, 9, 10, 0}, 2, 3},  // OK wins over Yes
+      {mb::Yes | mb::No, -1, {"&Yes", "&No"}, {6, 7}, 0, 1},
+      {mb::Abort | mb::Retry | mb::Ignore, -1, {"&Abort", "&Retry", "&Ignore"}, {3, 4, 5}, 1, -1},
+      {mb::Cancel, -1, {"Cancel"}, {2}, -1, 0},
+      {11, -1, yesNoCancel, yesNoCancelResults, 0, 2},
+      {11, 1, yesNoCancel, yesNoCancelResults, 1, 2},
+      {11, 2, yesNoCancel, yesNoCancelResults, 2, 2},
+      {11, 3, yesNoCancel, yesNoCancelResults, -1, 2},
+      {11, 5, yesNoCancel, yesNoCancelResults, -1, 2},
+      {11, -7, yesNoCancel, yesNoCancelResults, 0, 2},
+      {0, -1, {"OK"}, {1}, 0, 0},
+      {mb::Help | 0xF800, -1, {"OK", "&Help"}, {1, 0}, 0, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::to_string(row.buttons) + ", default index " + std::to_string(row.defaultIndex));
+    const DialogModel m = BuildDialogModel(MessageKind::Warning, row.buttons, row.defaultIndex, "", "");
+    EXPECT_EQ(Labels(m), row.labels);
+    EXPECT_EQ(Results(m), row.results);
+    EXPECT_EQ(m.DefaultButton, row.defaultButton);
+    EXPECT_EQ(m.CancelButton, row.cancelButton);
+    for (const DialogButton& b : m.Buttons) EXPECT_EQ(b.Closes, b.Bit != mb::Help) << b.Label;
+  }
 }
 
-TEST(DialogButtons, YesNoCancelInFixedOrderWithYesDefaultAndCancelForEsc) {
-  DialogModel m = BuildDialogModel(MessageKind::Confirmation, 11, -1, "", "Title");
-  EXPECT_EQ(Labels(m), (std::vector<std::string>{"&Yes", "&No", "Cancel"}));
-  EXPECT_EQ(Results(m), (std::vector<TModalResult>{6, 7, 2}));
-  EXPECT_EQ(m.DefaultButton, 0);
-  ASSERT_EQ(m.CancelButton, 2);
-  EXPECT_EQ(m.Buttons[m.CancelButton].Result, 2);
-}
-
-TEST(DialogButtons, EveryButtonInOrderWithLabelsAndResults) {
-  DialogModel m = BuildDialogModel(MessageKind::Warning, 0x07FF, -1, "", "");
-  EXPECT_EQ(Labels(m), (std::vector<std::string>{"&Yes", "&No", "OK", "Cancel", "&Abort",
-                                                 "&Retry", "&Ignore", "&All", "N&o to All",
-                                                 "Yes to &All", "&Help"}));
-  EXPECT_EQ(Results(m), (std::vector<TModalResult>{6, 7, 1, 2, 3, 4, 5, 8, 9, 10, 0}));
-  for (const DialogButton& b : m.Buttons) EXPECT_EQ(b.Closes, b.Bit != mb::Help) << b.Label;
-  EXPECT_EQ(m.DefaultButton, 2);  // OK wins over Yes
-  EXPECT_EQ(m.CancelButton, 3);
-}
-
-TEST(DialogButtons, OwnDefaultAndCancelRulesFallBackInTheirOrder) {
-  // Yes and No: Yes is default, No cancels.
-  DialogModel yesNo = BuildDialogModel(MessageKind::Confirmation, mb::Yes | mb::No, -1, "", "");
-  EXPECT_EQ(yesNo.DefaultButton, 0);
-  EXPECT_EQ(yesNo.CancelButton, 1);
-  // Abort, Retry, Ignore: Retry is default, nothing cancels.
-  DialogModel ari =
-      BuildDialogModel(MessageKind::Error, mb::Abort | mb::Retry | mb::Ignore, -1, "", "");
-  EXPECT_EQ(Labels(ari), (std::vector<std::string>{"&Abort", "&Retry", "&Ignore"}));
-  EXPECT_EQ(ari.DefaultButton, 1);
-  EXPECT_EQ(ari.CancelButton, -1);
-  // Cancel alone: no default at all, Cancel cancels.
-  DialogModel cancel = BuildDialogModel(MessageKind::Error, mb::Cancel, -1, "", "");
-  EXPECT_EQ(cancel.DefaultButton, -1);
-  EXPECT_EQ(cancel.CancelButton, 0);
-}
-
-TEST(DialogButtons, DefaultIndexCountsPositionsAndPastTheLastMeansNone) {
-  DialogModel no = BuildDialogModel(MessageKind::Confirmation, 11, 1, "", "");
-  EXPECT_EQ(no.DefaultButton, 1);
-  EXPECT_EQ(no.Buttons[1].Label, "&No");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 11, 2, "", "").DefaultButton, 2);
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 11, 3, "", "").DefaultButton, -1);
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 11, 5, "", "").DefaultButton, -1);
-  // The index changes nothing about which button Esc presses.
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 11, 5, "", "").CancelButton, 2);
-  // Any negative index keeps the own rule.
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 11, -7, "", "").DefaultButton, 0);
-}
-
-TEST(DialogButtons, ASetThatCannotCloseGetsOk) {
-  DialogModel none = BuildDialogModel(MessageKind::Warning, 0, -1, "", "");
-  EXPECT_EQ(Labels(none), std::vector<std::string>{"OK"});
-  EXPECT_EQ(none.DefaultButton, 0);
-  DialogModel help = BuildDialogModel(MessageKind::Warning, mb::Help | 0xF800, -1, "", "");
-  EXPECT_EQ(Labels(help), (std::vector<std::string>{"OK", "&Help"}));
-  EXPECT_EQ(Results(help), (std::vector<TModalResult>{1, 0}));
-  EXPECT_EQ(help.CancelButton, 0);
-  EXPECT_TRUE(none.Buttons[0].Closes && help.Buttons[0].Closes) << "the OK that is added closes";
-}
-
-TEST(DialogCaption, StandardCaptionPerKindAndOverride) {
-  EXPECT_EQ(BuildDialogModel(MessageKind::Warning, 4, -1, "", "App").Caption, "Warning");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Error, 4, -1, "", "App").Caption, "Error");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Information, 4, -1, "", "App").Caption, "Information");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 4, -1, "", "App").Caption, "Confirm");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Custom, 4, -1, "", "Demo     D").Caption, "Demo     D");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Warning, 4, -1, "Orvane", "App").Caption, "Orvane");
-  EXPECT_EQ(BuildDialogModel(MessageKind::Custom, 4, -1, "Orvane", "App").Caption, "Orvane");
-}
-
-TEST(DialogCaption, IconsPerKindAndUnknownKindsActAsCustom) {
-  EXPECT_EQ(BuildDialogModel(MessageKind::Warning, 4, -1, "", "").Icon, DialogIcon::Exclamation);
-  EXPECT_EQ(BuildDialogModel(MessageKind::Error, 4, -1, "", "").Icon, DialogIcon::Stop);
-  EXPECT_EQ(BuildDialogModel(MessageKind::Information, 4, -1, "", "").Icon,
-            DialogIcon::Information);
-  EXPECT_EQ(BuildDialogModel(MessageKind::Confirmation, 4, -1, "", "").Icon, DialogIcon::Question);
-  EXPECT_EQ(BuildDialogModel(MessageKind::Custom, 4, -1, "", "").Icon, DialogIcon::None);
-  DialogModel odd = BuildDialogModel(static_cast<MessageKind>(200), 4, -1, "", "App");
-  EXPECT_EQ(odd.Icon, DialogIcon::None);
-  EXPECT_EQ(odd.Caption, "App");
+// Per kind: the standard caption (Custom, and any kind outside the table, takes the application's
+// title as it stands) and the icon; a caption given overrides the standard one.
+TEST(DialogCaption, CaptionAndIconPerKind) {
+  const struct {
+    MessageKind kind;
+    const char* caption;
+    DialogIcon icon;
+  } rows[] = {{MessageKind::Warning, "Warning", DialogIcon::Exclamation},
+              {MessageKind::Error, "Error", DialogIcon::Stop},
+              {MessageKind::Information, "Information", DialogIcon::Information},
+              {MessageKind::Confirmation, "Confirm", DialogIcon::Question},
+              {MessageKind::Custom, "Demo     D", DialogIcon::None},
+              {static_cast<MessageKind>(200), "Demo     D", DialogIcon::None}};
+  for (const auto& row : rows) {
+    const DialogModel m = BuildDialogModel(row.kind, 4, -1, "", "Demo     D");
+    EXPECT_EQ(m.Caption, row.caption);
+    EXPECT_EQ(m.Icon, row.icon) << row.caption;
+    EXPECT_EQ(BuildDialogModel(row.kind, 4, -1, "Orvane", "App").Caption, "Orvane");
+  }
 }
 
 TEST(DialogClipboard, DividersCaptionMessageAndLabelsWithoutAccessMarks) {

@@ -214,10 +214,10 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
       {"only four directory entries", true, [](SignedFile& f) { f.Put(kOptionalHeader + 108, 4); },
        kUnreadable},
       {"exactly five directory entries", false, [](SignedFile& f) { f.Put(kOptionalHeader + 92, 5); }, nullptr},
-      {"optional header ending with the entry", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 136, 2); }, nullptr},
-      {"optional header one byte short of it", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 135, 2); }, kUnreadable},
-      {"PE32+ optional header ending with the entry", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 152, 2); }, nullptr},
-      {"PE32+ optional header one byte short of it", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 151, 2); }, kUnreadable},
+      {"optional header up to the entry", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 136, 2); }, nullptr},
+      {"optional header one byte shorter", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 135, 2); }, kUnreadable},
+      {"PE32+: up to the entry", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 152, 2); }, nullptr},
+      {"PE32+: one byte shorter", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 151, 2); }, kUnreadable},
       {"table at byte 2: no room for a trailer", false,
        [](SignedFile& f) {
          f.Put(f.Entry, 2);
@@ -308,25 +308,29 @@ TEST(ContainerReader, ADamagedHeaderValueFlagsButTheDirectoryIsStillRead) {
   EXPECT_TRUE(rig.Dialog.Messages.empty()) << "a wrong tag has no message of its own";
 }
 
-// Entries past the hundredth are ignored; the table is never written past its end.
-TEST(ContainerReader, KeepsTheFirstHundredEntriesOfALargerDirectory) {
+// A container whose directory holds these names (padded to 256 bytes) and stored positions.
+Bytes ContainerOf(const std::vector<std::pair<std::string, int32_t>>& entries) {
   pack::ValueWriter w;
   w.RawBytes("MZ", 2);
   w.RawText("FPAK");
   w.RawBytes("\1\0\0", 3);
   w.WriteTextValue("");
   w.WriteByteValue(0);
-  w.RawByte(130);
-  for (int i = 0; i < 130; ++i) {
-    std::string name = "M" + std::to_string(i);
+  w.RawByte(static_cast<uint8_t>(entries.size()));
+  for (auto [name, stored] : entries) {
     name.resize(256, ' ');
     w.RawText(name);
-    w.RawInt32(3);
+    w.RawInt32(stored);
   }
-  Bytes file = w.Take();
-  file = WithTrailer(file, 3);
+  return WithTrailer(w.Take(), 3);
+}
+
+// Entries past the hundredth are ignored; the table is never written past its end.
+TEST(ContainerReader, KeepsTheFirstHundredEntriesOfALargerDirectory) {
+  std::vector<std::pair<std::string, int32_t>> entries;
+  for (int i = 0; i < 130; ++i) entries.push_back({"M" + std::to_string(i), 3});
   ReaderRig rig;
-  rig.Start(file);
+  rig.Start(ContainerOf(entries));
   EXPECT_FALSE(rig.Unit.ReadErrorFlag);
   EXPECT_EQ(rig.Unit.PackageDirectory.Names[0], "m0");
   EXPECT_EQ(rig.Unit.PackageDirectory.Names[99], "m99");
@@ -350,21 +354,8 @@ TEST(ContainerReader, ATruncatedDirectoryFlagsAndKeepsTheOldDirectory) {
 }
 
 TEST(ContainerReader, APackedFileOutsideTheExecutableCannotBeSought) {
-  pack::ValueWriter w;
-  w.RawBytes("MZ", 2);
-  w.RawText("FPAK");
-  w.RawBytes("\1\0\0", 3);
-  w.WriteTextValue("");
-  w.WriteByteValue(0);
-  w.RawByte(2);
-  for (int32_t stored : {1 << 30, -40}) {
-    std::string name = stored > 0 ? "far" : "negative";
-    name.resize(256, ' ');
-    w.RawText(name);
-    w.RawInt32(stored);
-  }
   ReaderRig rig;
-  rig.Start(WithTrailer(w.Take(), 3));
+  rig.Start(ContainerOf({{"far", 1 << 30}, {"negative", -40}}));
   ASSERT_FALSE(rig.Unit.ReadErrorFlag);
   for (const char* name : {"far", "negative"}) {
     MenuFile menu;

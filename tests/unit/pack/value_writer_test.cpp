@@ -93,11 +93,12 @@ TEST(ValueWriter, RefusesPicturesWhoseSizeDoesNotMatchTheirPixels) {
   PictureValue negative = TwoByOne();
   negative.Image.Width = -2;
   negative.Image.Height = -1;
+  PictureValue noWidth, noHeight;  // no pixels, as their size says
+  noWidth.Image.Height = noHeight.Image.Width = 1;
   for (uint8_t version : {6, 7}) {
     ValueWriter out;
-    EXPECT_THROW(out.WritePictureValue(wrongCount, version), std::invalid_argument);
-    EXPECT_THROW(out.WritePictureValue(empty, version), std::invalid_argument);
-    EXPECT_THROW(out.WritePictureValue(negative, version), std::invalid_argument);
+    for (const PictureValue* refused : {&wrongCount, &empty, &negative, &noWidth, &noHeight})
+      EXPECT_THROW(out.WritePictureValue(*refused, version), std::invalid_argument) << refused->Image.Width;
     EXPECT_TRUE(out.bytes().empty()) << "nothing is written for a refused picture";
   }
 }

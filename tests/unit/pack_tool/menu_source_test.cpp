@@ -43,16 +43,16 @@ class MenuSourceTest : public ::testing::Test {
 TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   const MenuSource s = Parse(R"({
     "title": "Demo", "placement": "upper-right", "scroll_title": true, "anim_interval": 80,
-    "description": {"text": "a\u00b6b", "colour": "#102030", "alignment": "centre",
+    "description": {"text": "a\u00b6b", "colour": "#09afAF", "alignment": "centre",
                     "shadow": {"offset": 2, "colour": 12}},
-    "clock": {"time": {"left": 5, "top": 6}}, "header": {"byte6": 3},
+    "clock": {"time": {"left": 5, "top": 6}, "colour": {"green": 7}}, "header": {"byte6": 3},
     "pictures": {"normal": "bg.png"},
     "buttons": [
       {"name": "go", "target": "x.exe", "pictures": {"normal": "art/b.png"}, "animation": "bounce",
        "window": "maximized", "wait_for_exit": true, "close_after": true,
        "font": {"colour": "#FF0000", "italic": true}, "alignment": "right",
        "viewer": {"name": "Reader", "version": "5", "compare": "at-least"}},
-      {"kind": "label", "caption": "&Help"}
+      {"kind": "label", "caption": "&Help", "font": {"colour": {}}}
     ],
     "initial_button": "go"})");
   const MenuSettings& m = s.Menu.Settings;
@@ -63,12 +63,16 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(m.DefaultDescription,
             "a\xB6"
             "b");  // the line mark is byte 0xB6 in the menu
-  EXPECT_EQ(m.DescriptionColour.Red, 0x10);
-  EXPECT_EQ(m.DescriptionColour.Blue, 0x30);
+  EXPECT_EQ(m.DescriptionColour.Red, 0x09);  // every edge of the hex digits
+  EXPECT_EQ(m.DescriptionColour.Green, 0xAF);
+  EXPECT_EQ(m.DescriptionColour.Blue, 0xAF);
   EXPECT_EQ(m.DescriptionAlignment, 2);
   EXPECT_EQ(m.ShadowOffset, 2);
   EXPECT_EQ(m.ShadowColour.Red, 0xFF);  // 16-colour index 12 is bright red
   EXPECT_EQ(m.ShadowColour.Blue, 0);
+  EXPECT_EQ(m.ClockColour.Red, 0);  // the parts left out of a colour are 0
+  EXPECT_EQ(m.ClockColour.Green, 7);
+  EXPECT_EQ(m.ClockColour.Blue, 0);
   EXPECT_EQ(m.TimeShown, -1);  // naming the label shows it
   EXPECT_EQ(m.DateShown, 0);
   EXPECT_EQ(m.DateFont.Name, "Tahoma");
@@ -92,6 +96,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(help.ButtonKind, 2);
   EXPECT_EQ(help.Width, 97);
   EXPECT_EQ(help.FontName, "Tahoma");
+  EXPECT_EQ(help.FontColour, 0);  // a colour's value left out is 0
   EXPECT_EQ(s.Menu.Header.ButtonCount, 2);
   EXPECT_EQ(s.Menu.Header.PictureCount, 2);
   EXPECT_EQ(s.Menu.Header.Unused7, 0);  // left out of the header
@@ -136,15 +141,28 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
                 "given as an object\n" +
                 file + ": transparent_colour: unknown field at the top level; it belongs in \"shape\"\n" + file +
                 ": tilte: unknown field; did you mean \"title\"?\n" + file + ": zzz: unknown field (misspelt?)");
-  WritePng(folder_, "wide.png", PatternPicture(16385, 1, 7));  // one pixel past the player's limit
   WritePng(folder_, "short.png", PatternPicture(20, 5, 7));
-  std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
-  png[18] = png[22] = 0x10, png[19] = png[23] = 0;  // 4096x4096, the most pixels allowed, no data
-  WriteText(folder_, "huge.png", std::string(png.begin(), png.end()));
+  // Pictures of the sizes at the player's limits (16384 a side, 16 Mi pixels) and one past, as
+  // headers without their pixels: one within the limits is read on and found cut short.
+  const std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
+  for (const auto& [width, height, within] : {std::tuple{16384, 1024, true}, {16385, 1, false}, {1, 16384, true},
+                                              {1, 16385, false}, {4096, 4096, true}, {4097, 4096, false},
+                                              {16384, 1025, false}}) {
+    std::vector<uint8_t> sized = png;
+    for (int i = 0; i < 4; ++i) {
+      sized[16 + i] = static_cast<uint8_t>(width >> (24 - 8 * i));
+      sized[20 + i] = static_cast<uint8_t>(height >> (24 - 8 * i));
+    }
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    WriteText(folder_, size + ".png", std::string(sized.begin(), sized.end()));
+    const std::string error = ErrorOf(R"({"pictures": {"normal": ")" + size + ".png\"}}");
+    EXPECT_NE(error.find(within ? size + ".png: cannot be decoded" : "picture size " + size + " is beyond what the player reads"),
+              std::string::npos) << error;
+  }
+  const std::string longKey(64, 'q');  // no field name is as long
   const std::pair<std::string, std::string> rows[] = {
       // source, part of the error
       {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
-      {R"({"clock": {"colour": "#12345G"}})", "clock.colour: expected a colour"},
       {R"({"description": {"txt": "a"}})", "description.txt: unknown field"},
       {"", file + ": is not valid JSON"},  // an empty file is read, then found empty
       {R"({"header": {"byte7": 256}})", "header.byte7: 256 is outside 0 to 255"},
@@ -171,8 +189,21 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
       {R"({"version": 6, "buttons": [{"font": {"size": 9}}]})", "buttons[0].font: exists only in menus of version 7"},
       {R"({"buttons": [{"pictures": {"normal": {"frames": "art/x_#.png"}}}]})", "no frame found"},
       {R"({"file": "sub/menu.mnu"})", "file: "},
-      {R"({"pictures": {"normal": "wide.png"}})", "beyond what the player reads"},
-      {R"({"pictures": {"normal": "huge.png"}})", "huge.png: cannot be decoded"},
+      // A wrong type for each kind of field, down to the parts of a colour.
+      {R"({"buttons": [{"wait_for_exit": "yes"}]})",
+       "buttons[0].wait_for_exit: expected true, false or a number, found \"yes\""},
+      {R"({"scroll_title": 1.5})", "scroll_title: expected true, false or a number, found 1.5"},
+      {R"({"anim_interval": true})", "anim_interval: expected a whole number, found true"},
+      {R"({"buttons": [{"shortcut": 5}]})", "buttons[0].shortcut: expected a text, found 5"},
+      {R"({"buttons": [{"window": true}]})", "buttons[0].window: expected one of "},
+      {R"({"clock": {"colour": {"red": "x"}}})", "clock.colour.red: expected a whole number"},
+      {R"({"clock": {"colour": [1]}})", "clock.colour: expected a colour"},
+      {R"({"buttons": [{"font": {"colour": {"value": "x"}}}]})", "buttons[0].font.colour.value: expected a whole"},
+      {R"({"description": {"shadow": 1}})", "description.shadow: expected an object"},
+      // An unknown key is shown whole up to the longest compared, cut one past.
+      {"{\"" + longKey + "\": 1}", file + ": " + longKey + ": unknown field"},
+      {"{\"" + longKey + "q\": 1}", file + ": " + longKey.substr(0, 40) + "...: unknown field"},
+      {R"({"clock": {"time": {"tzz": 1}}})", "clock.time.tzz: unknown field (misspelt?)"},  // not "top"
       {R"({"shape": {"runs": [[0, 5, 30]]}, "pictures": {"normal": "bg.png"}})", "outside the width 20"},
       {R"({"shape": {"mask": "short.png"}, "pictures": {"normal": "bg.png"}})",
        "shape.mask: mask is 20x5 but the background is 20x10"},
@@ -185,6 +216,9 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   };
   for (const auto& [source, part] : rows)
     EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
+  for (const char past : std::string("/:@G`g"))  // one past each range of hex digits
+    EXPECT_NE(ErrorOf(R"({"clock": {"colour": "#12345)" + std::string(1, past) + "\"}}").find("clock.colour: expected a colour"),
+              std::string::npos) << past;
 }
 
 TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {

@@ -188,8 +188,8 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
   std::filesystem::create_directories(folder_.PathOf("disc/docs"));
   WriteText(folder_, "disc/plain.exe", "MZ");
   WriteText(folder_, "disc/AUTORUN.INF",
-            "; by hand\r\n[AutoRun]\r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
-            "shellexecute=plain.exe\r\nicon=orvane.ico,0\r\n");
+            "; by hand\r\n \t[AutoRun] \r\nopen=\"orvane.exe\" E:\\Tool.mnu\r\n"
+            "shellexecute=plain.exe Main.mnu\r\nicon=orvane.ico,0\r\nopen=gone.exe sub.mnu\r\n");
   WriteText(folder_, "disc/docs/a.pdf", "%PDF");  // found only by the player's search
   // Numbers that the player reads as off, where true was surely meant: build warns, check fails.
   const std::string source = "warning: " + folder_.PathOf("src/main.json") + ": ";
@@ -200,6 +200,10 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
         source + "buttons[4].viewer.check: -1 is off for the player, which counts this flag as on "
                  "only at exactly 1; write true (stored as 1)"})
     EXPECT_NE(built_.find(warning), std::string::npos) << warning << "\n" << built_;
+  // pack says a source's warnings as build does
+  const auto packed = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("src/main.json"), "-o",
+                               folder_.PathOf("out/orvane.exe")});
+  EXPECT_NE(packed.Out.find(source + "buttons[4].wait_for_exit: 1 is off"), std::string::npos) << packed.Out;
   const auto r = Check();
   EXPECT_EQ(r.Status, 1) << r.Out << r.Err;
   const std::string& out = r.Out;
@@ -225,15 +229,16 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
                "chooses otherwise",
         std::string("autorun.inf: line 3: open=\"orvane.exe\" E:\\Tool.mnu: the player carries no "
                     "menu named tool.mnu (it carries main.mnu, sub.mnu), so it quits at start"),
-        std::string("autorun.inf: line 4: shellexecute=plain.exe: plain.exe is no packed player"),
+        std::string("autorun.inf: line 4: shellexecute=plain.exe Main.mnu: plain.exe is no packed player"),
         std::string("autorun.inf: line 5: icon=orvane.ico,0: the folder holds no orvane.ico"),
+        std::string("autorun.inf: line 6: open=gone.exe sub.mnu: the folder holds no gone.exe\n"),
         "note: " + menu +
             "clock.time: \"12:59:59 PM\" needs about 66 px x 13 px at its font, but "
             "its box is 60 px x 17 px; the player cuts",
         "note: " + menu +
             "button 5: description: wraps to about 5 lines (66 px) in the "
             "description's box of 60 px x 14 px; the player cuts the rest",
-        std::string("17 problems found")})
+        std::string("18 problems found")})
     EXPECT_NE(out.find(problem), std::string::npos) << problem << "\n" << out;
   EXPECT_EQ(out.find(menu + "button 2: target"), std::string::npos) << out;  // the folder exists
 }
@@ -362,6 +367,15 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
 
   std::ostringstream out;
   ImageRequest request{folder_.PathOf("disc"), folder_.PathOf("disc.iso"), "", "orvane-no-such-xorriso"};
+  WriteText(folder_, "disc/docs/" + std::string(104, 'n'), "x");  // Joliet holds 103 characters
+  try {
+    WriteDiscImage(request, out);
+    ADD_FAILURE() << "a name too long for Joliet";
+  } catch (const ToolError& e) {
+    EXPECT_NE(std::string(e.what()).find("has a name longer than 103 characters"), std::string::npos) << e.what();
+  }
+  std::filesystem::rename(folder_.PathOf("disc/docs/" + std::string(104, 'n')),
+                          folder_.PathOf("disc/docs/" + std::string(103, 'n')));
   try {
     WriteDiscImage(request, out);
     ADD_FAILURE() << "no image can be written without xorriso";
@@ -427,8 +441,12 @@ TEST_F(DiscTest, AnImageIsRefusedOnAProblemAndNeedsXorriso) {
   EXPECT_NE(r.Out.find("volume _____1, Joliet volume \xD0\x94\xD0\xB8\xD1\x81\xD0\xBA 1,"), std::string::npos) << r.Out;
   ASSERT_GT(iso.size(), 18u * 2048);
   EXPECT_EQ(std::string(iso.begin() + 16 * 2048 + 40, iso.begin() + 16 * 2048 + 46), "_____1");
-  const std::string joliet(iso.begin() + 17 * 2048 + 40, iso.begin() + 17 * 2048 + 52);
-  EXPECT_EQ(joliet, std::string("\x04\x14\x04\x38\x04\x41\x04\x3A\x00\x20\x00\x31", 12));
+  std::string padded;  // the 16 units of the Joliet label, filled with spaces
+  for (int i = 0; i < 10; ++i) padded += std::string("\0 ", 2);
+  const std::string joliet(iso.begin() + 17 * 2048 + 40, iso.begin() + 17 * 2048 + 72);
+  EXPECT_EQ(joliet, std::string("\x04\x14\x04\x38\x04\x41\x04\x3A\x00\x20\x00\x31", 12) + padded);
+  const std::string autorun = "[autorun]\r\nopen=orvane.exe\r\n";  // written in, not left outside
+  EXPECT_NE(std::search(iso.begin(), iso.end(), autorun.begin(), autorun.end()), iso.end());
   std::string ucs2;
   for (char16_t c : std::u16string(u"\u0420\u0443\u043a.txt"))
     ucs2 += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
@@ -443,8 +461,9 @@ TEST_F(DiscTest, WebPagesShowEachMenuAsThePlayerLaysItOut) {
   ASSERT_EQ(r.Status, 0) << r.Err;
   const auto page = ReadBytes(folder_.PathOf("web/index.html"));
   const std::string html(page.begin(), page.end());
-  for (const char* part : {"<title>Main</title>", ";M&quot;:1,", "<div id=\"shadow\" class=\"t w\"",
-                           "<div id=\"menu\" style=\"width:40px;height:30px;\"", "<div id=\"date\" class=\"t\"",
+  for (const char* part : {"<title>Main</title>", ";M&quot;:1,", "<div id=\"menu\" style=\"width:40px;height:30px;\"",
+                           "<div id=\"shadow\" class=\"t w\"", "<div id=\"desc\" class=\"t w\"",
+                           "<div id=\"time\" class=\"t\"", "<div id=\"date\" class=\"t\"",  // only descriptions wrap
                            "font-family:'Arial Black',sans-serif;font-size:1000px;",
                            "font-family:'Arial Black\xE2\x82\xAC',sans-serif;font-size:1333px;color:#123456;",
                            "<a id=\"b7\" class=\"b push\" href=\"./sub.html\"",
@@ -492,6 +511,12 @@ TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
        "e \xD0\xA3\xD1\x81\xD1\x82",
        "GR__E____", true, u"Gr\u00F6\u00DFe \u0423\u0441\u0442", false},
       {"a:b?\xF0\x9F\x98\x80", "A_B__", true, u"a_b__", true},  // characters Joliet refuses
+      {"a\x1F b", "A__B", true, u"a_ b", true},
+      {"ABCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNOP", false, u"ABCDEFGHIJKLMNOP", false},  // 16 units whole
+      {"ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKLMNOPQ", false, u"ABCDEFGHIJKLMNOP", true},
+      // U+D7FF, U+E000 and U+FFFF fit; a surrogate's bytes and U+10000 do not
+      {"\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF", "___", true, u"\uD7FF\uE000\uFFFF", false},
+      {"\xED\xA0\x80\xED\xBF\xBF\xF0\x90\x80\x80", "___", true, u"_______", true},
   };
   for (const Case& c : cases) {
     const VolumeLabel label = FitVolumeLabel(c.wanted);
@@ -544,10 +569,16 @@ TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
                                                      {0x8664, "x86_64: runs only on 64-bit Windows"},
                                                      {0xAA64, "ARM64: runs only on ARM Windows"},
                                                      {0x0200, "not a 32-bit x86 program"}}) {
-    Bytes pe(0x48, 0);
-    pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = 0x40, pe[0x40] = 'P', pe[0x41] = 'E';
-    pe[0x44] = machine & 0xFF, pe[0x45] = machine >> 8;
-    EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
+    Bytes pe;
+    for (const uint8_t at : {0x30, 0x40}) {  // the smallest files: 64 bytes, or its machine field the last
+      pe.assign(std::max(at + 6, 0x40), 0);
+      pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = at, pe[at] = 'P', pe[at + 1] = 'E';
+      pe[at + 4] = machine & 0xFF, pe[at + 5] = machine >> 8;
+      EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
+      pe.pop_back();
+      EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find("not a Windows program"), 0u) << machine;
+      pe.push_back(machine >> 8);
+    }
     // check says it too, as a note: such a player still runs where its Windows does.
     WriteText(folder_, "pe.exe", std::string(pe.begin(), pe.end()));
     RunTool({"pack", folder_.PathOf("pe.exe"), folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("pe/orvane.exe")});

@@ -207,9 +207,11 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     menu.Buttons[0].Target = "a.exe";
     menu.Buttons[1].ButtonKind = 2;
     menu.Buttons[0].ViewerCheck = 1;  // on, with no viewer named
+    menu.Buttons[1].ViewerCompare = 2;  // the only viewer field set
     menu.Header.Unused6 = 1;
     menu.Settings.ScrollTitle = -1;
     menu.Settings.ShadowColour = {1, -1, 2};  // not a "#RRGGBB"
+    menu.Settings.DescriptionColour = {255, 0, 256};  // one part past a byte
     menu.Settings.TimeFont = menu.Settings.DateFont = DefaultSettings().TimeFont;
     // Out of order, one slot twice (the later wins), one slot no button has.
     auto add = [&](int button, int state, int frame, uint32_t seed) {
@@ -224,6 +226,7 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     add(1, 0, 0, 4);
     add(9, 0, 0, 5);
     add(2, 1, 1, 6);
+    menu.Pictures.push_back(PictureAt(1, 2, 0, PatternPicture(1, 1, 7, 7)));  // one pixel: its fourth byte 7
     UpdateCounts(menu);
     Bytes file = WriteMenuFile(menu);
     // Values no writer of ours makes: a text of negative length and an odd length field.
@@ -243,13 +246,15 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     ASSERT_EQ(dumped.Status, 0) << dumped.Err;
     EXPECT_NE(dumped.Out.find("appears twice"), std::string::npos);
     EXPECT_NE(dumped.Out.find("button 9"), std::string::npos);
-    // Only the four shown pictures are written out, not the one of button 9.
+    // Only the five shown pictures are written out, not the one of button 9.
     const std::filesystem::directory_iterator files(folder.PathOf("d/foreign"));
-    EXPECT_EQ(std::distance(begin(files), end(files)), 4);
+    EXPECT_EQ(std::distance(begin(files), end(files)), 5);
     const auto built = RunTool({"build", folder.PathOf("d/foreign.json"), "-o", folder.PathOf("b")});
     ASSERT_EQ(built.Status, 0) << built.Err;
     // A dump names only what differs from a source that leaves it out.
-    const Json dump = Json::parse(ReadBytes(folder.PathOf("d/foreign.json")));
+    const Bytes dumpText = ReadBytes(folder.PathOf("d/foreign.json"));
+    EXPECT_EQ(std::string(dumpText.begin(), dumpText.begin() + 5), "{\n  \"");  // indented by two
+    const Json dump = Json::parse(dumpText);
     EXPECT_EQ(dump["scroll_title"], true);
     EXPECT_FALSE(dump.contains("clock") || dump.contains("unused_texts")) << dump.dump();
     const ReadMenu again = ReadMenuBytes(ReadBytes(folder.PathOf("b/foreign.mnu")));

@@ -7,7 +7,10 @@
 
 #include "pack_tool/tool_fixtures.h"
 #include "tool/disc/disc_check.h"
+#include "tool/disc/text_fit.h"
 #include "tool/menu_read.h"
+#include "tool/output_names.h"
+#include "tool/terminal_text.h"
 #include "writer/container_find.h"
 #include "writer/menu_writer.h"
 
@@ -50,15 +53,23 @@ TEST(ToolCommandLine, RefusesWhatItCannotDoWithUsageAndStatusTwo) {
   EXPECT_EQ(RunTool({"help"}).Status, 0);
   // Two sources' problems in one run, up to a screenful.
   TempFolder folder;
-  std::string fields;
-  for (int i = 0; i < 40; ++i) fields += (i ? ", \"x" : "{\"x") + std::to_string(i) + "\": 0";
-  WriteText(folder, "a.json", fields + "}");
   WriteText(folder, "b.json", "{\"title\": 1}");
-  const auto many = RunTool({"build", folder.PathOf("b.json"), folder.PathOf("a.json"), "-o", "x"});
-  EXPECT_EQ(many.Status, 2);
-  EXPECT_EQ(many.Err.rfind("orvane-pack: " + folder.PathOf("b.json") + ": title: expected a text", 0), 0u);
-  EXPECT_NE(many.Err.find("a.json: x28: unknown field"), std::string::npos) << many.Err;
-  EXPECT_NE(many.Err.find("\norvane-pack: and 11 more\n"), std::string::npos) << many.Err;
+  for (const auto& [count, more] : {std::pair{29, ""}, {30, "and 1 more"}, {40, "and 11 more"}}) {
+    std::string fields;  // with b.json's, count + 1 problems
+    for (int i = 0; i < count; ++i) fields += (i ? ", \"x" : "{\"x") + std::to_string(i) + "\": 0";
+    WriteText(folder, "a.json", fields + "}");
+    const auto many = RunTool({"build", folder.PathOf("b.json"), folder.PathOf("a.json"), "-o", "x"});
+    EXPECT_EQ(many.Status, 2);
+    EXPECT_EQ(many.Err.rfind("orvane-pack: " + folder.PathOf("b.json") + ": title: expected a text", 0), 0u);
+    EXPECT_NE(many.Err.find("a.json: x28: unknown field"), std::string::npos) << many.Err;
+    const std::string last = many.Err.substr(many.Err.rfind("orvane-pack: ") + 13);
+    EXPECT_EQ(last == more + std::string("\n"), *more != 0) << many.Err;
+    EXPECT_EQ(std::count(many.Err.begin(), many.Err.end(), '\n'), 30 + (*more ? 1 : 0)) << many.Err;
+  }
+  // A message of several lines goes on indented, each line escaped on its own.
+  WriteText(folder, "a.json", "{\"a\\nb\\u001b\\nc\": 0}");
+  EXPECT_EQ(RunTool({"build", folder.PathOf("a.json"), "-o", "x"}).Err,
+            "orvane-pack: " + folder.PathOf("a.json") + ": a\n  b\\x1b\n  c: unknown field (misspelt?)\n");
   EXPECT_FALSE(std::filesystem::exists("x"));
   const auto noOutput = RunTool({"build", "a.json"});
   EXPECT_EQ(noOutput.Status, 2);
@@ -101,9 +112,16 @@ TEST(ToolCommandLine, ListAndExtractReadAMenuFile) {
   EXPECT_NE(list.Out.find("version 7, 1 button, 1 picture, \"T\xC3\xA9st\""), std::string::npos) << list.Out;
   EXPECT_NE(list.Out.find("button 1: push at 0,0 \"&Go\" -> x.exe"), std::string::npos) << list.Out;
 
+  WriteText(folder, "kept.txt", "kept");
+#ifndef _WIN32  // a link where a picture goes is replaced, never written through
+  std::filesystem::create_directories(folder.PathOf("pics"));
+  std::filesystem::create_symlink("../kept.txt", folder.PathOf("pics/button01_pressed_004.png"));
+#endif
   const auto extract = RunTool({"extract", folder.PathOf("m.mnu"), "-o", folder.PathOf("pics")});
   ASSERT_EQ(extract.Status, 0) << extract.Err;
-  EXPECT_TRUE(std::filesystem::exists(folder.PathOf("pics/button01_pressed_004.png")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(
+      std::filesystem::symlink_status(folder.PathOf("pics/button01_pressed_004.png"))));
+  EXPECT_EQ(ReadBytes(folder.PathOf("kept.txt")), (Bytes{'k', 'e', 'p', 't'}));
 
   WriteText(folder, "text.txt", "just text");
   const auto neither = RunTool({"dump", folder.PathOf("text.txt"), "-o", folder.PathOf("d")});
@@ -127,6 +145,9 @@ TEST(ContainerStart, OnlyATrailerThatPointsAtTheMagicCounts) {
   noMagic[exe.size()] = 'X';
   EXPECT_FALSE(FindContainerStart(noMagic).has_value());
   EXPECT_FALSE(FindContainerStart(Bytes{1, 2, 3}).has_value());
+  // The magic may end right at the trailer, not one byte into it.
+  EXPECT_EQ(FindContainerStart(Bytes{'M', 'Z', 'F', 'P', 'A', 'K', 3, 0, 0, 0}), std::optional<size_t>(2));
+  EXPECT_FALSE(FindContainerStart(Bytes{'M', 'Z', 'F', 'P', 'A', 'K', 4, 0, 0, 0}).has_value());
   EXPECT_FALSE(FindContainerStart(AppendContainer(Bytes{}, {{"a.mnu", SmallMenu(0)}})).has_value());
 }
 
@@ -149,6 +170,18 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
                                                          {"index.mnu", SmallMenu(0)}});
   WriteText(folder, "disc/setup.EXE", std::string(player.begin(), player.end()));
   WriteText(folder, "disc/other.exe", "MZ without menus");
+  const auto outlined = [](const char* shape) {  // over a background of 4 x 3
+    MenuFile menu;
+    menu.Settings.TransparentColour = 13;
+    menu.Settings.ShapeText = shape;
+    menu.Pictures = {PictureAt(0, 0, 0, PatternPicture(4, 3, 1))};
+    UpdateCounts(menu);
+    return WriteMenuFile(menu);
+  };
+  const Bytes shapes = AppendContainer(Bytes{'M', 'Z'}, {{"wide.mnu", outlined("00050003")},
+                                                         {"tall.mnu", outlined("00040004")},
+                                                         {"fits.mnu", outlined("00040003")}});
+  WriteText(folder, "disc/shapes.exe", std::string(shapes.begin(), shapes.end()));
   Bytes broken = AppendContainer(Bytes{'M', 'Z'}, {});
   broken[2 + 18] = 255;  // its entry count: more entries than the file holds
   WriteText(folder, "disc/broken.exe", std::string(broken.begin(), broken.end()));
@@ -173,7 +206,9 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
   EXPECT_TRUE(
       has("broken.exe: container: the player cannot read its menus: the list of packed "
           "files is damaged or cut short"));
-  EXPECT_EQ(lines.size(), 13u) << ::testing::PrintToString(lines);
+  EXPECT_TRUE(has("wide.mnu: shape: outline is 5x3 but the background is 4x3"));
+  EXPECT_TRUE(has("tall.mnu: shape: outline is 4x4 but"));
+  EXPECT_EQ(lines.size(), 15u) << ::testing::PrintToString(lines);  // none for fits.mnu
   EXPECT_EQ(FormatFinding(report.Notes.at(0)),
             "setup.EXE: odd.mnu: pictures: picture (button 2, state 0, frame 0) lies outside the "
             "menu's buttons, states or frames 0 to 100; the player never shows it");
@@ -193,6 +228,75 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
             "wrote " +
                 (std::filesystem::path(folder.PathOf("web")) / "index~2.html").string() +
                 "\n");  // index.html is the first's
+}
+
+// A description's lines: each line end starts one ("\r\n" as one), a last one too; a word is moved
+// whole to the next line, one wider than the box is broken and the rest goes on after it. At a
+// font 100 pixels high "a" is 52 pixels wide and a space 30.
+TEST(DiscCheck, DescriptionsWrapAtEveryLineEndAndWidth) {
+  const struct {
+    std::string text;
+    int32_t width, lines;  // 0 lines: no note, as a box without width shows nothing
+  } rows[] = {
+      {"ab", 1000, 1},     {"ab\r\ncd", 1000, 2}, {"ab\rcd", 1000, 2},     {"ab\ncd", 1000, 2},
+      {"ab\xB6" "cd", 1000, 2}, {"\r\n", 1000, 2}, {"ab\r\n", 1000, 2},     {"ab\r", 1000, 2},
+      {"ab\n", 1000, 2},  {"ab\n\r", 1000, 3},   {"ab\n\ncd", 1000, 3},  {"ab\r\n\r\n", 1000, 3},
+      {"ab\r\r\n", 1000, 3}, {"aaaa", 208, 1},  {"aaaa", 207, 2},        {"aaaa aaaa", 208, 2},
+      {"aaaaa b", 208, 2}, {"aaaaa bbb", 208, 3},   {"a", 1, 52},             {"a", 0, 0},
+      // the rest of a character takes no room; from U+3000 a character is 100 wide, below 60
+      {"\xC3\xA9\xC3\xA9\xC3\xA9", 180, 1}, {"\xE6\x97\xA5\xE6\x97\xA5", 200, 1},
+      {"\xE3\x80\x80\xE2\x82\xAC", 160, 1},  {"\xE3\x80\x80\xE2\x82\xAC", 159, 2},
+  };
+  for (const auto& row : rows) {
+    ShownMenu shown;
+    shown.Loaded = true;
+    shown.Menu.lblAccText.Bounds = {0, 0, row.width, 1};  // too low for any line: noted
+    shown.Menu.lblAccText.Font.Size = -100;
+    shown.Menu.DefaultDescription = row.text;
+    DiscReport report;
+    NoteTextsThatDoNotFit("m.mnu", shown, report);
+    ASSERT_EQ(report.Notes.size(), row.lines ? 1u : 0u) << TerminalText(row.text);
+    if (row.lines)
+      EXPECT_NE(report.Notes[0].Message.find("wraps to about " + std::to_string(row.lines) + " lines"),
+                std::string::npos)
+          << TerminalText(row.text) << " at " << row.width << ": " << report.Notes[0].Message;
+  }
+  // Font sizes in points (96 dots per inch), in pixels when negative, 0 the default's 11 pixels.
+  for (const auto& [size, pixels] : {std::pair{-12, 12}, {0, 11}, {1, 1}, {8, 11}, {9, 12}, {1000, 1333},
+                                     {1001, 1333}, {-1001, 1000}}) {
+    ControlFont font;
+    font.Size = size;
+    EXPECT_EQ(FontPixelHeight(font), pixels) << size;
+  }
+}
+
+// Names and texts from a file at the edges of a UTF-8 C1 control (U+0080 to U+009F): controls
+// are escaped for the terminal and become "_" in file names; U+00A0 and a character cut short at
+// the end stay. A long name is cut at a character's start, its short extension kept.
+TEST(HostilePlayers, ControlCharactersAndLongNamesAtEveryEdge) {
+  std::string accented = "a";
+  for (int i = 0; i < 150; ++i) accented += "\xC3\xA9";
+  std::string accentedCut = "a";
+  for (int i = 0; i < 97; ++i) accentedCut += "\xC3\xA9";
+  const std::string a196(196, 'a');
+  const struct {
+    std::string text, shown, name;
+  } rows[] = {
+      {"a\xC2\x80", "a\\u0080", "a_"},
+      {"\xC2\x9F" "b", "\\u009fb", "_b"},
+      {"a\xC2\xA0" "b", "a\xC2\xA0" "b", "a\xC2\xA0" "b"},
+      {"a\xC2", "a\xC2", "a\xC2"},
+      {"\xC2\xC2\x80" "b", "\xC2\\u0080b", "\xC2_b"},
+      {"\x1F\x7F\r\n\t" "b", "\\x1f\\x7f\\r\\n\\tb", "_____b"},
+      {a196 + ".mnu", a196 + ".mnu", a196 + ".mnu"},  // 200 bytes: kept
+      {a196 + "a.mnu", a196 + "a.mnu", a196 + ".mnu"},
+      {accented + ".mnu", accented + ".mnu", accentedCut + ".mnu"},
+      {a196 + "." + std::string(20, 'b'), a196 + "." + std::string(20, 'b'), a196 + ".bbb"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(TerminalText(row.text), row.shown);
+    EXPECT_EQ(OutputNames().Take(row.text), row.name);
+  }
 }
 
 // Players someone else made, each run through every command that reads one: nothing lands outside
@@ -249,9 +353,10 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
        {"\x1b", "\r"}, 0, 0},
       {{{"only.mnu", SmallMenu(0)}}, "", 255, {},
        {"the list of packed files is damaged or cut short", "the player cannot read its menus"}, {}, 1, 2},
-      {{{"bad.mnu", Bytes{'h', 'i'}}, {"cut.mnu", cut}},
-       "", 0, {"bad.mnu", "cut.mnu"},
-       {"bad.mnu: not a menu file of version 6 or later", "cut.mnu: damaged", "no page written"}, {}, 1, 1},
+      {{{"bad.mnu", Bytes{'h', 'i'}}}, "", 0, {"bad.mnu"},
+       {"bad.mnu: not a menu file of version 6 or later", "no page written"}, {}, 1, 1},
+      {{{"cut.mnu", cut}}, "", 0, {"cut.mnu"}, {"cut.mnu: damaged", "no page written"}, {}, 1, 1},
+      {{}, "", 0, {}, {"holds no packed file", "the player cannot read its menus"}, {}, 1, 2},
       // clang-format on
   };
   for (const Row& row : rows) {

@@ -22,10 +22,8 @@ std::string Trim(const std::string& text) {
 // A command line's words; a quoted word may hold blanks.
 std::vector<std::string> Words(const std::string& line) {
   std::vector<std::string> words;
-  size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && line[i] == ' ') ++i;
-    if (i >= line.size()) break;
+  for (size_t i = line.find_first_not_of(' '); i != std::string::npos;
+       i = line.find_first_not_of(' ', i)) {
     std::string word;
     if (line[i] == '"') {
       const size_t end = line.find('"', i + 1);

@@ -101,7 +101,9 @@ JolietLabel FitJolietLabel(const std::string& wanted) {
   for (size_t i = 0, length = 0; i < wanted.size(); i += length) {
     const char32_t c = DecodeUtf8At(wanted, i, length);
     if (++count > kMaxJolietLabel) continue;
-    const bool refused = c < 0x20 || c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF) ||
+    // The decoder never yields a surrogate (their encodings are ill-formed): each byte of one,
+    // like any byte that is no character, comes as a replacement character.
+    const bool refused = c < 0x20 || c > 0xFFFF || c == kReplacementCharacter ||
                          std::u32string_view(U"*/:;?\\").find(c) != std::u32string_view::npos;
     replaced |= refused;
     label.Text += refused ? u'_' : static_cast<char16_t>(c);
