@@ -8,11 +8,14 @@ pixels against the real player under Wine:
   pointer is over a button (highlighted and accessory pictures) and while it is pressed; the cut
   pixels show the page behind.
 Without one (a stand-in executable carries the menus, no Wine), the script's behaviour:
-- "main" (the first menu, index.html): Tab and Enter, a shortcut letter, a menu switch, a "$"
-  message with its line marks, a document link that reaches the file on the disc, programs shown
-  disabled and dimmed (no highlighted or pressed picture, their explanation as description), Exit
-  saying that the tab can be closed, and a hostile caption, description and target that stay text.
-- "anim": each animation mode steps through the frames as the player does.
+- "main" (the first menu, index.html): Tab, arrows and Alt+arrows wrapping at both ends, Enter, a
+  shortcut letter, modified clicks and keys left alone, a menu switch (then every picture of "shots"
+  after each pointer input and a shortcut), a "$" message with its line marks, a document link that
+  reaches the file on the disc, programs shown disabled and dimmed (no highlighted or pressed picture,
+  their explanation as description), Exit saying that the tab can be closed, the clock, and a
+  hostile caption, description and target that stay text.
+- "anim": each animation mode steps through the frames as the player does, again after each change
+  of state; the accessory's frames follow the selected button and stay hidden off the buttons.
 - "world" (UTF-8: Russian, Greek and Japanese): the page shows the texts the source holds (title,
   captions with their access letters, description, message) and opens a document with a Cyrillic
   name.
@@ -412,6 +415,7 @@ def behaviour(driver, disc):
     check("keys: Tab, Shift+Tab and arrows follow the tab order, Alt+arrows the selection, both wrapping at both"
           " ends; no shortcut, Ctrl or Meta: nothing", seen == [[f, d] for _, _, f, d in walk], seen)
     keys("m")
+    held(driver, Keys.CONTROL, lambda c: c.send_keys("x"))
     keys("x", Keys.ENTER)
     time.sleep(0.3)
     message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
