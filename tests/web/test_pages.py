@@ -166,15 +166,14 @@ def make_disc(work, player):
     anim["buttons"] += [{"target": "*", "left": 50, "top": 0, "animation": "bounce", "pictures": {
         "normal": "f0.png", "accessory": {"file": "f0.png", "frames": ["f1.png"]}}},
         {"target": "*", "left": 60, "top": 0, "animation": "loop", "pictures": {"normal": {"file": "f0.png", "frames": ["f1.png"]}}}]
-    for name, menu in (("main", main), ("shots", shots), ("anim", anim), ("world", world)):
+    names = {"main": main, "shots": shots, "anim": anim, "world": world}
+    for name, menu in names.items():
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
-    with open(os.path.join(disc, "docs", "read me.txt"), "w") as f:
-        f.write("the notes on the disc\n")
-    with open(os.path.join(disc, "docs", WORLD["document"]), "w", encoding="utf-8") as f:
-        f.write("руководство\n")
+    for name, text in (("read me.txt", "the notes on the disc\n"), (WORLD["document"], "руководство\n")):
+        with open(os.path.join(disc, "docs", name), "w", encoding="utf-8") as f:
+            f.write(text)
     run = lambda *args: subprocess.run([PACK, *args], check=True, stdout=subprocess.PIPE, text=True).stdout
-    names = ("main", "shots", "anim", "world")
     run("build", *[os.path.join(src, n + ".json") for n in names], "-o", os.path.join(work, "menus"))
     run("pack", player, *[os.path.join(work, "menus", n + ".mnu") for n in names], "-o", os.path.join(disc, "orvane.exe"))
     listing = run("html", os.path.join(disc, "orvane.exe"), "-o", disc)
@@ -392,16 +391,14 @@ def behaviour(driver, disc):
     pointer(driver, 1, 1)
     driver.get(index)
     time.sleep(0.3)
-    choose, notes, bold = "Choose.", "Read the notes.", "<b>bold</b>"
-    walk = [("", None, "b1", choose), (None, None, "", choose), (Keys.TAB, None, "b1", choose), (Keys.TAB, Keys.SHIFT, "b7", choose),
-            (Keys.TAB, None, "b1", notes), (None, None, "", notes), (Keys.TAB, Keys.SHIFT, "b7", choose),
-            (Keys.RIGHT, None, "b1", notes), (Keys.LEFT, None, "b7", choose), (Keys.DOWN, Keys.ALT, "b1", notes),
-            (Keys.DOWN, Keys.ALT, "b2", choose), (Keys.UP, Keys.ALT, "b1", notes), (Keys.UP, Keys.ALT, "b7", choose),
-            (Keys.RIGHT, None, "b1", notes), ((20, 150), None, "b1", bold), (Keys.RIGHT, None, "b2", choose),
-            ((20, 120), None, "b2", "Needs Windows: starts the program setup.exe."), (Keys.DOWN, Keys.ALT, "b5", bold),
-            ("q", None, "b5", bold), (Keys.DOWN, Keys.ALT, "b6", "Needs Windows: starts the program run.exe."),
-            ("m", Keys.CONTROL, "b6", "Needs Windows: starts the program run.exe."),
-            ("m", Keys.META, "b6", "Needs Windows: starts the program run.exe.")]
+    choose, notes, bold, setup, run = "Choose.", "Read the notes.", "<b>bold</b>", *("Needs Windows: starts the program %s.exe." % p for p in ("setup", "run"))
+    tab, alt, shift, down, up = Keys.TAB, Keys.ALT, Keys.SHIFT, Keys.DOWN, Keys.UP
+    walk = [("", None, "b1", choose), (None, None, "", choose), (tab, None, "b1", choose), (tab, shift, "b7", choose),
+            (tab, None, "b1", notes), (None, None, "", notes), (tab, shift, "b7", choose), (Keys.RIGHT, None, "b1", notes),
+            (Keys.LEFT, None, "b7", choose), (down, alt, "b1", notes), (down, alt, "b2", choose), (up, alt, "b1", notes),
+            (up, alt, "b7", choose), (Keys.RIGHT, None, "b1", notes), ((20, 150), None, "b1", bold), (Keys.RIGHT, None, "b2", choose),
+            ((20, 120), None, "b2", setup), (down, alt, "b5", bold), ("q", None, "b5", bold), (down, alt, "b6", run),
+            ("m", Keys.CONTROL, "b6", run), ("m", Keys.META, "b6", run)]
     seen = []
     for key, modifier, _, _ in walk:
         if key is None:
