@@ -8,11 +8,14 @@ pixels against the real player under Wine:
   pointer is over a button (highlighted and accessory pictures) and while it is pressed; the cut
   pixels show the page behind.
 Without one (a stand-in executable carries the menus, no Wine), the script's behaviour:
-- "main" (the first menu, index.html): Tab and Enter, a shortcut letter, a menu switch, a "$"
-  message with its line marks, a document link that reaches the file on the disc, programs shown
-  disabled and dimmed (no highlighted or pressed picture, their explanation as description), Exit
-  saying that the tab can be closed, and a hostile caption, description and target that stay text.
-- "anim": each animation mode steps through the frames as the player does.
+- "main" (the first menu, index.html): Tab, arrows and Alt+arrows wrapping at both ends, Enter, a
+  shortcut letter, modified clicks and keys left alone, a menu switch (then every picture of "shots"
+  after each pointer input and a shortcut), a "$" message with its line marks, a document link that
+  reaches the file on the disc, programs shown disabled and dimmed (no highlighted or pressed picture,
+  their explanation as description), Exit saying that the tab can be closed, the clock, and a
+  hostile caption, description and target that stay text.
+- "anim": each animation mode steps through the frames as the player does, again after each change
+  of state; the accessory's frames follow the selected button and stay hidden off the buttons.
 - "world" (UTF-8: Russian, Greek and Japanese): the page shows the texts the source holds (title,
   captions with their access letters, description, message) and opens a document with a Cyrillic
   name.
@@ -128,7 +131,7 @@ def make_disc(work, player):
     }
     label = {"kind": "label", "width": 120, "height": 18, "font": {"name": "Tahoma", "size": 9}}
     main = {
-        "title": "Main <menu>", "pictures": {"normal": "main_bg.png"},
+        "title": "Main <menu>", "initial_button": 1, "pictures": {"normal": "main_bg.png"},
         "description": {"text": "Choose.", "left": 150, "top": 150, "width": 140, "height": 40},
         "buttons": [
             {"target": "%docs\\read me.txt", "left": 10, "top": 10, "shortcut": "1",
@@ -154,18 +157,23 @@ def make_disc(work, player):
                     dict(label, caption=WORLD["captions"][2], target="*", left=10, top=70)],
     }
     frames = {"file": "f0.png", "frames": ["f1.png", "f2.png", "f3.png"]}
-    anim = {"title": "Anim", "pictures": {"normal": "doc.png"},
+    anim = {"title": "Anim", "pictures": {"normal": "main_bg.png"}, "accessory": {"left": 100, "top": 50},
             "buttons": [{"target": "*", "left": 10 * i, "top": 0, "animation": mode,
                          "pictures": {"normal": frames}} for i, mode in enumerate(ANIMATIONS)]}
-    for name, menu in (("main", main), ("shots", shots), ("anim", anim), ("world", world)):
+    # The still button's accessory has three frames, the second missing; a bounce with one picture
+    # and two accessory frames; a loop of two frames.
+    anim["buttons"][0]["pictures"]["accessory"] = {"file": "f0.png", "frames": [None, "f2.png"]}
+    anim["buttons"] += [{"target": "*", "left": 50, "top": 0, "animation": "bounce", "pictures": {
+        "normal": "f0.png", "accessory": {"file": "f0.png", "frames": ["f1.png"]}}},
+        {"target": "*", "left": 60, "top": 0, "animation": "loop", "pictures": {"normal": {"file": "f0.png", "frames": ["f1.png"]}}}]
+    names = {"main": main, "shots": shots, "anim": anim, "world": world}
+    for name, menu in names.items():
         with open(os.path.join(src, name + ".json"), "w") as f:
             json.dump(menu, f)
-    with open(os.path.join(disc, "docs", "read me.txt"), "w") as f:
-        f.write("the notes on the disc\n")
-    with open(os.path.join(disc, "docs", WORLD["document"]), "w", encoding="utf-8") as f:
-        f.write("руководство\n")
+    for name, text in (("read me.txt", "the notes on the disc\n"), (WORLD["document"], "руководство\n")):
+        with open(os.path.join(disc, "docs", name), "w", encoding="utf-8") as f:
+            f.write(text)
     run = lambda *args: subprocess.run([PACK, *args], check=True, stdout=subprocess.PIPE, text=True).stdout
-    names = ("main", "shots", "anim", "world")
     run("build", *[os.path.join(src, n + ".json") for n in names], "-o", os.path.join(work, "menus"))
     run("pack", player, *[os.path.join(work, "menus", n + ".mnu") for n in names], "-o", os.path.join(disc, "orvane.exe"))
     listing = run("html", os.path.join(disc, "orvane.exe"), "-o", disc)
@@ -237,6 +245,10 @@ def start_browser(work):
     return driver
 
 
+def corner(driver):
+    return driver.execute_script("var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+
+
 def pointer(driver, x, y, press=None):
     actions = ActionChains(driver)
     actions.w3c_actions.pointer_action.move_to_location(x, y)
@@ -248,11 +260,21 @@ def pointer(driver, x, y, press=None):
     time.sleep(0.4)
 
 
+def held(driver, modifier, act):
+    """act(chain) with a modifier key held (none if None)."""
+    chain = ActionChains(driver)
+    if modifier:
+        chain.key_down(modifier)
+    act(chain)
+    if modifier:
+        chain.key_up(modifier)
+    chain.perform()
+
+
 def compare_shots(driver, disc, shots, work):
     driver.get("file://" + os.path.join(disc, "shots.html"))
     time.sleep(0.5)
-    left, top = driver.execute_script(
-        "var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+    left, top = corner(driver)
     behind = tuple(int(v) for v in driver.execute_script(
         "return getComputedStyle(document.body).backgroundColor.match(/\\d+/g);"))
     left, top = int(left), int(top)
@@ -281,14 +303,15 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     js = driver.execute_script
     check("index: the title, escaped", driver.title == "Main <menu>", driver.title)
-    check("index: the first button has the focus, but nothing is selected yet",
-          js("return [document.activeElement.id, document.getElementById('desc').textContent]") == ["b1", "Choose."])
+    clock = js("var shown = ['time', 'date'].map(id => document.getElementById(id).textContent), now = Date.now();"
+               " return [shown, [0, 1, 2].map(s => new Date(now - 1000 * s)).map(d => [d.toLocaleTimeString(), d.toLocaleDateString()])]")
+    check("the clock: the time and the date of now", clock[0] in clock[1], clock)
     hostile = js("var b = document.getElementById('b5'); return [b.textContent, b.querySelectorAll('script').length,"
                  " document.scripts.length, b.href || '', [].map.call(document.links, a => a.protocol)];")
     check("hostile caption shown as text", hostile[0] == "<script>document.title='owned'</script>Hostile"
           and hostile[1] == 0 and hostile[2] == 1, hostile)
     check("no link leaves the page's own schemes", set(hostile[4]) == {"file:"}, hostile[4])
-    menu = js("var r = document.getElementById('menu').getBoundingClientRect(); return [r.left, r.top];")
+    menu = corner(driver)
     pointer(driver, menu[0] + 20, menu[1] + 150)
     check("hostile description shown as text",
           js("var d = document.getElementById('desc'); return [d.textContent, d.children.length]") == ["<b>bold</b>", 0])
@@ -310,9 +333,12 @@ def behaviour(driver, disc):
     js("document.getElementById('b6').blur(); document.getElementById('b6').focus()")
     check("a program's picture: explained on focus too", js(dimmed)[2].startswith("Needs Windows"), js(dimmed))
 
+    opened = [held(driver, modifier, lambda c: c.click(driver.find_element("id", "b3"))) or js("return document.getElementById('msg').open")
+              for modifier in (Keys.CONTROL, Keys.SHIFT, Keys.ALT, Keys.META)]
+    check("a click with Ctrl, Shift, Alt or Meta is the browser's: no message", opened == [False] * 4, opened)
+
     keys = lambda *typed: ActionChains(driver).send_keys(*typed).perform()
-    keys("m")
-    time.sleep(0.3)
+    keys("m")  # a label has no pressed picture: its action runs at once
     message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
     check("shortcut M shows the message with its line marks", message == [True, "First line\nSecond line"], message)
     keys(Keys.ENTER)
@@ -326,6 +352,22 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     check("Enter on the menu switch opens the other menu's page",
           driver.current_url.endswith("/shots.html") and driver.title == "Shots", driver.current_url)
+    # Its two image buttons and the accessory ("button-state-frame", "" hidden) after each pointer input.
+    shots = corner(driver)
+    pictures = []
+    for x, y, press in ((34, 22, None), (34, 22, "down"), (34, 22, "up"), (34, 72, None), (140, 80, None)):
+        pointer(driver, shots[0] + x, shots[1] + y, press)
+        pictures.append(js("return ['#b1 img', '#b2 img', '#acc'].map(q => document.querySelector(q))"
+                           ".map(i => !i || i.hidden ? '' : i.getAttribute('src').replace(/.*\\/|\\.png$/g, ''))"))
+    check("shots: enter, press, release, the other button, the background: every button's picture",
+          pictures == [["1-1-0", "2-0-0", "1-3-0"], ["1-2-0", "2-0-0", "1-3-0"], ["1-1-0", "2-0-0", "1-3-0"],
+                       ["1-0-0", "2-1-0", ""], ["1-0-0", "2-0-0", ""]], pictures)
+    js("var img = document.querySelector('#b1 img'), set = Object.getOwnPropertyDescriptor(HTMLImageElement.prototype, 'src').set;"
+       " window.shown = []; Object.defineProperty(img, 'src', {set: function (v) { shown.push(v.replace(/.*\\/|\\.png$/g, '')); set.call(this, v); }});")
+    keys("1")
+    time.sleep(0.4)
+    check("shots: its shortcut highlights, presses and highlights the button again", js("return shown") == ["1-1-0", "1-2-0", "1-1-0"],
+          js("return shown"))
 
     driver.get(index)
     time.sleep(0.3)
@@ -342,6 +384,39 @@ def behaviour(driver, disc):
     time.sleep(0.5)
     message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
     check("Exit where the tab stays open: \"You can close this tab now.\"", message == [True, "You can close this tab now."], message)
+
+    # The focus (or the message) and the description on a fresh page (b1 focused and highlighted
+    # as the initial button, but nothing selected yet) and after each key; None: the focus taken
+    # off the buttons; (x, y): the pointer there.
+    pointer(driver, 1, 1)
+    driver.get(index)
+    time.sleep(0.3)
+    choose, notes, bold, setup, run = "Choose.", "Read the notes.", "<b>bold</b>", *("Needs Windows: starts the program %s.exe." % p for p in ("setup", "run"))
+    tab, alt, shift, down, up = Keys.TAB, Keys.ALT, Keys.SHIFT, Keys.DOWN, Keys.UP
+    walk = [("", None, "b1", choose), (None, None, "", choose), (tab, None, "b1", choose), (tab, shift, "b7", choose),
+            (tab, None, "b1", notes), (None, None, "", notes), (tab, shift, "b7", choose), (Keys.RIGHT, None, "b1", notes),
+            (Keys.LEFT, None, "b7", choose), (down, alt, "b1", notes), (down, alt, "b2", choose), (up, alt, "b1", notes),
+            (up, alt, "b7", choose), (Keys.RIGHT, None, "b1", notes), ((20, 150), None, "b1", bold), (Keys.RIGHT, None, "b2", choose),
+            ((20, 120), None, "b2", setup), (down, alt, "b5", bold), ("q", None, "b5", bold), (down, alt, "b6", run),
+            ("m", Keys.CONTROL, "b6", run), ("m", Keys.META, "b6", run)]
+    seen = []
+    for key, modifier, _, _ in walk:
+        if key is None:
+            js("document.activeElement.blur()")
+        elif isinstance(key, tuple):
+            pointer(driver, menu[0] + key[0], menu[1] + key[1])
+        elif key:
+            held(driver, modifier, lambda c: c.send_keys(key))
+        seen.append(js("return [document.getElementById('msg').open ? 'message' : document.activeElement.id,"
+                       " document.getElementById('desc').textContent]"))
+    check("keys: Tab, Shift+Tab and arrows follow the tab order, Alt+arrows the selection, both wrapping at both"
+          " ends; no shortcut, Ctrl or Meta: nothing", seen == [[f, d] for _, _, f, d in walk], seen)
+    keys("m")
+    held(driver, Keys.CONTROL, lambda c: c.send_keys("x"))
+    keys("x", Keys.ENTER)
+    time.sleep(0.3)
+    message = js("return [document.getElementById('msg').open, document.getElementById('msgtext').textContent]")
+    check("keys while the message is open are its own", message == [False, "First line\nSecond line"], message)
 
 
 def languages(driver, disc):
@@ -372,20 +447,42 @@ def animation(driver, disc):
     hook = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
         "window.ticks = []; window.setInterval = function (f) { ticks.push(f); return ticks.length; };"})
     driver.get("file://" + os.path.join(disc, "anim.html"))
-    shown = driver.execute_script("""
-        var seen = {}, buttons = document.querySelectorAll('#menu .b');
+    js = driver.execute_script
+    menu = corner(driver)
+    # Eight ticks: per button the frame that it shows (-1: an empty picture), and the accessory's
+    # picture ("button-state-frame"; "-" empty, "" while hidden).
+    run = lambda: js("""
+        var seen = {acc: []}, buttons = document.querySelectorAll('#menu .b'), acc = document.getElementById('acc');
         for (var t = 0; t < 8; ++t) {
           ticks[1]();  // the first timer is the clock's
           buttons.forEach(function (el) {
-            var frames = JSON.parse(el.dataset.p)[0], src = el.querySelector('img').getAttribute('src');
-            (seen[el.id] = seen[el.id] || []).push(frames.indexOf(src));
+            var frames = JSON.parse(el.dataset.p)[0], img = el.querySelector('img');
+            (seen[el.id] = seen[el.id] || []).push(img.style.visibility ? -1 : frames.indexOf(img.getAttribute('src')));
           });
+          seen.acc.push(acc.hidden ? "" : acc.style.visibility ? "-" : acc.getAttribute('src').replace(/.*\\/|\\.png$/g, ""));
         }
         return seen;""")
+    over = lambda n: pointer(driver, menu[0] + 10 * n - 6, menu[1] + 4)
+    still = [0] * 8
+    want = dict({"b%d" % (i + 1): frames for i, frames in enumerate(ANIMATIONS.values())}, b6=still, b7=[1, 0] * 4)
+    first = run()
+    over(6)  # its two accessory frames take turns; its one picture stays
+    lone = run()
+    for n in (2, 3, 4, 5, 1):  # each state change restarts the animation from frame 0, forward
+        over(n)
+    again = run()
+    pointer(driver, menu[0] + 100, menu[1] + 100)  # the background hides the accessory for good
+    left = run()
     driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hook)
-    for i, (mode, want) in enumerate(ANIMATIONS.items()):
-        got = shown.get("b%d" % (i + 1))
-        check("animation %s: the frames of the player's steps" % mode, got == want, got)
+    for i, mode in enumerate(list(ANIMATIONS) + ["bounce with one picture", "loop of two"]):
+        got = [ticks.get("b%d" % (i + 1)) for ticks in (first, lone, again)]
+        check("animation %s: the frames of the player's steps, again after each change of state" % mode,
+              got[0] == got[2] == want["b%d" % (i + 1)] and (i != 5 or got[1] == still), got)
+    check("the accessory: hidden with nothing selected, its frames looping for the selected button,"
+          " an empty one for its missing frame, hidden while the pointer is on the background",
+          [first["acc"], lone["acc"], again["acc"], left["acc"]] == [[""] * 8, ["6-3-1", "6-3-0"] * 4,
+                                                                     (["-", "1-3-2", "1-3-0"] * 3)[:8], [""] * 8],
+          [first["acc"], lone["acc"], again["acc"], left["acc"]])
 
 
 def main():

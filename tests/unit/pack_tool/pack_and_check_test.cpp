@@ -569,11 +569,16 @@ TEST_F(DiscTest, PackRefusesWhatThePlayerCouldNotUseAndWritesNothing) {
                                                      {0x8664, "x86_64: runs only on 64-bit Windows"},
                                                      {0xAA64, "ARM64: runs only on ARM Windows"},
                                                      {0x0200, "not a 32-bit x86 program"}}) {
-    Bytes pe(0x46, 0);  // its machine field the file's last two bytes
-    pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = 0x40, pe[0x40] = 'P', pe[0x41] = 'E';
-    pe[0x44] = machine & 0xFF, pe[0x45] = machine >> 8;
-    EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
-    EXPECT_EQ(PlayerMachineWarning(Bytes(pe.begin(), pe.end() - 1)).value_or("").find("not a Windows program"), 0u);
+    Bytes pe;
+    for (const uint8_t at : {0x30, 0x40}) {  // the smallest files: 64 bytes, or its machine field the last
+      pe.assign(std::max(at + 6, 0x40), 0);
+      pe[0] = 'M', pe[1] = 'Z', pe[0x3C] = at, pe[at] = 'P', pe[at + 1] = 'E';
+      pe[at + 4] = machine & 0xFF, pe[at + 5] = machine >> 8;
+      EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find(warning), 0u) << machine;
+      pe.pop_back();
+      EXPECT_EQ(PlayerMachineWarning(pe).value_or("").find("not a Windows program"), 0u) << machine;
+      pe.push_back(machine >> 8);
+    }
     // check says it too, as a note: such a player still runs where its Windows does.
     WriteText(folder_, "pe.exe", std::string(pe.begin(), pe.end()));
     RunTool({"pack", folder_.PathOf("pe.exe"), folder_.PathOf("menus/sub.mnu"), "-o", folder_.PathOf("pe/orvane.exe")});

@@ -252,7 +252,9 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     const auto built = RunTool({"build", folder.PathOf("d/foreign.json"), "-o", folder.PathOf("b")});
     ASSERT_EQ(built.Status, 0) << built.Err;
     // A dump names only what differs from a source that leaves it out.
-    const Json dump = Json::parse(ReadBytes(folder.PathOf("d/foreign.json")));
+    const Bytes dumpText = ReadBytes(folder.PathOf("d/foreign.json"));
+    EXPECT_EQ(std::string(dumpText.begin(), dumpText.begin() + 5), "{\n  \"");  // indented by two
+    const Json dump = Json::parse(dumpText);
     EXPECT_EQ(dump["scroll_title"], true);
     EXPECT_FALSE(dump.contains("clock") || dump.contains("unused_texts")) << dump.dump();
     const ReadMenu again = ReadMenuBytes(ReadBytes(folder.PathOf("b/foreign.mnu")));

@@ -33,7 +33,9 @@ TEST(ShapeText, ParsingFindsWhatThePlayerWouldMisread) {
 
   for (const char* zero : {"00100000", "00000010"})  // the player reads a side of 0: no outline
     EXPECT_TRUE(ParseShapeText(zero).Problems.empty()) << zero;
-  EXPECT_FALSE(ParseShapeText("NULL").Problems.empty());
+  for (const char* unsized : {"NULL", "0010001x", "x0100010"})  // either side not four digits
+    EXPECT_EQ(ParseShapeText(unsized).Problems,
+              std::vector<std::string>{"does not start with a width and a height of four digits each"});
   EXPECT_FALSE(ParseShapeText("00100010Y0001").Problems.empty());      // mark without run
   EXPECT_FALSE(ParseShapeText("00100010Y00010000").Problems.empty());  // run cut short
   EXPECT_EQ(ParseShapeText("00100010Y000000000001Y001100000001").Problems,
@@ -112,7 +114,9 @@ TEST(CodePage, EveryByteSurvivesTheWayThroughUtf8) {
   EXPECT_EQ(DescribeCharacter(0x85), "U+0085");  // a control character is only named
   EXPECT_THROW(MakeCodePage(1259), ToolError);
   EXPECT_EQ(CodePageOfName("Windows-1251"), 1251);
-  EXPECT_EQ(CodePageOfName("windows-437"), 0);
+  for (const char* unknown : {"windows-437", "windows-", "windows-01252", "windows-12a2", "window", ""})
+    EXPECT_EQ(CodePageOfName(unknown), 0) << unknown;
+  EXPECT_EQ(CodePageOfName("WINDOWS-0932"), 932);
 }
 
 }  // namespace

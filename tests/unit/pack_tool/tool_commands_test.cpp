@@ -243,6 +243,9 @@ TEST(DiscCheck, DescriptionsWrapAtEveryLineEndAndWidth) {
       {"ab\n", 1000, 2},  {"ab\n\r", 1000, 3},   {"ab\n\ncd", 1000, 3},  {"ab\r\n\r\n", 1000, 3},
       {"ab\r\r\n", 1000, 3}, {"aaaa", 208, 1},  {"aaaa", 207, 2},        {"aaaa aaaa", 208, 2},
       {"aaaaa b", 208, 2}, {"aaaaa bbb", 208, 3},   {"a", 1, 52},             {"a", 0, 0},
+      // the rest of a character takes no room; from U+3000 a character is 100 wide, below 60
+      {"\xC3\xA9\xC3\xA9\xC3\xA9", 180, 1}, {"\xE6\x97\xA5\xE6\x97\xA5", 200, 1},
+      {"\xE3\x80\x80\xE2\x82\xAC", 160, 1},  {"\xE3\x80\x80\xE2\x82\xAC", 159, 2},
   };
   for (const auto& row : rows) {
     ShownMenu shown;
@@ -350,9 +353,10 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
        {"\x1b", "\r"}, 0, 0},
       {{{"only.mnu", SmallMenu(0)}}, "", 255, {},
        {"the list of packed files is damaged or cut short", "the player cannot read its menus"}, {}, 1, 2},
-      {{{"bad.mnu", Bytes{'h', 'i'}}, {"cut.mnu", cut}},
-       "", 0, {"bad.mnu", "cut.mnu"},
-       {"bad.mnu: not a menu file of version 6 or later", "cut.mnu: damaged", "no page written"}, {}, 1, 1},
+      {{{"bad.mnu", Bytes{'h', 'i'}}}, "", 0, {"bad.mnu"},
+       {"bad.mnu: not a menu file of version 6 or later", "no page written"}, {}, 1, 1},
+      {{{"cut.mnu", cut}}, "", 0, {"cut.mnu"}, {"cut.mnu: damaged", "no page written"}, {}, 1, 1},
+      {{}, "", 0, {}, {"holds no packed file", "the player cannot read its menus"}, {}, 1, 2},
       // clang-format on
   };
   for (const Row& row : rows) {

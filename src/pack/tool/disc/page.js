@@ -58,7 +58,7 @@
   function step(b) {
     var last = b.p[b.state].length - 1, cur = b.frame, mode = b.mode;
     if (last <= 0) return -1;
-    if (mode === "still") return cur === 0 ? -1 : 0;
+    if (mode === "still") return -1;  // only a step moves a frame, and a still button never steps
     if (mode === "random") return Math.floor(Math.random() * (last + 1));
     if (mode === "once") return cur < last ? cur + 1 : -1;
     if (mode === "loop") return cur < last ? cur + 1 : 0;
@@ -80,8 +80,10 @@
     });
     var s = buttons[selected], last = s ? s.p[3].length - 1 : 0;
     if (last <= 0) return;
+    // The frame moves on while the picture is hidden too (the pointer on the background), but
+    // stays hidden.
     accFrame = accFrame + 1 > last ? 0 : accFrame + 1;
-    show(acc, s.p[3][accFrame]);
+    if (!acc.hidden) show(acc, s.p[3][accFrame]);
   }
 
   function message(text, close) {

@@ -69,7 +69,7 @@ ResolvedTarget ResolveTarget(const std::string& target) {
 std::string FindOnDisc(const std::string& discDir, const std::string& relative, bool wantFolder) {
   std::vector<fs::path> stack{fs::path(discDir)};
   size_t start = 0;
-  while (start <= relative.size()) {
+  while (start < relative.size()) {
     size_t end = relative.find('\\', start);
     if (end == std::string::npos) end = relative.size();
     const std::string part = relative.substr(start, end - start);

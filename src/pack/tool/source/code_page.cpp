@@ -79,8 +79,8 @@ std::string CodePageName(int codePage) { return "windows-" + std::to_string(code
 
 int CodePageOfName(const std::string& name) {
   const std::string prefix = "windows-";
-  if (name.size() <= prefix.size() || name.size() > prefix.size() + 4 ||
-      AsciiLower(name.substr(0, prefix.size())) != prefix)
+  // "windows-" alone gives number 0, which is no code page.
+  if (name.size() > prefix.size() + 4 || AsciiLower(name.substr(0, prefix.size())) != prefix)
     return 0;
   int number = 0;
   for (size_t i = prefix.size(); i < name.size(); ++i) {

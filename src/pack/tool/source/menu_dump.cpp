@@ -78,7 +78,7 @@ const Picture* BackgroundOf(const std::map<SlotKey, const PictureValue*>& slots)
 Json FourthByteJson(const Picture& picture, bool& asAlpha) {
   asAlpha = false;
   if (picture.Pixels.empty()) return nullptr;
-  const uint32_t first = picture.Pixels[0] >> 24;
+  const uint32_t first = picture.Pixels.front() >> 24;
   for (uint32_t p : picture.Pixels) {
     if ((p >> 24) != first) {
       asAlpha = true;
