@@ -41,6 +41,7 @@ class MenuSourceTest : public ::testing::Test {
 };
 
 TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
+  // clang-format off
   const MenuSource s = Parse(R"({
     "title": "Demo", "placement": "upper-right", "scroll_title": true, "anim_interval": 80,
     "description": {"text": "a\u00b6b", "colour": "#09afAF", "alignment": "centre",
@@ -55,6 +56,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
       {"kind": "label", "caption": "&Help", "font": {"colour": {}}}
     ],
     "initial_button": "go"})");
+  // clang-format on
   const MenuSettings& m = s.Menu.Settings;
   EXPECT_EQ(s.OutputName, "menu.mnu");
   EXPECT_EQ(m.Placement, 10);
@@ -62,7 +64,7 @@ TEST_F(MenuSourceTest, ReadableNamesBecomeTheStoredValues) {
   EXPECT_EQ(m.AnimInterval, 80);
   EXPECT_EQ(m.DefaultDescription,
             "a\xB6"
-            "b");  // the line mark is byte 0xB6 in the menu
+            "b");                            // the line mark is byte 0xB6 in the menu
   EXPECT_EQ(m.DescriptionColour.Red, 0x09);  // every edge of the hex digits
   EXPECT_EQ(m.DescriptionColour.Green, 0xAF);
   EXPECT_EQ(m.DescriptionColour.Blue, 0xAF);
@@ -145,8 +147,12 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
   // Pictures of the sizes at the player's limits (16384 a side, 16 Mi pixels) and one past, as
   // headers without their pixels: one within the limits is read on and found cut short.
   const std::vector<uint8_t> png = testing::ReadBytes(folder_.PathOf("bg.png"));
-  for (const auto& [width, height, within] : {std::tuple{16384, 1024, true}, {16385, 1, false}, {1, 16384, true},
-                                              {1, 16385, false}, {4096, 4096, true}, {4097, 4096, false},
+  for (const auto& [width, height, within] : {std::tuple{16384, 1024, true},
+                                              {16385, 1, false},
+                                              {1, 16384, true},
+                                              {1, 16385, false},
+                                              {4096, 4096, true},
+                                              {4097, 4096, false},
                                               {16384, 1025, false}}) {
     std::vector<uint8_t> sized = png;
     for (int i = 0; i < 4; ++i) {
@@ -156,10 +162,13 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
     WriteText(folder_, size + ".png", std::string(sized.begin(), sized.end()));
     const std::string error = ErrorOf(R"({"pictures": {"normal": ")" + size + ".png\"}}");
-    EXPECT_NE(error.find(within ? size + ".png: cannot be decoded" : "picture size " + size + " is beyond what the player reads"),
-              std::string::npos) << error;
+    EXPECT_NE(error.find(within ? size + ".png: cannot be decoded"
+                                : "picture size " + size + " is beyond what the player reads"),
+              std::string::npos)
+        << error;
   }
   const std::string longKey(64, 'q');  // no field name is as long
+  // clang-format off
   const std::pair<std::string, std::string> rows[] = {
       // source, part of the error
       {R"({"description": {"colour": "#12345"}})", file + ": description.colour: expected a colour"},
@@ -214,16 +223,20 @@ TEST_F(MenuSourceTest, ErrorsNameTheFileAndTheField) {
       {R"({"shape": {"runs": [], "transparent_colour": "#000000"}})",
        "#000000 is colour 0, which leaves the window rectangular"},
   };
+  // clang-format on
   for (const auto& [source, part] : rows)
     EXPECT_NE(ErrorOf(source).find(part), std::string::npos) << source << " gave: " << ErrorOf(source);
   for (const char past : std::string("/:@G`g"))  // one past each range of hex digits
-    EXPECT_NE(ErrorOf(R"({"clock": {"colour": "#12345)" + std::string(1, past) + "\"}}").find("clock.colour: expected a colour"),
-              std::string::npos) << past;
+    EXPECT_NE(ErrorOf(R"({"clock": {"colour": "#12345)" + std::string(1, past) + "\"}}")
+                  .find("clock.colour: expected a colour"),
+              std::string::npos)
+        << past;
 }
 
 TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
   struct Case {
     std::string source, title, mark, note;
+    // clang-format off
   } cases[] = {
       // Today's sources give today's bytes.
       {R"({"title": "Caf\u00e9", "unused_texts": ["a", "", "", ""]})", "Caf\xE9", "a", ""},
@@ -235,6 +248,7 @@ TEST_F(MenuSourceTest, TextsAreStoredInTheEncodingAskedForOrTheOneTheyFit) {
       {R"({"text_encoding": "windows-1251", "title": "\u042f"})", "\xDF", "", ""},
       {R"({"version": 6, "title": "Caf\u00e9"})", "Caf\xE9", "", ""},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const MenuSource s = Parse(c.source);
     EXPECT_EQ(s.Menu.Settings.MenuTitle, c.title) << c.source;

@@ -159,6 +159,7 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
   r = RunTool({"check", folder_.PathOf("disc"), "--code-page", "1251"});
   EXPECT_EQ(r.Status, 1);
   const std::string menu = "orvane.exe: made.mnu: ";
+  // clang-format off
   const std::string lines[] = {
       std::string("orvane.exe: broken.mnu: text_encoding: 2 texts are not valid UTF-8 although the menu is "
                   "marked UTF-8; the player shows U+FFFD in place of the broken bytes"),
@@ -167,6 +168,7 @@ TEST_F(DiscTest, TextsAreCheckedInTheEncodingTheyWereStoredIn) {
           "title: texts outside 7-bit ASCII in a menu without the UTF-8 mark: "
           "shows as written only on computers set to code page 1251",
       std::string(kNamesKeptWhole ? "2 problems found, 1 note\n" : "")};
+  // clang-format on
   for (const std::string& line : lines) EXPECT_NE(r.Out.find(line), std::string::npos) << line << "\n" << r.Out;
   EXPECT_EQ(r.Out.find(menu + "button 1: target") == std::string::npos, kNamesKeptWhole) << "рук.txt";
   EXPECT_EQ(RunTool({"check", folder_.PathOf("disc"), "--code-page", "437"}).Status, 2);
@@ -201,8 +203,8 @@ TEST_F(DiscTest, ABadDiscListsEachFaultWithMenuButtonAndField) {
                  "only at exactly 1; write true (stored as 1)"})
     EXPECT_NE(built_.find(warning), std::string::npos) << warning << "\n" << built_;
   // pack says a source's warnings as build does
-  const auto packed = RunTool({"pack", folder_.PathOf("player.exe"), folder_.PathOf("src/main.json"), "-o",
-                               folder_.PathOf("out/orvane.exe")});
+  const auto packed = RunTool(
+      {"pack", folder_.PathOf("player.exe"), folder_.PathOf("src/main.json"), "-o", folder_.PathOf("out/orvane.exe")});
   EXPECT_NE(packed.Out.find(source + "buttons[4].wait_for_exit: 1 is off"), std::string::npos) << packed.Out;
   const auto r = Check();
   EXPECT_EQ(r.Status, 1) << r.Out << r.Err;
@@ -269,6 +271,7 @@ TEST_F(DiscTest, PicturesThePlayerNeverShowsAreNotesThatLeaveTheStatusAlone) {
 }
 
 TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
+  // clang-format off
   const std::pair<std::string, TargetKind> kinds[] = {
       // A launch leaves "%CD%" as text; a raw launch expands it, and a bare program name is
       // Windows's to find.
@@ -287,6 +290,7 @@ TEST_F(DiscTest, TargetsResolveLikeTheDispatcherResolvesThem) {
       {"*", TargetKind::Nothing},
       {"$msg", TargetKind::Message},
       {"%..\\..\\x", TargetKind::DiscFile}};
+  // clang-format on
   for (const auto& [target, kind] : kinds) EXPECT_EQ(ResolveTarget(target).Kind, kind) << target;
   const std::pair<std::string, std::string> paths[] = {
       {"%a/b.txt", "a\\b.txt"}, {"Menu.MNU", "menu.mnu"}, {"%NOPROC%%CD%:\\run.bat", "run.bat"}};
@@ -498,6 +502,7 @@ TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
     bool noted;
     std::u16string joliet;  // what Windows shows
     bool jolietNoted;
+    // clang-format off
   } cases[] = {
       {"MY_DISC_2", "MY_DISC_2", false, u"MY_DISC_2", false},
       {"My Disc", "MY_DISC", true, u"My Disc", false},
@@ -518,6 +523,7 @@ TEST(DiscImage, LabelsAreMadeToFitAndAutorunStartsThePlayer) {
       {"\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF", "___", true, u"\uD7FF\uE000\uFFFF", false},
       {"\xED\xA0\x80\xED\xBF\xBF\xF0\x90\x80\x80", "___", true, u"_______", true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const VolumeLabel label = FitVolumeLabel(c.wanted);
     EXPECT_EQ(label.Text, c.fitted) << c.wanted;

@@ -19,6 +19,7 @@ using testing::WritePng;
 using testing::WriteText;
 
 // Uses every field the source can set, with values off the beaten track.
+// clang-format off
 const char kFullSource[] = R"({
   "version": VERSION,
   "file": "Full Menu.MNU",
@@ -47,6 +48,7 @@ const char kFullSource[] = R"({
     {"kind": 9, "target": "sub.mnu", "caption": "&Sub", "animation": 17}
   ]
 })";
+// clang-format on
 
 const char kLaterButton[] = R"(, "font": {"name": "Verdana", "size": 11, "colour": {"value": -5},
      "bold": -2, "italic": true, "underline": true}, "alignment": "centre",
@@ -125,6 +127,7 @@ TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
     std::string source;
     std::vector<std::string> dumpOptions;
     std::string encoding, title;
+    // clang-format off
   } cases[] = {
       {R"({"title": "\u041c\u0435\u043d\u044e", "buttons": [{"caption": "&\u0416"}]})",
        {},
@@ -144,6 +147,7 @@ TEST(RoundTripTexts, EachEncodingComesBackByteForByte) {
        "windows-932",
        "\xE6\x97\xA5\xE6\x9C\xAC"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.source);
     TempFolder folder;
@@ -206,11 +210,11 @@ TEST(RoundTripForeign, AnyReadableMenuComesBackAsTheSameMenuAndPixels) {
     menu.Buttons.resize(2);
     menu.Buttons[0].Target = "a.exe";
     menu.Buttons[1].ButtonKind = 2;
-    menu.Buttons[0].ViewerCheck = 1;  // on, with no viewer named
+    menu.Buttons[0].ViewerCheck = 1;    // on, with no viewer named
     menu.Buttons[1].ViewerCompare = 2;  // the only viewer field set
     menu.Header.Unused6 = 1;
     menu.Settings.ScrollTitle = -1;
-    menu.Settings.ShadowColour = {1, -1, 2};  // not a "#RRGGBB"
+    menu.Settings.ShadowColour = {1, -1, 2};          // not a "#RRGGBB"
     menu.Settings.DescriptionColour = {255, 0, 256};  // one part past a byte
     menu.Settings.TimeFont = menu.Settings.DateFont = DefaultSettings().TimeFont;
     // Out of order, one slot twice (the later wins), one slot no button has.

@@ -178,9 +178,9 @@ TEST(DiscCheck, DamagedMenusAndContainerFaultsAreFindingsToo) {
     UpdateCounts(menu);
     return WriteMenuFile(menu);
   };
-  const Bytes shapes = AppendContainer(Bytes{'M', 'Z'}, {{"wide.mnu", outlined("00050003")},
-                                                         {"tall.mnu", outlined("00040004")},
-                                                         {"fits.mnu", outlined("00040003")}});
+  const Bytes shapes = AppendContainer(
+      Bytes{'M', 'Z'},
+      {{"wide.mnu", outlined("00050003")}, {"tall.mnu", outlined("00040004")}, {"fits.mnu", outlined("00040003")}});
   WriteText(folder, "disc/shapes.exe", std::string(shapes.begin(), shapes.end()));
   Bytes broken = AppendContainer(Bytes{'M', 'Z'}, {});
   broken[2 + 18] = 255;  // its entry count: more entries than the file holds
@@ -237,6 +237,7 @@ TEST(DiscCheck, DescriptionsWrapAtEveryLineEndAndWidth) {
   const struct {
     std::string text;
     int32_t width, lines;  // 0 lines: no note, as a box without width shows nothing
+    // clang-format off
   } rows[] = {
       {"ab", 1000, 1},     {"ab\r\ncd", 1000, 2}, {"ab\rcd", 1000, 2},     {"ab\ncd", 1000, 2},
       {"ab\xB6" "cd", 1000, 2}, {"\r\n", 1000, 2}, {"ab\r\n", 1000, 2},     {"ab\r", 1000, 2},
@@ -247,6 +248,7 @@ TEST(DiscCheck, DescriptionsWrapAtEveryLineEndAndWidth) {
       {"\xC3\xA9\xC3\xA9\xC3\xA9", 180, 1}, {"\xE6\x97\xA5\xE6\x97\xA5", 200, 1},
       {"\xE3\x80\x80\xE2\x82\xAC", 160, 1},  {"\xE3\x80\x80\xE2\x82\xAC", 159, 2},
   };
+  // clang-format on
   for (const auto& row : rows) {
     ShownMenu shown;
     shown.Loaded = true;
@@ -262,8 +264,8 @@ TEST(DiscCheck, DescriptionsWrapAtEveryLineEndAndWidth) {
           << TerminalText(row.text) << " at " << row.width << ": " << report.Notes[0].Message;
   }
   // Font sizes in points (96 dots per inch), in pixels when negative, 0 the default's 11 pixels.
-  for (const auto& [size, pixels] : {std::pair{-12, 12}, {0, 11}, {1, 1}, {8, 11}, {9, 12}, {1000, 1333},
-                                     {1001, 1333}, {-1001, 1000}}) {
+  for (const auto& [size, pixels] :
+       {std::pair{-12, 12}, {0, 11}, {1, 1}, {8, 11}, {9, 12}, {1000, 1333}, {1001, 1333}, {-1001, 1000}}) {
     ControlFont font;
     font.Size = size;
     EXPECT_EQ(FontPixelHeight(font), pixels) << size;
@@ -281,6 +283,7 @@ TEST(HostilePlayers, ControlCharactersAndLongNamesAtEveryEdge) {
   const std::string a196(196, 'a');
   const struct {
     std::string text, shown, name;
+    // clang-format off
   } rows[] = {
       {"a\xC2\x80", "a\\u0080", "a_"},
       {"\xC2\x9F" "b", "\\u009fb", "_b"},
@@ -293,6 +296,7 @@ TEST(HostilePlayers, ControlCharactersAndLongNamesAtEveryEdge) {
       {accented + ".mnu", accented + ".mnu", accentedCut + ".mnu"},
       {a196 + "." + std::string(20, 'b'), a196 + "." + std::string(20, 'b'), a196 + ".bbb"},
   };
+  // clang-format on
   for (const auto& row : rows) {
     EXPECT_EQ(TerminalText(row.text), row.shown);
     EXPECT_EQ(OutputNames().Take(row.text), row.name);
@@ -317,6 +321,7 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
     std::set<std::string> extracted;
     std::vector<std::string> said, unsaid;
     int status, htmlStatus;  // of dump and extract; of html
+    // clang-format off
   } rows[] = {
       // clang-format off
       {{{"...mnu", SmallMenu(0)}, {"..", SmallMenu(0)}, {"../up.mnu", SmallMenu(0)},
@@ -359,6 +364,7 @@ TEST(HostilePlayers, EveryCommandStaysInItsFolderAndSeesWhatThePlayerReaches) {
       {{}, "", 0, {}, {"holds no packed file", "the player cannot read its menus"}, {}, 1, 2},
       // clang-format on
   };
+  // clang-format on
   for (const Row& row : rows) {
     TempFolder folder;
     Bytes player = AppendContainer(Bytes{'M', 'Z'}, row.files);

@@ -19,7 +19,7 @@ struct FileUseCounts {
   int Reads = 0;  // calls of ReadFile::Read
   int64_t BytesRead = 0;
   int Seeks = 0;
-  int OpenNow = 0;  // files opened and not yet closed
+  int OpenNow = 0;           // files opened and not yet closed
   bool RefuseSeeks = false;  // a switch, not a count: every seek fails while it is set
 };
 
