@@ -57,8 +57,8 @@ AnimationStep StepAnimation(int32_t animMode, int32_t lastFrame, int32_t current
 }
 
 int32_t NextAccessoryFrame(int32_t frame, int32_t lastFrame) {
-  const int32_t next = frame + 1;
-  return next > lastFrame || next < 0 ? 0 : next;
+  // A frame left over from a button with more frames, or a stray negative one, restarts.
+  return frame < 0 || frame >= lastFrame ? 0 : frame + 1;
 }
 
 void AnimateButtons(MenuWindow& window) {

@@ -2,21 +2,9 @@
 
 namespace orvane {
 
-std::string MenuNameFromArgument(std::string argument) {
-  for (;;) {
-    bool changed = false;
-    size_t slash;
-    while ((slash = argument.find('\\')) != std::string::npos) {
-      argument.erase(0, slash + 1);
-      changed = true;
-    }
-    const size_t colon = argument.find(':');
-    if (colon != std::string::npos) {
-      argument.erase(0, colon + 1);
-      changed = true;
-    }
-    if (!changed) return argument;
-  }
+std::string MenuNameFromArgument(const std::string& argument) {
+  // Dropping up to each "\" and then each ":" leaves what follows the last of either; npos + 1 is 0.
+  return argument.substr(argument.find_last_of("\\:") + 1);
 }
 
 }  // namespace orvane

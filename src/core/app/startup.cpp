@@ -41,7 +41,7 @@ void MenuWindow::Form_Load(const StartupInfo& info) {
   if (s_.Files.GetAttributes(iconPath)) {
     // An icon file that cannot be read leaves the built-in icon; nothing is reported.
     if (!s_.View.LoadApplicationIcon(iconPath))
-      DebugTrace(s_.Trace, "Side icon not readable: " + iconPath, 0);
+      DebugTrace(s_.Trace, "Side icon not readable: " + iconPath);
   }
 
   TitleMarquee.clear();

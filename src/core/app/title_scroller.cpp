@@ -10,13 +10,12 @@ std::string ScrollTitleStep(std::string& marquee, int32_t& position, const std::
   if (marquee.empty()) marquee = MarqueeText(title);
   // Positions count whole characters, so a caption never starts or ends inside one.
   const int64_t length = static_cast<int64_t>(Utf8CharacterCount(marquee));
-  int64_t next = static_cast<int64_t>(position) + 1;
   // A position left over from a longer title (it is never reset on a menu change) or a negative
   // one also restarts at the beginning.
-  if (next > length || next < 1) next = 1;
-  position = static_cast<int32_t>(next);
+  const int32_t next = position < 1 || position >= length ? 1 : position + 1;
+  position = next;
   size_t start = 0;
-  for (int64_t i = 1; i < next; ++i) start = NextUtf8Character(marquee, start);
+  for (int32_t i = 1; i < next; ++i) start = NextUtf8Character(marquee, start);
   const size_t end = NextUtf8Character(marquee, start);
   return marquee.substr(start) + marquee.substr(0, end);
 }

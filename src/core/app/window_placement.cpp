@@ -18,7 +18,7 @@ void MenuWindow::ApplyWindowShape() {
   if (shaped) {
     outline = BuildShapeRegion(ShapeText);
     // A shape text whose size cannot be read describes no outline; the window stays whole.
-    if (!outline) DebugTrace(s_.Trace, "Shape text not readable, menu kept rectangular", 0);
+    if (!outline) DebugTrace(s_.Trace, "Shape text not readable, menu kept rectangular");
   }
   if (!outline) outline = RectangleOutline(Menu.MenBck.Bounds.Width, Menu.MenBck.Bounds.Height);
   s_.View.SetWindowOutline(*outline);

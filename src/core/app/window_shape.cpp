@@ -1,6 +1,7 @@
 #include "app/window_shape.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace orvane {
@@ -71,18 +72,14 @@ std::optional<ShapeDescription> ParseShapeText(const std::string& text) {
 
 WindowOutline OutlineFromShape(const ShapeDescription& shape) {
   WindowOutline outline;
-  if (shape.Width <= 0 || shape.Height <= 0) return outline;
-  std::vector<std::vector<std::pair<int32_t, int32_t>>> cutsByRow(
-      static_cast<size_t>(shape.Height));
-  for (const ShapeCut& cut : shape.Cuts) {
-    // An empty or reversed run cuts nothing (KeptSpans drops it).
-    if (cut.Row < 0 || cut.Row >= shape.Height) continue;
-    cutsByRow[static_cast<size_t>(cut.Row)].emplace_back(cut.X1, cut.X2);
-  }
+  // Cuts on rows outside the outline are never looked up. No rows, or rows with no width, keep
+  // nothing (KeptSpans of a width of 0 or less is empty); an empty or reversed run cuts nothing.
+  std::map<int32_t, std::vector<std::pair<int32_t, int32_t>>> cutsByRow;
+  for (const ShapeCut& cut : shape.Cuts) cutsByRow[cut.Row].emplace_back(cut.X1, cut.X2);
   Spans previous;
   std::vector<size_t> open;  // indices into outline.Kept of the band that the previous row grows
   for (int32_t y = 0; y < shape.Height; ++y) {
-    Spans spans = KeptSpans(shape.Width, cutsByRow[static_cast<size_t>(y)]);
+    Spans spans = KeptSpans(shape.Width, cutsByRow[y]);
     if (y > 0 && spans == previous) {
       for (size_t index : open) ++outline.Kept[index].Height;
       continue;

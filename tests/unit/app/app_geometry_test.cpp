@@ -1,6 +1,8 @@
 // Placement codes, the title scroller, the command-line menu name and control names.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "app/control_ids.h"
 #include "app/menu_name.h"
 #include "app/placement.h"
@@ -47,11 +49,16 @@ TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWrapsAndALongerTitlesPo
   EXPECT_EQ(position, 9);
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Demo"), "Demo     D");
   EXPECT_EQ(position, 1);
-  // A position left over from a longer title restarts at the beginning.
+  // {position before, position after}: one left over from a longer title, or a negative one,
+  // restarts at the beginning ("Go     " has 7 characters).
+  const int32_t rows[][2] = {{30, 1}, {7, 1}, {8, 1}, {6, 7}, {1, 2}, {0, 1}, {-1, 1}, {INT32_MIN, 1}, {INT32_MAX, 1}};
   marquee = MarqueeText("Go");
-  position = 30;
-  EXPECT_EQ(ScrollTitleStep(marquee, position, "Go"), "Go     G");
-  EXPECT_EQ(position, 1);
+  for (const auto& [before, after] : rows) {
+    position = before;
+    ScrollTitleStep(marquee, position, "Go");
+    EXPECT_EQ(position, after) << before;
+  }
+  EXPECT_EQ(ScrollTitleStep(marquee, position, "Go"), "o     Go");
 }
 
 TEST(TitleScrollerTest, AUtf8TitleScrollsByWholeCharacters) {
@@ -74,7 +81,9 @@ TEST(MenuNameTest, FolderAndDrivePartsAreDropped) {
                                                       {"E:\\extra\\Second.mnu", "Second.mnu"},
                                                       {"a:b\\c:d.mnu", "d.mnu"},
                                                       {"x:y:z.mnu", "z.mnu"},
-                                                      {"C:\\menus\\", ""}};
+                                                      {"C:\\menus\\", ""},
+                                                      {"", ""},
+                                                      {"\\:", ""}};
   for (const auto& [argument, name] : rows) EXPECT_EQ(MenuNameFromArgument(argument), name) << argument;
 }
 

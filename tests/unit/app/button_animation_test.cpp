@@ -2,6 +2,7 @@
 // (pictures, gaps, restart after a change of state, the accessory loop).
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 
 #include "app/button_animation.h"
@@ -59,12 +60,11 @@ TEST(AnimationStepTest, RandomStaysWithinTheStateFrames) {
 }
 
 TEST(AnimationStepTest, AccessoryFramesLoop) {
-  std::vector<int32_t> frames;
-  int32_t frame = 0;
-  for (int i = 0; i < 6; ++i) frames.push_back(frame = NextAccessoryFrame(frame, 3));
-  EXPECT_EQ(frames, (std::vector<int32_t>{1, 2, 3, 0, 1, 2}));
-  // Left over from a button with more frames: back to the start.
-  EXPECT_EQ(NextAccessoryFrame(7, 3), 0);
+  // {frame, last, next}: each frame to the next, the last back to 0; one left over from a button with
+  // more frames, a negative one and a single-frame accessory restart at 0.
+  const int32_t rows[][3] = {{0, 3, 1}, {1, 3, 2}, {2, 3, 3}, {3, 3, 0}, {4, 3, 0},
+                             {-1, 3, 0}, {INT32_MAX, 3, 0}, {0, 0, 0}};
+  for (const auto& [frame, last, next] : rows) EXPECT_EQ(NextAccessoryFrame(frame, last), next) << frame << " of " << last;
 }
 
 // Picture pixels tell which slot a control shows.

@@ -101,6 +101,10 @@ using K = ControlKind;
 const K kText = K::lblAccText, kShadow = K::lblAccShadow, kTime = K::lblTime, kDate = K::lblDate;
 
 TEST(MenuSettingsTest, EachSettingHasItsEffect) {
+  // The initial button, the one highlighted after the load and the sounds played.
+  const auto initial = [](PlayerRig& r) {
+    return S(r.Window.Menu.InitialButton) + " " + S(r.Window.HighlightedButton) + " " + S(r.SoundOut.Played.size());
+  };
   // clang-format off
   RunRows({
       {"1 title", [](MenuFile& m) { m.Settings.MenuTitle = "Atlas"; },
@@ -144,18 +148,16 @@ TEST(MenuSettingsTest, EachSettingHasItsEffect) {
        On(Box, {kTime, kDate}), "11 12 60 17 | 13 14 60 17"},
       {"clock texts from the current time and date", [](MenuFile&) {}, On(Text, {kTime, kDate}),
        "12:00:00 | 01/02/2026"},
-      {"26 initial button 1", [](MenuFile& m) { m.Settings.InitialButton = 1; },
-       [](PlayerRig& r) { return S(r.Window.Menu.InitialButton) + " " + S(r.Window.HighlightedButton); }, "1 1"},
+      {"26 initial button 1, the last", [](MenuFile& m) { m.Settings.InitialButton = 1; }, initial, "1 1 2"},
+      {"26 initial button 2, one past the last", [](MenuFile& m) { m.Settings.InitialButton = 2; }, initial, "2 2 2"},
+      {"26 initial button 0: no select sound, only the start one", [](MenuFile& m) { m.Settings.InitialButton = 0; }, initial, "0 0 1"},
+      {"26 initial button -1: no select sound", [](MenuFile& m) { m.Settings.InitialButton = -1; }, initial, "-1 0 1"},
       {"button 100 highlighted shows its description", [](MenuFile& m) {
          m.Buttons.resize(100, B(m)), m.Buttons[99].Description = "Last"; },
        [](PlayerRig& r) { return r.Window.HighlightButton(100), On(Text, {kText})(r); }, "Last"},
       {"button 100's controls go with its menu", [](MenuFile&) {},
        [](PlayerRig& r) { return S(r.Window.Menu.Buttons[100].ControlsExist); }, "0",
        [](MenuFile& m) { m.Buttons.resize(100, B(m)); }},
-      {"26 initial button 0", [](MenuFile& m) { m.Settings.InitialButton = 0; },
-       [](PlayerRig& r) { return S(r.Window.HighlightedButton) + " " + S(r.SoundOut.Played.size()); }, "0 1"},
-      {"26 initial button -1", [](MenuFile& m) { m.Settings.InitialButton = -1; },
-       [](PlayerRig& r) { return S(r.Window.Menu.InitialButton) + " " + S(r.Window.HighlightedButton); }, "-1 0"},
       {"27 transparent 13, shaped", [](MenuFile& m) { m.Settings.TransparentColour = 13; },
        [](PlayerRig& r) { return Hex(static_cast<uint32_t>(r.Window.Menu.TransparentColour)) + " " + S(r.View.HasOutline); },
        "FF00FF 1"},
@@ -566,17 +568,25 @@ TEST(TimersTest, ClockTitleAndRestoreTicksAndTheAboutItem) {
   menu.Settings.ScrollTitle = 1;
   rig.Install({{"demo.mnu", menu}});
   rig.Start();
+  // The pumps and repaints of one tick, in order.
+  const auto pumps = [&rig](const std::function<void()>& tick) {
+    rig.View.Log.clear();
+    tick();
+    std::string seen;
+    for (const std::string& entry : rig.View.Log)
+      if (entry == "pump" || entry == "repaint") seen += entry + " ";
+    return seen;
+  };
 
   rig.View.TimeText = "12:00:01";
   rig.View.DateText = "02/02/2026";
-  rig.Window.Timer1_Timer();
+  EXPECT_EQ(pumps([&] { rig.Window.Timer1_Timer(); }), "");
   EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text + " " + Ctl(rig, ControlKind::lblDate).Text, "12:00:01 02/02/2026");
   rig.View.TimeText = "12:00:02";
   rig.Window.LoadMenu("demo.mnu");
   EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text, "12:00:02") << "a load shows the time at once";
 
-  rig.Window.Timer4_Timer();
-  EXPECT_EQ(rig.View.Caption + " " + rig.View.Log.end()[-2] + " " + rig.View.Log.back(), "Demo     D repaint pump");
+  EXPECT_EQ(pumps([&] { rig.Window.Timer4_Timer(); }) + rig.View.Caption, "repaint pump Demo     D");
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption, "emo     De");
 
@@ -586,23 +596,22 @@ TEST(TimersTest, ClockTitleAndRestoreTicksAndTheAboutItem) {
   EXPECT_EQ(rig.View.Restores, 0);
   EXPECT_EQ(rig.View.Timers[MenuTimer::tmrARstr], 300);
   rig.Processes.Running = false;
-  rig.Window.tmrARstr_Timer();
+  EXPECT_EQ(pumps([&] { rig.Window.tmrARstr_Timer(); }), "");
   EXPECT_EQ(rig.View.Restores, 1);
   EXPECT_EQ(rig.View.Timers[MenuTimer::tmrARstr], 0);
   EXPECT_EQ(rig.View.WindowFocus, 1);
-
-  rig.Window.Timer2Timer();
-  EXPECT_EQ(rig.View.Terminations, 1);
-  EXPECT_TRUE(rig.Window.ApplicationEnding);
 
   int steps = 0;
   rig.Window.AnimateButtons = [&] {
     ++steps;
     throw std::runtime_error("bad frame");
   };
-  rig.Window.Timer3_Timer();
-  rig.Window.Timer3_Timer();
+  EXPECT_EQ(pumps([&] { rig.Window.Timer3_Timer(); }) + pumps([&] { rig.Window.Timer3_Timer(); }), "pump pump ");
   EXPECT_EQ(steps, 2) << "an error in one step does not stop the next";
+
+  EXPECT_EQ(pumps([&] { rig.Window.Timer2Timer(); }), "pump ");
+  EXPECT_EQ(rig.View.Terminations, 1);
+  EXPECT_TRUE(rig.Window.ApplicationEnding);
 
   // The context menu's About opens a new About window each time, once it is hooked up.
   rig.Window.About1Click();

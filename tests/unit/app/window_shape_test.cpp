@@ -61,6 +61,9 @@ TEST(WindowShapeTest, CutsOutsideTheOutlineAndEmptyRunsChangeNothing) {
   ASSERT_TRUE(outline.has_value());
   EXPECT_EQ(KeptPixels(*outline).size(), 6u);
   EXPECT_EQ(outline->Kept, (std::vector<Bounds>{{1, 0, 3, 1}, {0, 1, 3, 1}}));
+  // No rows or no width keep nothing, whatever the cuts.
+  for (const auto& [width, height] : {std::pair{0, 3}, {3, 0}, {0, 0}, {-1, 3}, {3, -1}})
+    EXPECT_TRUE(OutlineFromShape({width, height, {{0, 1, 2}}}).Kept.empty()) << width << " x " << height;
 }
 
 TEST(WindowShapeTest, DamagedTextsKeepWhatWasReadAndNeverReadPastTheEnd) {
