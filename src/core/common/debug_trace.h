@@ -14,7 +14,7 @@ class DebugOutput {
 // "**** " + text + " **** "; an empty text is replaced by the decimal number.
 std::string FormatTrace(const std::string& text, int32_t number);
 void DebugTrace(DebugOutput& out, const std::string& text, int32_t number);
-// For a text that is never empty, so no number could ever show.
+// For lines that always have a text.
 void DebugTrace(DebugOutput& out, const std::string& text);
 
 // Swallows every line; for code paths and tests that do not look at the trace.

@@ -58,9 +58,8 @@ TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
   RecordingOutput out;
   DebugTrace(out, "", 7);
   DebugTrace(out, "AppMajor: 5", 99);
-  ASSERT_EQ(out.lines.size(), 2u);
-  EXPECT_EQ(out.lines[0], "**** 7 **** ");
-  EXPECT_EQ(out.lines[1], "**** AppMajor: 5 **** ");
+  DebugTrace(out, "Side icon not readable");
+  EXPECT_EQ(out.lines, (std::vector<std::string>{"**** 7 **** ", "**** AppMajor: 5 **** ", "**** Side icon not readable **** "}));
 }
 
 TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
