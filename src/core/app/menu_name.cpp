@@ -3,7 +3,7 @@
 namespace orvane {
 
 std::string MenuNameFromArgument(const std::string& argument) {
-  // Dropping up to each "\" and then each ":" leaves what follows the last of either; npos + 1 is 0.
+  // What follows the last "\" or ":"; all of it when there is neither (npos + 1 is 0).
   return argument.substr(argument.find_last_of("\\:") + 1);
 }
 

@@ -1,8 +1,6 @@
 // Placement codes, the title scroller, the command-line menu name and control names.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 #include "app/control_ids.h"
 #include "app/menu_name.h"
 #include "app/placement.h"
@@ -49,15 +47,11 @@ TEST(TitleScrollerTest, DemoScrollsOneCharacterPerTickAndWrapsAndALongerTitlesPo
   EXPECT_EQ(position, 9);
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Demo"), "Demo     D");
   EXPECT_EQ(position, 1);
-  // {position before, position after}: one left over from a longer title, or a negative one,
-  // restarts at the beginning ("Go     " has 7 characters).
+  // {before, after}: one left over from a longer title, or a negative one, restarts ("Go     " has 7).
   const int32_t rows[][2] = {{30, 1}, {7, 1}, {8, 1}, {6, 7}, {1, 2}, {0, 1}, {-1, 1}, {INT32_MIN, 1}, {INT32_MAX, 1}};
   marquee = MarqueeText("Go");
-  for (const auto& [before, after] : rows) {
-    position = before;
-    ScrollTitleStep(marquee, position, "Go");
-    EXPECT_EQ(position, after) << before;
-  }
+  for (const auto& [before, after] : rows)
+    EXPECT_EQ((position = before, ScrollTitleStep(marquee, position, "Go"), position), after) << before;
   EXPECT_EQ(ScrollTitleStep(marquee, position, "Go"), "o     Go");
 }
 

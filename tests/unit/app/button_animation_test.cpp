@@ -2,7 +2,6 @@
 // (pictures, gaps, restart after a change of state, the accessory loop).
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <set>
 
 #include "app/button_animation.h"
@@ -62,9 +61,10 @@ TEST(AnimationStepTest, RandomStaysWithinTheStateFrames) {
 TEST(AnimationStepTest, AccessoryFramesLoop) {
   // {frame, last, next}: each frame to the next, the last back to 0; one left over from a button with
   // more frames, a negative one and a single-frame accessory restart at 0.
-  const int32_t rows[][3] = {{0, 3, 1}, {1, 3, 2}, {2, 3, 3}, {3, 3, 0}, {4, 3, 0},
-                             {-1, 3, 0}, {INT32_MAX, 3, 0}, {0, 0, 0}};
-  for (const auto& [frame, last, next] : rows) EXPECT_EQ(NextAccessoryFrame(frame, last), next) << frame << " of " << last;
+  const int32_t rows[][3] = {{0, 3, 1}, {1, 3, 2},  {2, 3, 3},         {3, 3, 0},
+                             {4, 3, 0}, {-1, 3, 0}, {INT32_MAX, 3, 0}, {0, 0, 0}};
+  for (const auto& [frame, last, next] : rows)
+    EXPECT_EQ(NextAccessoryFrame(frame, last), next) << frame << " of " << last;
 }
 
 // Picture pixels tell which slot a control shows.

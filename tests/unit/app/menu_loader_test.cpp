@@ -309,14 +309,11 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
                                   made.AnimMode, made.ButtonKind, made.ButtonState, made.CurrentFrame,
                                   made.AnimDirection, made.ImgBtnShownState, made.LastFrame[0], made.LastFrame[3]}),
             std::vector<int32_t>(12, 0));
-  const ControlState& label = Ctl(fresh, ControlKind::LblBtn, 7);
-  EXPECT_EQ(label.Text, "Button &7");
-  EXPECT_EQ(label.Bounds, (Bounds{200, 60, 97, 25}));
-  EXPECT_FALSE(label.Visible);
-  EXPECT_EQ(Ctl(fresh, ControlKind::WinBtn, 7).Text, "Button &7");
-  EXPECT_TRUE(Ctl(fresh, ControlKind::WinBtn, 7).TabStop);
-  EXPECT_EQ(Ctl(fresh, ControlKind::KeyBtn, 7).Bounds, (Bounds{-40, -40, 20, 20}));
-  EXPECT_TRUE(Ctl(fresh, ControlKind::KeyBtn, 7).Visible);
+  const ControlState &label = Ctl(fresh, K::LblBtn, 7), &push = Ctl(fresh, K::WinBtn, 7),
+                     &key = Ctl(fresh, K::KeyBtn, 7);
+  EXPECT_EQ(label.Text + " " + Box(label) + " " + Shown(label), "Button &7 200 60 97 25 hidden");
+  EXPECT_EQ(push.Text + " " + S(push.TabStop) + " | " + Box(key) + " " + Shown(key),
+            "Button &7 1 | -40 -40 20 20 shown");
   EXPECT_EQ(fresh.Window.Menu.Buttons[7].ShortcutKey, "0");
   // Drawn above the controls made before them: the label, the push button, the keyboard control.
   EXPECT_TRUE(fresh.View.InOrder({"front LblBtn007", "front WinBtn007", "front KeyBtn007"}));
@@ -338,9 +335,9 @@ TEST(ButtonRecordTest, FreshControlsAreNamedAndPlacedBeforeTheirRecordIsApplied)
   EXPECT_EQ(fresh.View.CreationOrder,
             (std::vector<std::string>{"MenBck", "imgAccPicture", "lblAccShadow", "lblAccText", "lblTime", "lblDate"}));
   EXPECT_GE(fresh.View.IndexOf("back MenBck"), 0);
-  EXPECT_EQ(fresh.View.Timers[MenuTimer::Timer1], 1000);
-  EXPECT_EQ(fresh.Window.Menu.TransparentColour, kNoTransparentColour);
-  EXPECT_EQ(fresh.Window.Menu.AnimInterval, 100);
+  EXPECT_EQ(S(fresh.View.Timers[MenuTimer::Timer1]) + " " + S(fresh.Window.Menu.TransparentColour) + " " +
+                S(fresh.Window.Menu.AnimInterval),
+            "1000 " + S(kNoTransparentColour) + " 100");
 }
 
 TEST(MenuLoadingTest, ASecondMenuWithFewerButtonsLeavesNothingOfTheFirst) {
@@ -483,10 +480,8 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   menu.Settings.InitialButton = 1;
   menu.Buttons = {PushButtonRecord("A", 1, 1)};
   menu.Buttons[0].ButtonKind = 0;
-  menu.Pictures.push_back(PictureAt(1, 0, 0, SolidPicture(4, 4, 1)));
-  menu.Pictures.push_back(PictureAt(1, 1, 0, SolidPicture(4, 4, 2)));
-  menu.Pictures.push_back(PictureAt(1, 1, 1, SolidPicture(4, 4, 3)));
-  menu.Pictures.push_back(PictureAt(1, 1, 2, SolidPicture(4, 4, 4)));
+  for (const auto& [state, frame, colour] : {std::tuple{0, 0, 1u}, {1, 0, 2u}, {1, 1, 3u}, {1, 2, 4u}})
+    menu.Pictures.push_back(PictureAt(1, state, frame, SolidPicture(4, 4, colour)));
   rig.Install({{"order.mnu", menu}});
   rig.Start();
   const auto& log = rig.View.Log;
@@ -495,9 +490,9 @@ TEST(MenuLoadingTest, TheStepsRunInTheirOrder) {
   const int timer3 = rig.View.IndexOf("timer Timer3 100");
   EXPECT_EQ(log[static_cast<size_t>(timer3 + 2)] + " " + log[static_cast<size_t>(timer3 + 3)], "pump pump");
   // The initial button is highlighted with its select sound; the frames were counted first.
-  EXPECT_EQ(rig.Window.HighlightedButton, 1);
-  EXPECT_EQ(rig.Window.Menu.Buttons[1].LastFrame[1], 2);
-  EXPECT_EQ(Ctl(rig, ControlKind::ImgBtn, 1).Picture->Pixels[0], 2u);
+  EXPECT_EQ(S(rig.Window.HighlightedButton) + " " + S(rig.Window.Menu.Buttons[1].LastFrame[1]) + " " +
+                S(Ctl(rig, ControlKind::ImgBtn, 1).Picture->Pixels[0]),
+            "1 2 2");
   EXPECT_EQ(rig.SoundOut.Played, (std::vector<std::string>{"builtin 2 nowait", "builtin 1 nowait"}));
 }
 
@@ -511,8 +506,7 @@ TEST(MenuLoadingTest, AWrongTagIsReportedOnceAndTheMenuStillShows) {
   ASSERT_EQ(rig.Dialog.Messages.size(), 1u);
   EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages[0]),
             PlayerRig::Fields({"Error loading binary menu data.", MessageKind::Warning, mb::OK, 0, -1, ""}));
-  EXPECT_TRUE(rig.View.WindowVisible);
-  EXPECT_TRUE(rig.Window.MenuActive);
+  EXPECT_EQ(S(rig.View.WindowVisible) + " " + S(rig.Window.MenuActive), "1 1");
   rig.Window.LoadMenu("good.mnu");
   EXPECT_EQ(rig.Dialog.Messages.size(), 1u) << "the next menu starts without the error";
 }
@@ -532,17 +526,15 @@ TEST(MenuLoadingTest, AFailedHeaderAfterAShownMenuShowsThatMenuAgainUntouched) {
   EXPECT_EQ(rig.Window.HighlightedButton, 1);
   EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages[1]),
             PlayerRig::Fields({"Menu could not be read.", MessageKind::Error, mb::OK, 0, -1, "Orvane"}));
-  EXPECT_EQ(rig.View.Terminations, 0);
-  EXPECT_TRUE(rig.View.WindowVisible);
+  EXPECT_EQ(S(rig.View.Terminations) + " " + S(rig.View.WindowVisible), "0 1");
   EXPECT_EQ(rig.View.IndexOf("destroy WinBtn001"), -1);
-  EXPECT_TRUE(Ctl(rig, ControlKind::WinBtn, 1).Visible);
-  EXPECT_EQ(rig.Window.MenuFileName, "good.mnu");
-  EXPECT_TRUE(rig.Window.Menu.Images.HasImage(0, 0, 0));
+  EXPECT_EQ(Shown(Ctl(rig, ControlKind::WinBtn, 1)) + " " + rig.Window.MenuFileName + " " +
+                S(rig.Window.Menu.Images.HasImage(0, 0, 0)),
+            "shown good.mnu 1");
 
   // The same for a name that the container lacks; the next load then works normally.
   rig.Window.LoadMenu("gone.mnu");
-  EXPECT_TRUE(rig.View.WindowVisible);
-  EXPECT_EQ(rig.View.Terminations, 0);
+  EXPECT_EQ(S(rig.View.Terminations) + " " + S(rig.View.WindowVisible), "0 1");
   rig.Window.LoadMenu("good.mnu");
   EXPECT_EQ(rig.Dialog.Messages.size(), 4u);
 }
@@ -551,10 +543,8 @@ TEST(MenuLoadingTest, PicturesOutsideTheTableAreSkipped) {
   PlayerRig rig;
   MenuFile menu = BasicMenu("Slots");
   menu.Buttons = {PushButtonRecord("A", 1, 1)};
-  menu.Pictures.push_back(PictureAt(1, 3, 100, SolidPicture(2, 2, 7)));
-  menu.Pictures.push_back(PictureAt(101, 0, 0, SolidPicture(2, 2, 7)));
-  menu.Pictures.push_back(PictureAt(1, 4, 0, SolidPicture(2, 2, 7)));
-  menu.Pictures.push_back(PictureAt(1, 0, 101, SolidPicture(2, 2, 7)));
+  for (const auto& [button, state, frame] : {std::tuple{1, 3, 100}, {101, 0, 0}, {1, 4, 0}, {1, 0, 101}})
+    menu.Pictures.push_back(PictureAt(button, state, frame, SolidPicture(2, 2, 7)));
   rig.Install({{"slots.mnu", menu}});
   rig.Start();
   EXPECT_TRUE(rig.Window.Menu.Images.HasImage(1, 3, 100));
@@ -568,13 +558,10 @@ TEST(TimersTest, ClockTitleAndRestoreTicksAndTheAboutItem) {
   menu.Settings.ScrollTitle = 1;
   rig.Install({{"demo.mnu", menu}});
   rig.Start();
-  // The pumps and repaints of one tick, in order.
-  const auto pumps = [&rig](const std::function<void()>& tick) {
-    rig.View.Log.clear();
-    tick();
+  const auto pumps = [&rig](const std::function<void()>& tick) {  // the pumps and repaints of one tick
+    rig.View.Log.clear(), tick();
     std::string seen;
-    for (const std::string& entry : rig.View.Log)
-      if (entry == "pump" || entry == "repaint") seen += entry + " ";
+    for (const std::string& e : rig.View.Log) seen += e == "pump" || e == "repaint" ? e + " " : "";
     return seen;
   };
 
@@ -586,20 +573,21 @@ TEST(TimersTest, ClockTitleAndRestoreTicksAndTheAboutItem) {
   rig.Window.LoadMenu("demo.mnu");
   EXPECT_EQ(Ctl(rig, ControlKind::lblTime).Text, "12:00:02") << "a load shows the time at once";
 
-  EXPECT_EQ(pumps([&] { rig.Window.Timer4_Timer(); }) + rig.View.Caption, "repaint pump Demo     D");
+  EXPECT_EQ(pumps([&] { rig.Window.Timer4_Timer(); }), "repaint pump ");
+  EXPECT_EQ(rig.View.Caption, "Demo     D");
   rig.Window.Timer4_Timer();
   EXPECT_EQ(rig.View.Caption, "emo     De");
 
   rig.View.Timers[MenuTimer::tmrARstr] = 300;
   rig.Processes.Running = true;
+  const auto restore = [&rig] {
+    return S(rig.View.Restores) + " " + S(rig.View.Timers[MenuTimer::tmrARstr]) + " " + S(rig.View.WindowFocus);
+  };
   rig.Window.tmrARstr_Timer();
-  EXPECT_EQ(rig.View.Restores, 0);
-  EXPECT_EQ(rig.View.Timers[MenuTimer::tmrARstr], 300);
+  EXPECT_EQ(restore(), "0 300 0");
   rig.Processes.Running = false;
   EXPECT_EQ(pumps([&] { rig.Window.tmrARstr_Timer(); }), "");
-  EXPECT_EQ(rig.View.Restores, 1);
-  EXPECT_EQ(rig.View.Timers[MenuTimer::tmrARstr], 0);
-  EXPECT_EQ(rig.View.WindowFocus, 1);
+  EXPECT_EQ(restore(), "1 0 1");
 
   int steps = 0;
   rig.Window.AnimateButtons = [&] {

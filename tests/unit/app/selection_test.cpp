@@ -22,10 +22,9 @@ TEST(SelectionTest, WheelAndAltArrowsWrapAroundTheButtons) {
     EXPECT_EQ(NextButtonNumber(selected, count), next) << selected << " of " << count;
     EXPECT_EQ(PreviousButtonNumber(selected, count), previous) << selected << " of " << count;
   }
-  EXPECT_EQ(AltArrowButton(ArrowKey::Left, 1, 4), 4);
-  EXPECT_EQ(AltArrowButton(ArrowKey::Up, 3, 4), 2);
-  EXPECT_EQ(AltArrowButton(ArrowKey::Right, 4, 4), 1);
-  EXPECT_EQ(AltArrowButton(ArrowKey::Down, 2, 4), 3);
+  for (const auto& [key, from, to] :
+       {std::tuple{ArrowKey::Left, 1, 4}, {ArrowKey::Up, 3, 2}, {ArrowKey::Right, 4, 1}, {ArrowKey::Down, 2, 3}})
+    EXPECT_EQ(AltArrowButton(key, from, 4), to) << from;
 }
 
 TEST(SelectionTest, ShortcutCharacterOfACaption) {

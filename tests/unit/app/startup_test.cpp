@@ -27,8 +27,7 @@ TEST(StartupTest, TheArgumentOrElseTheFirstPackedMenuIsShown) {
       EXPECT_EQ(rig.Window.MenuFileName, "main.mnu");
     }
     EXPECT_EQ(rig.View.Caption, argument.empty() ? "Main" : "Second");
-    EXPECT_TRUE(rig.View.WindowVisible);
-    EXPECT_TRUE(rig.Window.MenuActive);
+    EXPECT_TRUE(rig.View.WindowVisible && rig.Window.MenuActive);
     EXPECT_EQ(rig.Window.ApplicationFolder + "|" + rig.Window.ExeName + "|" + rig.Window.DialogCaption,
               "D:\\|orvane.exe|Orvane");
   }
@@ -82,8 +81,7 @@ TEST(StartupTest, AFirstMenuThatCannotBeReadEndsTheProgramAfterItsMessages) {
     EXPECT_EQ(rig.Dialog.Messages.front().Kind, row.firstKind);
     EXPECT_EQ(PlayerRig::Fields(rig.Dialog.Messages.back()),
               PlayerRig::Fields({row.messages.back(), MessageKind::Error, mb::OK, 0, -1, "Orvane"}));
-    EXPECT_EQ(rig.View.Terminations, 1);
-    EXPECT_TRUE(rig.Window.ApplicationEnding);
+    EXPECT_TRUE(rig.View.Terminations == 1 && rig.Window.ApplicationEnding) << rig.View.Terminations;
     EXPECT_EQ(rig.View.Controls.empty(), !row.windowBuilt);
     if (row.windowBuilt) {
       EXPECT_FALSE(rig.View.WindowVisible);

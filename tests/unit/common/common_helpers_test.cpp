@@ -58,8 +58,8 @@ TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
   RecordingOutput out;
   DebugTrace(out, "", 7);
   DebugTrace(out, "AppMajor: 5", 99);
-  DebugTrace(out, "Side icon not readable");
-  EXPECT_EQ(out.lines, (std::vector<std::string>{"**** 7 **** ", "**** AppMajor: 5 **** ", "**** Side icon not readable **** "}));
+  DebugTrace(out, "No number");
+  EXPECT_EQ(out.lines, (std::vector<std::string>{"**** 7 **** ", "**** AppMajor: 5 **** ", "**** No number **** "}));
 }
 
 TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
