@@ -2,9 +2,15 @@
 
 namespace orvane {
 
+namespace {
+std::string Marked(const std::string& text) { return "**** " + text + " **** "; }
+}  // namespace
+
 std::string FormatTrace(const std::string& text, int32_t number) {
-  return "**** " + (text.empty() ? std::to_string(number) : text) + " **** ";
+  return Marked(text.empty() ? std::to_string(number) : text);
 }
+
+void DebugTrace(DebugOutput& out, const std::string& text) { out.Write(Marked(text)); }
 
 void DebugTrace(DebugOutput& out, const std::string& text, int32_t number) {
   out.Write(FormatTrace(text, number));

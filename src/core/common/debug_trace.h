@@ -14,6 +14,8 @@ class DebugOutput {
 // "**** " + text + " **** "; an empty text is replaced by the decimal number.
 std::string FormatTrace(const std::string& text, int32_t number);
 void DebugTrace(DebugOutput& out, const std::string& text, int32_t number);
+// For lines that always have a text.
+void DebugTrace(DebugOutput& out, const std::string& text);
 
 // Swallows every line; for code paths and tests that do not look at the trace.
 class NullDebugOutput : public DebugOutput {

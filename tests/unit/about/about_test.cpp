@@ -25,6 +25,7 @@ TEST(AboutGradientTest, LineColoursRunFromBluishWhiteToWarmGrey) {
   EXPECT_EQ(AboutGradientPenColour(0, h), 0x00FEFCFCu);
   EXPECT_EQ(AboutGradientPenColour(h, h), 0x00EEF3F4u);
   EXPECT_EQ(AboutGradientPenColour(1, 1), 0x00EEF3F4u) << "the bottom of a one-line gradient";
+  EXPECT_EQ(AboutGradientPenColour(0, 0), 0x00FEFCFCu) << "a gradient of no height: the top colour";
 }
 
 TEST(AboutGradientTest, WholeValuesSurviveTheSinglePrecisionStore) {
