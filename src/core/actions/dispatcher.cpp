@@ -126,12 +126,12 @@ void ActionDispatcher::RunLaunch(const ButtonAction& button, std::string target,
     return;
   }
 
+  // An address is never local, so it has no working folder to drop here.
   if (IsWebAddress(target)) {
     parameters = target;
     std::string browser = FindWebBrowser(target, lookup);
     if (!browser.empty()) {
       target = browser;
-      directory.clear();
     } else {
       parameters.clear();
     }

@@ -17,7 +17,6 @@ std::string ConvertLineMarks(std::string text) {
   // UTF-8 text holds the mark as U+00B6; an 8-bit text as the byte 0xB6, which is no UTF-8
   // character on its own. The byte inside a character ("ж" is D0 B6) is no mark.
   std::string out;
-  out.reserve(text.size());
   for (size_t i = 0, length = 0; i < text.size(); i += length) {
     const char32_t c = DecodeUtf8At(text, i, length);
     if (c == kLineMarkCharacter) {
@@ -45,7 +44,6 @@ std::string ExpandDriveMacro(std::string text, const std::string& applicationFol
   // holds the macro, so a new one can only end at the character just added. Rescanning a text
   // of a menu's length from its start after every replacement would take minutes.
   std::string expanded;
-  expanded.reserve(text.size());
   for (char c : text) {
     expanded.push_back(c);
     // Every replacement shortens the text by at least three characters, so this ends.

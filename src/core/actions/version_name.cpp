@@ -49,7 +49,7 @@ std::string ReadFileVersion(VersionInfoSource& source, const std::string& progra
   if (!fixed || fixed->size() < kFixedInfoMinimum) return std::string();
   const uint32_t high = ReadLe32(*fixed, kFileVersionHighOffset);
   const std::string major = std::to_string(high >> 16);
-  DebugTrace(trace, "AppMajor: " + major, 0);
+  DebugTrace(trace, "AppMajor: " + major);
   return major + "." + std::to_string(high & 0xFFFFu);
 }
 

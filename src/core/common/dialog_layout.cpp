@@ -106,7 +106,6 @@ std::string DialogClipboardText(const DialogModel& model, const std::string& mes
 
 std::string NormalizeLineBreaks(const std::string& text) {
   std::string out;
-  out.reserve(text.size() + text.size() / 8);
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
     if (c == '\r') {
@@ -142,7 +141,7 @@ DialogGeometry LayoutDialog(const DialogMeasures& measures) {
   int buttonsWidth = 0;
   std::vector<int> widths;
   for (int label : measures.LabelWidths) {
-    int w = std::max(dx(50), std::max(label, 0) + dx(12));
+    int w = std::max(dx(50), label + dx(12));  // the minimum also covers a negative label
     widths.push_back(w);
     buttonsWidth += w;
   }

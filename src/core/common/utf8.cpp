@@ -115,7 +115,6 @@ void AppendUtf8(std::string& out, char32_t c) {
 std::string RepairUtf8(std::string_view text, size_t& replaced) {
   replaced = 0;
   std::string out;
-  out.reserve(text.size());
   for (size_t pos = 0, length = 0; pos < text.size(); pos += length) {
     if (IllFormedAt(text, pos, length)) {
       ++replaced;

@@ -1,5 +1,7 @@
 #include "menudata/container_end.h"
 
+#include <algorithm>
+
 #include "menudata/little_endian.h"
 
 namespace orvane {
@@ -37,9 +39,7 @@ ContainerEnd FindContainerEnd(int64_t size, const ReadAt& readAt) {
   if (pe >= size) return plain;
   // The headers may end before the largest block would; read what the file holds.
   uint8_t block[kHeaderBlock] = {};
-  const int64_t available = size - pe < static_cast<int64_t>(kHeaderBlock)
-                                ? size - pe
-                                : static_cast<int64_t>(kHeaderBlock);
+  const int64_t available = std::min(size - pe, static_cast<int64_t>(kHeaderBlock));
   if (!readAt(pe, block, static_cast<size_t>(available))) return plain;
   if (available < kSignatureAndFileHeader + 2 || block[0] != 'P' || block[1] != 'E' ||
       block[2] != 0 || block[3] != 0)

@@ -50,11 +50,11 @@ int32_t PositionFromStored(int32_t stored) { return stored == INT32_MIN ? INT32_
 
 }  // namespace
 
-int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName) {
-  if (lowerName.empty()) return -1;
+std::optional<int> FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName) {
+  if (lowerName.empty()) return std::nullopt;
   for (int i = 0; i < kPackageSlots; ++i)
     if (directory.Names[i] == lowerName) return i;
-  return -1;
+  return std::nullopt;
 }
 
 MenuDataReader::MenuDataReader(FileOpener& files, MessageDialog& dialog)
@@ -141,14 +141,14 @@ bool MenuDataReader::OpenMenuStream(const std::string& name, const std::string& 
 
 void MenuDataReader::SeekPackage(std::string& name) {
   name = AsciiLower(name);
-  const int slot = FindPackageSlot(PackageDirectory, name);
-  if (slot < 0) {
+  const std::optional<int> slot = FindPackageSlot(PackageDirectory, name);
+  if (!slot) {
     Tell(kPackageMissing + name, MessageKind::Warning);
     ReadErrorFlag = true;
     return;
   }
   // A slot whose position lies outside the file is damage; the loader reports it.
-  const int32_t position = PackageDirectory.Offsets[slot];
+  const int32_t position = PackageDirectory.Offsets[*slot];
   if (!menuStream_) {
     ReadErrorFlag = true;
     return;
@@ -160,7 +160,7 @@ void MenuDataReader::SeekPackage(std::string& name) {
 
 bool MenuDataReader::PackageExists(std::string& name) const {
   name = AsciiLower(name);
-  return FindPackageSlot(PackageDirectory, name) >= 0;
+  return FindPackageSlot(PackageDirectory, name).has_value();
 }
 
 void MenuDataReader::CloseMenuStream() { menuStream_.reset(); }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/file.h"
@@ -30,10 +31,10 @@ struct PackageDirectory {
   int EntryCount = 0;
 };
 
-// The slot that a lookup of the lower-cased name reaches: the first that holds exactly that name,
-// -1 for none; an empty name is never found. The player's lookups and the authoring tool's view
+// The slot that a lookup of the lower-cased name reaches: the first that holds exactly that name;
+// an empty name is never found. The player's lookups and the authoring tool's view
 // of which packed files the player can open both go through it.
-int FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName);
+std::optional<int> FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName);
 
 class MenuDataReader {
  public:

@@ -11,9 +11,9 @@ bool DeclaresUtf8(const MenuFile& menu) {
 }
 
 std::string PlaceName(const MenuTextPlace& place) {
-  std::string name = place.Button >= 0 ? "buttons[" + std::to_string(place.Button) + "]." : "";
+  std::string name = place.Button ? "buttons[" + std::to_string(*place.Button) + "]." : "";
   name += place.Field;
-  if (place.Index >= 0) name += "[" + std::to_string(place.Index) + "]";
+  if (place.Index) name += "[" + std::to_string(*place.Index) + "]";
   return name;
 }
 
@@ -30,14 +30,14 @@ void ForEachMenuText(MenuFile& menu, const MenuTextVisitor& visit) {
   for (size_t i = 0; i < menu.Buttons.size(); ++i) {
     ButtonRecord& b = menu.Buttons[i];
     const int n = static_cast<int>(i);
-    visit(b.Target, {"target", -1, n});
-    visit(b.Parameters, {"parameters", -1, n});
-    visit(b.Description, {"description", -1, n});
-    visit(b.ShortcutKey, {"shortcut", -1, n});
-    visit(b.Caption, {"caption", -1, n});
-    visit(b.FontName, {"font.name", -1, n});
-    visit(b.ViewerName, {"viewer.name", -1, n});
-    visit(b.ViewerVersion, {"viewer.version", -1, n});
+    visit(b.Target, {"target", std::nullopt, n});
+    visit(b.Parameters, {"parameters", std::nullopt, n});
+    visit(b.Description, {"description", std::nullopt, n});
+    visit(b.ShortcutKey, {"shortcut", std::nullopt, n});
+    visit(b.Caption, {"caption", std::nullopt, n});
+    visit(b.FontName, {"font.name", std::nullopt, n});
+    visit(b.ViewerName, {"viewer.name", std::nullopt, n});
+    visit(b.ViewerVersion, {"viewer.version", std::nullopt, n});
   }
 }
 

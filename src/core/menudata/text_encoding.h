@@ -3,6 +3,7 @@
 // menu of the later layout whose first trailing settings text is "utf-8" holds UTF-8 texts; every
 // other menu holds 8-bit texts in the code page of the computer that shows it.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,8 @@ struct MenuTextReport {
 // ("title"), an element of a list ("unused_texts" and Index) or a field of a button.
 struct MenuTextPlace {
   const char* Field;
-  int Index = -1;   // of the trailing settings texts
-  int Button = -1;  // index into the menu's buttons
+  std::optional<int> Index{};   // of the trailing settings texts
+  std::optional<int> Button{};  // index into the menu's buttons
 };
 // "title", "unused_texts[2]", "buttons[4].caption".
 std::string PlaceName(const MenuTextPlace& place);

@@ -15,16 +15,12 @@ uint32_t PixelOf(int32_t y) {
 
 TEST(AboutGradientTest, LineColoursRunFromBluishWhiteToWarmGrey) {
   const int32_t h = kAboutGradientHeight;
-  const GradientColour top = AboutGradientLineColour(0, h);
-  EXPECT_EQ((std::vector<int32_t>{top.Red, top.Green, top.Blue}), (std::vector<int32_t>{252, 252, 254}));
-  const GradientColour bottom = AboutGradientLineColour(h, h);
-  EXPECT_EQ((std::vector<int32_t>{bottom.Red, bottom.Green, bottom.Blue}), (std::vector<int32_t>{244, 243, 238}));
-  const GradientColour middle = AboutGradientLineColour(h / 2, h);
-  EXPECT_EQ((std::vector<int32_t>{middle.Red, middle.Green, middle.Blue}), (std::vector<int32_t>{248, 247, 246}));
-  // The pen colour in the Windows layout: red in the low byte.
-  EXPECT_EQ(AboutGradientPenColour(0, h), 0x00FEFCFCu);
-  EXPECT_EQ(AboutGradientPenColour(h, h), 0x00EEF3F4u);
-  EXPECT_EQ(AboutGradientPenColour(1, 1), 0x00EEF3F4u) << "the bottom of a one-line gradient";
+  const int32_t lines[][4] = {{0, 252, 252, 254}, {h, 244, 243, 238}, {h / 2, 248, 247, 246}};  // y, red, green, blue
+  for (const auto& [y, red, green, blue] : lines) EXPECT_EQ(PixelOf(y), PixelOfRgb(red, green, blue)) << y;
+  // The pen colour, red in the low byte; a one-line gradient ends at the bottom colour, a flat one at the top.
+  const std::tuple<int32_t, int32_t, uint32_t> pens[] = {
+      {0, h, 0x00FEFCFCu}, {h, h, 0x00EEF3F4u}, {1, 1, 0x00EEF3F4u}, {0, 0, 0x00FEFCFCu}};
+  for (const auto& [y, height, pen] : pens) EXPECT_EQ(AboutGradientPenColour(y, height), pen) << y << " of " << height;
 }
 
 TEST(AboutGradientTest, WholeValuesSurviveTheSinglePrecisionStore) {
@@ -36,10 +32,8 @@ TEST(AboutGradientTest, WholeValuesSurviveTheSinglePrecisionStore) {
 
 TEST(AboutGradientTest, RedRoundsHalvesToTheEvenNeighbour) {
   // With 16 lines red falls by a half per line: 251.5, 250.5 and 249.5 all go to even values.
-  EXPECT_EQ(AboutGradientLineColour(1, 16).Red, 252);
-  EXPECT_EQ(AboutGradientLineColour(3, 16).Red, 250);
-  EXPECT_EQ(AboutGradientLineColour(5, 16).Red, 250);
-  EXPECT_EQ(AboutGradientLineColour(7, 16).Red, 248);
+  for (const auto& [y, red] : std::vector<std::pair<int32_t, int32_t>>{{1, 252}, {3, 250}, {5, 250}, {7, 248}})
+    EXPECT_EQ(AboutGradientLineColour(y, 16).Red, red) << y;
   // Green and blue are cut: 247.5 gives 247.
   EXPECT_EQ(AboutGradientLineColour(8, 16).Green, 247);
 }

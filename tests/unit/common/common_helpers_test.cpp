@@ -125,7 +125,7 @@ TEST(Utf8, StepsByWholeCharactersAndNeverSticksOnIllFormedBytes) {
     EXPECT_EQ(PreviousUtf8Character(text, text.size() + 3), row.starts.back()) << "from past the end";
     EXPECT_EQ(Utf8CharacterCount(text), row.starts.size());
     EXPECT_EQ(IsValidUtf8(text), row.illFormed == 0);
-    size_t replaced = 0;
+    size_t replaced = 99;  // the count starts afresh
     const std::string repaired = RepairUtf8(text, replaced);
     EXPECT_EQ(replaced, row.illFormed);
     EXPECT_TRUE(IsValidUtf8(repaired));

@@ -206,6 +206,8 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
       {"e_lfanew past the end", false, [](SignedFile& f) { f.Put(0x3C, 0xFFFFFFF0); }, kUnreadable},
       {"e_lfanew 10 bytes before the end", false, [](SignedFile& f) { f.Put(0x3C, f.File.size() - 10); },
        kUnreadable},
+      {"MZ's first byte", false, [](SignedFile& f) { f.File[0] = 'X'; }, kUnreadable},
+      {"MZ's second byte", false, [](SignedFile& f) { f.File[1] = 'X'; }, kUnreadable},
       {"no PE signature", false, [](SignedFile& f) { f.File[kPeHeader] = 'X'; }, kUnreadable},
       {"PE signature's second byte", false, [](SignedFile& f) { f.File[kPeHeader + 1] = 'X'; }, kUnreadable},
       {"PE signature's third byte", false, [](SignedFile& f) { f.File[kPeHeader + 2] = 1; }, kUnreadable},

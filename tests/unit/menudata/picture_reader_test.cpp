@@ -215,17 +215,17 @@ struct Decoded {
   bool ok;
   bool allocated;
   int64_t endsAt;
+  bool empty = false;
 };
 
-Decoded Decode(const Bytes& payload, bool packed, int64_t maxBytes) {
+Decoded Decode(const Bytes& payload, bool packed, int64_t maxBytes, Picture picture = {}) {
   MemoryFileOpener files;
   files.AddFile("payload", payload);
   BufferedFile in(files.OpenRead("payload"), 64);
   BmpArray decoder;
-  Picture picture;
   const bool ok =
       packed ? decoder.ReadPackedPixels(in, picture, maxBytes) : decoder.ReadRawPixels(in, picture, maxBytes);
-  return {ok, picture.Pixels.capacity() > 0, in.Position()};
+  return {ok, picture.Pixels.capacity() > 0, in.Position(), picture.Empty()};
 }
 
 Bytes Payload(int32_t width, int32_t height, const Bytes& data, bool packed) {
@@ -287,6 +287,7 @@ TEST(PictureReader, EachSizeLimitHoldsAtTheLimitAndRefusesOnePast) {
     EXPECT_EQ(got.ok, c.want.ok) << c.what;
     EXPECT_EQ(got.allocated, c.want.allocated) << c.what;
     EXPECT_EQ(got.endsAt, c.want.endsAt) << c.what;
+    EXPECT_EQ(Decode(c.payload, c.packed, c.maxBytes, GradientPicture(2, 2, 9)).empty, !c.want.ok) << c.what << ", old";
     // Read past without decoding, the payload ends at the same place.
     MemoryFileOpener files;
     files.AddFile("p", c.payload);
