@@ -81,6 +81,24 @@ TEST(Dispatcher, MessageWithLineMarksThenCloses) {
   EXPECT_EQ(t.soundOut.played, std::vector<std::string>{kClickWait});
 }
 
+// A click that arrives while messages are pumped is dropped as long as the action is busy: once a
+// message is dismissed or a menu loaded, the next click must be taken.
+TEST(Dispatcher, ClicksDuringThePumpsAreTakenOnceTheActionIsDone) {
+  const std::pair<std::string, std::string> rows[] = {  // target, busy (1) or not (0) at each pump
+      {"*", "0"}, {"$Hello", "000"}, {"products.mnu", "00"}, {"%extras.mnu", "0"}, {"", "011"},
+  };
+  for (const auto& [target, pumps] : rows) {
+    SCOPED_TRACE(target);
+    Dispatch t;
+    t.host.packages = {"products.mnu"};
+    t.Button(1, target).MinimizeAfter = 1;
+    std::string seen;
+    t.host.onPump = [&] { seen += t.dispatcher.ActionBusy ? "1" : "0"; };
+    t.RunWithoutLaunch(1);
+    EXPECT_EQ(seen, pumps);
+  }
+}
+
 TEST(Dispatcher, MenuSwitchLoadsTheLowerCaseNameAndNeverMinimises) {
   Dispatch t;
   t.host.packages = {"products.mnu"};

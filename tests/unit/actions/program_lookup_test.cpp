@@ -72,6 +72,7 @@ TEST(FindWebBrowser, EmptyPathTriesEverythingAndFindsNothing) {
   Lookup t;
   t.files.AddFile("C:\\WINDOWS\\a.htm");
   t.shell.associations["c:\\windows\\a.htm"] = "C:\\web.exe";
+  t.shell.associations["c:\\orvanebk.htm"] = "C:\\web.exe";  // nor the page written in C:
   EXPECT_EQ(FindWebBrowser("", t.context), "");
   EXPECT_EQ(t.files.listed.size(), 7u);
   EXPECT_EQ(t.files.deleted.size(), 1u);

@@ -8,6 +8,7 @@
 #include "actions/decimal_text.h"
 #include "actions/version_name.h"
 #include "actions/viewer_check.h"
+#include "support/recording_trace.h"
 
 namespace orvane {
 namespace {
@@ -16,10 +17,7 @@ using action_testing::FakeFileSystem;
 using action_testing::FakeVersionInfo;
 using action_testing::RecordingShell;
 
-struct RecordingTrace : DebugOutput {
-  std::vector<std::string> lines;
-  void Write(const std::string& line) override { lines.push_back(line); }
-};
+using testing::RecordingTrace;
 
 TEST(VersionName, CanonicalNameRulesInOrder) {
   // clang-format off

@@ -11,6 +11,7 @@
 #include "support/latin1_decoder.h"
 #include "support/memory_file.h"
 #include "support/recording_dialog.h"
+#include "support/recording_trace.h"
 #include "writer/menu_defaults.h"
 #include "writer/menu_writer.h"
 
@@ -92,7 +93,7 @@ struct PlayerRig {
   RecordingSoundPlayer SoundOut;
   Sounds SoundRows{SoundOut, Files};
   ScriptedProcessWatch Processes;
-  NullDebugOutput Trace;
+  RecordingTrace Trace;
   MenuDataReader Data{Opener, Dialog};
   Latin1Decoder CodePage;
   MenuWindow Window{MenuWindowServices{View, Data, Dialog, SoundRows, Files, Processes, Trace, CodePage}};

@@ -136,9 +136,10 @@ TEST(StartupTest, TheIconIsNamedAfterTheExecutableWithoutItsLastExtension) {
   const std::string exe = "D:\\disc\\setup.v2.exe";
   rig.Opener.AddFile(exe, pack::AppendContainer(pack::Bytes(8, 0), {}));
   rig.Files.Files["D:\\disc\\setup.v2.ico"] = FileAttributes{};
-  rig.View.IconReadable = false;  // an unreadable icon keeps the built-in one silently
+  rig.View.IconReadable = false;  // an unreadable icon keeps the built-in one, traced only
   rig.Window.Form_Load(StartupInfo{exe, "", "Orvane"});
   EXPECT_EQ(rig.View.IconLoaded, "D:\\disc\\setup.v2.ico");
+  EXPECT_EQ(rig.Trace.lines, std::vector<std::string>{"**** Side icon not readable: D:\\disc\\setup.v2.ico **** "});
   EXPECT_EQ(rig.Window.ApplicationFolder, "D:\\disc\\");
   PlayerRig bare;  // a bare name: the folder is the drive's root
   bare.Window.Form_Load(StartupInfo{"setup.exe", "", "Orvane"});

@@ -7,15 +7,12 @@
 #include "common/qbcolor.h"
 #include "common/text.h"
 #include "common/utf8.h"
+#include "support/recording_trace.h"
 
 namespace orvane {
 namespace {
 
-class RecordingOutput : public DebugOutput {
- public:
-  void Write(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
+using testing::RecordingTrace;
 
 TEST(Text, CaseRulesTouchOnlyAsciiLetters) {
   EXPECT_EQ(AsciiLower("MeNu-\xC4.MNU"), "menu-\xC4.mnu");
@@ -55,7 +52,7 @@ TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {
 }
 
 TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
-  RecordingOutput out;
+  RecordingTrace out;
   DebugTrace(out, "", 7);
   DebugTrace(out, "AppMajor: 5", 99);
   DebugTrace(out, "No number");
@@ -63,7 +60,7 @@ TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
 }
 
 TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
-  RecordingOutput out;
+  RecordingTrace out;
   const ColourValue expected[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
                                     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
   for (uint32_t i = 0; i < 16; ++i) EXPECT_EQ(QBColor(i, out), expected[i]) << i;

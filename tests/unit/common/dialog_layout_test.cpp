@@ -53,6 +53,7 @@ TEST(DialogButtons, OrderResultsDefaultAndCancel) {
        {6, 7, 1, 2, 3, 4, 5, 8, 9, 10, 0}, 2, 3},  // OK wins over Yes
       {mb::Yes | mb::No, -1, {"&Yes", "&No"}, {6, 7}, 0, 1},
       {mb::Abort | mb::Retry | mb::Ignore, -1, {"&Abort", "&Retry", "&Ignore"}, {3, 4, 5}, 1, -1},
+      {mb::Abort | mb::Retry | mb::Ignore, 0, {"&Abort", "&Retry", "&Ignore"}, {3, 4, 5}, 0, -1},
       {mb::Cancel, -1, {"Cancel"}, {2}, -1, 0},
       {11, -1, yesNoCancel, yesNoCancelResults, 0, 2},
       {11, 1, yesNoCancel, yesNoCancelResults, 1, 2},

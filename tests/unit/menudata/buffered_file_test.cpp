@@ -129,6 +129,7 @@ TEST_F(SmallBuffer, ALimitHoldsReadsAndFillsBeforeItAndCanMove) {
   EXPECT_EQ(file->Position(), 75);
   EXPECT_EQ(file->Remaining(), 0);
   EXPECT_FALSE(file->ReadU8(b));
+  EXPECT_FALSE(file->Seek(20)) << "a seek outside the buffer that the platform refuses fails";
   EXPECT_EQ((file->LimitTo(-5), file->End()), 0) << "limits stay inside the file at both ends";
   EXPECT_EQ((file->LimitTo(500), file->End()), 100);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "menudata/menu_fixtures.h"
@@ -173,6 +174,18 @@ struct SignedFile {
     AppendCertificateTable(File, wide);
   }
   void Put(size_t at, uint64_t value, int count = 4) { PutU32(File, at, value, count); }
+  // Makes the first `length` bytes of the PE headers the certificate table, so that they end with
+  // the file; a length that cuts the security entry leaves its last bytes out of the file.
+  void HeadersEndingTheFile(size_t length) {
+    File.resize(File.size() - 24);  // the table that the constructor appended
+    const size_t at = File.size();
+    const Bytes headers(File.begin() + kPeHeader, File.begin() + static_cast<std::ptrdiff_t>(kPeHeader + length));
+    File.insert(File.end(), headers.begin(), headers.end());
+    const size_t entry = at + Entry - kPeHeader;
+    Put(0x3C, at);
+    Put(entry, at);
+    Put(entry + 4, length, static_cast<int>(std::min<size_t>(4, length - (Entry - kPeHeader + 4))));
+  }
   size_t Entry;  // the security entry: table position, then table size
   size_t ContainerStart;
   Bytes File;
@@ -222,6 +235,10 @@ TEST(ContainerReader, FindsTheTrailerInFrontOfACertificateTableAndSurvivesHostil
       {"optional header one byte shorter", false, [](SignedFile& f) { f.Put(kPeHeader + 20, 135, 2); }, kUnreadable},
       {"PE32+: up to the entry", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 152, 2); }, nullptr},
       {"PE32+: one byte shorter", true, [](SignedFile& f) { f.Put(kPeHeader + 20, 151, 2); }, kUnreadable},
+      {"headers ending with the security entry", false, [](SignedFile& f) { f.HeadersEndingTheFile(160); }, nullptr},
+      {"headers ending one byte into it", false, [](SignedFile& f) { f.HeadersEndingTheFile(159); }, kInvalid},
+      {"PE32+: headers ending with the entry", true, [](SignedFile& f) { f.HeadersEndingTheFile(176); }, nullptr},
+      {"PE32+: one byte into it", true, [](SignedFile& f) { f.HeadersEndingTheFile(175); }, kInvalid},
       {"table at byte 2: no room for a trailer", false,
        [](SignedFile& f) {
          f.Put(f.Entry, 2);
