@@ -178,13 +178,11 @@ struct SignedFile {
   // the file; a length that cuts the security entry leaves its last bytes out of the file.
   void HeadersEndingTheFile(size_t length) {
     File.resize(File.size() - 24);  // the table that the constructor appended
-    const size_t at = File.size();
+    const size_t at = File.size(), entry = at + Entry - kPeHeader;
     const Bytes headers(File.begin() + kPeHeader, File.begin() + static_cast<std::ptrdiff_t>(kPeHeader + length));
     File.insert(File.end(), headers.begin(), headers.end());
-    const size_t entry = at + Entry - kPeHeader;
-    Put(0x3C, at);
-    Put(entry, at);
-    Put(entry + 4, length, static_cast<int>(std::min<size_t>(4, length - (Entry - kPeHeader + 4))));
+    Put(0x3C, at), Put(entry, at);
+    Put(entry + 4, length, static_cast<int>(std::min<size_t>(4, at + length - entry - 4)));
   }
   size_t Entry;  // the security entry: table position, then table size
   size_t ContainerStart;
