@@ -51,16 +51,14 @@ TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {
   for (const auto& h : hexes) EXPECT_EQ(ZeroPaddedHex(h.value, h.digits), h.text) << h.value;
 }
 
-TEST(DebugTrace, MarksTheTextAndUsesTheNumberForAnEmptyText) {
+// A trace marks its text and uses the number for an empty text; QBColor traces every call.
+TEST(DebugTrace, MarksTheTextAndQBColorMapsTheSixteenColoursAndTracesEveryCall) {
   RecordingTrace out;
   DebugTrace(out, "", 7);
   DebugTrace(out, "AppMajor: 5", 99);
   DebugTrace(out, "No number");
   EXPECT_EQ(out.lines, (std::vector<std::string>{"**** 7 **** ", "**** AppMajor: 5 **** ", "**** No number **** "}));
-}
-
-TEST(QBColor, MapsTheSixteenColoursAndTracesEveryCall) {
-  RecordingTrace out;
+  out.lines.clear();
   const ColourValue expected[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
                                     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
   for (uint32_t i = 0; i < 16; ++i) EXPECT_EQ(QBColor(i, out), expected[i]) << i;
