@@ -223,19 +223,44 @@ TEST(Dispatcher, FolderIsExploredAndMailNeverWatched) {
   EXPECT_TRUE(mail.host.log.empty());
 }
 
-TEST(Dispatcher, OptionsAreTestedForTheirExactValues) {
-  Dispatch t;
-  t.files.AddFile("E:\\a.exe");
-  t.shell.results.push_back({true, 0, 9});
-  ButtonAction& button = t.Button(1, "E:\\a.exe");
-  button.RunMaximized = 2;
-  button.WaitForExit = 1;
-  button.ViewerCheck = -1;
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.ShowMode, kShowHidden);
-  EXPECT_TRUE(t.host.log.empty());
-  EXPECT_EQ(t.shell.released, std::vector<ProcessHandle>{9});
-  EXPECT_TRUE(t.shell.queries.empty());
+// What follows one launch, by its options and the shell's answer: only -1 waits or closes, only
+// "file not found" is reported, a launch without a process ends at the first tick.
+TEST(Dispatcher, WhatFollowsALaunchTakesTheOptionsExactlyAndTheShellsAnswer) {
+  const std::vector<std::string> watchAndClose = {"restore watch", "hide", "unload", "delayed close", "terminate"};
+  struct Row {
+    std::string target;
+    int32_t maximized, wait, close;
+    ShellResult result;
+    std::string sent;
+    std::vector<std::string> log;
+    std::vector<ProcessHandle> released;
+    std::string message = "";
+  };
+  // clang-format off
+  const Row rows[] = {
+      {"E:\\a.exe", 2, 1, 0, {true, 0, 9}, "open|E:\\a.exe||E:\\|0", {}, {9}},
+      {"E:\\a.exe", 0, -1, 1, {false, 5, kNoProcess}, "open|E:\\a.exe||E:\\|1", watchAndClose, {}},
+      {"%NOPROC%cmd", 0, -1, 0, {true, 0, kNoProcess}, "open|cmd|||0", {"restore watch"}, {}},
+      {"%docs/none.pdf", 0, -1, 1, {false, kShellFileNotFound, kNoProcess}, "open|E:\\docs\\none.pdf||E:\\docs\\|1", {}, {},
+       "Orvane cannot find the specified file:\r\r%docs/none.pdf"},
+  };
+  // clang-format on
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.target + " " + std::to_string(row.close));
+    Dispatch t;
+    t.files.AddFile("E:\\a.exe");
+    t.shell.results.push_back(row.result);
+    ButtonAction& button = t.Button(1, row.target);
+    button.RunMaximized = row.maximized, button.WaitForExit = row.wait, button.CloseAfter = row.close;
+    button.ViewerCheck = -1;  // only 1 checks the viewer
+    EXPECT_EQ(Sent(t.Run(1)), row.sent);
+    EXPECT_EQ(t.host.log, row.log);
+    EXPECT_TRUE(t.shell.queries.empty());
+    if (row.message.empty()) EXPECT_TRUE(t.dialog.shown.empty());
+    if (!row.message.empty()) t.ExpectMessage(row.message, MessageKind::Information);
+    if (row.log.size() == 1) EXPECT_TRUE(t.dispatcher.RestoreTick());
+    EXPECT_EQ(t.shell.released, row.released);
+  }
 }
 
 TEST(Dispatcher, RestoreWatchKeepsOnlyTheLatestProcess) {
@@ -270,26 +295,6 @@ TEST(Dispatcher, RestoreWatchKeepsOnlyTheLatestProcess) {
     EXPECT_EQ(ending.LaunchedProcess, 9u);
   }
   EXPECT_EQ(t.shell.released, (std::vector<ProcessHandle>{7, 8, 9}));
-}
-
-TEST(Dispatcher, LaunchWithoutProcessCountsAsEndedAtTheFirstTick) {
-  Dispatch t;
-  t.Button(1, "%NOPROC%cmd").WaitForExit = -1;
-  t.Run(1);
-  EXPECT_EQ(t.host.log, std::vector<std::string>{"restore watch"});
-  EXPECT_TRUE(t.dispatcher.RestoreTick());
-  EXPECT_TRUE(t.shell.released.empty());
-}
-
-TEST(Dispatcher, FileNotFoundIsReportedWithTheStoredTargetAndNothingFollows) {
-  Dispatch t;
-  t.shell.results.push_back({false, kShellFileNotFound, kNoProcess});
-  ButtonAction& button = t.Button(1, "%docs/none.pdf");
-  button.CloseAfter = 1;
-  button.WaitForExit = -1;
-  t.Run(1);
-  t.ExpectMessage("Orvane cannot find the specified file:\r\r%docs/none.pdf", MessageKind::Information);
-  EXPECT_TRUE(t.host.log.empty());
 }
 
 TEST(Dispatcher, NoAssociationShowsTheHelpMenuOrTheNoViewerMessage) {
@@ -345,20 +350,6 @@ TEST(Dispatcher, ViewerCheckLeavesTheFileNameAndKeepsTheFolder) {
     const ShellRequest request = t.Run(1);
     EXPECT_EQ(request.File + "|" + request.Directory, "manual.pdf|E:\\docs\\");
   }
-}
-
-TEST(Dispatcher, OtherShellErrorsCountAsLaunches) {
-  Dispatch t;
-  t.files.AddFile("E:\\a.exe");
-  t.shell.results.push_back({false, 5, kNoProcess});
-  ButtonAction& button = t.Button(1, "E:\\a.exe");
-  button.WaitForExit = -1;
-  button.CloseAfter = 1;
-  t.Run(1);
-  EXPECT_TRUE(t.dialog.shown.empty());
-  std::vector<std::string> expected{"restore watch"};
-  expected.insert(expected.end(), kCloseSteps.begin(), kCloseSteps.end());
-  EXPECT_EQ(t.host.log, expected);
 }
 
 TEST(Dispatcher, SilencedMessagesHaveNoOtherEffect) {
