@@ -204,27 +204,6 @@ TEST(Dispatcher, TargetsReachTheShellAsTheyResolve) {
 }
 // clang-format on
 
-TEST(Dispatcher, FolderIsExploredAndMailNeverWatched) {
-  Dispatch t;
-  t.shell.results.push_back({true, 0, 5});
-  t.Button(1, "E:\\docs\\").WaitForExit = -1;
-  ShellRequest request = t.Run(1);
-  EXPECT_EQ(request.Verb, "explore");
-  EXPECT_EQ(request.Directory, "E:\\docs\\");
-  EXPECT_EQ(t.dispatcher.LaunchedProcess, kNoProcess);
-  EXPECT_EQ(t.shell.released, std::vector<ProcessHandle>{5});
-  EXPECT_TRUE(t.host.log.empty());
-
-  Dispatch mail;
-  mail.Button(1, "MAILTO:disc@orvane.example").WaitForExit = -1;
-  request = mail.Run(1);
-  EXPECT_EQ(request.File, "MAILTO:disc@orvane.example");
-  EXPECT_EQ(request.Directory, "");
-  EXPECT_TRUE(mail.host.log.empty());
-}
-
-// What follows one launch, by its options and the shell's answer: only -1 waits or closes, only
-// "file not found" is reported, a launch without a process ends at the first tick.
 TEST(Dispatcher, WhatFollowsALaunchTakesTheOptionsExactlyAndTheShellsAnswer) {
   const std::vector<std::string> watchAndClose = {"restore watch", "hide", "unload", "delayed close", "terminate"};
   struct Row {
@@ -241,6 +220,9 @@ TEST(Dispatcher, WhatFollowsALaunchTakesTheOptionsExactlyAndTheShellsAnswer) {
       {"E:\\a.exe", 2, 1, 0, {true, 0, 9}, "open|E:\\a.exe||E:\\|0", {}, {9}},
       {"E:\\a.exe", 0, -1, 1, {false, 5, kNoProcess}, "open|E:\\a.exe||E:\\|1", watchAndClose, {}},
       {"%NOPROC%cmd", 0, -1, 0, {true, 0, kNoProcess}, "open|cmd|||0", {"restore watch"}, {}},
+      // A folder is explored and mail is never watched.
+      {"E:\\docs\\", 0, -1, 0, {true, 0, 5}, "explore|E:\\docs\\||E:\\docs\\|1", {}, {5}},
+      {"MAILTO:disc@orvane.example", 0, -1, 0, {true, 0, 6}, "open|MAILTO:disc@orvane.example|||1", {}, {6}},
       {"%docs/none.pdf", 0, -1, 1, {false, kShellFileNotFound, kNoProcess}, "open|E:\\docs\\none.pdf||E:\\docs\\|1", {}, {},
        "Orvane cannot find the specified file:\r\r%docs/none.pdf"},
   };
@@ -260,6 +242,7 @@ TEST(Dispatcher, WhatFollowsALaunchTakesTheOptionsExactlyAndTheShellsAnswer) {
     if (!row.message.empty()) t.ExpectMessage(row.message, MessageKind::Information);
     if (row.log.size() == 1) EXPECT_TRUE(t.dispatcher.RestoreTick());
     EXPECT_EQ(t.shell.released, row.released);
+    EXPECT_EQ(t.dispatcher.LaunchedProcess, kNoProcess) << "nothing left watched";
   }
 }
 
