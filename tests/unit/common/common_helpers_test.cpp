@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/debug_trace.h"
@@ -14,16 +15,14 @@ namespace {
 
 using testing::RecordingTrace;
 
-TEST(Text, CaseRulesTouchOnlyAsciiLetters) {
+TEST(Text, CaseRulesTouchOnlyAsciiLettersAndTrimOnlyCodesUpTo32) {
   EXPECT_EQ(AsciiLower("MeNu-\xC4.MNU"), "menu-\xC4.mnu");
   EXPECT_EQ(AsciiUpper("abc\xe4z"), "ABC\xe4Z");
   EXPECT_EQ(AsciiLower("@AZ[`az{") + AsciiUpper("@AZ[`az{"), "@az[`az{@AZ[`AZ{");  // each edge and one past
   EXPECT_TRUE(AsciiEqualsNoCase("Second.MNU", "second.mnu"));
   EXPECT_FALSE(AsciiEqualsNoCase("\xC4", "\xE4"));
   EXPECT_FALSE(AsciiEqualsNoCase("main", "main "));
-}
-
-TEST(Text, TrimDropsControlCharactersAndBlanksAtBothEnds) {
+  // Trimming drops control characters and blanks at both ends.
   EXPECT_EQ(TrimControl(std::string("\0\t main.mnu  \x1f", 14)), "main.mnu");
   EXPECT_EQ(TrimControl("a b"), "a b");
   EXPECT_EQ(TrimControl("   "), "");
@@ -33,22 +32,15 @@ TEST(Text, TrimDropsControlCharactersAndBlanksAtBothEnds) {
 
 // %.*d and %0*X: zero itself, the width met exactly, one short and exceeded, both signs.
 TEST(Text, ZeroPaddedNumbersMatchThePrintfFormatsTheyReplace) {
-  const struct {
-    int32_t value;
-    size_t digits;
-    const char* text;
-    // clang-format off
-  } decimals[] = {{0, 0, "0"},     {0, 3, "000"},        {-1, 0, "-1"},       {7, 3, "007"},
-                  {123, 3, "123"}, {12, 3, "012"},       {1234, 3, "1234"},   {-5, 3, "-005"},
-                  {INT32_MIN, 3, "-2147483648"},         {INT32_MAX, 0, "2147483647"}};
+  // clang-format off
+  const std::tuple<int32_t, size_t, const char*> decimals[] = {
+      {0, 0, "0"}, {0, 3, "000"}, {-1, 0, "-1"}, {7, 3, "007"}, {123, 3, "123"}, {12, 3, "012"}, {1234, 3, "1234"},
+      {-5, 3, "-005"}, {INT32_MIN, 3, "-2147483648"}, {INT32_MAX, 0, "2147483647"}};
+  const std::tuple<uint32_t, size_t, const char*> hexes[] = {
+      {0, 0, "0"}, {0, 4, "0000"}, {0xA, 1, "A"}, {0x4B0, 4, "04B0"}, {0xFFFFFFFFu, 4, "FFFFFFFF"}};
   // clang-format on
-  for (const auto& d : decimals) EXPECT_EQ(ZeroPaddedDecimal(d.value, d.digits), d.text) << d.value;
-  const struct {
-    uint32_t value;
-    size_t digits;
-    const char* text;
-  } hexes[] = {{0, 0, "0"}, {0, 4, "0000"}, {0xA, 1, "A"}, {0x4B0, 4, "04B0"}, {0xFFFFFFFFu, 4, "FFFFFFFF"}};
-  for (const auto& h : hexes) EXPECT_EQ(ZeroPaddedHex(h.value, h.digits), h.text) << h.value;
+  for (const auto& [value, digits, text] : decimals) EXPECT_EQ(ZeroPaddedDecimal(value, digits), text) << value;
+  for (const auto& [value, digits, text] : hexes) EXPECT_EQ(ZeroPaddedHex(value, digits), text) << value;
 }
 
 // A trace marks its text and uses the number for an empty text; QBColor traces every call.
