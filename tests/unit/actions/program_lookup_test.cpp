@@ -26,8 +26,7 @@ TEST(FindWebBrowser, AsksAboutTheFirstPageOfTheFirstFolderThatHasOne) {
 
   EXPECT_EQ(FindWebBrowser("http://orvane.example", t.context), "C:\\browser\\web.exe");
   ASSERT_EQ(t.shell.queries.size(), 1u);
-  EXPECT_EQ(t.shell.queries[0].file, "E:\\index.htm");
-  EXPECT_EQ(t.shell.queries[0].folder, "");
+  EXPECT_EQ(t.shell.queries[0].file + "|" + t.shell.queries[0].folder, "E:\\index.htm|");
   EXPECT_TRUE(t.files.written.empty() && t.files.deleted.empty()) << "a user's own backup page stays";
   EXPECT_EQ(t.files.listed.front(), "C:\\WINDOWS\\");
 }
@@ -68,7 +67,7 @@ TEST(FindWebBrowser, BackupPageIsWrittenUsedAndDeleted) {
   EXPECT_FALSE(t.files.Has("C:\\orvanebk.htm"));
 }
 
-TEST(FindWebBrowser, EmptyPathTriesEverythingAndFindsNothing) {
+TEST(FindWebBrowser, EmptyPathOrUnwritableRootTriesEveryFolderItCanAndFindsNothing) {
   Lookup t;
   t.files.AddFile("C:\\WINDOWS\\a.htm");
   t.shell.associations["c:\\windows\\a.htm"] = "C:\\web.exe";
@@ -76,16 +75,14 @@ TEST(FindWebBrowser, EmptyPathTriesEverythingAndFindsNothing) {
   EXPECT_EQ(FindWebBrowser("", t.context), "");
   EXPECT_EQ(t.files.listed.size(), 7u);
   EXPECT_EQ(t.files.deleted.size(), 1u);
-}
 
-TEST(FindWebBrowser, UnwritableRootSkipsTheLastFolderCleanly) {
-  Lookup t;
-  t.files.writable = false;
-  EXPECT_EQ(FindWebBrowser("http://x", t.context), "");
-  EXPECT_EQ(t.files.listed.size(), 6u);
-  EXPECT_TRUE(t.files.deleted.empty());  // nothing of ours to delete
-  ASSERT_EQ(t.shell.queries.size(), 1u);
-  EXPECT_EQ(t.shell.queries[0].file, "http://x");
+  Lookup unwritable;  // an unwritable root skips the last folder cleanly
+  unwritable.files.writable = false;
+  EXPECT_EQ(FindWebBrowser("http://x", unwritable.context), "");
+  EXPECT_EQ(unwritable.files.listed.size(), 6u);
+  EXPECT_TRUE(unwritable.files.deleted.empty());  // nothing of ours to delete
+  ASSERT_EQ(unwritable.shell.queries.size(), 1u);
+  EXPECT_EQ(unwritable.shell.queries[0].file, "http://x");
 }
 
 TEST(FindAssociatedProgram, SucceedsAboveThirtyTwoOnly) {
