@@ -82,7 +82,7 @@ TEST(FindWebBrowser, EmptyPathOrUnwritableRootTriesEveryFolderItCanAndFindsNothi
   EXPECT_EQ(unwritable.files.listed.size(), 6u);
   EXPECT_TRUE(unwritable.files.deleted.empty());  // nothing of ours to delete
   ASSERT_EQ(unwritable.shell.queries.size(), 1u);
-  EXPECT_EQ(unwritable.shell.queries[0].file, "http://x");
+  EXPECT_EQ(unwritable.shell.queries[0].file, "http://x") << "asked about the address as it stands";
 }
 
 TEST(FindAssociatedProgram, SucceedsAboveThirtyTwoOnly) {

@@ -240,8 +240,7 @@ TEST(ButtonRecordTest, EachFieldHasItsEffect) {
        Rec([](const TOVButton& b) { return S(b.LastFrame[3]); }), "100"},
       {"frames counted up to the first gap", [](MenuFile& m) {
          for (int32_t f : {1, 2, 4}) m.Pictures.push_back(PictureAt(1, 2, f, SolidPicture(1, 1, 0)));
-       },
-       Rec([](const TOVButton& b) { return S(b.LastFrame[2]); }), "2"},
+       }, Rec([](const TOVButton& b) { return S(b.LastFrame[2]); }), "2"},
       {"12 kind 1: the push button", [](MenuFile& m) { B(m).ButtonKind = 1; }, On(Shown, kFour), "hidden | shown | hidden | hidden"},
       {"12 kind 2: the label", [](MenuFile& m) { B(m).ButtonKind = 2; }, On(Shown, kFour), "hidden | hidden | shown | shown"},
       {"12 kind 7: the label", [](MenuFile& m) { B(m).ButtonKind = 7; }, On(Shown, kFour), "hidden | hidden | shown | shown"},

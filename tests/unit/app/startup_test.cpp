@@ -119,7 +119,7 @@ TEST(StartupTest, TheSequenceRunsInItsOrderAndOnlyOnce) {
   EXPECT_EQ(rig.SoundOut.Played.size(), 1u);
 }
 
-TEST(StartupTest, SideFilesReplaceTheBuiltInIconAndSounds) {
+TEST(StartupTest, SideFilesNamedAfterTheExecutableReplaceTheBuiltInIconAndSounds) {
   PlayerRig rig;
   rig.Install({{"Main.mnu", BasicMenu("Main")}});
   FileAttributes hidden;
@@ -129,18 +129,17 @@ TEST(StartupTest, SideFilesReplaceTheBuiltInIconAndSounds) {
   rig.Start();
   EXPECT_EQ(rig.View.IconLoaded, "D:\\orvane.ico");
   EXPECT_EQ(rig.SoundOut.Played, std::vector<std::string>{"file D:\\start.wav nowait"});
-}
 
-TEST(StartupTest, TheIconIsNamedAfterTheExecutableWithoutItsLastExtension) {
-  PlayerRig rig;
+  // The icon is named after the executable without its last extension.
+  PlayerRig named;
   const std::string exe = "D:\\disc\\setup.v2.exe";
-  rig.Opener.AddFile(exe, pack::AppendContainer(pack::Bytes(8, 0), {}));
-  rig.Files.Files["D:\\disc\\setup.v2.ico"] = FileAttributes{};
-  rig.View.IconReadable = false;  // an unreadable icon keeps the built-in one, traced only
-  rig.Window.Form_Load(StartupInfo{exe, "", "Orvane"});
-  EXPECT_EQ(rig.View.IconLoaded, "D:\\disc\\setup.v2.ico");
-  EXPECT_EQ(rig.Trace.lines, std::vector<std::string>{"**** Side icon not readable: D:\\disc\\setup.v2.ico **** "});
-  EXPECT_EQ(rig.Window.ApplicationFolder, "D:\\disc\\");
+  named.Opener.AddFile(exe, pack::AppendContainer(pack::Bytes(8, 0), {}));
+  named.Files.Files["D:\\disc\\setup.v2.ico"] = FileAttributes{};
+  named.View.IconReadable = false;  // an unreadable icon keeps the built-in one, traced only
+  named.Window.Form_Load(StartupInfo{exe, "", "Orvane"});
+  EXPECT_EQ(named.View.IconLoaded, "D:\\disc\\setup.v2.ico");
+  EXPECT_EQ(named.Trace.lines, std::vector<std::string>{"**** Side icon not readable: D:\\disc\\setup.v2.ico **** "});
+  EXPECT_EQ(named.Window.ApplicationFolder, "D:\\disc\\");
   PlayerRig bare;  // a bare name: the folder is the drive's root
   bare.Window.Form_Load(StartupInfo{"setup.exe", "", "Orvane"});
   EXPECT_EQ(bare.Window.ApplicationFolder + "|" + bare.Window.ExeName, "\\|setup.exe");

@@ -49,10 +49,7 @@ TEST(ContainerReader, LooksUpNamesCaseBlindButNotBlankBlind) {
   std::string name = "MIXED.mnu";
   EXPECT_TRUE(rig.Unit.PackageExists(name));
   EXPECT_EQ(name, "mixed.mnu") << "the caller's name is lower-cased";
-  std::string leading = " mixed.mnu";
-  EXPECT_FALSE(rig.Unit.PackageExists(leading));
-  std::string empty;
-  EXPECT_FALSE(rig.Unit.PackageExists(empty));
+  for (std::string other : {" mixed.mnu", ""}) EXPECT_FALSE(rig.Unit.PackageExists(other)) << "[" << other << "]";
   EXPECT_TRUE(rig.Dialog.Messages.empty()) << "PackageExists never shows a message";
   EXPECT_FALSE(rig.Unit.ReadErrorFlag);
 
