@@ -50,7 +50,8 @@ int32_t PositionFromStored(int32_t stored) { return stored == INT32_MIN ? INT32_
 
 }  // namespace
 
-std::optional<int> FindPackageSlot(const PackageDirectory& directory, const std::string& lowerName) {
+std::optional<int> FindPackageSlot(const PackageDirectory& directory,
+                                   const std::string& lowerName) {
   if (lowerName.empty()) return std::nullopt;
   for (int i = 0; i < kPackageSlots; ++i)
     if (directory.Names[i] == lowerName) return i;

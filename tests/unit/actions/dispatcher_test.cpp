@@ -84,9 +84,12 @@ TEST(Dispatcher, MessageWithLineMarksThenCloses) {
 // A click that arrives while messages are pumped is dropped as long as the action is busy: once a
 // message is dismissed or a menu loaded, the next click must be taken. Every button minimises.
 TEST(Dispatcher, ClicksDuringThePumpsAreTakenOnceTheActionIsDone) {
-  const std::pair<std::string, std::vector<std::string>> rows[] = {  // target, steps ("busy": a busy pump)
-      {"*", {"pump"}},           {"$Hello", {"pump", "pump", "minimize", "pump"}},
-      {"%extras.mnu", {"pump"}}, {"products.mnu", {"pump", "load products.mnu", "pump"}},
+  const std::pair<std::string, std::vector<std::string>> rows[] = {
+      // target, steps ("busy": a busy pump)
+      {"*", {"pump"}},
+      {"$Hello", {"pump", "pump", "minimize", "pump"}},
+      {"%extras.mnu", {"pump"}},
+      {"products.mnu", {"pump", "load products.mnu", "pump"}},
       {"", {"pump", "busy", "minimize", "busy"}},  // the exit button
   };
   for (const auto& [target, steps] : rows) {

@@ -33,7 +33,7 @@ TEST(LocateMissingTarget, CandidateFoldersInTheirOrder) {
     std::string found;
   } rows[] = {{"C:\\Docs\\X.PDF", {"E:\\player\\x.pdf", "E:\\docs\\x.pdf"}, "E:\\player\\x.pdf"},
               {"C:\\data\\docs\\x.pdf", {"E:\\docs\\x.pdf", "E:\\x.pdf", "C:\\data\\x.pdf"}, "E:\\docs\\x.pdf"},
-              {"C:\\x.pdf", {"E:\\x.pdf", "E:\\x\\x.pdf"}, "E:\\x.pdf"},  // not a folder named after the file
+              {"C:\\x.pdf", {"E:\\x.pdf", "E:\\x\\x.pdf"}, "E:\\x.pdf"},         // not a folder named after the file
               {"\\\\?\\C:\\x.pdf", {"E:\\c\\x.pdf", "E:\\x.pdf"}, "E:\\x.pdf"},  // nor after the drive
               {"C:\\data\\docs\\x.pdf", {"C:\\data\\x.pdf", "C:\\x.pdf"}, "C:\\data\\x.pdf"},
               {"C:\\data\\docs\\x.pdf", {"C:\\x.pdf"}, "C:\\x.pdf"},

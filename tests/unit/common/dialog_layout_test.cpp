@@ -164,8 +164,9 @@ TEST(DialogGeometry, WideButtonRowWidensTheDialogAndShortTextCentresOnTheIcon) {
   EXPECT_GT(b.ClientWidth, b.Buttons[0].Width);
 
   EXPECT_EQ(std::make_tuple(MaxTextWidth(1024), MaxTextWidth(200), MaxTextHeight(768), MaxTextHeight(40)),
-            std::make_tuple(512, 120, 576, 60)) << "half the screen, 120 at least; 3/4 of it, 60 at least";
-  bare.AverageCharWidth = bare.CharHeight = 0;  // a font that reports no size counts as 1 x 1
+            std::make_tuple(512, 120, 576, 60))
+      << "half the screen, 120 at least; 3/4 of it, 60 at least";
+  bare.AverageCharWidth = bare.CharHeight = 0;             // a font that reports no size counts as 1 x 1
   bare.TextWidth = bare.TextHeight = bare.IconSize = -40;  // and negative sizes as none
   EXPECT_EQ(Placed(LayoutDialog(bare)), "17x4 | 2,1,0,0 | 2,1,0,0 | 2,2,13,1");
 }
