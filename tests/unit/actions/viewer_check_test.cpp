@@ -72,7 +72,7 @@ TEST(VersionName, ShortOrMissingPartsGiveEmptyTexts) {
 TEST(DecimalText, ComparedAsDecimalNumbers) {
   // clang-format off
   const std::tuple<std::string, std::string, std::optional<int>> rows[] = {
-      {"9.10", "9.1", 0}, {"9.10", "9.3", -1}, {"10.0", "9.3", 1}, {"6.0", "6", 0},
+      {"9.10", "9.1", 0}, {"9.10", "9.3", -1}, {"2", "1", 1}, {"1.2", "1.1", 1}, {"10.0", "9.3", 1}, {"6.0", "6", 0},
       {"007", "7.000", 0}, {".5", "0.5", 0}, {"123456789012345678901234567890", "9.9", 1},
       {"", "1", std::nullopt}, {"5a", "1", std::nullopt}, {"1.2.3", "1", std::nullopt},
       {"-1", "1", std::nullopt}};
