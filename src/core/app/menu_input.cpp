@@ -187,14 +187,13 @@ bool MenuInput::KeyDown(const std::optional<ControlId>& focused, NavigationKey k
     case NavigationKey::Up:
     case NavigationKey::Right:
     case NavigationKey::Down:
-      // A push button passes its keys on to the keyboard control's handler.
-      if (modifiers.Alt) return btnShortcutKeyDown(n, key, modifiers);
+      if (modifiers.Alt) return FocusedKeyDown(focused, n, key, modifiers);
       MoveFocus(focused, key == NavigationKey::Right || key == NavigationKey::Down);
       return true;
     case NavigationKey::Enter:
       if (n == 0 || modifiers.Alt) return false;
       if (modifiers.Shift || modifiers.Ctrl) {
-        btnShortcutKeyPress(n, '\r');
+        FocusedKeyPress(focused, n, '\r');
       } else {
         ClickControl(*focused);
       }
@@ -210,9 +209,24 @@ bool MenuInput::CharacterTyped(const std::optional<ControlId>& focused, char32_t
     return true;
   }
   if (alt || !IsFocusable(focused)) return false;
-  // A push button passes its characters on to the keyboard control's handler.
-  btnShortcutKeyPress(focused->Button, typed);
+  FocusedKeyPress(focused, focused->Button, typed);
   return false;
+}
+
+// A push button's keys go to its own handlers, which pass them on to the keyboard control's.
+bool MenuInput::FocusedKeyDown(const std::optional<ControlId>& focused, int32_t n,
+                               NavigationKey key, KeyModifiers modifiers) {
+  return focused && focused->Kind == ControlKind::WinBtn ? cmdButton_KeyDown(n, key, modifiers)
+                                                         : btnShortcutKeyDown(n, key, modifiers);
+}
+
+void MenuInput::FocusedKeyPress(const std::optional<ControlId>& focused, int32_t n,
+                                char32_t typed) {
+  if (focused && focused->Kind == ControlKind::WinBtn) {
+    cmdButton_KeyPress(n, typed);
+  } else {
+    btnShortcutKeyPress(n, typed);
+  }
 }
 
 void MenuInput::ClickControl(const ControlId& id) {

@@ -116,6 +116,11 @@ class MenuInput {
   void FocusFirstControl();
 
  private:
+  // Keys of the focused control: a push button's through cmdButton_KeyDown/KeyPress.
+  bool FocusedKeyDown(const std::optional<ControlId>& focused, int32_t n, NavigationKey key,
+                      KeyModifiers modifiers);
+  void FocusedKeyPress(const std::optional<ControlId>& focused, int32_t n, char32_t typed);
+
   // SelectedButton := n, and n highlighted.
   void Select(int32_t n);
   void FocusButton(int32_t n);
